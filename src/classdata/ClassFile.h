@@ -1,0 +1,37 @@
+#pragma once
+// The class file (.tqc): one line per student, 27 comma fields, no header.
+#include "classdata/StudentRecord.h"
+#include "program/Message.h"
+#include "program/TextFile.h"
+
+#include <string>
+#include <variant>
+
+namespace tq {
+
+// Learning-skill and flag values as the class file and the eFile write them.
+std::string skillCodeToLetter(const std::string& code);
+std::string skillLetterToCode(const std::string& letter);
+
+// The default file name for a class: the letters and digits of its course code.
+std::string classFileBaseName(const std::string& courseCode);
+
+// One student as a class-file line, without its line end.
+std::string classFileLine(const StudentRecord& s);
+// The whole class file's bytes.
+std::string classFileText(const ClassList& students);
+
+// Writes the class to `path`, replacing the file only once the new one is whole.
+bool saveClassFile(const std::string& path, const ClassList& students,
+                   const ByteWriterFactory& makeWriter = {});
+
+// Reads a class file. On success the students; otherwise the message to show (TQ7 or TQ8).
+std::variant<ClassList, Message> readClassFile(const std::string& path);
+
+// `path` with `extension` (such as ".tqc") added when its file name has no extension at all.
+std::string withDefaultExtension(const std::string& path, const std::string& extension);
+
+Message invalidClassFileTypeMessage(); // TQ7
+Message invalidClassFileMessage();     // TQ8
+
+} // namespace tq

@@ -1,0 +1,56 @@
+#pragma once
+// The school's master list "TQStudentInfo.txt": a header line, then one line per student with the
+// class codes the student is enrolled in. Read only; read afresh on every use.
+#include "classdata/StudentRecord.h"
+#include "program/Clock.h"
+#include "program/Message.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tq {
+
+inline constexpr const char* masterFileName = "TQStudentInfo.txt";
+inline constexpr int maxMasterAgeDays = 30;
+inline constexpr size_t maxClassCodes = 2001;
+
+// The master file in `dataFolder`: the name is matched without regard to case. When no such file
+// is there, the path it would have.
+std::string masterFilePath(const std::string& dataFolder);
+
+// The fifteenth comma field of a master line: the student's class codes.
+std::string masterClassCodes(std::string_view line);
+
+// Takes the first space-separated word off `text` (which is trimmed first).
+std::string nextWord(std::string& text);
+
+// Codes that are not classes: beginning "LUNCH", "SH1" or "Z".
+bool isExcludedClassCode(std::string_view code);
+
+// The file's creation time (its change time where the file system keeps none).
+std::optional<std::time_t> fileCreationTime(const std::string& path);
+// Age of the master file in calendar days; nothing when the file cannot be examined.
+std::optional<int> masterFileAge(const std::string& path, const Clock& now);
+
+struct ClassCodeList {
+    std::vector<std::string> codes; // ascending by byte order
+    MaybeMessage message;           // TQ9, TQ10a (ends the program) or TQ10b
+};
+// The class codes of the master file for the Get Class dialog.
+ClassCodeList readClassCodeList(const std::string& path, const Clock& now);
+
+// The students of the master file enrolled in any of `codes`, each as a new record under that
+// code: in file order and, within a line, in the order of `codes`. Nothing when the file cannot
+// be read or would give more than `capacity` students.
+std::optional<ClassList> readMasterStudents(const std::string& path, const std::vector<std::string>& codes,
+                                            size_t capacity = maxStudents);
+
+Message masterTooOldForClassListMessage(int age); // TQ9
+Message masterTooOldForUpdateMessage(int age);    // TQ4
+Message masterUnavailableForUpdateMessage();      // TQ5
+Message masterHasNoClassCodesMessage();           // TQ10a
+Message masterUnreadableMessage();                // TQ10b
+
+} // namespace tq

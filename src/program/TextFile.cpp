@@ -1,0 +1,126 @@
+#include "program/TextFile.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <fstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tq {
+
+std::vector<std::string> splitLines(std::string_view text)
+{
+    std::vector<std::string> lines;
+    size_t start = 0;
+    const size_t n = text.size();
+    size_t i = 0;
+    while (i < n) {
+        const char c = text[i];
+        if (c == '\n' || c == '\r') {
+            lines.emplace_back(text.substr(start, i - start));
+            i += (c == '\r' && i + 1 < n && text[i + 1] == '\n') ? 2 : 1;
+            start = i;
+        } else {
+            ++i;
+        }
+    }
+    if (start < n)
+        lines.emplace_back(text.substr(start));
+    return lines;
+}
+
+std::optional<std::vector<std::string>> readTextLines(const std::string& path)
+{
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+        return std::nullopt;
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    std::string text;
+    text.reserve(static_cast<size_t>(st.st_size));
+    char buffer[1 << 16];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0)
+        text.append(buffer, static_cast<size_t>(in.gcount()));
+    if (in.bad())
+        return std::nullopt;
+    return splitLines(text);
+}
+
+namespace {
+class FdWriter final : public ByteWriter {
+public:
+    explicit FdWriter(int fd) : fd_(fd) {}
+    bool write(std::string_view bytes) override
+    {
+        while (!bytes.empty()) {
+            const ssize_t w = ::write(fd_, bytes.data(), bytes.size());
+            if (w < 0) {
+                if (errno == EINTR)
+                    continue;
+                return false;
+            }
+            bytes.remove_prefix(static_cast<size_t>(w));
+        }
+        return true;
+    }
+
+private:
+    int fd_;
+};
+
+std::string folderOf(const std::string& path)
+{
+    const size_t slash = path.find_last_of('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+} // namespace
+
+bool replaceFileAtomically(const std::string& path, std::string_view bytes,
+                           const ByteWriterFactory& makeWriter)
+{
+    struct stat target {};
+    const bool targetExists = ::stat(path.c_str(), &target) == 0;
+    if (targetExists && !S_ISREG(target.st_mode))
+        return false; // never replace a folder or a device
+
+    std::string tmp = folderOf(path) + "/.tallyquill-save-XXXXXX";
+    const int fd = ::mkstemp(tmp.data());
+    if (fd < 0)
+        return false;
+    // Keep the permissions of the file being replaced; a new file gets the usual ones.
+    ::fchmod(fd, targetExists ? (target.st_mode & 07777) : 0644);
+
+    std::unique_ptr<ByteWriter> writer = makeWriter ? makeWriter(fd) : std::make_unique<FdWriter>(fd);
+    bool ok = writer && writer->write(bytes);
+    writer.reset();
+    ok = ok && ::fsync(fd) == 0;
+    ok = (::close(fd) == 0) && ok;
+    ok = ok && ::rename(tmp.c_str(), path.c_str()) == 0;
+    if (!ok) {
+        ::unlink(tmp.c_str());
+        return false;
+    }
+    // Make the rename itself durable.
+    const int dir = ::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+    return true;
+}
+
+bool fileExists(const std::string& path)
+{
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+std::string fileExtensionTail(const std::string& path, size_t n)
+{
+    return path.size() >= n ? path.substr(path.size() - n) : path;
+}
+
+} // namespace tq

@@ -1,0 +1,39 @@
+#pragma once
+// Reading and writing the program's text files. Files are 8-bit Windows-1252 text kept as bytes;
+// lines are written with CR LF and read with CR LF, LF or a lone CR as line end.
+#include <cstddef>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tq {
+
+// The lines of a text file without their line ends. The line end after the last line does not
+// make an extra empty line. Nothing when the file cannot be opened or read (or is a folder).
+std::optional<std::vector<std::string>> readTextLines(const std::string& path);
+
+// Splits text held in memory the same way.
+std::vector<std::string> splitLines(std::string_view text);
+
+// Where a save writes its bytes. The real one writes to a file descriptor; tests use one that
+// fails part-way to prove that a failed save leaves the old file whole.
+class ByteWriter {
+public:
+    virtual ~ByteWriter() = default;
+    virtual bool write(std::string_view bytes) = 0;
+};
+using ByteWriterFactory = std::function<std::unique_ptr<ByteWriter>(int fd)>;
+
+// Writes `bytes` to a temporary file in the target's folder, flushes it to disk and renames it
+// over `path`. On any failure the temporary file is removed, the old file is left as it was
+// and false is returned.
+bool replaceFileAtomically(const std::string& path, std::string_view bytes,
+                           const ByteWriterFactory& makeWriter = {});
+
+bool fileExists(const std::string& path);        // an ordinary file (not a folder)
+std::string fileExtensionTail(const std::string& path, size_t n); // last n characters
+
+} // namespace tq

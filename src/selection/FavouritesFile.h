@@ -1,0 +1,56 @@
+#pragma once
+// The favourites file (.tqf): the teacher's initial-value mark ranges followed by the favourite
+// phrase codes, one per line, four spaces for a separator.
+#include "phrases/PhraseLibrary.h"
+#include "program/Message.h"
+#include "program/TextFile.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace tq {
+
+inline constexpr size_t maxFavourites = 1000;
+inline constexpr size_t maxInitialRanges = 100;
+
+struct InitialValueRange {
+    int lowMark = 0;
+    int highMark = 0;
+    std::string rangeComment1, rangeComment2, rangeComment3;
+    std::array<std::string, 6> rangeSkills; // R, O, W, C, I, S: "1" to "4" or ""
+
+    std::string& rangeComment(int k);
+    const std::string& rangeComment(int k) const;
+    bool operator==(const InitialValueRange&) const = default;
+};
+
+struct Favourites {
+    std::string favouritesFile;                 // "" when never opened or saved
+    std::vector<std::string> favourites;        // codes, or four spaces for a separator
+    std::vector<InitialValueRange> initialRanges;
+};
+
+// The seven ranges of a new favourites list: 80-100 at "4" down to 0-19 at "1".
+std::vector<InitialValueRange> defaultInitialRanges();
+
+// Reads `fav.favouritesFile` into the entries and ranges, dropping codes the library lacks.
+// Returns TQ16 or TQ17 when the file is refused (the entries and ranges are then empty).
+MaybeMessage readFavourites(Favourites& fav, const PhraseLibrary& library);
+
+// Writes the entries and ranges to `fav.favouritesFile`. TQ18 when the file cannot be written;
+// the old file is then left as it was.
+MaybeMessage saveFavourites(const Favourites& fav, const ByteWriterFactory& makeWriter = {});
+
+// The file's bytes as saveFavourites writes them.
+std::string favouritesFileText(const Favourites& fav);
+
+// Appends the entries of another favourites file to the list. False when the file could not be
+// read or the list would pass 1,000 entries; entries read before that stay appended.
+bool appendFavouritesFrom(Favourites& fav, const std::string& path);
+
+Message invalidFavouritesTypeMessage();    // TQ16
+Message invalidFavouritesFileMessage();    // TQ17
+Message favouritesNotSavedMessage();       // TQ18
+
+} // namespace tq

@@ -1,0 +1,6 @@
+# Files of this folder: core rules (no Qt) and windows.
+list(APPEND TQ_CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/FavouritesFile.cpp
+)
+list(APPEND TQ_GUI_SOURCES
+)

@@ -1,0 +1,36 @@
+#pragma once
+// Every message box, question, input box, file dialog and printer choice of the program goes
+// through this interface, so that windows can be driven in tests with scripted answers.
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace tq::ui {
+
+class Dialogs {
+public:
+    enum class Icon { None, Information, Exclamation, Critical };
+
+    virtual ~Dialogs() = default;
+
+    // A message with an OK button.
+    virtual void message(QWidget* parent, const QString& text, const QString& title, Icon icon = Icon::None) = 0;
+    // A Yes/No question; true for Yes.
+    virtual bool question(QWidget* parent, const QString& text, const QString& title) = 0;
+    // An input box; the text typed, or an empty string when cancelled.
+    virtual QString input(QWidget* parent, const QString& prompt, const QString& title,
+                          const QString& defaultText = QString()) = 0;
+
+    // File dialogs. `filter` is in the "Description (*.ext)|*.ext" form; `initialFolder` may be
+    // empty; `fileName` is the proposed name. The chosen path, or an empty string when cancelled.
+    virtual QString openFile(QWidget* parent, const QString& title, const QString& filter,
+                             const QString& initialFolder) = 0;
+    virtual QString saveFile(QWidget* parent, const QString& title, const QString& filter,
+                             const QString& initialFolder, const QString& fileName) = 0;
+};
+
+// Turns "Tallyquill Classes (*.tqc)|*.tqc" into Qt's "Tallyquill Classes (*.tqc)".
+QString qtFileFilter(const QString& filter);
+
+} // namespace tq::ui

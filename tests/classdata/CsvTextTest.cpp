@@ -1,0 +1,57 @@
+#include "classdata/CsvText.h"
+
+#include <gtest/gtest.h>
+
+using namespace tq;
+
+TEST(NextCsvField, TakesPlainAndQuotedFieldsOffTheLine)
+{
+    std::string_view line = "Doe,\"Smith, Jr.\",x,\"a\"\"b\",";
+    EXPECT_EQ(nextCsvField(line), "Doe");
+    EXPECT_EQ(nextCsvField(line), "Smith, Jr.");
+    EXPECT_EQ(nextCsvField(line), "x");
+    EXPECT_EQ(nextCsvField(line), "a"); // no escaping: a doubled quote ends the field
+    EXPECT_EQ(line, "b\",");
+    EXPECT_EQ(nextCsvField(line), "b\"");
+    EXPECT_EQ(nextCsvField(line), "");
+    EXPECT_EQ(line, "");
+    EXPECT_EQ(nextCsvField(line), ""); // an exhausted line gives empty fields
+}
+
+TEST(NextCsvField, AnUnterminatedQuoteIsAnErrorAndLeavesTheLine)
+{
+    std::string_view line = "\"open,field";
+    EXPECT_FALSE(nextCsvField(line));
+    EXPECT_EQ(line, "\"open,field");
+    std::string_view last = "\"closed\"";
+    EXPECT_EQ(nextCsvField(last), "closed");
+    EXPECT_EQ(last, "");
+}
+
+TEST(CountChar, CountsEveryOccurrence)
+{
+    EXPECT_EQ(countChar(",a,,b,", ','), 4);
+    EXPECT_EQ(countChar("", ','), 0);
+}
+
+TEST(LeadingNumber, ReadsTheNumberAtTheStartOfATextLikeAMark)
+{
+    EXPECT_EQ(leadingNumber("85"), 85.0);
+    EXPECT_EQ(leadingNumber("  85.5abc"), 85.5);
+    EXPECT_EQ(leadingNumber("-3.2.1"), -3.2);
+    EXPECT_EQ(leadingNumber("I"), 0.0);
+    EXPECT_EQ(leadingNumber(""), 0.0);
+    EXPECT_EQ(leadingNumber("+"), 0.0);
+    EXPECT_EQ(leadingNumber(".5"), 0.5);
+}
+
+TEST(ParseShortInteger, WholeSixteenBitNumbersOnly)
+{
+    EXPECT_EQ(parseShortInteger(" 7 "), 7);
+    EXPECT_EQ(parseShortInteger("-40"), -40);
+    EXPECT_EQ(parseShortInteger("32767"), 32767);
+    EXPECT_FALSE(parseShortInteger("32768"));
+    EXPECT_FALSE(parseShortInteger(""));
+    EXPECT_FALSE(parseShortInteger("7x"));
+    EXPECT_FALSE(parseShortInteger("x"));
+}
