@@ -8,4 +8,5 @@ list(APPEND TQ_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/ClassUpdate.cpp
 )
 list(APPEND TQ_GUI_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/frmEntryClassFile.cpp
 )

@@ -1,7 +1,13 @@
 # Files of this folder: core rules (no Qt) and windows.
 list(APPEND TQ_CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/TeacherFolder.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TextFile.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Clock.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ProgramState.cpp
 )
 list(APPEND TQ_GUI_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/frmEntry.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/frmSplash.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/StampCursor.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/icons/icons.qrc
 )

@@ -1,5 +1,7 @@
 # Files of this folder: core rules (no Qt) and windows.
 list(APPEND TQ_CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/HelpText.cpp
 )
 list(APPEND TQ_GUI_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/frmHelp.cpp
 )

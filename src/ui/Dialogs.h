@@ -1,12 +1,16 @@
 #pragma once
 // Every message box, question, input box, file dialog and printer choice of the program goes
 // through this interface, so that windows can be driven in tests with scripted answers.
+#include <QPageLayout>
 #include <QString>
 #include <QStringList>
+#include <memory>
 
 class QWidget;
 
 namespace tq::ui {
+
+class LinePrinter;
 
 class Dialogs {
 public:
@@ -28,9 +32,16 @@ public:
                              const QString& initialFolder) = 0;
     virtual QString saveFile(QWidget* parent, const QString& title, const QString& filter,
                              const QString& initialFolder, const QString& fileName) = 0;
+
+    // The printer choice, offered in the given orientation. The chosen printer, ready for
+    // lines, or nullptr when the teacher cancels.
+    virtual std::unique_ptr<LinePrinter> choosePrinter(QWidget* parent, QPageLayout::Orientation orientation) = 0;
 };
 
-// Turns "Tallyquill Classes (*.tqc)|*.tqc" into Qt's "Tallyquill Classes (*.tqc)".
+// Turns "Tallyquill Classes (*.tqc)|*.tqc" into Qt's "Tallyquill Classes (*.tqc)". Several
+// description|pattern pairs become Qt filters joined by ";;"; patterns listed with ";" are
+// joined with spaces, and a description that does not already end with its patterns in
+// brackets gets them appended.
 QString qtFileFilter(const QString& filter);
 
 } // namespace tq::ui

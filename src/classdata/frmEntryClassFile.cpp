@@ -1,0 +1,106 @@
+// The main window's class commands: open, save, sort and update.
+#include "classdata/ClassFile.h"
+#include "classdata/ClassSort.h"
+#include "classdata/ClassUpdate.h"
+#include "classdata/MasterFile.h"
+#include "program/frmEntry.h"
+#include "ui/Dialogs.h"
+
+#include <QFile>
+
+namespace tq {
+
+namespace {
+const QString classFilter = QStringLiteral("Tallyquill Classes (*.tqc)|*.tqc");
+
+std::string nativePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+QString displayPath(const std::string& path) { return QFile::decodeName(path.c_str()); }
+} // namespace
+
+void frmEntry::OpenClassFile()
+{
+    if (state_.studentCount() > 0 &&
+        dialogs_.question(this, QStringLiteral("Do you want to save the current class?"), QStringLiteral("Open New Class")))
+        saveas();
+    const QString chosen = dialogs_.openFile(this, QStringLiteral("Open Class File"), classFilter,
+                                             QString::fromStdString(classDialogFolder()));
+    if (!chosen.isEmpty()) {
+        state_.firstFileDialog = false;
+        openClass(nativePath(chosen));
+    }
+    if (state_.studentCount() > 0)
+        enableClassCommands();
+}
+
+void frmEntry::openClass(const std::string& path)
+{
+    // The file is read into a class of its own: a refused file leaves the open class as it was.
+    std::variant<ClassList, Message> read = readClassFile(path);
+    if (const Message* refused = std::get_if<Message>(&read)) {
+        showMessage(*refused);
+        return;
+    }
+    state_.students = std::move(std::get<ClassList>(read));
+    clearUndo();
+    fillflexGrid();
+}
+
+void frmEntry::saveCommand()
+{
+    if (state_.studentCount() < 1)
+        return;
+    sortByName(state_.students);
+    fillflexGrid();
+    saveas();
+}
+
+bool frmEntry::saveas()
+{
+    const std::string proposed = classFileBaseName(state_.students.empty() ? std::string() : state_.students.front().courseCode);
+    const QString chosen = dialogs_.saveFile(this, QStringLiteral("Save Class File"), classFilter,
+                                             QString::fromStdString(classDialogFolder()), QString::fromStdString(proposed));
+    if (chosen.isEmpty())
+        return false;
+    state_.firstFileDialog = false;
+    const std::string path = withDefaultExtension(nativePath(chosen), ".tqc");
+    if (!saveClassFile(path, state_.students)) {
+        // Saying nothing here would let a teacher leave believing the class was saved.
+        dialogs_.message(this,
+                         QStringLiteral("TQTemp: The class could not be saved as ") + displayPath(path) +
+                             QStringLiteral(". The file that was there before, if any, is unchanged. Please save "
+                                            "the class in another folder."),
+                         QString::fromLatin1(programTitle));
+        return false;
+    }
+    return true;
+}
+
+void frmEntry::sortCommand(void (*sort)(ClassList&))
+{
+    if (state_.studentCount() < 1)
+        return;
+    sort(state_.students);
+    fillflexGrid();
+    clearUndo();
+}
+
+void frmEntry::updateCommand()
+{
+    if (!dialogs_.question(this,
+                           QStringLiteral("Update will update your class(s) with the current students. Some students "
+                                          "may be dropped and others added. This is NECESSARY in order to efile an old "
+                                          "class. Proceed?"),
+                           QStringLiteral("Update Class List")))
+        return;
+    sortByName(state_.students);
+    const ClassUpdateResult result = updateClassFromMaster(state_.students, masterFilePath(state_.folders.dataFolder),
+                                                           state_.clock, updateListCapacity, updateListCapacity);
+    if (result.message)
+        showMessage(*result.message);
+    if (!result.failed)
+        clearUndo(); // the students may now stand at other places
+    sortByName(state_.students);
+    fillflexGrid();
+}
+
+} // namespace tq

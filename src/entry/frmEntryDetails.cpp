@@ -1,0 +1,80 @@
+// The panel of the main window around the grid: the five detail lines of the current student,
+// the favourites list, the learning-skills key, and opening another favourites file.
+#include "entry/SidePanelText.h"
+#include "program/TeacherFolder.h"
+#include "program/frmEntry.h"
+#include "ui/Codepage.h"
+#include "ui/Dialogs.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QToolButton>
+
+namespace tq {
+
+void frmEntry::displayDetails(int studentIndex)
+{
+    if (studentIndex < 0 || studentIndex >= state_.studentCount())
+        return;
+    const StudentDetails d =
+        studentDetails(state_.students[static_cast<size_t>(studentIndex)], state_.phrases, showCourseCodes());
+    if (d.tooLong)
+        showMessage(commentTooLongMessage());
+    QLabel* labels[] = {lblDetail1, lblDetail2, lblDetail3, lblDetail4, lblDetail5};
+    for (size_t i = 0; i < d.lines.size(); ++i)
+        labels[i]->setText(ui::fromCp1252(d.lines[i]));
+    if (d.remainder.size() >= detailRemainderCut)
+        commentRest_ = d.remainder;
+}
+
+void frmEntry::showFavourites()
+{
+    cmdOpenFavourites->setEnabled(true);
+    // The caption holds a path, which is in the file system's encoding rather than the code page.
+    lblFavouriteFile->setText(QFile::decodeName(favouritesCaption(state_.favourites.favouritesFile).c_str()));
+    lstLearningSkills->hide();
+    lstFavourites->show();
+    lstFavourites->clear();
+    QFont font = lstFavourites->font();
+    font.setPointSizeF(10);
+    lstFavourites->setFont(font);
+    QStringList lines;
+    for (const std::string& line : favouritesListLines(state_.favourites, state_.phrases))
+        lines.push_back(ui::fromCp1252(line));
+    lstFavourites->addItems(lines);
+}
+
+void frmEntry::showLearningSkills()
+{
+    cmdOpenFavourites->setEnabled(false);
+    lblFavouriteFile->setText(QStringLiteral("Learning Skills"));
+    lstFavourites->hide();
+    lstLearningSkills->show();
+    lstLearningSkills->clear();
+    QFont font = lstLearningSkills->font();
+    font.setPointSizeF(8);
+    lstLearningSkills->setFont(font);
+    for (const std::string& line : learningSkillsKeyLines())
+        lstLearningSkills->addItem(ui::fromCp1252(line));
+}
+
+void frmEntry::openFavourites()
+{
+    if (teacherFolderFound(state_.folders.teacherFolder))
+        dialogFolder_ = state_.folders.teacherFolder;
+    const QString chosen = dialogs_.openFile(this, QStringLiteral("Open Favourites"),
+                                             QStringLiteral("Tallyquill Favourites (*.tqf)|*.tqf"),
+                                             QString::fromStdString(dialogFolder_));
+    if (chosen.isEmpty())
+        return;
+    state_.favourites.favouritesFile = QFile::encodeName(chosen).toStdString();
+    if (MaybeMessage m = readFavourites(state_.favourites, state_.phrases))
+        showMessage(*m);
+    showFavourites();
+    optAutoFill->setEnabled(true);
+    optAutoFill->setChecked(true);
+}
+
+} // namespace tq

@@ -1,0 +1,36 @@
+#pragma once
+// Everything the running program holds: the class, the phrase library, the favourites with their
+// initial-value ranges, the folders and a few flags. main() creates one and hands it to every window.
+#include "classdata/StudentRecord.h"
+#include "phrases/PhraseLibrary.h"
+#include "program/Clock.h"
+#include "selection/FavouritesFile.h"
+
+#include <string>
+
+namespace tq {
+
+struct ProgramFolders {
+    std::string programFolder;   // holds the executable and the phrase library
+    std::string appParentFolder; // the folder that holds the program folder
+    std::string dataFolder;      // appParentFolder + "/data": the master file
+    std::string teacherFolder;   // the teacher's own folder, where class dialogs start first
+};
+
+// The folders derived from the program folder (the executable's folder).
+ProgramFolders programFoldersFor(const std::string& programFolder, const std::string& teacherFolder);
+
+struct ProgramState {
+    ClassList students;
+    PhraseLibrary phrases;
+    Favourites favourites;
+    bool firstFileDialog = true;
+    bool smallScreen = false;
+    ProgramFolders folders;
+    Clock clock = systemClock();
+
+    int studentCount() const { return static_cast<int>(students.size()); }
+    std::string phraseLibraryPath() const { return folders.programFolder + "/" + phraseLibraryFileName; }
+};
+
+} // namespace tq

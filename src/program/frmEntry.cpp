@@ -1,0 +1,376 @@
+#include "program/frmEntry.h"
+
+#include "classdata/ClassSort.h"
+#include "entry/ClassGridLayout.h"
+#include "program/StampCursor.h"
+#include "program/TeacherFolder.h"
+#include "reports/frmHelp.h"
+#include "ui/ClassGrid.h"
+#include "ui/Codepage.h"
+#include "ui/Dialogs.h"
+#include "ui/Fonts.h"
+#include "ui/Twips.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace tq {
+
+namespace {
+// Sizes of the window's parts, in twips.
+constexpr int gridWidth = 8200;
+constexpr int gridHeight = 6900;
+constexpr int listWidth = 6900;
+constexpr int detailsHeight = 1500;
+// What a screen exactly 600 pixels high takes off.
+constexpr int smallScreenWindowCut = 2520;
+constexpr int smallScreenGridCut = 2650;
+constexpr int smallScreenListCut = 2520;
+
+template <typename T>
+T* named(T* widget, const char* name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QAction* namedAction(QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut = {})
+{
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    if (!shortcut.isEmpty())
+        action->setShortcut(shortcut);
+    return action;
+}
+} // namespace
+
+frmEntry::frmEntry(ProgramState& state, ui::Dialogs& dialogs, QWidget* parent)
+    : QMainWindow(parent), state_(state), dialogs_(dialogs)
+{
+    loadIconResources();
+    setObjectName(QStringLiteral("frmEntry"));
+    setWindowTitle(QStringLiteral("Tallyquill v") + QString::fromLatin1(versionLabel) +
+                   QStringLiteral(" ~ Mark / Phrase Entry"));
+    buildControls();
+    buildMenus();
+    buildToolButtons();
+    buildLayout();
+    connectGrid();
+}
+
+frmEntry::~frmEntry() = default;
+
+void frmEntry::buildControls()
+{
+    msfgClass = named(new ui::ClassGrid(gridColumnCount, this), "msfgClass");
+    txtDataEntry = named(new QLineEdit(msfgClass), "txtDataEntry");
+    txtDataEntry->hide();
+    cmdSwitch = named(new QPushButton(QStringLiteral("Comments/Skills"), this), "cmdSwitch");
+    optAutoFill = named(new QCheckBox(QStringLiteral("Initial Values"), this), "optAutoFill");
+    cmdSwitchCommentSelection = named(
+        new QPushButton(QStringLiteral("Add a Comment: Switch to Comment Selection Mode "), this),
+        "cmdSwitchCommentSelection");
+    lstFavourites = named(new QListWidget(this), "lstFavourites");
+    lstLearningSkills = named(new QListWidget(this), "lstLearningSkills");
+    lstFavourites->setFont(ui::programFont(QStringLiteral("MS Sans Serif"), 10));
+    lstLearningSkills->setFont(ui::programFont(QStringLiteral("MS Sans Serif"), 8));
+    lstLearningSkills->hide();
+    lblFavouriteFile = named(new QLabel(this), "lblFavouriteFile");
+    lblCourse = named(new QLabel(this), "lblCourse");
+    lblClassSize = named(new QLabel(this), "lblClassSize");
+    QFont heading = ui::programFont(QStringLiteral("MS Sans Serif"), 10);
+    heading.setBold(true);
+    lblCourse->setFont(heading);
+    lblClassSize->setFont(heading);
+    lblCourse->setMinimumWidth(QFontMetrics(heading).horizontalAdvance(QStringLiteral("MMMMMMMMMMMM")));
+    lblClassSize->setMinimumWidth(QFontMetrics(heading).horizontalAdvance(QStringLiteral("000 Students")));
+
+    Shape1 = named(new QFrame(this), "Shape1");
+    Shape1->setFrameShape(QFrame::Box);
+    auto* detailLayout = new QVBoxLayout(Shape1);
+    detailLayout->setContentsMargins(6, 4, 6, 4);
+    detailLayout->setSpacing(0);
+    QLabel** details[] = {&lblDetail1, &lblDetail2, &lblDetail3, &lblDetail4, &lblDetail5};
+    const QFont fixed = ui::programFont(QStringLiteral("Courier New"), 8);
+    int n = 1;
+    for (QLabel** label : details) {
+        *label = new QLabel(Shape1);
+        (*label)->setObjectName(QStringLiteral("lblDetail%1").arg(n++));
+        (*label)->setFont(fixed);
+        (*label)->setTextFormat(Qt::PlainText);
+        detailLayout->addWidget(*label);
+    }
+    lblFreeFormComment = named(new QLabel(Shape1), "lblFreeFormComment");
+    lblFreeFormComment->setAttribute(Qt::WA_TranslucentBackground);
+}
+
+void frmEntry::buildMenus()
+{
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuOpenFavourites = namedAction(file, "mnuOpenFavourites", QStringLiteral("&Open Favourites"), QKeySequence(QStringLiteral("Ctrl+O")));
+    file->addSeparator()->setObjectName(QStringLiteral("mnuf"));
+    mnuNewTrillium = namedAction(file, "mnuNewTrillium", QStringLiteral("New Class File From Trillium"), QKeySequence(QStringLiteral("Ctrl+N")));
+    mnuOpenClass = namedAction(file, "mnuOpenClass", QStringLiteral("Open Existing Class File"));
+    mnuSave = namedAction(file, "mnuSave", QStringLiteral("&Save Class File"), QKeySequence(QStringLiteral("Ctrl+S")));
+    file->addSeparator()->setObjectName(QStringLiteral("munfiller1"));
+    mnuUpdate = namedAction(file, "mnuUpdate", QStringLiteral("&Update Class File"));
+    file->addSeparator()->setObjectName(QStringLiteral("mnufiller1"));
+    mnuPrint = namedAction(file, "mnuPrint", QStringLiteral("&Print"), QKeySequence(QStringLiteral("Ctrl+P")));
+    file->addSeparator()->setObjectName(QStringLiteral("mnufiller2"));
+    mnuExit = namedAction(file, "mnuExit", QStringLiteral("E&xit"));
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("Edit"));
+    mnuUndo = namedAction(edit, "mnuUndo", QStringLiteral("&Undo"), QKeySequence(QStringLiteral("Ctrl+U")));
+
+    QMenu* view = menuBar()->addMenu(QStringLiteral("View"));
+    mnuShowCourse = namedAction(view, "mnuShowCourse", QStringLiteral("Show Course Codes"));
+    mnuShowCourse->setCheckable(true);
+
+    QMenu* sort = menuBar()->addMenu(QStringLiteral("&Sort"));
+    mnuSortNames = namedAction(sort, "mnuSortNames", QStringLiteral("Sort &Names (alphabetically)"));
+    mnuSortMarks = namedAction(sort, "mnuSortMarks", QStringLiteral("Sort &Marks (descending)"));
+    mnuSortCourse = namedAction(sort, "mnuSortCourse", QStringLiteral("Sort Course (alphabetically)"));
+
+    QMenu* mode = menuBar()->addMenu(QStringLiteral("&Mode"));
+    mnuAutoFill = namedAction(mode, "mnuAutoFill", QStringLiteral("Initial Values Setup"));
+    mnuSelection = namedAction(mode, "mnuSelection", QStringLiteral("Comment S&election"), QKeySequence(QStringLiteral("Ctrl+E")));
+    mnuMark = namedAction(mode, "mnuMark", QStringLiteral("Mark / Comment Entry"));
+    mnuMark->setCheckable(true);
+    mnuMark->setChecked(true);
+
+    QMenu* efile = menuBar()->addMenu(QStringLiteral("&eFile"));
+    mnuExport = namedAction(efile, "mnuExport", QStringLiteral("Convert Class File to Trillium Format for Mark Submission"));
+
+    // "&Help" has no items: choosing the menu itself opens the help window.
+    mnuhelp = menuBar()->addAction(QStringLiteral("&Help"));
+    mnuhelp->setObjectName(QStringLiteral("mnuhelp"));
+
+    connect(mnuOpenFavourites, &QAction::triggered, this, [this] { openFavourites(); });
+    connect(mnuOpenClass, &QAction::triggered, this, [this] { OpenClassFile(); });
+    connect(mnuSave, &QAction::triggered, this, [this] { saveCommand(); });
+    connect(mnuUpdate, &QAction::triggered, this, [this] { updateCommand(); });
+    connect(mnuExit, &QAction::triggered, this, [this] { leave(); });
+    connect(mnuShowCourse, &QAction::triggered, this, [this] { showCourseCodesCommand(); });
+    connect(mnuSortNames, &QAction::triggered, this, [this] { sortCommand(&sortByName); });
+    connect(mnuSortMarks, &QAction::triggered, this, [this] { sortCommand(&sortByMark); });
+    connect(mnuSortCourse, &QAction::triggered, this, [this] { sortCommand(&sortByCourse); });
+    connect(mnuMark, &QAction::triggered, this, [this] { mnuMark->setChecked(true); });
+    connect(mnuhelp, &QAction::triggered, this, [this] { mnuhelp_Click(); });
+
+    // Commands whose windows are not part of this program yet stay visible but unavailable.
+    for (QAction* unavailable : {mnuNewTrillium, mnuPrint, mnuAutoFill, mnuSelection, mnuExport})
+        unavailable->setEnabled(false);
+}
+
+void frmEntry::buildToolButtons()
+{
+    struct Button {
+        QToolButton** button;
+        const char* name;
+        const char* tip;
+        const char* icon;
+    };
+    const Button buttons[] = {
+        {&cmdNew, "cmdNew", "Create New Class File of Students", ":/icons/new.svg"},
+        {&cmdOpen, "cmdOpen", "Open Previously Saved Class File", ":/icons/open.svg"},
+        {&cmdSave, "cmdSave", "Save Class File", ":/icons/save.svg"},
+        {&cmdPrint, "cmdPrint", "Print Class File", ":/icons/print.svg"},
+        {&cmdOpenFavourites, "cmdOpenFavourites", "Open Favourites", ":/icons/openFavourites.svg"},
+        {&cmdUndo, "cmdUndo", "Undo", ":/icons/undo.svg"},
+    };
+    for (const Button& b : buttons) {
+        auto* button = named(new QToolButton(this), b.name);
+        button->setToolTip(QString::fromLatin1(b.tip));
+        button->setIcon(QIcon(QString::fromLatin1(b.icon)));
+        button->setIconSize(QSize(24, 24));
+        button->setAutoRaise(true);
+        *b.button = button;
+    }
+    connect(cmdOpen, &QToolButton::clicked, this, [this] { OpenClassFile(); });
+    connect(cmdSave, &QToolButton::clicked, this, [this] { saveCommand(); });
+    connect(cmdOpenFavourites, &QToolButton::clicked, this, [this] { openFavourites(); });
+    connect(cmdSwitch, &QPushButton::clicked, this, [this] { cmdSwitch_Click(); });
+    for (QWidget* unavailable : std::initializer_list<QWidget*>{cmdNew, cmdPrint, cmdSwitchCommentSelection})
+        unavailable->setEnabled(false);
+}
+
+void frmEntry::buildLayout()
+{
+    auto* central = new QWidget(this);
+    auto* outer = new QVBoxLayout(central);
+    outer->setContentsMargins(8, 4, 8, 8);
+
+    auto* tools = new QHBoxLayout;
+    for (QWidget* w : std::initializer_list<QWidget*>{cmdNew, cmdOpen, cmdSave, cmdPrint, cmdOpenFavourites, cmdUndo})
+        tools->addWidget(w);
+    tools->addSpacing(24);
+    tools->addWidget(lblCourse);
+    tools->addSpacing(16);
+    tools->addWidget(lblClassSize);
+    tools->addStretch(1);
+    outer->addLayout(tools);
+
+    auto* middle = new QGridLayout;
+    middle->addWidget(msfgClass, 0, 0, 2, 1);
+    middle->addWidget(lblFavouriteFile, 0, 1);
+    middle->addWidget(lstFavourites, 1, 1);
+    middle->addWidget(lstLearningSkills, 1, 1);
+    outer->addLayout(middle);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdSwitch);
+    buttons->addWidget(optAutoFill);
+    buttons->addStretch(1);
+    buttons->addWidget(cmdSwitchCommentSelection);
+    outer->addLayout(buttons);
+    outer->addWidget(Shape1);
+    setCentralWidget(central);
+
+    msfgClass->setFixedSize(ui::twipsToPixelsX(gridWidth, this), ui::twipsToPixelsY(gridHeight, this));
+    for (QListWidget* list : {lstFavourites, lstLearningSkills})
+        list->setFixedSize(ui::twipsToPixelsX(listWidth, this), ui::twipsToPixelsY(gridHeight, this) - lblFavouriteFile->sizeHint().height());
+    Shape1->setFixedHeight(ui::twipsToPixelsY(detailsHeight, this));
+    lblFreeFormComment->setGeometry(Shape1->rect());
+}
+
+void frmEntry::applySmallScreenLayout()
+{
+    msfgClass->setFixedHeight(msfgClass->height() - ui::twipsToPixelsY(smallScreenGridCut, this));
+    for (QListWidget* list : {lstFavourites, lstLearningSkills})
+        list->setFixedHeight(list->height() - ui::twipsToPixelsY(smallScreenListCut, this));
+    resize(width(), height() - ui::twipsToPixelsY(smallScreenWindowCut, this));
+}
+
+bool frmEntry::Form_Load(const SplashRunner& runSplash)
+{
+    runSplash(state_);
+    state_.firstFileDialog = true;
+    enterCellActive = true;
+    leaveCellActive = true;
+
+    PhraseLibraryLoad load = loadPhraseLibrary(state_.phraseLibraryPath());
+    state_.phrases = std::move(load.library);
+    if (load.message) {
+        showMessage(*load.message);
+        if (load.message->endsProgram) {
+            endProgram();
+            return false;
+        }
+    }
+
+    show();
+    adjustSize();
+    if (state_.smallScreen)
+        applySmallScreenLayout();
+
+    if (!state_.favourites.favouritesFile.empty()) {
+        if (MaybeMessage m = readFavourites(state_.favourites, state_.phrases))
+            showMessage(*m);
+        showFavourites();
+        optAutoFill->setEnabled(true);
+        optAutoFill->setChecked(true);
+    } else {
+        showFavourites();
+        optAutoFill->setEnabled(false);
+    }
+
+    for (QWidget* w : std::initializer_list<QWidget*>{cmdSave, cmdPrint, cmdUndo})
+        w->setEnabled(false);
+    for (QAction* a : {mnuSave, mnuPrint, mnuSortNames, mnuSortMarks, mnuUpdate, mnuExport, mnuUndo})
+        a->setEnabled(false);
+    clearUndo();
+    mnuSortCourse->setVisible(false);
+    pendingCode.clear();
+    pendingRow = -1;
+    pendingCol = -1;
+    return true;
+}
+
+void frmEntry::enableClassCommands()
+{
+    for (QWidget* w : std::initializer_list<QWidget*>{cmdSave})
+        w->setEnabled(true);
+    for (QAction* a : {mnuSave, mnuSortNames, mnuSortMarks, mnuUpdate})
+        a->setEnabled(true);
+}
+
+void frmEntry::clearUndo()
+{
+    cmdUndo->setEnabled(false);
+    mnuUndo->setEnabled(false);
+}
+
+void frmEntry::showMessage(const Message& m)
+{
+    const ui::Dialogs::Icon icon = m.icon == Message::Icon::Exclamation ? ui::Dialogs::Icon::Exclamation : ui::Dialogs::Icon::None;
+    dialogs_.message(this, ui::fromCp1252(m.text), ui::fromCp1252(m.title), icon);
+}
+
+std::string frmEntry::classDialogFolder()
+{
+    if (state_.firstFileDialog && teacherFolderFound(state_.folders.teacherFolder))
+        dialogFolder_ = state_.folders.teacherFolder;
+    return dialogFolder_;
+}
+
+void frmEntry::showCourseCodesCommand()
+{
+    if (state_.studentCount() < 1) {
+        mnuShowCourse->setChecked(false);
+        return;
+    }
+    // The action has already flipped its own check mark.
+    mnuSortCourse->setVisible(mnuShowCourse->isChecked());
+    fillflexGrid();
+}
+
+bool frmEntry::showCourseCodes() const
+{
+    return mnuShowCourse->isChecked();
+}
+
+void frmEntry::mnuhelp_Click()
+{
+    auto* help = new frmHelp(this);
+    help->setWindowFlag(Qt::Window);
+    help->show();
+}
+
+void frmEntry::leave()
+{
+    if (ended_)
+        return;
+    if (state_.studentCount() > 0 &&
+        dialogs_.question(this, QStringLiteral("Do you want to save the class?"), QStringLiteral("Exit Tallyquill")))
+        saveas();
+    endProgram();
+}
+
+void frmEntry::endProgram()
+{
+    ended_ = true;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != this)
+            w->close();
+    hide();
+    QCoreApplication::exit(0);
+}
+
+void frmEntry::closeEvent(QCloseEvent* event)
+{
+    leave();
+    event->accept();
+}
+
+} // namespace tq

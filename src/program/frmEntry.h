@@ -1,0 +1,149 @@
+#pragma once
+// The main window, "Mark / Phrase Entry": the class grid, the details of the current student,
+// the favourites list, and the menus and tool buttons of every command.
+#include "entry/StudentDetails.h"
+#include "program/ProgramState.h"
+
+#include <QMainWindow>
+
+#include <functional>
+
+class QAction;
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class QToolButton;
+
+namespace tq::ui {
+class ClassGrid;
+class Dialogs;
+} // namespace tq::ui
+
+namespace tq {
+
+class frmEntry : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // Runs the start-up window; main() passes one that shows frmSplash modally, tests script it.
+    using SplashRunner = std::function<void(ProgramState&)>;
+
+    frmEntry(ProgramState& state, ui::Dialogs& dialogs, QWidget* parent = nullptr);
+    ~frmEntry() override;
+
+    // The start-up sequence: start-up window, phrase library, favourites. False when the program
+    // had to end (the phrase library could not be used).
+    bool Form_Load(const SplashRunner& runSplash);
+
+    // True once the program has ended (Exit, closing the window, or a fatal message).
+    bool programEnded() const { return ended_; }
+
+    // Commands, as the menus and tool buttons run them.
+    void OpenClassFile();
+    void openClass(const std::string& path);
+    void saveCommand();
+    bool saveas();
+    void sortCommand(void (*sort)(ClassList&));
+    void updateCommand();
+    void showCourseCodesCommand();
+    void openFavourites();
+    void leave();
+
+    // The grid and the panel beside and below it.
+    void fillflexGrid();
+    void displayDetails(int studentIndex);
+    void showFavourites();
+    void showLearningSkills();
+    void cmdSwitch_Click();
+    void Highlight();
+    void unHighlight();
+    void msfgClass_EnterCell();
+    void msfgClass_LeaveCell();
+    void msfgClass_MouseMove(int xTwips, int yTwips);
+
+    bool showCourseCodes() const;
+    bool commentsView() const;
+    const std::string& commentRest() const { return commentRest_; }
+
+    // Controls, named as the window names them (each also carries its name as objectName).
+    ui::ClassGrid* msfgClass = nullptr;
+    QLineEdit* txtDataEntry = nullptr;
+    QPushButton* cmdSwitch = nullptr;
+    QCheckBox* optAutoFill = nullptr;
+    QListWidget* lstFavourites = nullptr;
+    QListWidget* lstLearningSkills = nullptr;
+    QLabel* lblCourse = nullptr;
+    QLabel* lblClassSize = nullptr;
+    QLabel* lblDetail1 = nullptr;
+    QLabel* lblDetail2 = nullptr;
+    QLabel* lblDetail3 = nullptr;
+    QLabel* lblDetail4 = nullptr;
+    QLabel* lblDetail5 = nullptr;
+    QLabel* lblFreeFormComment = nullptr;
+    QLabel* lblFavouriteFile = nullptr;
+    QFrame* Shape1 = nullptr;
+    QToolButton* cmdNew = nullptr;
+    QToolButton* cmdOpen = nullptr;
+    QToolButton* cmdSave = nullptr;
+    QToolButton* cmdPrint = nullptr;
+    QToolButton* cmdOpenFavourites = nullptr;
+    QToolButton* cmdUndo = nullptr;
+    QPushButton* cmdSwitchCommentSelection = nullptr;
+
+    QAction* mnuOpenFavourites = nullptr;
+    QAction* mnuNewTrillium = nullptr;
+    QAction* mnuOpenClass = nullptr;
+    QAction* mnuSave = nullptr;
+    QAction* mnuUpdate = nullptr;
+    QAction* mnuPrint = nullptr;
+    QAction* mnuExit = nullptr;
+    QAction* mnuUndo = nullptr;
+    QAction* mnuShowCourse = nullptr;
+    QAction* mnuSortNames = nullptr;
+    QAction* mnuSortMarks = nullptr;
+    QAction* mnuSortCourse = nullptr;
+    QAction* mnuAutoFill = nullptr;
+    QAction* mnuSelection = nullptr;
+    QAction* mnuMark = nullptr;
+    QAction* mnuExport = nullptr;
+    QAction* mnuhelp = nullptr;
+
+    // Cell-notification guards: the enter- and leave-cell handlers work only while these are true.
+    bool enterCellActive = true;
+    bool leaveCellActive = true;
+    // The comment code picked up with a right click, and its cell.
+    std::string pendingCode;
+    int pendingRow = -1;
+    int pendingCol = -1;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildControls();
+    void buildMenus();
+    void buildToolButtons();
+    void buildLayout();
+    void connectGrid();
+    void applySmallScreenLayout();
+    void enableClassCommands();
+    void clearUndo();
+    void showMessage(const Message& m);
+    void endProgram();
+    std::string classDialogFolder();
+    QString helpWindowTitle() const;
+    void mnuhelp_Click();
+
+    ProgramState& state_;
+    ui::Dialogs& dialogs_;
+    std::string commentRest_;
+    // The starting folder of the window's file dialog: set, never cleared (it stays for later dialogs).
+    std::string dialogFolder_;
+    bool ended_ = false;
+};
+
+} // namespace tq

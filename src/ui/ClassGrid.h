@@ -1,0 +1,172 @@
+#pragma once
+// The grid of the program's windows: a spreadsheet-like table of text cells with fixed heading
+// rows and fixed columns at the top and left (grey, and not scrolled away), one current cell,
+// per-cell colours, column widths in twips, and the notifications the windows work from.
+//
+// Rows and columns are numbered from 0 and include the fixed ones. The current cell can be
+// put anywhere by code, fixed cells included; the teacher moves it only among the cells that
+// are neither fixed nor in a hidden (0 wide) column, with a left click or the keyboard.
+// Every change of the current cell, whoever makes it, raises leaveCell() while currentRow()
+// and currentCol() still name the old cell and then enterCell() once they name the new one;
+// asking for the cell that is already current raises nothing. When the rows are removed, the
+// current cell moves to row 0 even though that row may not exist; the notifications then name
+// a position with no cell, which handlers can tell by rows().
+#include <QAbstractScrollArea>
+#include <QColor>
+#include <QCursor>
+#include <QString>
+#include <functional>
+#include <vector>
+
+namespace tq::ui {
+
+class ClassGrid : public QAbstractScrollArea {
+    Q_OBJECT
+
+public:
+    enum class Pointer { Arrow, DiagonalSizing, Custom };
+
+    // Width a column has until the program sets one.
+    static constexpr int defaultColumnWidthTwips = 960;
+
+    explicit ClassGrid(int cols, QWidget* parent = nullptr);
+
+    // Structure. clear() empties every cell's text and colours; rows, columns, widths, fixed
+    // counts and the current cell stay.
+    void clear();
+    int rows() const { return static_cast<int>(m_cells.size()); }
+    void setRows(int rows);
+    int cols() const { return m_cols; }
+    void setCols(int cols);
+    // Adds a row at the bottom; its cells are the tab-separated fields of `line`, missing ones
+    // empty, extra ones dropped.
+    void addRow(const QString& line);
+    int fixedRows() const { return m_fixedRows; }
+    void setFixedRows(int count);   // the current cell leaves the fixed rows if it can
+    int fixedCols() const { return m_fixedCols; }
+    void setFixedCols(int count);   // likewise for the fixed columns
+
+    // Column widths in twips, as set: a width of 0 hides the column, which keeps its cells.
+    int columnWidthTwips(int col) const;
+    void setColumnWidthTwips(int col, int twips);
+    int rowHeightPixels() const { return m_rowHeight; }
+
+    QString text(int row, int col) const;    // "" outside the grid
+    void setText(int row, int col, const QString& text);   // ignored outside the grid
+
+    // The current cell. The selection is always the current cell alone, so the selected row
+    // and column are the current ones.
+    int currentRow() const { return m_row; }
+    int currentCol() const { return m_col; }
+    int selectedRow() const { return m_row; }
+    int selectedCol() const { return m_col; }
+    void setCurrentRow(int row);
+    void setCurrentCol(int col);
+    void setCurrent(int row, int col);
+
+    // Cell colours; an invalid QColor restores the default (grey with button text for fixed
+    // cells, the base colour with black text for the others). The getters give what is shown.
+    QColor cellBackground(int row, int col) const;
+    QColor cellForeground(int row, int col) const;
+    void setCellBackground(int row, int col, const QColor& color);
+    void setCellForeground(int row, int col, const QColor& color);
+    void setCurrentCellBackground(const QColor& color) { setCellBackground(m_row, m_col, color); }
+    void setCurrentCellForeground(const QColor& color) { setCellForeground(m_row, m_col, color); }
+    // The area of the grid that holds no cells (right of the last column, below the last row).
+    QColor backgroundOutsideCells() const { return m_outside; }
+    void setBackgroundOutsideCells(const QColor& color);
+
+    // Geometry, in pixels in this widget's own coordinates. rowAt/colAt give -1 where there is
+    // no cell; cellRect gives an empty rectangle for a hidden or scrolled-away cell.
+    int rowAt(const QPoint& pos) const;
+    int colAt(const QPoint& pos) const;
+    QRect cellRect(int row, int col) const;
+    QRect currentCellRect() const { return cellRect(m_row, m_col); }
+    // The cell under the mouse at its latest move, press or release over the grid (-1: none).
+    int mouseRow() const { return m_mouseRow; }
+    int mouseCol() const { return m_mouseCol; }
+
+    // Scrolling: the first non-fixed row and column on show.
+    int topRow() const;
+    int leftCol() const;
+    void setTopRow(int row);
+    void setLeftCol(int col);
+
+    Pointer pointer() const { return m_pointer; }
+    void setPointer(Pointer pointer);
+    // The picture shown for Pointer::Custom.
+    void setCustomPointer(const QCursor& cursor);
+    QCursor customPointer() const { return m_customCursor; }
+
+signals:
+    // Positions are in twips from the grid's top left corner. Buttons: 1 left, 2 right,
+    // 4 middle (a mask for moves); shift: 1 Shift, 2 Ctrl, 4 Alt.
+    void mouseMoved(int buttons, int shift, int x, int y);
+    void mouseReleased(int button, int shift, int x, int y);
+    // A left click, raised after mouseReleased.
+    void clicked();
+    // A key that types a character, with its code in the program's code page (13 for Enter).
+    void keyPressed(int charCode);
+    void leaveCell();
+    void enterCell();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    struct Cell {
+        QString text;
+        QColor background;   // invalid: default
+        QColor foreground;
+    };
+    using Row = std::vector<Cell>;
+
+    bool isCell(int row, int col) const { return row >= 0 && row < rows() && col >= 0 && col < m_cols; }
+    int widthPixels(int col) const;
+    int fixedWidth() const;
+    int fixedHeight() const { return m_fixedRows * m_rowHeight; }
+    int fullyVisibleRows() const;
+    // Left edge / top edge of a cell in viewport coordinates, or -1 when scrolled away.
+    int columnLeft(int col) const;
+    int rowTop(int row) const;
+    QPoint viewportOffset() const;
+
+    // Makes the current cell (row, col), clamped into the grid, raising the notifications
+    // around `apply`, which changes the structure (or nothing) in between.
+    void relocate(int row, int col, const std::function<void()>& apply = {});
+    void moveByUser(int row, int col);
+    void ensureVisible(int row, int col);
+    void scheduleLayout();
+    void ensureLayout() const;
+    void updateScrollBars();
+    void updateMouseCell(const QPoint& viewportPos);
+    int twipsX(const QPoint& viewportPos) const;
+    int twipsY(const QPoint& viewportPos) const;
+
+    std::vector<Row> m_cells;
+    int m_cols = 0;
+    std::vector<int> m_widthTwips;
+    int m_fixedRows = 0;
+    int m_fixedCols = 0;
+    int m_row = 0;
+    int m_col = 0;
+    int m_mouseRow = -1;
+    int m_mouseCol = -1;
+    int m_rowHeight = 16;
+    QColor m_outside;
+    Pointer m_pointer = Pointer::Arrow;
+    QCursor m_customCursor{Qt::CrossCursor};
+    bool m_leftPressed = false;
+    mutable bool m_layoutDirty = true;
+    bool m_layoutPosted = false;
+    bool m_inLayout = false;
+};
+
+} // namespace tq::ui

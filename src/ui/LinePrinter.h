@@ -1,0 +1,35 @@
+#pragma once
+// A printer that takes text a line at a time, top to bottom, as a line printer does: the
+// report code chooses orientation and font and hands over lines; the printer decides where
+// they fall and starts a new page when the next line would not fit. Every call answers false
+// once the printer has failed, so a report can stop at the first error.
+#include <QPageLayout>
+#include <QString>
+
+namespace tq::ui {
+
+// The font a printer starts with, before the report chooses one.
+inline constexpr const char* defaultPrinterFontName = "Arial";
+inline constexpr qreal defaultPrinterFontSize = 10;
+
+class LinePrinter {
+public:
+    using Orientation = QPageLayout::Orientation;
+
+    virtual ~LinePrinter() = default;
+
+    virtual bool setOrientation(Orientation orientation) = 0;
+    // `name` is one of the program's font names (see programFont).
+    virtual bool setFont(const QString& name, qreal pointSize) = 0;
+    bool setFontSize(qreal pointSize) { return setFont(fontName(), pointSize); }
+    virtual QString fontName() const = 0;
+    virtual qreal fontSize() const = 0;
+
+    // Prints one line in the current font; an empty text advances by one line.
+    virtual bool printLine(const QString& text) = 0;
+    virtual bool newPage() = 0;
+    // Sends the pages printed so far; the printer takes no more lines afterwards.
+    virtual bool endDocument() = 0;
+};
+
+} // namespace tq::ui

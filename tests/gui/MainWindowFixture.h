@@ -1,0 +1,59 @@
+#pragma once
+// A main window started offscreen on the sample phrase library, with scripted dialogs, in a
+// program folder of its own.
+#include "program/ProgramState.h"
+#include "program/frmEntry.h"
+#include "support/TestFiles.h"
+#include "ui/ClassGrid.h"
+#include "ui/ScriptedDialogs.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+
+namespace tq::test {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    TempDir root;
+    ProgramState state;
+    ui::ScriptedDialogs dialogs;
+    std::unique_ptr<frmEntry> window;
+
+    MainWindowTest()
+    {
+        std::filesystem::create_directories(root.file("program"));
+        std::filesystem::create_directories(root.file("data"));
+        std::filesystem::create_directories(root.file("home"));
+        std::filesystem::copy_file(sampleFile("TQPhraseLibrary.csv"), root.file("program/TQPhraseLibrary.csv"));
+        std::filesystem::copy_file(sampleFile("TQStudentInfo.txt"), root.file("data/TQStudentInfo.txt"));
+        state.folders = programFoldersFor(root.file("program"), root.file("home"));
+    }
+
+    // Starts the window; `favourites` is what the start-up window answers ("" for none).
+    void start(const std::string& favourites = "")
+    {
+        window = std::make_unique<frmEntry>(state, dialogs);
+        ASSERT_TRUE(window->Form_Load([favourites](ProgramState& s) { s.favourites.favouritesFile = favourites; }));
+    }
+
+    // Opens a class file through the Open command.
+    void openClass(const std::string& path)
+    {
+        dialogs.answerOpenFile(QString::fromStdString(path));
+        window->OpenClassFile();
+    }
+
+    std::string sampleClassCopy()
+    {
+        const std::string path = root.file("home/ENG2D1-01.tqc");
+        std::filesystem::copy_file(sampleFile("ENG2D1-01.tqc"), path, std::filesystem::copy_options::overwrite_existing);
+        return path;
+    }
+
+    QString cell(int row, int col) const { return window->msfgClass->text(row, col); }
+    std::vector<ui::ScriptedDialogs::Call> messages() const { return dialogs.callsOf(ui::ScriptedDialogs::Kind::Message); }
+};
+
+} // namespace tq::test

@@ -1,0 +1,256 @@
+#include "MainWindowFixture.h"
+
+#include "classdata/ClassFile.h"
+#include "classdata/ClassSort.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+using namespace tq;
+using namespace tq::test;
+using Kind = ui::ScriptedDialogs::Kind;
+
+namespace {
+ClassList classOf(int n)
+{
+    ClassList c;
+    for (int i = 0; i < n; ++i)
+        c.push_back(newStudentRecord("SNC2D1-01", std::to_string(100000000 + i), "Last" + std::to_string(i), "First", "F", ""));
+    return c;
+}
+} // namespace
+
+TEST_F(MainWindowTest, StartsWithoutFavouritesAndWithoutAClass)
+{
+    start();
+    EXPECT_EQ(window->windowTitle().left(14), "Tallyquill v3.");
+    EXPECT_TRUE(window->windowTitle().endsWith(" ~ Mark / Phrase Entry"));
+    EXPECT_FALSE(window->optAutoFill->isEnabled());
+    for (QAction* a : {window->mnuSave, window->mnuPrint, window->mnuSortNames, window->mnuSortMarks,
+                       window->mnuUpdate, window->mnuExport, window->mnuUndo})
+        EXPECT_FALSE(a->isEnabled()) << a->objectName().toStdString();
+    EXPECT_FALSE(window->cmdSave->isEnabled());
+    EXPECT_FALSE(window->cmdUndo->isEnabled());
+    EXPECT_TRUE(window->cmdOpen->isEnabled());
+    EXPECT_FALSE(window->mnuSortCourse->isVisible());
+    EXPECT_TRUE(window->mnuMark->isChecked());
+    EXPECT_EQ(window->lblFavouriteFile->text(), "Favourite List: ");
+    ASSERT_EQ(window->lstFavourites->count(), 1);
+    EXPECT_EQ(window->lstFavourites->item(0)->text(), "           no comment (delete existing comment)");
+    EXPECT_GT(state.phrases.phraseCount(), 300u);
+    EXPECT_TRUE(messages().empty());
+    EXPECT_EQ(window->mnuOpenFavourites->shortcut(), QKeySequence("Ctrl+O"));
+    EXPECT_EQ(window->mnuSelection->text(), "Comment S&election");
+    EXPECT_EQ(window->cmdNew->toolTip(), "Create New Class File of Students");
+}
+
+TEST_F(MainWindowTest, StartsWithTheChosenFavourites)
+{
+    start(sampleFile("Sample.tqf"));
+    EXPECT_TRUE(window->optAutoFill->isEnabled());
+    EXPECT_TRUE(window->optAutoFill->isChecked());
+    EXPECT_EQ(window->lstFavourites->count(), static_cast<int>(state.favourites.favourites.size()) + 1);
+    EXPECT_EQ(window->lstFavourites->item(0)->text().left(5), QString::fromStdString(state.favourites.favourites[0] + " "));
+    EXPECT_EQ(state.favourites.initialRanges.size(), 7u);
+    EXPECT_EQ(window->lblFavouriteFile->text(), QString::fromStdString("Favourite List: " + sampleFile("Sample.tqf")));
+}
+
+TEST_F(MainWindowTest, AMissingPhraseLibraryEndsTheProgramWithTQ2)
+{
+    std::filesystem::remove(root.file("program/TQPhraseLibrary.csv"));
+    window = std::make_unique<frmEntry>(state, dialogs);
+    EXPECT_FALSE(window->Form_Load([](ProgramState&) {}));
+    EXPECT_TRUE(window->programEnded());
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_TRUE(messages()[0].text.startsWith("TQ2: TQPhraseLibary.csv file could not be found"));
+    EXPECT_EQ(messages()[0].title, "Tallyquill");
+}
+
+TEST_F(MainWindowTest, OpeningAClassFillsTheGridLabelsAndDetails)
+{
+    start();
+    openClass(sampleClassCopy());
+    ASSERT_EQ(state.studentCount(), 28);
+    EXPECT_EQ(window->msfgClass->rows(), 29);
+    EXPECT_EQ(cell(0, 4), "  CM1");
+    EXPECT_EQ(cell(0, 13), "  I");
+    EXPECT_EQ(cell(1, 0), "316-208-659");
+    EXPECT_EQ(cell(1, 1), "Ahmed");
+    EXPECT_EQ(cell(5, 1), QString::fromUtf8("Bélanger"));
+    EXPECT_EQ(cell(1, 3), "89");
+    EXPECT_EQ(cell(1, 4), "1017");
+    EXPECT_EQ(cell(1, 10), "4");
+    EXPECT_EQ(window->lblCourse->text(), "ENG2D1-01");
+    EXPECT_EQ(window->lblClassSize->text(), "28 Students");
+    EXPECT_TRUE(window->lblDetail1->text().startsWith("316208659       Mark  [1017] Layla "));
+    EXPECT_TRUE(window->lblDetail2->text().startsWith("Ahmed             89  "));
+    for (QAction* a : {window->mnuSave, window->mnuSortNames, window->mnuSortMarks, window->mnuUpdate})
+        EXPECT_TRUE(a->isEnabled());
+    EXPECT_TRUE(window->cmdSave->isEnabled());
+    EXPECT_EQ(window->msfgClass->columnWidthTwips(4), 525);
+    EXPECT_EQ(window->msfgClass->columnWidthTwips(9), 0);
+    EXPECT_EQ(window->msfgClass->fixedCols(), 3);
+    // Fewer than 36 students: the area outside the cells stays button face.
+    EXPECT_EQ(window->msfgClass->backgroundOutsideCells(), window->palette().color(QPalette::Button));
+    const auto opens = dialogs.callsOf(Kind::OpenFile);
+    ASSERT_EQ(opens.size(), 1u);
+    EXPECT_EQ(opens[0].filter, "Tallyquill Classes (*.tqc)|*.tqc");
+    EXPECT_EQ(opens[0].initialFolder, QString::fromStdString(root.file("home"))); // holds a file now
+    EXPECT_FALSE(state.firstFileDialog);
+}
+
+TEST_F(MainWindowTest, TheHighlightAndDetailsFollowTheCurrentRow)
+{
+    start();
+    openClass(sampleClassCopy());
+    const QColor highlight = window->palette().color(QPalette::Highlight);
+    EXPECT_EQ(window->msfgClass->cellBackground(1, 0), highlight);
+    EXPECT_EQ(window->msfgClass->cellForeground(1, 2), QColor(Qt::white));
+    window->msfgClass->setFocus();
+    QTest::keyClick(window->msfgClass, Qt::Key_Down);
+    QTest::keyClick(window->msfgClass, Qt::Key_Down);
+    EXPECT_EQ(window->msfgClass->currentRow(), 3);
+    EXPECT_EQ(window->msfgClass->cellBackground(1, 1), window->palette().color(QPalette::Button));
+    EXPECT_EQ(window->msfgClass->cellForeground(1, 1), QColor(Qt::black));
+    EXPECT_EQ(window->msfgClass->cellBackground(3, 2), highlight);
+    EXPECT_TRUE(window->lblDetail2->text().startsWith("Anderson"));
+    // The over-long comment of this student raises TQ8A each time the details are shown.
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].title, "TQ8A: Trillium Comment Length Exceeded");
+    EXPECT_EQ(messages()[0].icon, ui::Dialogs::Icon::Exclamation);
+    EXPECT_TRUE(window->lblDetail5->text().endsWith(" ..."));
+    EXPECT_GE(window->commentRest().size(), 72u);
+    window->msfgClass->setCurrent(3, 5); // another column of the same row: the same student again
+    EXPECT_EQ(messages().size(), 2u);
+}
+
+TEST_F(MainWindowTest, TheViewSwitchesBetweenCommentsAndSkillsAndARebuildReturns)
+{
+    start(sampleFile("Sample.tqf"));
+    openClass(sampleClassCopy());
+    window->cmdSwitch->click();
+    EXPECT_EQ(window->msfgClass->columnWidthTwips(4), 0);
+    EXPECT_EQ(window->msfgClass->columnWidthTwips(18), 290);
+    EXPECT_TRUE(window->lstLearningSkills->isVisible());
+    EXPECT_FALSE(window->lstFavourites->isVisible());
+    EXPECT_EQ(window->lstLearningSkills->count(), 39);
+    EXPECT_EQ(window->lblFavouriteFile->text(), "Learning Skills");
+    EXPECT_FALSE(window->cmdOpenFavourites->isEnabled());
+    window->mnuSortMarks->trigger();
+    EXPECT_EQ(window->msfgClass->columnWidthTwips(4), 525);
+    EXPECT_TRUE(window->lstFavourites->isVisible());
+    EXPECT_TRUE(window->cmdOpenFavourites->isEnabled());
+    EXPECT_EQ(cell(1, 3), "95"); // the highest mark of the class now stands first
+    EXPECT_EQ(cell(28, 3), "");
+}
+
+TEST_F(MainWindowTest, ShowCourseCodesNeedsAClass)
+{
+    start();
+    window->mnuShowCourse->trigger();
+    EXPECT_FALSE(window->mnuShowCourse->isChecked());
+    openClass(sampleClassCopy());
+    window->mnuShowCourse->trigger();
+    EXPECT_TRUE(window->mnuShowCourse->isChecked());
+    EXPECT_TRUE(window->mnuSortCourse->isVisible());
+    EXPECT_EQ(cell(1, 1), "ENG2D1-01: Ahmed");
+    EXPECT_EQ(cell(1, 0), "316-208-659");
+    EXPECT_TRUE(window->lblDetail1->text().startsWith("316208659    ENG2D1-01 Mark  [1017]"));
+    window->mnuShowCourse->trigger();
+    EXPECT_FALSE(window->mnuSortCourse->isVisible());
+    EXPECT_EQ(cell(1, 1), "Ahmed");
+}
+
+TEST_F(MainWindowTest, ARefusedFileKeepsTheOpenClass)
+{
+    start();
+    openClass(sampleClassCopy());
+    const ClassList before = state.students;
+    dialogs.answerQuestion(false);
+    openClass(root.write("home/bad.tqc", "not a class file\r\n"));
+    dialogs.answerQuestion(false);
+    openClass(root.write("home/class.TQC", "x"));
+    ASSERT_EQ(messages().size(), 2u);
+    EXPECT_TRUE(messages()[0].text.startsWith("TQ8: Invalid Tallyquill Class File"));
+    EXPECT_EQ(messages()[1].text, "TQ7: Invalid Tallyquill Class File Type");
+    EXPECT_EQ(state.students, before);
+    EXPECT_EQ(window->lblClassSize->text(), "28 Students");
+    EXPECT_EQ(dialogs.callsOf(Kind::Question)[0].title, "Open New Class");
+    EXPECT_EQ(dialogs.callsOf(Kind::Question)[0].text, "Do you want to save the current class?");
+}
+
+TEST_F(MainWindowTest, SavingSortsByNameAndWritesTheProposedFile)
+{
+    start();
+    openClass(sampleClassCopy());
+    window->mnuSortMarks->trigger();
+    dialogs.answerSaveFile(QString::fromStdString(root.file("home/Saved")));
+    window->cmdSave->click();
+    const auto saves = dialogs.callsOf(Kind::SaveFile);
+    ASSERT_EQ(saves.size(), 1u);
+    EXPECT_EQ(saves[0].fileName, "ENG2D101");
+    EXPECT_EQ(saves[0].filter, "Tallyquill Classes (*.tqc)|*.tqc");
+    ClassList sorted = state.students;
+    sortByName(sorted);
+    EXPECT_EQ(state.students, sorted);
+    EXPECT_EQ(readBytes(root.file("home/Saved.tqc")), readBytes(sampleFile("ENG2D1-01.tqc")));
+    EXPECT_EQ(cell(1, 1), "Ahmed");
+
+    // A save that cannot be written says so.
+    dialogs.answerSaveFile(QString::fromStdString(root.file("home/no/folder/x.tqc")));
+    window->mnuSave->trigger();
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_TRUE(messages()[0].text.startsWith("TQTemp: The class could not be saved as "));
+}
+
+TEST_F(MainWindowTest, ALargeClassTurnsTheOutsideWhite)
+{
+    start();
+    saveClassFile(root.file("home/big.tqc"), classOf(36));
+    openClass(root.file("home/big.tqc"));
+    EXPECT_EQ(window->msfgClass->backgroundOutsideCells(), QColor(Qt::white));
+    dialogs.answerQuestion(false);
+    saveClassFile(root.file("home/small.tqc"), classOf(35));
+    openClass(root.file("home/small.tqc"));
+    EXPECT_EQ(window->msfgClass->backgroundOutsideCells(), window->palette().color(QPalette::Button));
+}
+
+TEST_F(MainWindowTest, ExitAsksOnlyWithAClassAndEndsEvenWhenTheSaveIsCancelled)
+{
+    start();
+    window->mnuExit->trigger();
+    EXPECT_TRUE(window->programEnded());
+    EXPECT_TRUE(dialogs.calls.empty());
+
+    dialogs.calls.clear();
+    start();
+    openClass(sampleClassCopy());
+    dialogs.answerQuestion(true);   // save the class?
+    dialogs.answerSaveFile("");     // ...then cancel the save dialog
+    window->close();
+    EXPECT_TRUE(window->programEnded());
+    const auto questions = dialogs.callsOf(Kind::Question);
+    ASSERT_EQ(questions.size(), 1u);
+    EXPECT_EQ(questions[0].text, "Do you want to save the class?");
+    EXPECT_EQ(questions[0].title, "Exit Tallyquill");
+    EXPECT_EQ(dialogs.callsOf(Kind::SaveFile).size(), 1u);
+    EXPECT_TRUE(dialogs.allAnswersUsed());
+}
+
+TEST_F(MainWindowTest, OpeningFavouritesReplacesTheListAndCancelChangesNothing)
+{
+    start();
+    window->cmdOpenFavourites->click(); // cancelled
+    EXPECT_FALSE(window->optAutoFill->isEnabled());
+    EXPECT_EQ(state.favourites.favouritesFile, "");
+    dialogs.answerOpenFile(QString::fromStdString(sampleFile("Sample.tqf")));
+    window->mnuOpenFavourites->trigger();
+    EXPECT_TRUE(window->optAutoFill->isChecked());
+    EXPECT_GT(window->lstFavourites->count(), 30);
+    EXPECT_EQ(dialogs.callsOf(Kind::OpenFile)[0].filter, "Tallyquill Favourites (*.tqf)|*.tqf");
+}
