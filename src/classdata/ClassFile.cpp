@@ -39,17 +39,10 @@ std::string classFileBaseName(const std::string& courseCode)
 }
 
 namespace {
-// A field is written as it is, unless it holds a comma: then it is enclosed in double quotes,
-// which the reader strips again, so names such as "Smith, Jr." do not shift later fields.
+// Names such as "Smith, Jr." are quoted so that they do not shift later fields.
 void appendField(std::string& line, const std::string& value)
 {
-    if (value.find(',') != std::string::npos) {
-        line += '"';
-        line += value;
-        line += '"';
-    } else {
-        line += value;
-    }
+    line += csvField(value);
     line += ',';
 }
 } // namespace
@@ -141,7 +134,8 @@ std::optional<bool> freeFormFlag(std::string_view text)
     }
     if (!digits)
         return std::nullopt;
-    return leadingNumber(t) != 0.0;
+    // Non-zero is true: decided by the digits, so a number too long for a double still counts.
+    return t.find_first_of("123456789") != std::string_view::npos;
 }
 
 // Reads one class-file line into `s`; false when the line is not a valid student line.
@@ -185,11 +179,18 @@ std::variant<ClassList, Message> readClassFile(const std::string& path)
     if (fileExtensionTail(path, 3) != "tqc")
         return invalidClassFileTypeMessage();
     const std::optional<std::vector<std::string>> lines = readTextLines(path);
-    if (!lines || lines->empty() || lines->size() > static_cast<size_t>(maxStudents))
+    if (!lines)
         return invalidClassFileMessage();
-    ClassList students(lines->size());
-    for (size_t i = 0; i < lines->size(); ++i)
-        if (!parseClassLine((*lines)[i], students[i]))
+    return parseClassFileLines(*lines);
+}
+
+std::variant<ClassList, Message> parseClassFileLines(const std::vector<std::string>& lines)
+{
+    if (lines.empty() || lines.size() > static_cast<size_t>(maxStudents))
+        return invalidClassFileMessage();
+    ClassList students(lines.size());
+    for (size_t i = 0; i < lines.size(); ++i)
+        if (!parseClassLine(lines[i], students[i]))
             return invalidClassFileMessage();
     return students;
 }

@@ -27,6 +27,9 @@ bool saveClassFile(const std::string& path, const ClassList& students,
 
 // Reads a class file. On success the students; otherwise the message to show (TQ7 or TQ8).
 std::variant<ClassList, Message> readClassFile(const std::string& path);
+// The students of a class file's lines; TQ8 when any line is not a student line, when there
+// are none, or more than the class can hold.
+std::variant<ClassList, Message> parseClassFileLines(const std::vector<std::string>& lines);
 
 // `path` with `extension` (such as ".tqc") added when its file name has no extension at all.
 std::string withDefaultExtension(const std::string& path, const std::string& extension);

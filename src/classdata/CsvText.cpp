@@ -1,6 +1,7 @@
 #include "classdata/CsvText.h"
 
 #include <charconv>
+#include <cmath>
 
 namespace tq {
 
@@ -18,6 +19,18 @@ std::optional<std::string> nextCsvField(std::string_view& line)
     std::string field(line.substr(1, close - 1));
     const size_t rest = close + 2; // skip the closing quote and the separator after it
     line = rest >= line.size() ? std::string_view() : line.substr(rest);
+    return field;
+}
+
+std::string csvField(std::string_view value)
+{
+    if (value.find(',') == std::string_view::npos)
+        return std::string(value);
+    std::string field;
+    field.reserve(value.size() + 2);
+    field += '"';
+    field += value;
+    field += '"';
     return field;
 }
 
@@ -66,7 +79,13 @@ double leadingNumber(std::string_view text)
     const bool negative = number.front() == '-';
     const size_t skip = (number.front() == '-' || number.front() == '+') ? 1 : 0;
     double value = 0.0;
-    std::from_chars(number.data() + skip, number.data() + number.size(), value);
+    const auto [end, ec] = std::from_chars(number.data() + skip, number.data() + number.size(), value);
+    (void)end;
+    if (ec == std::errc::result_out_of_range) {
+        // Too large for a double when a non-zero digit stands before the point, else too small.
+        const std::string_view whole = std::string_view(number).substr(0, number.find('.'));
+        value = whole.find_first_of("123456789") != std::string_view::npos ? HUGE_VAL : 0.0;
+    }
     return negative ? -value : value;
 }
 

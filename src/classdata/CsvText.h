@@ -12,6 +12,10 @@ namespace tq {
 // as it was).
 std::optional<std::string> nextCsvField(std::string_view& line);
 
+// A value as one field of a written line: as it is, unless it holds a comma; then it is enclosed
+// in double quotes, which nextCsvField strips again, so that the value does not shift later fields.
+std::string csvField(std::string_view value);
+
 // How many times the one character `c` occurs in `text`.
 int countChar(std::string_view text, char c);
 

@@ -37,17 +37,20 @@ std::string masterClassCodes(std::string_view line)
     return nextCsvField(line).value_or(std::string());
 }
 
+std::string_view nextWord(std::string_view& text)
+{
+    text = trimSpaces(text);
+    const size_t space = text.find(' ');
+    const std::string_view word = text.substr(0, space);
+    text = space == std::string_view::npos ? std::string_view() : text.substr(space + 1);
+    return word;
+}
+
 std::string nextWord(std::string& text)
 {
-    text = std::string(trimSpaces(text));
-    const size_t space = text.find(' ');
-    if (space == std::string::npos) {
-        std::string word = std::move(text);
-        text.clear();
-        return word;
-    }
-    std::string word = text.substr(0, space);
-    text.erase(0, space + 1);
+    std::string_view rest = text;
+    std::string word(nextWord(rest));
+    text = std::string(rest);
     return word;
 }
 
@@ -86,26 +89,37 @@ ClassCodeList readClassCodeList(const std::string& path, const Clock& now)
         result.message = masterTooOldForClassListMessage(*age);
         return result;
     }
-    // An empty file has not even the header line: it cannot be read as a master file.
     const std::optional<std::vector<std::string>> lines = readTextLines(path);
-    if (!lines || lines->empty()) {
+    if (!lines) {
+        result.message = masterUnreadableMessage();
+        return result;
+    }
+    return classCodesFromMasterLines(*lines);
+}
+
+ClassCodeList classCodesFromMasterLines(const std::vector<std::string>& lines)
+{
+    ClassCodeList result;
+    // An empty file has not even the header line: it cannot be read as a master file.
+    if (lines.empty()) {
         result.message = masterUnreadableMessage();
         return result;
     }
     std::unordered_set<std::string> seen;
-    for (size_t i = 1; i < lines->size(); ++i) {
-        std::string codes = masterClassCodes((*lines)[i]);
-        while (!codes.empty()) {
-            std::string word = nextWord(codes);
-            if (word.empty() || isExcludedClassCode(word) || seen.count(word))
+    for (size_t i = 1; i < lines.size(); ++i) {
+        const std::string codes = masterClassCodes(lines[i]);
+        std::string_view rest = codes;
+        while (!rest.empty()) {
+            const std::string_view word = nextWord(rest);
+            if (word.empty() || isExcludedClassCode(word) || seen.count(std::string(word)))
                 continue;
             if (result.codes.size() >= maxClassCodes) {
                 result.codes.clear();
                 result.message = masterUnreadableMessage();
                 return result;
             }
-            seen.insert(word);
-            result.codes.push_back(std::move(word));
+            seen.emplace(word);
+            result.codes.emplace_back(word);
         }
     }
     std::sort(result.codes.begin(), result.codes.end());
@@ -118,11 +132,19 @@ std::optional<ClassList> readMasterStudents(const std::string& path, const std::
                                             size_t capacity)
 {
     const std::optional<std::vector<std::string>> lines = readTextLines(path);
-    if (!lines || lines->empty())
+    if (!lines)
+        return std::nullopt;
+    return masterStudentsFromLines(*lines, codes, capacity);
+}
+
+std::optional<ClassList> masterStudentsFromLines(const std::vector<std::string>& lines,
+                                                 const std::vector<std::string>& codes, size_t capacity)
+{
+    if (lines.empty())
         return std::nullopt;
     ClassList students;
-    for (size_t i = 1; i < lines->size(); ++i) {
-        std::string_view rest = (*lines)[i];
+    for (size_t i = 1; i < lines.size(); ++i) {
+        std::string_view rest = lines[i];
         std::array<std::string, 14> f;
         for (std::string& field : f) {
             std::optional<std::string> value = nextCsvField(rest);

@@ -92,14 +92,20 @@ void frmEntry::updateCommand()
                                           "class. Proceed?"),
                            QStringLiteral("Update Class List")))
         return;
-    sortByName(state_.students);
-    const ClassUpdateResult result = updateClassFromMaster(state_.students, masterFilePath(state_.folders.dataFolder),
+    // The update works on a sorted copy, so that a refused update (TQ4, TQ5) leaves the class
+    // exactly as it was, in its order too.
+    ClassList updated = state_.students;
+    sortByName(updated);
+    const ClassUpdateResult result = updateClassFromMaster(updated, masterFilePath(state_.folders.dataFolder),
                                                            state_.clock, updateListCapacity, updateListCapacity);
-    if (result.message)
-        showMessage(*result.message);
-    if (!result.failed)
-        clearUndo(); // the students may now stand at other places
-    sortByName(state_.students);
+    if (result.failed) {
+        if (result.message)
+            showMessage(*result.message);
+        return;
+    }
+    sortByName(updated);
+    state_.students = std::move(updated);
+    clearUndo(); // the students may now stand at other places
     fillflexGrid();
 }
 

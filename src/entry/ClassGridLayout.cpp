@@ -43,7 +43,7 @@ GridRow gridRowCells(const StudentRecord& s, bool showCourseCodes)
     return cells;
 }
 
-std::string joinTabs(const GridRow& cells)
+std::string joinTabs(std::span<const std::string> cells)
 {
     std::string row;
     for (size_t i = 0; i < cells.size(); ++i) {

@@ -4,6 +4,7 @@
 #include "classdata/StudentRecord.h"
 
 #include <array>
+#include <span>
 #include <string>
 
 namespace tq {
@@ -37,7 +38,7 @@ GridRow gridRowCells(const StudentRecord& s, bool showCourseCodes);
 const std::array<const char*, 5>& freeFormCellWords();
 
 // Tab-joined cells, as the grid's add-row takes them.
-std::string joinTabs(const GridRow& cells);
+std::string joinTabs(std::span<const std::string> cells);
 
 // The text of the class-size label.
 std::string classSizeText(int studentCount);

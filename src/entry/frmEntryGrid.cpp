@@ -135,8 +135,7 @@ void frmEntry::msfgClass_MouseMove(int xTwips, int)
 {
     const int row = msfgClass->mouseRow();
     const int col = msfgClass->mouseCol();
-    const bool favouriteSelected = lstFavourites->currentRow() >= 0 && !lstFavourites->selectedItems().isEmpty();
-    const bool dropMode = commentsView() && (!pendingCode.empty() || favouriteSelected) &&
+    const bool dropMode = commentsView() && (!pendingCode.empty() || favouriteSelected()) &&
                           xTwips >= commentBandLeft && xTwips <= commentBandRight;
     if (dropMode) {
         const bool freeFormCell = row >= 1 && row <= state_.studentCount() && col >= firstCommentColumn &&

@@ -3,6 +3,7 @@
 #include "classdata/CsvText.h"
 #include "program/TextFile.h"
 
+#include <algorithm>
 #include <sys/stat.h>
 
 namespace tq {
@@ -59,14 +60,24 @@ PhraseLibraryLoad loadPhraseLibrary(const std::string& path)
         return load;
     }
     const std::optional<std::vector<std::string>> lines = readTextLines(path);
-    if (!lines || lines->empty()) {
+    if (!lines) {
+        load.message = phraseLibraryCorruptMessage();
+        return load;
+    }
+    return parsePhraseLibraryLines(*lines);
+}
+
+PhraseLibraryLoad parsePhraseLibraryLines(const std::vector<std::string>& lines)
+{
+    PhraseLibraryLoad load;
+    if (lines.empty()) {
         load.message = phraseLibraryCorruptMessage();
         return load;
     }
     std::vector<PhraseRecord>& phrases = load.library.phrases;
-    phrases.reserve(lines->size() - 1);
-    for (size_t i = 1; i < lines->size(); ++i) {
-        const std::string& line = (*lines)[i];
+    phrases.reserve(std::min(lines.size() - 1, maxPhrases));
+    for (size_t i = 1; i < lines.size(); ++i) {
+        const std::string& line = lines[i];
         if (isSkippedPhraseLine(line))
             continue;
         std::optional<PhraseRecord> phrase = splitPhraseLine(line);

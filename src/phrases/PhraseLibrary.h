@@ -35,6 +35,8 @@ struct PhraseLibraryLoad {
 
 // Reads the library at `path` as start-up does.
 PhraseLibraryLoad loadPhraseLibrary(const std::string& path);
+// The library held in a file's lines (the first is the header); TQ1 or TQ2 when they are refused.
+PhraseLibraryLoad parsePhraseLibraryLines(const std::vector<std::string>& lines);
 
 // Splits one phrase line at its first and last commas; nothing when the line holds no comma.
 std::optional<PhraseRecord> splitPhraseLine(std::string_view line);

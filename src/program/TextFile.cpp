@@ -1,6 +1,9 @@
 #include "program/TextFile.h"
 
+#include "program/Cp1252.h"
+
 #include <cerrno>
+#include <cstdlib>
 #include <fcntl.h>
 #include <fstream>
 #include <sys/stat.h>
@@ -29,6 +32,14 @@ std::vector<std::string> splitLines(std::string_view text)
     return lines;
 }
 
+std::vector<std::string> textFileLines(std::string_view bytes)
+{
+    constexpr std::string_view utf8Bom = "\xEF\xBB\xBF";
+    if (bytes.starts_with(utf8Bom))
+        return splitLines(utf8ToCp1252(bytes.substr(utf8Bom.size())));
+    return splitLines(bytes);
+}
+
 std::optional<std::vector<std::string>> readTextLines(const std::string& path)
 {
     struct stat st {};
@@ -44,7 +55,7 @@ std::optional<std::vector<std::string>> readTextLines(const std::string& path)
         text.append(buffer, static_cast<size_t>(in.gcount()));
     if (in.bad())
         return std::nullopt;
-    return splitLines(text);
+    return textFileLines(text);
 }
 
 namespace {
@@ -78,13 +89,35 @@ std::string folderOf(const std::string& path)
 }
 } // namespace
 
-bool replaceFileAtomically(const std::string& path, std::string_view bytes,
+namespace {
+// The file a save replaces: the target of a symbolic link rather than the link itself, so that
+// the link keeps pointing at the saved class.
+std::string resolvedTarget(const std::string& path)
+{
+    struct stat link {};
+    if (::lstat(path.c_str(), &link) != 0 || !S_ISLNK(link.st_mode))
+        return path;
+    char* real = ::realpath(path.c_str(), nullptr);
+    if (!real)
+        return path; // a dangling link: the save creates the file beside it
+    std::string resolved(real);
+    std::free(real);
+    return resolved;
+}
+} // namespace
+
+bool replaceFileAtomically(const std::string& requestedPath, std::string_view bytes,
                            const ByteWriterFactory& makeWriter)
 {
+    const std::string path = resolvedTarget(requestedPath);
     struct stat target {};
     const bool targetExists = ::stat(path.c_str(), &target) == 0;
     if (targetExists && !S_ISREG(target.st_mode))
         return false; // never replace a folder or a device
+    // A file without write permission is one the teacher protected: writing over it in place
+    // would fail, and a rename must not get round that.
+    if (targetExists && (target.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
+        return false;
 
     std::string tmp = folderOf(path) + "/.tallyquill-save-XXXXXX";
     const int fd = ::mkstemp(tmp.data());

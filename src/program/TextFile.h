@@ -18,6 +18,12 @@ std::optional<std::vector<std::string>> readTextLines(const std::string& path);
 // Splits text held in memory the same way.
 std::vector<std::string> splitLines(std::string_view text);
 
+// The lines of a whole file's bytes, as every reader of the program takes them. A file that begins
+// with a UTF-8 byte-order mark (a spreadsheet's "CSV UTF-8", a text editor's "UTF-8 with BOM") has
+// announced its encoding: the mark is dropped and the text turned into Windows-1252 bytes. Any
+// other file is taken as it is; NUL bytes are kept as ordinary bytes.
+std::vector<std::string> textFileLines(std::string_view bytes);
+
 // Where a save writes its bytes. The real one writes to a file descriptor; tests use one that
 // fails part-way to prove that a failed save leaves the old file whole.
 class ByteWriter {
@@ -29,7 +35,8 @@ using ByteWriterFactory = std::function<std::unique_ptr<ByteWriter>(int fd)>;
 
 // Writes `bytes` to a temporary file in the target's folder, flushes it to disk and renames it
 // over `path`. On any failure the temporary file is removed, the old file is left as it was
-// and false is returned.
+// and false is returned. A target that is a folder, or a file its owner has made read-only, is
+// never replaced; a target that is a symbolic link replaces the file the link points to.
 bool replaceFileAtomically(const std::string& path, std::string_view bytes,
                            const ByteWriterFactory& makeWriter = {});
 

@@ -22,6 +22,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QThread>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -67,6 +68,7 @@ frmEntry::frmEntry(ProgramState& state, ui::Dialogs& dialogs, QWidget* parent)
     buildToolButtons();
     buildLayout();
     connectGrid();
+    connectEntry();
 }
 
 frmEntry::~frmEntry() = default;
@@ -127,6 +129,7 @@ void frmEntry::buildMenus()
     mnuUpdate = namedAction(file, "mnuUpdate", QStringLiteral("&Update Class File"));
     file->addSeparator()->setObjectName(QStringLiteral("mnufiller1"));
     mnuPrint = namedAction(file, "mnuPrint", QStringLiteral("&Print"), QKeySequence(QStringLiteral("Ctrl+P")));
+    mnuPrintPreview = namedAction(file, "mnuPrintPreview", QStringLiteral("Print Pre&view"));
     file->addSeparator()->setObjectName(QStringLiteral("mnufiller2"));
     mnuExit = namedAction(file, "mnuExit", QStringLiteral("E&xit"));
 
@@ -160,6 +163,10 @@ void frmEntry::buildMenus()
     connect(mnuOpenClass, &QAction::triggered, this, [this] { OpenClassFile(); });
     connect(mnuSave, &QAction::triggered, this, [this] { saveCommand(); });
     connect(mnuUpdate, &QAction::triggered, this, [this] { updateCommand(); });
+    connect(mnuNewTrillium, &QAction::triggered, this, [this] { newTrillium(); });
+    connect(mnuExport, &QAction::triggered, this, [this] { mnuExport_Click(); });
+    connect(mnuPrint, &QAction::triggered, this, [this] { printClassReport(); });
+    connect(mnuPrintPreview, &QAction::triggered, this, [this] { previewClassReport(); });
     connect(mnuExit, &QAction::triggered, this, [this] { leave(); });
     connect(mnuShowCourse, &QAction::triggered, this, [this] { showCourseCodesCommand(); });
     connect(mnuSortNames, &QAction::triggered, this, [this] { sortCommand(&sortByName); });
@@ -169,7 +176,7 @@ void frmEntry::buildMenus()
     connect(mnuhelp, &QAction::triggered, this, [this] { mnuhelp_Click(); });
 
     // Commands whose windows are not part of this program yet stay visible but unavailable.
-    for (QAction* unavailable : {mnuNewTrillium, mnuPrint, mnuAutoFill, mnuSelection, mnuExport})
+    for (QAction* unavailable : {mnuAutoFill, mnuSelection})
         unavailable->setEnabled(false);
 }
 
@@ -197,11 +204,13 @@ void frmEntry::buildToolButtons()
         button->setAutoRaise(true);
         *b.button = button;
     }
+    connect(cmdNew, &QToolButton::clicked, this, [this] { newTrillium(); });
     connect(cmdOpen, &QToolButton::clicked, this, [this] { OpenClassFile(); });
     connect(cmdSave, &QToolButton::clicked, this, [this] { saveCommand(); });
+    connect(cmdPrint, &QToolButton::clicked, this, [this] { printClassReport(); });
     connect(cmdOpenFavourites, &QToolButton::clicked, this, [this] { openFavourites(); });
     connect(cmdSwitch, &QPushButton::clicked, this, [this] { cmdSwitch_Click(); });
-    for (QWidget* unavailable : std::initializer_list<QWidget*>{cmdNew, cmdPrint, cmdSwitchCommentSelection})
+    for (QWidget* unavailable : std::initializer_list<QWidget*>{cmdSwitchCommentSelection})
         unavailable->setEnabled(false);
 }
 
@@ -287,7 +296,7 @@ bool frmEntry::Form_Load(const SplashRunner& runSplash)
 
     for (QWidget* w : std::initializer_list<QWidget*>{cmdSave, cmdPrint, cmdUndo})
         w->setEnabled(false);
-    for (QAction* a : {mnuSave, mnuPrint, mnuSortNames, mnuSortMarks, mnuUpdate, mnuExport, mnuUndo})
+    for (QAction* a : {mnuSave, mnuPrint, mnuPrintPreview, mnuSortNames, mnuSortMarks, mnuUpdate, mnuExport, mnuUndo})
         a->setEnabled(false);
     clearUndo();
     mnuSortCourse->setVisible(false);
@@ -299,22 +308,22 @@ bool frmEntry::Form_Load(const SplashRunner& runSplash)
 
 void frmEntry::enableClassCommands()
 {
-    for (QWidget* w : std::initializer_list<QWidget*>{cmdSave})
+    for (QWidget* w : std::initializer_list<QWidget*>{cmdSave, cmdPrint})
         w->setEnabled(true);
-    for (QAction* a : {mnuSave, mnuSortNames, mnuSortMarks, mnuUpdate})
+    for (QAction* a : {mnuSave, mnuPrint, mnuPrintPreview, mnuSortNames, mnuSortMarks, mnuUpdate, mnuExport})
         a->setEnabled(true);
 }
 
 void frmEntry::clearUndo()
 {
+    undoStack_.clear();
     cmdUndo->setEnabled(false);
     mnuUndo->setEnabled(false);
 }
 
 void frmEntry::showMessage(const Message& m)
 {
-    const ui::Dialogs::Icon icon = m.icon == Message::Icon::Exclamation ? ui::Dialogs::Icon::Exclamation : ui::Dialogs::Icon::None;
-    dialogs_.message(this, ui::fromCp1252(m.text), ui::fromCp1252(m.title), icon);
+    ui::showMessage(dialogs_, this, m);
 }
 
 std::string frmEntry::classDialogFolder()
@@ -364,7 +373,10 @@ void frmEntry::endProgram()
         if (w != this)
             w->close();
     hide();
-    QCoreApplication::exit(0);
+    // Leave the event loop if it runs; asking it to quit before it runs would make the next
+    // loop (a message box's, say) return at once.
+    if (QThread::currentThread()->loopLevel() > 0)
+        QCoreApplication::exit(0);
 }
 
 void frmEntry::closeEvent(QCloseEvent* event)

@@ -2,9 +2,11 @@
 // The main window, "Mark / Phrase Entry": the class grid, the details of the current student,
 // the favourites list, and the menus and tool buttons of every command.
 #include "entry/StudentDetails.h"
+#include "entry/UndoStack.h"
 #include "program/ProgramState.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <functional>
 
@@ -24,6 +26,10 @@ class Dialogs;
 } // namespace tq::ui
 
 namespace tq {
+
+class PrintScript;
+class frmExport;
+class frmGetTrilliumfile;
 
 class frmEntry : public QMainWindow {
     Q_OBJECT
@@ -120,6 +126,19 @@ public:
     int pendingRow = -1;
     int pendingCol = -1;
 
+    // From the master list to the eFile: the Get Class dialog and the eFile window, and their return.
+    void newTrillium();
+    void showNewClass();
+    void mnuExport_Click();
+    void returnFromExport();
+    QPointer<frmGetTrilliumfile> getClassDialog; // open while the teacher picks the class
+    QPointer<frmExport> exportWindow;            // open while the main window is hidden for it
+
+    // The class report: printed on paper or into a PDF file, or shown in a print preview.
+    void printClassReport();
+    void previewClassReport();
+    QAction* mnuPrintPreview = nullptr;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -144,6 +163,42 @@ private:
     // The starting folder of the window's file dialog: set, never cleared (it stays for later dialogs).
     std::string dialogFolder_;
     bool ended_ = false;
+
+    // Entering the class in the grid: marks by keyboard, codes, skills and flags by mouse,
+    // free-form comments, and undo of every single-student change.
+public:
+    void msfgClass_KeyPress(int keyAscii);
+    void txtDataEntry_KeyUp(int qtKey);
+    void commitMarkEntry();
+    void msfgClass_MouseUp(int button, int shift, int xTwips, int yTwips);
+    void msfgClass_Click();
+    void lstFavourites_Click();
+    void lblFreeFormComment_Click();
+    void doUndo();
+    const UndoStack& undoStack() const { return undoStack_; }
+
+private:
+    void connectEntry();
+    void connectMouseEntry();
+    void connectUndo();
+    void connectFreeForm();
+    void placeMarkEntryBox();
+    void pushUndo(int studentIndex);
+    void showUndoState();
+    bool favouriteSelected() const;
+    void redrawStudentRow(int studentIndex);
+    void dropPendingCode();
+    void pickUpCode(int row, int col);
+    bool placeCode(int button, int row, int col);
+    void rateSkill(int button, int row, int col);
+    void setFlagForClass(int button, int col);
+    void applyFreeFormComment(int studentIndex, const std::string& offered, const std::string& result);
+    UndoStack undoStack_;
+
+    // The class report's printout, made as the details panel goes through every student.
+private:
+    PrintScript classReportScript();
+    void showDetailsAfterReport();
 };
 
 } // namespace tq

@@ -1,5 +1,8 @@
-// Tallyquill: start-up of the windowed program.
+// Tallyquill: start-up of the windowed program, or of its command line when a command is given.
+#include "program/CommandLine.h"
 #include "program/ProgramState.h"
+#include "program/QuitAfterStart.h"
+#include "program/QuitOnceShown.h"
 #include "program/frmEntry.h"
 #include "program/frmSplash.h"
 #include "ui/QtDialogs.h"
@@ -8,8 +11,15 @@
 #include <QFile>
 #include <QStandardPaths>
 
+#include <iostream>
+
 int main(int argc, char** argv)
 {
+    // A command runs without any window, before Qt is started.
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (tq::isCommandLineRequest(args))
+        return tq::runCommandLine(args, tq::executableFolder(argv[0]), std::cout, std::cerr);
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tallyquill"));
 
@@ -20,11 +30,19 @@ int main(int argc, char** argv)
 
     tq::ui::QtDialogs dialogs;
     tq::frmEntry window(state, dialogs);
-    const bool started = window.Form_Load([&dialogs](tq::ProgramState& s) {
+    // The start-up benchmark's timed start (see QuitAfterStart.h): no start-up window, then quit.
+    const std::optional<tq::QuitAfterStart> timedStart = tq::quitAfterStartFromEnvironment();
+    const bool started = window.Form_Load([&dialogs, &timedStart](tq::ProgramState& s) {
+        if (timedStart) {
+            s.favourites.favouritesFile = timedStart->favouritesFile;
+            return;
+        }
         tq::frmSplash splash(s, dialogs);
         splash.exec();
     });
     if (!started)
         return 0;
+    if (timedStart)
+        tq::quitOnceShown(&window);
     return QApplication::exec();
 }

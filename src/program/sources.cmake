@@ -2,12 +2,16 @@
 list(APPEND TQ_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/TeacherFolder.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TextFile.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Cp1252.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Clock.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ProgramState.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/CommandLine.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/QuitAfterStart.cpp
 )
 list(APPEND TQ_GUI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/frmEntry.cpp
     ${CMAKE_CURRENT_LIST_DIR}/frmSplash.cpp
     ${CMAKE_CURRENT_LIST_DIR}/StampCursor.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/QuitOnceShown.cpp
     ${CMAKE_CURRENT_LIST_DIR}/icons/icons.qrc
 )

@@ -41,10 +41,22 @@ std::optional<int> rangeCountOf(const std::string& line)
     return n;
 }
 
+// True when the field at the front of `line` is the line's last: no separator follows it.
+bool isLastField(std::string_view line)
+{
+    if (!line.empty() && line.front() == '"') {
+        const size_t close = line.find('"', 1);
+        return close == std::string_view::npos || close + 1 >= line.size();
+    }
+    return line.find(',') == std::string_view::npos;
+}
+
 std::optional<InitialValueRange> parseRangeLine(std::string_view line)
 {
     std::array<std::string, 10> f;
+    bool withoutSixthSkill = false;
     for (std::string& field : f) {
+        withoutSixthSkill = isLastField(line);
         std::optional<std::string> value = nextCsvField(line);
         if (!value)
             return std::nullopt;
@@ -61,8 +73,9 @@ std::optional<InitialValueRange> parseRangeLine(std::string_view line)
         r.rangeComment(k) = f[static_cast<size_t>(k + 1)];
     for (size_t k = 0; k < 5; ++k)
         r.rangeSkills[k] = f[5 + k];
-    // Files written before there was a sixth skill end after the fifth: it stands for both.
-    if (line.empty()) {
+    // Files written before there was a sixth skill end after the fifth: it stands for both. An
+    // empty sixth field after a separator is a sixth skill that is not set.
+    if (withoutSixthSkill) {
         r.rangeSkills[5] = r.rangeSkills[4];
     } else {
         std::optional<std::string> sixth = nextCsvField(line);
@@ -99,23 +112,31 @@ MaybeMessage readFavourites(Favourites& fav, const PhraseLibrary& library)
         return invalidFavouritesTypeMessage();
     }
     const std::optional<std::vector<std::string>> lines = readTextLines(fav.favouritesFile);
-    if (!lines || lines->empty())
+    if (!lines)
         return refuse(fav);
-    const std::optional<int> rangeCount = rangeCountOf(lines->front());
-    if (!rangeCount || lines->size() < 1 + static_cast<size_t>(*rangeCount))
+    return readFavouritesLines(fav, *lines, library);
+}
+
+MaybeMessage readFavouritesLines(Favourites& fav, const std::vector<std::string>& lines,
+                                 const PhraseLibrary& library)
+{
+    if (lines.empty())
+        return refuse(fav);
+    const std::optional<int> rangeCount = rangeCountOf(lines.front());
+    if (!rangeCount || lines.size() < 1 + static_cast<size_t>(*rangeCount))
         return refuse(fav);
 
     std::vector<InitialValueRange> ranges;
     for (size_t i = 1; i <= static_cast<size_t>(*rangeCount); ++i) {
-        std::optional<InitialValueRange> range = parseRangeLine((*lines)[i]);
+        std::optional<InitialValueRange> range = parseRangeLine(lines[i]);
         if (!range)
             return refuse(fav);
         ranges.push_back(std::move(*range));
     }
     const size_t firstEntry = 1 + static_cast<size_t>(*rangeCount);
-    if (lines->size() - firstEntry > maxFavourites)
+    if (lines.size() - firstEntry > maxFavourites)
         return refuse(fav);
-    std::vector<std::string> entries(lines->begin() + static_cast<long>(firstEntry), lines->end());
+    std::vector<std::string> entries(lines.begin() + static_cast<long>(firstEntry), lines.end());
     if (!std::all_of(entries.begin(), entries.end(), isValidEntry))
         return refuse(fav);
 
@@ -137,13 +158,19 @@ std::string favouritesFileText(const Favourites& fav)
     for (const InitialValueRange& r : fav.initialRanges) {
         text += std::to_string(r.lowMark) + "," + std::to_string(r.highMark);
         for (int k = 1; k <= 3; ++k)
-            text += "," + r.rangeComment(k);
+            text += "," + csvField(r.rangeComment(k));
         for (const std::string& skill : r.rangeSkills)
-            text += "," + skill;
+            text += "," + csvField(skill);
         text += crlf;
     }
+    // Appending takes entries without checking them. An empty one stands for the separator it
+    // was read from; one that the reader would refuse (letters, say) is not a phrase code and is
+    // left out, since writing it would make the whole file unreadable.
     for (const std::string& entry : fav.favourites) {
-        text += entry;
+        const std::string& written = entry.empty() ? std::string(blankCode) : entry;
+        if (!isValidEntry(written))
+            continue;
+        text += written;
         text += crlf;
     }
     return text;
@@ -189,13 +216,18 @@ std::vector<std::string> delimitedItems(std::string_view line)
 bool appendFavouritesFrom(Favourites& fav, const std::string& path)
 {
     const std::optional<std::vector<std::string>> lines = readTextLines(path);
-    if (!lines || lines->empty())
+    return lines && appendFavouritesLines(fav, *lines);
+}
+
+bool appendFavouritesLines(Favourites& fav, const std::vector<std::string>& lines)
+{
+    if (lines.empty())
         return false;
-    const std::optional<int> rangeCount = rangeCountOf(lines->front());
-    if (!rangeCount || lines->size() < 1 + static_cast<size_t>(*rangeCount))
+    const std::optional<int> rangeCount = rangeCountOf(lines.front());
+    if (!rangeCount || lines.size() < 1 + static_cast<size_t>(*rangeCount))
         return false;
-    for (size_t i = 1 + static_cast<size_t>(*rangeCount); i < lines->size(); ++i) {
-        for (std::string& item : delimitedItems((*lines)[i])) {
+    for (size_t i = 1 + static_cast<size_t>(*rangeCount); i < lines.size(); ++i) {
+        for (std::string& item : delimitedItems(lines[i])) {
             if (fav.favourites.size() >= maxFavourites)
                 return false;
             fav.favourites.push_back(std::move(item));

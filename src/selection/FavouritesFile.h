@@ -37,17 +37,24 @@ std::vector<InitialValueRange> defaultInitialRanges();
 // Reads `fav.favouritesFile` into the entries and ranges, dropping codes the library lacks.
 // Returns TQ16 or TQ17 when the file is refused (the entries and ranges are then empty).
 MaybeMessage readFavourites(Favourites& fav, const PhraseLibrary& library);
+// The same from a favourites file's lines (TQ17 when they are refused; the name is not checked).
+MaybeMessage readFavouritesLines(Favourites& fav, const std::vector<std::string>& lines,
+                                 const PhraseLibrary& library);
 
 // Writes the entries and ranges to `fav.favouritesFile`. TQ18 when the file cannot be written;
 // the old file is then left as it was.
 MaybeMessage saveFavourites(const Favourites& fav, const ByteWriterFactory& makeWriter = {});
 
-// The file's bytes as saveFavourites writes them.
+// The file's bytes as saveFavourites writes them. The file must always read back: an empty entry
+// (what appending a separator gives) is written as the separator it stands for, and an entry the
+// reader would refuse (appended without checks, such as "XYZ") is left out.
 std::string favouritesFileText(const Favourites& fav);
 
 // Appends the entries of another favourites file to the list. False when the file could not be
 // read or the list would pass 1,000 entries; entries read before that stay appended.
 bool appendFavouritesFrom(Favourites& fav, const std::string& path);
+// The same from another favourites file's lines.
+bool appendFavouritesLines(Favourites& fav, const std::vector<std::string>& lines);
 
 Message invalidFavouritesTypeMessage();    // TQ16
 Message invalidFavouritesFileMessage();    // TQ17

@@ -46,6 +46,7 @@ ClassGrid::ClassGrid(int cols, QWidget* parent)
     : QAbstractScrollArea(parent)
     , m_cols(std::max(0, cols))
     , m_widthTwips(static_cast<std::size_t>(m_cols), defaultColumnWidthTwips)
+    , m_mergeCols(static_cast<std::size_t>(m_cols), false)
     , m_outside(palette().color(QPalette::Button))
 {
     setFont(programFont(QStringLiteral("MS Sans Serif"), 8.25));
@@ -89,6 +90,7 @@ void ClassGrid::setCols(int count)
         for (Row& row : m_cells)
             row.resize(static_cast<std::size_t>(count));
         m_widthTwips.resize(static_cast<std::size_t>(count), defaultColumnWidthTwips);
+        m_mergeCols.resize(static_cast<std::size_t>(count), false);
         m_fixedCols = std::min(m_fixedCols, count);
     });
     scheduleLayout();
@@ -154,7 +156,50 @@ void ClassGrid::setText(int row, int col, const QString& text)
     if (!isCell(row, col))
         return;
     m_cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)].text = text;
+    // A text in a merged column can join or part the blocks around it.
+    if (std::find(m_mergeCols.begin(), m_mergeCols.end(), true) != m_mergeCols.end())
+        viewport()->update();
+    else
+        updateCell(row, col);
+}
+
+void ClassGrid::updateCell(int row, int col)
+{
     viewport()->update(QRect(cellRect(row, col)).translated(-viewportOffset()));
+}
+
+// --- merged columns ----------------------------------------------------------------------------
+
+void ClassGrid::setMergeCol(int col, bool merge)
+{
+    if (col < 0 || col >= m_cols)
+        return;
+    m_mergeCols[static_cast<std::size_t>(col)] = merge;
+    viewport()->update();
+}
+
+bool ClassGrid::mergeCol(int col) const
+{
+    return col >= 0 && col < m_cols && m_mergeCols[static_cast<std::size_t>(col)];
+}
+
+bool ClassGrid::joinsAbove(int row, int col) const
+{
+    if (!mergeCol(col) || !isCell(row, col) || row == 0 || (row == m_fixedRows))
+        return false;
+    if (text(row, col) != text(row - 1, col))
+        return false;
+    for (int left = 0; left < col; ++left)
+        if (mergeCol(left) && text(row, left) != text(row - 1, left))
+            return false;
+    return true;
+}
+
+int ClassGrid::mergedTop(int row, int col) const
+{
+    while (joinsAbove(row, col))
+        --row;
+    return row;
 }
 
 // --- current cell ----------------------------------------------------------------------------
@@ -169,10 +214,12 @@ void ClassGrid::relocate(int row, int col, const std::function<void()>& apply)
     emit leaveCell();
     if (apply)
         apply();
+    // Only the two frames change (a scroll repaints everything by itself).
+    updateCell(m_row, m_col);
     m_row = std::clamp(row, 0, std::max(0, rows() - 1));
     m_col = std::clamp(col, 0, std::max(0, m_cols - 1));
     ensureVisible(m_row, m_col);
-    viewport()->update();
+    updateCell(m_row, m_col);
     emit enterCell();
 }
 
@@ -220,7 +267,7 @@ void ClassGrid::setCellBackground(int row, int col, const QColor& color)
     if (!isCell(row, col))
         return;
     m_cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)].background = color;
-    viewport()->update();
+    updateCell(row, col);
 }
 
 void ClassGrid::setCellForeground(int row, int col, const QColor& color)
@@ -228,7 +275,7 @@ void ClassGrid::setCellForeground(int row, int col, const QColor& color)
     if (!isCell(row, col))
         return;
     m_cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)].foreground = color;
-    viewport()->update();
+    updateCell(row, col);
 }
 
 void ClassGrid::setBackgroundOutsideCells(const QColor& color)
@@ -476,31 +523,41 @@ void ClassGrid::paintEvent(QPaintEvent* event)
         visibleRows.push_back(row);
     for (int row = topRow(); row < rows() && fixedHeight() + (row - topRow()) * m_rowHeight < height; ++row)
         visibleRows.push_back(row);
-    std::vector<int> visibleCols;
-    for (int col = 0; col < m_fixedCols; ++col)
-        visibleCols.push_back(col);
-    for (int col = leftCol(), x = fixedWidth(); col < m_cols && x < width; x += widthPixels(col), ++col)
-        visibleCols.push_back(col);
+    // Each column's place is worked out once per paint, not once per cell.
+    struct VisibleCol { int col, left, width; };
+    std::vector<VisibleCol> visibleCols;
+    int x = 0;
+    for (int col = 0; col < m_fixedCols; ++col) {
+        visibleCols.push_back({col, x, widthPixels(col)});
+        x += visibleCols.back().width;
+    }
+    for (int col = leftCol(); col < m_cols && x < width; ++col) {
+        visibleCols.push_back({col, x, widthPixels(col)});
+        x += visibleCols.back().width;
+    }
 
     for (const int row : visibleRows) {
         const int top = rowTop(row);
-        for (const int col : visibleCols) {
-            const int w = widthPixels(col);
+        for (const auto& [col, left, w] : visibleCols) {
             if (w == 0)
                 continue;
-            const QRect rect(columnLeft(col), top, w, m_rowHeight);
+            const QRect rect(left, top, w, m_rowHeight);
             if (!rect.intersects(event->rect()))
                 continue;
             const bool fixed = row < m_fixedRows || col < m_fixedCols;
             const Cell& cell = m_cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)];
             painter.fillRect(rect, cellBackground(row, col));
-            if (!cell.text.isEmpty()) {
+            // A merged block shows its text once: in its first row, or in the first row on show
+            // when the block's beginning has scrolled away.
+            const bool showText = !joinsAbove(row, col) || (row >= m_fixedRows && row == topRow());
+            if (showText && !cell.text.isEmpty()) {
                 painter.setPen(cellForeground(row, col));
                 painter.drawText(rect.adjusted(textPadding, 0, -1, -1), Qt::AlignLeft | Qt::AlignVCenter, cell.text);
             }
             painter.setPen(fixed ? fixedLine : cellLineColor);
             painter.drawLine(rect.topRight(), rect.bottomRight());
-            painter.drawLine(rect.bottomLeft(), rect.bottomRight());
+            if (!joinsAbove(row + 1, col))
+                painter.drawLine(rect.bottomLeft(), rect.bottomRight());
         }
     }
 

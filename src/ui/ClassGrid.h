@@ -54,6 +54,16 @@ public:
     QString text(int row, int col) const;    // "" outside the grid
     void setText(int row, int col, const QString& text);   // ignored outside the grid
 
+    // Merged columns: a cell of such a column that holds the same text as the cell above it is
+    // drawn as one block with it (no line between them, the text once). A cell joins the one
+    // above only when its merged neighbours to the left join too, so that one student's repeated
+    // identity reads as a block while two students who share a mark keep cells of their own.
+    // Heading rows never join the rows below them.
+    void setMergeCol(int col, bool merge);
+    bool mergeCol(int col) const;
+    // The first row of the block that the cell belongs to (the row itself when it joins none).
+    int mergedTop(int row, int col) const;
+
     // The current cell. The selection is always the current cell alone, so the selected row
     // and column are the current ones.
     int currentRow() const { return m_row; }
@@ -129,7 +139,9 @@ private:
     using Row = std::vector<Cell>;
 
     bool isCell(int row, int col) const { return row >= 0 && row < rows() && col >= 0 && col < m_cols; }
+    void updateCell(int row, int col); // repaints the one cell
     int widthPixels(int col) const;
+    bool joinsAbove(int row, int col) const;
     int fixedWidth() const;
     int fixedHeight() const { return m_fixedRows * m_rowHeight; }
     int fullyVisibleRows() const;
@@ -153,6 +165,7 @@ private:
     std::vector<Row> m_cells;
     int m_cols = 0;
     std::vector<int> m_widthTwips;
+    std::vector<bool> m_mergeCols;
     int m_fixedRows = 0;
     int m_fixedCols = 0;
     int m_row = 0;

@@ -1,5 +1,8 @@
 #include "ui/Dialogs.h"
 
+#include "program/Message.h"
+#include "ui/Codepage.h"
+
 namespace tq::ui {
 
 QString qtFileFilter(const QString& filter)
@@ -20,6 +23,12 @@ QString qtFileFilter(const QString& filter)
             filters << description + QLatin1String(" (") + patterns + QLatin1Char(')');
     }
     return filters.join(QLatin1String(";;"));
+}
+
+void showMessage(Dialogs& dialogs, QWidget* parent, const Message& m)
+{
+    const Dialogs::Icon icon = m.icon == Message::Icon::Exclamation ? Dialogs::Icon::Exclamation : Dialogs::Icon::None;
+    dialogs.message(parent, fromCp1252(m.text), fromCp1252(m.title), icon);
 }
 
 } // namespace tq::ui

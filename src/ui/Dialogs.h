@@ -4,9 +4,14 @@
 #include <QPageLayout>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 class QWidget;
+
+namespace tq {
+struct Message;
+}
 
 namespace tq::ui {
 
@@ -36,6 +41,14 @@ public:
     // The printer choice, offered in the given orientation. The chosen printer, ready for
     // lines, or nullptr when the teacher cancels.
     virtual std::unique_ptr<LinePrinter> choosePrinter(QWidget* parent, QPageLayout::Orientation orientation) = 0;
+
+    // Prints what `paint` prints onto the pages of a print preview, offered in the given
+    // orientation, from which the teacher may also print them on paper or into a PDF file.
+    // The preview stays open after the call returns (it keeps the window below it waiting);
+    // `paint` runs again each time the pages are redrawn or printed, so it must own its data.
+    using PaintPages = std::function<bool(LinePrinter&)>;
+    virtual void previewPrint(QWidget* parent, const QString& title, QPageLayout::Orientation orientation,
+                              PaintPages paint) = 0;
 };
 
 // Turns "Tallyquill Classes (*.tqc)|*.tqc" into Qt's "Tallyquill Classes (*.tqc)". Several
@@ -43,5 +56,8 @@ public:
 // joined with spaces, and a description that does not already end with its patterns in
 // brackets gets them appended.
 QString qtFileFilter(const QString& filter);
+
+// Shows a message of the program's rules (text and title in Windows-1252 bytes) with an OK button.
+void showMessage(Dialogs& dialogs, QWidget* parent, const Message& m);
 
 } // namespace tq::ui

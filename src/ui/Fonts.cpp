@@ -15,6 +15,10 @@ QFont programFont(const QString& name, qreal pointSize)
     } else if (key == QLatin1String("arial") || key == QLatin1String("ms sans serif")) {
         font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
         font.setStyleHint(QFont::SansSerif);
+    } else if (key == QLatin1String("arial narrow")) {
+        font.setFamilies({QStringLiteral("Liberation Sans Narrow"), QStringLiteral("DejaVu Sans Condensed"),
+                          QStringLiteral("Liberation Sans")});
+        font.setStyleHint(QFont::SansSerif);
     } else if (key == QLatin1String("times new roman")) {
         font.setFamilies({QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
         font.setStyleHint(QFont::Serif);

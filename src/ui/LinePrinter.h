@@ -11,6 +11,9 @@ namespace tq::ui {
 // The font a printer starts with, before the report chooses one.
 inline constexpr const char* defaultPrinterFontName = "Arial";
 inline constexpr qreal defaultPrinterFontSize = 10;
+// Lines fitted to a page are never closer than this share of their font's own line spacing,
+// so that they never run into each other.
+inline constexpr qreal minimumLinePitch = 0.85;
 
 class LinePrinter {
 public:
@@ -28,6 +31,11 @@ public:
     // Prints one line in the current font; an empty text advances by one line.
     virtual bool printLine(const QString& text) = 0;
     virtual bool newPage() = 0;
+    // For a report that starts its own pages and puts at most `lines` lines of the given font
+    // on one: from here on the printer closes up the spacing of every line (never below
+    // minimumLinePitch of the font's own) so that many fit on its page. A page that still
+    // overflows breaks as usual.
+    virtual bool fitLinesPerPage(int lines, const QString& fontName, qreal pointSize) = 0;
     // Sends the pages printed so far; the printer takes no more lines afterwards.
     virtual bool endDocument() = 0;
 };

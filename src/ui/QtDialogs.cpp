@@ -7,6 +7,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 
 namespace tq::ui {
@@ -78,6 +79,26 @@ std::unique_ptr<LinePrinter> QtDialogs::choosePrinter(QWidget* parent, QPageLayo
     if (dialog.exec() != QDialog::Accepted)
         return nullptr;
     return std::make_unique<QtLinePrinter>(std::move(printer));
+}
+
+void QtDialogs::previewPrint(QWidget* parent, const QString& title, QPageLayout::Orientation orientation,
+                             PaintPages paint)
+{
+    auto* preview = new QPrintPreviewDialog(parent);
+    preview->setObjectName(QStringLiteral("printPreview"));
+    preview->setAttribute(Qt::WA_DeleteOnClose);
+    preview->setWindowTitle(title);
+    preview->printer()->setPageOrientation(orientation);
+    QObject::connect(preview, &QPrintPreviewDialog::paintRequested, preview, [paint](QPrinter* printer) {
+        QtLinePrinter pages(*printer);
+        paint(pages);
+    });
+    // Large enough to read a landscape page without zooming at once.
+    if (parent)
+        preview->resize(parent->window()->size().expandedTo(QSize(900, 640)));
+    else
+        preview->resize(1000, 720);
+    preview->open();
 }
 
 } // namespace tq::ui

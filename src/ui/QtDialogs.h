@@ -17,6 +17,9 @@ public:
                      const QString& initialFolder, const QString& fileName) override;
     // Qt's print dialog, which also offers printing to a PDF file.
     std::unique_ptr<LinePrinter> choosePrinter(QWidget* parent, QPageLayout::Orientation orientation) override;
+    // Qt's print preview window, opened without waiting; it deletes itself when closed.
+    void previewPrint(QWidget* parent, const QString& title, QPageLayout::Orientation orientation,
+                      PaintPages paint) override;
 };
 
 } // namespace tq::ui

@@ -5,10 +5,17 @@
 #include <QFontMetricsF>
 #include <QPrinter>
 
+#include <algorithm>
+
 namespace tq::ui {
 
 QtLinePrinter::QtLinePrinter(std::unique_ptr<QPrinter> printer)
-    : m_printer(std::move(printer))
+    : m_ownedPrinter(std::move(printer)), m_printer(m_ownedPrinter.get())
+{
+}
+
+QtLinePrinter::QtLinePrinter(QPrinter& printer)
+    : m_printer(&printer)
 {
 }
 
@@ -24,7 +31,7 @@ bool QtLinePrinter::beginDocument()
         return false;
     if (m_painter.isActive())
         return true;
-    if (!m_painter.begin(m_printer.get())) {
+    if (!m_painter.begin(m_printer)) {
         m_failed = true;
         return false;
     }
@@ -38,6 +45,14 @@ bool QtLinePrinter::beginDocument()
 double QtLinePrinter::pageHeight() const
 {
     return m_printer->pageRect(QPrinter::DevicePixel).height();
+}
+
+double QtLinePrinter::linePitch() const
+{
+    if (m_fitLines <= 0)
+        return 1;
+    const double fitted = QFontMetricsF(m_fitFont, m_printer).lineSpacing() * m_fitLines;
+    return std::clamp(pageHeight() / fitted, double(minimumLinePitch), 1.0);
 }
 
 bool QtLinePrinter::startNextPage()
@@ -75,8 +90,8 @@ bool QtLinePrinter::printLine(const QString& text)
 {
     if (!beginDocument())
         return false;
-    const QFontMetricsF metrics(m_painter.font(), m_printer.get());
-    const double lineHeight = metrics.lineSpacing();
+    const QFontMetricsF metrics(m_painter.font(), m_printer);
+    const double lineHeight = metrics.lineSpacing() * linePitch();
     // A page always takes at least one line, however large the font.
     if (m_y > 0 && m_y + lineHeight > pageHeight() && !startNextPage())
         return false;
@@ -91,6 +106,15 @@ bool QtLinePrinter::newPage()
     if (!beginDocument())
         return false;
     return startNextPage();
+}
+
+bool QtLinePrinter::fitLinesPerPage(int lines, const QString& fontName, qreal pointSize)
+{
+    if (m_failed || m_ended)
+        return false;
+    m_fitLines = lines;
+    m_fitFont = programFont(fontName, pointSize);
+    return true;
 }
 
 bool QtLinePrinter::endDocument()

@@ -12,7 +12,7 @@ bool RecordingPrinter::setOrientation(Orientation orientation)
 {
     if (!accept())
         return false;
-    m_events.push_back({Event::Kind::Orientation, {}, {}, 0, orientation});
+    m_events.push_back({Event::Kind::Orientation, {}, {}, 0, orientation, 0});
     return true;
 }
 
@@ -22,7 +22,7 @@ bool RecordingPrinter::setFont(const QString& name, qreal pointSize)
         return false;
     m_fontName = name;
     m_fontSize = pointSize;
-    m_events.push_back({Event::Kind::Font, {}, name, pointSize, {}});
+    m_events.push_back({Event::Kind::Font, {}, name, pointSize, {}, 0});
     return true;
 }
 
@@ -30,7 +30,7 @@ bool RecordingPrinter::printLine(const QString& text)
 {
     if (!accept())
         return false;
-    m_events.push_back({Event::Kind::Line, text, m_fontName, m_fontSize, {}});
+    m_events.push_back({Event::Kind::Line, text, m_fontName, m_fontSize, {}, 0});
     return true;
 }
 
@@ -38,7 +38,15 @@ bool RecordingPrinter::newPage()
 {
     if (!accept())
         return false;
-    m_events.push_back({Event::Kind::NewPage, {}, {}, 0, {}});
+    m_events.push_back({Event::Kind::NewPage, {}, {}, 0, {}, 0});
+    return true;
+}
+
+bool RecordingPrinter::fitLinesPerPage(int lines, const QString& fontName, qreal pointSize)
+{
+    if (!accept())
+        return false;
+    m_events.push_back({Event::Kind::FitLines, {}, fontName, pointSize, {}, lines});
     return true;
 }
 
@@ -47,7 +55,7 @@ bool RecordingPrinter::endDocument()
     if (!accept())
         return false;
     m_ended = true;
-    m_events.push_back({Event::Kind::End, {}, {}, 0, {}});
+    m_events.push_back({Event::Kind::End, {}, {}, 0, {}, 0});
     return true;
 }
 
@@ -64,6 +72,9 @@ QStringList RecordingPrinter::log() const
         case Event::Kind::Font: out << QStringLiteral("font ") + font; break;
         case Event::Kind::Line: out << QStringLiteral("line [") + font + QStringLiteral("] ") + e.text; break;
         case Event::Kind::NewPage: out << QStringLiteral("new page"); break;
+        case Event::Kind::FitLines:
+            out << QStringLiteral("fit %1 lines [").arg(e.lines) + font + QLatin1Char(']');
+            break;
         case Event::Kind::End: out << QStringLiteral("end document"); break;
         }
     }

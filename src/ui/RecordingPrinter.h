@@ -11,12 +11,13 @@ namespace tq::ui {
 class RecordingPrinter : public LinePrinter {
 public:
     struct Event {
-        enum class Kind { Orientation, Font, Line, NewPage, End };
+        enum class Kind { Orientation, Font, Line, NewPage, FitLines, End };
         Kind kind;
         QString text;                 // the line, for Line
-        QString fontName;             // the font in effect, for Font and Line
+        QString fontName;             // the font in effect, for Font and Line; the font fitted, for FitLines
         qreal fontSize = 0;
         Orientation orientation = Orientation::Portrait;   // for Orientation
+        int lines = 0;                // for FitLines
     };
 
     bool setOrientation(Orientation orientation) override;
@@ -25,11 +26,13 @@ public:
     qreal fontSize() const override { return m_fontSize; }
     bool printLine(const QString& text) override;
     bool newPage() override;
+    bool fitLinesPerPage(int lines, const QString& fontName, qreal pointSize) override;
     bool endDocument() override;
 
     const std::vector<Event>& events() const { return m_events; }
     // The events as text, one entry each: "orientation landscape", "font Courier New 9",
-    // "line [Courier New 9] text", "new page", "end document".
+    // "line [Courier New 9] text", "new page", "fit 64 lines [Courier New 9]",
+    // "end document".
     QStringList log() const;
     // Only the printed texts, in order.
     QStringList lines() const;

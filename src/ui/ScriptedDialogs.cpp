@@ -23,6 +23,10 @@ public:
     qreal fontSize() const override { return m_target->fontSize(); }
     bool printLine(const QString& text) override { return m_target->printLine(text); }
     bool newPage() override { return m_target->newPage(); }
+    bool fitLinesPerPage(int lines, const QString& fontName, qreal pointSize) override
+    {
+        return m_target->fitLinesPerPage(lines, fontName, pointSize);
+    }
     bool endDocument() override { return m_target->endDocument(); }
 
 private:
@@ -119,6 +123,19 @@ std::unique_ptr<LinePrinter> ScriptedDialogs::choosePrinter(QWidget*, QPageLayou
         return nullptr;
     m_printersHandedOut.push_back(printer);
     return std::make_unique<SharedPrinter>(std::move(printer));
+}
+
+void ScriptedDialogs::previewPrint(QWidget*, const QString& title, QPageLayout::Orientation orientation,
+                                   PaintPages paint)
+{
+    Call call;
+    call.kind = Kind::Preview;
+    call.title = title;
+    call.orientation = orientation;
+    calls.push_back(call);
+    auto pages = std::make_shared<RecordingPrinter>();
+    paint(*pages);
+    previews.push_back(std::move(pages));
 }
 
 } // namespace tq::ui

@@ -13,18 +13,18 @@ namespace tq::ui {
 
 class ScriptedDialogs : public Dialogs {
 public:
-    enum class Kind { Message, Question, Input, OpenFile, SaveFile, Printer };
+    enum class Kind { Message, Question, Input, OpenFile, SaveFile, Printer, Preview };
 
     struct Call {
         Kind kind = Kind::Message;
         QString text;            // message or question text, input prompt; empty for the others
-        QString title;
+        QString title;           // also the print preview's title
         Icon icon = Icon::None;  // messages only
         QString defaultText;     // input boxes only
         QString filter;          // file dialogs: the filter as the program gave it
         QString initialFolder;
         QString fileName;        // save dialogs: the proposed name
-        QPageLayout::Orientation orientation = QPageLayout::Portrait;   // printer choice
+        QPageLayout::Orientation orientation = QPageLayout::Portrait;   // printer choice, preview
     };
 
     // Every call, in order.
@@ -53,6 +53,12 @@ public:
     QString saveFile(QWidget* parent, const QString& title, const QString& filter,
                      const QString& initialFolder, const QString& fileName) override;
     std::unique_ptr<LinePrinter> choosePrinter(QWidget* parent, QPageLayout::Orientation orientation) override;
+    // Paints the pages at once into a recording printer, kept in `previews`.
+    void previewPrint(QWidget* parent, const QString& title, QPageLayout::Orientation orientation,
+                      PaintPages paint) override;
+
+    // What each print preview showed, in order.
+    std::vector<std::shared_ptr<RecordingPrinter>> previews;
 
 private:
     std::deque<bool> m_questions;

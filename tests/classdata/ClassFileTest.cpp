@@ -1,11 +1,11 @@
 #include "classdata/ClassFile.h"
 #include "classdata/CsvText.h"
+#include "support/SaveFaults.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <unistd.h>
 
 using namespace tq;
 using namespace tq::test;
@@ -173,33 +173,12 @@ TEST(ClassFileReader, HoldsAtMostFiveHundredAndOneStudents)
     EXPECT_EQ(readMessage(dir.write("over.tqc", text + sampleLine + "\r\n")).substr(0, 4), "TQ8:");
 }
 
-TEST(ClassFileSave, AFailedSaveLeavesTheOldFileWhole)
+TEST(ClassFileSave, NoFailedSaveCostsTheTeacherTheOldFile)
 {
-    TempDir dir;
-    const std::string path = dir.write("class.tqc", "the teacher's old work\r\n");
     const ClassList students{sampleStudent(), sampleStudent()};
-    const size_t size = classFileText(students).size();
-    for (size_t n = 0; n < size; n += 7) {
-        EXPECT_FALSE(saveClassFile(path, students, failingAfter(n)));
-        EXPECT_EQ(readBytes(path), "the teacher's old work\r\n");
-    }
-    EXPECT_EQ(dir.fileNames(), std::vector<std::string>{"class.tqc"});
-    EXPECT_TRUE(saveClassFile(path, students));
-    EXPECT_EQ(readBytes(path), classFileText(students));
-}
-
-TEST(ClassFileSave, RefusesAFolderAndAReadOnlyFolder)
-{
-    TempDir dir;
-    std::filesystem::create_directory(dir.file("x.tqc"));
-    EXPECT_FALSE(saveClassFile(dir.file("x.tqc"), {sampleStudent()}));
-    EXPECT_FALSE(saveClassFile(dir.file("no/such/folder.tqc"), {sampleStudent()}));
-    if (::geteuid() != 0) { // root writes anywhere
-        const std::string path = dir.write("ro.tqc", "old");
-        std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-        EXPECT_FALSE(saveClassFile(path, {sampleStudent()}));
-        EXPECT_EQ(readBytes(path), "old");
-    }
+    expectSaveSurvivesEveryFault(
+        [&](const std::string& path, const ByteWriterFactory& w) { return saveClassFile(path, students, w); },
+        "class.tqc", classFileText(students));
 }
 
 TEST(DefaultExtension, AddedOnlyWhenTheNameHasNone)
@@ -209,4 +188,39 @@ TEST(DefaultExtension, AddedOnlyWhenTheNameHasNone)
     EXPECT_EQ(withDefaultExtension("/home/t/ENG.tqc", ".tqc"), "/home/t/ENG.tqc");
     EXPECT_EQ(withDefaultExtension("/home/t/ENG.txt", ".tqc"), "/home/t/ENG.txt");
     EXPECT_EQ(withDefaultExtension("", ".tqc"), "");
+}
+
+TEST(ClassFileReader, OddBytesFromOtherProgramsAndDisks)
+{
+    TempDir dir;
+    const std::string tq8 = invalidClassFileMessage().text;
+    // Saved again by a text editor as "UTF-8 with BOM": the mark goes, the accents come back.
+    const std::string utf8Line = "ENG2D1-01,Ren\xc3\xa9" + sampleLine.substr(16);
+    const ClassList fromUtf8 = read(dir.write("bom.tqc", "\xEF\xBB\xBF" + utf8Line + "\r\n"));
+    ASSERT_EQ(fromUtf8.size(), 1u);
+    EXPECT_EQ(fromUtf8[0].courseCode, "ENG2D1-01");
+    EXPECT_EQ(fromUtf8[0].lastName, "Ren\xe9");
+    // A file written on an old Mac, with a lone CR after each line.
+    EXPECT_EQ(read(dir.write("cr.tqc", sampleLine + "\r" + sampleLine + "\r")).size(), 2u);
+    // A USB stick pulled out during a copy leaves a run of NUL bytes: refused, not half read.
+    EXPECT_EQ(readMessage(dir.write("nul.tqc", sampleLine + "\r\n" + std::string(512, '\0'))), tq8);
+    // A NUL byte inside a field is only a byte, and survives a save.
+    StudentRecord s = sampleStudent();
+    s.firstName = std::string("Li\0nh", 5);
+    ASSERT_TRUE(saveClassFile(dir.file("n.tqc"), {s}));
+    EXPECT_EQ(read(dir.file("n.tqc")), ClassList{s});
+}
+
+TEST(ClassFileReader, AMegabyteFreeFormCommentAndAHugeFlagNumber)
+{
+    TempDir dir;
+    StudentRecord s = sampleStudent();
+    s.hasFreeForm = true;
+    s.freeFormComment = std::string(1 << 20, 'w') + ", and more";
+    ASSERT_TRUE(saveClassFile(dir.file("big.tqc"), {s}));
+    EXPECT_EQ(read(dir.file("big.tqc")), ClassList{s});
+    // Field 26 is a number too long for a double: non-zero all the same.
+    const std::string head = sampleLine.substr(0, sampleLine.size() - 7) + ",";
+    EXPECT_TRUE(read(dir.write("h.tqc", head + "1" + std::string(400, '0') + ",x\r\n"))[0].hasFreeForm);
+    EXPECT_FALSE(read(dir.write("z.tqc", head + std::string(400, '0') + ",x\r\n"))[0].hasFreeForm);
 }

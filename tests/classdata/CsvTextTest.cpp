@@ -43,6 +43,20 @@ TEST(LeadingNumber, ReadsTheNumberAtTheStartOfATextLikeAMark)
     EXPECT_EQ(leadingNumber(""), 0.0);
     EXPECT_EQ(leadingNumber("+"), 0.0);
     EXPECT_EQ(leadingNumber(".5"), 0.5);
+    // Beyond a double's range: a mark of 400 digits is still the largest, not 0.
+    EXPECT_GT(leadingNumber(std::string(400, '9')), 1e300);
+    EXPECT_LT(leadingNumber("-" + std::string(400, '9')), -1e300);
+    EXPECT_EQ(leadingNumber("0." + std::string(400, '0') + "1"), 0.0);
+}
+
+TEST(CsvField, QuotedOnlyWhenItHoldsACommaAndReadBackWhole)
+{
+    EXPECT_EQ(csvField("Smith"), "Smith");
+    EXPECT_EQ(csvField(""), "");
+    EXPECT_EQ(csvField("Smith, Jr."), "\"Smith, Jr.\"");
+    std::string_view line = "\"Smith, Jr.\",next";
+    EXPECT_EQ(nextCsvField(line), "Smith, Jr.");
+    EXPECT_EQ(line, "next");
 }
 
 TEST(ParseShortInteger, WholeSixteenBitNumbersOnly)

@@ -144,3 +144,23 @@ TEST(MasterFileLocation, NameMatchedWithoutRegardToCase)
     EXPECT_EQ(masterFilePath(dir.path()), dir.file("TQStudentinfo.TXT"));
     EXPECT_EQ(masterFilePath(dir.file("missing")), dir.file("missing") + "/TQStudentInfo.txt");
 }
+
+TEST(MasterFileCodes, OddFilesFromASpreadsheetOrADamagedCopy)
+{
+    // "CSV UTF-8" from a spreadsheet: the mark sits on the header, the accents are converted.
+    const ClassCodeList utf8 = classCodesFromMasterLines(textFileLines(
+        "\xEF\xBB\xBF" + header + "\r\n" + masterLine("B\xc3\xa9lair", "Al", "1", "FR\xc3\x89" "1") + "\r\n"));
+    EXPECT_EQ(utf8.codes, std::vector<std::string>{"FR\xc9" "1"});
+    // A megabyte of one code repeated: one code, and read in linear time.
+    std::string many;
+    for (int i = 0; i < 250000; ++i)
+        many += "ENG2D1-01 ";
+    const ClassCodeList repeated = classCodesFromMasterLines({header, masterLine("Doe", "Jo", "1", many)});
+    EXPECT_EQ(repeated.codes, std::vector<std::string>{"ENG2D1-01"});
+    // NUL bytes and lone CRs: lines like any other, the class codes still found.
+    const ClassCodeList damaged = classCodesFromMasterLines(textFileLines(
+        header + "\r" + std::string(40, '\0') + "\r" + masterLine("Doe", "Jo", "1", "MPM2D1-02") + "\r"));
+    EXPECT_EQ(damaged.codes, std::vector<std::string>{"MPM2D1-02"});
+    // Nothing at all, not even the header: unreadable rather than without codes.
+    EXPECT_EQ(classCodesFromMasterLines({}).message->text, masterUnreadableMessage().text);
+}

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
+#include "ui/Twips.h"
 
 using namespace tq;
 using namespace tq::test;
@@ -253,4 +254,70 @@ TEST_F(MainWindowTest, OpeningFavouritesReplacesTheListAndCancelChangesNothing)
     EXPECT_TRUE(window->optAutoFill->isChecked());
     EXPECT_GT(window->lstFavourites->count(), 30);
     EXPECT_EQ(dialogs.callsOf(Kind::OpenFile)[0].filter, "Tallyquill Favourites (*.tqf)|*.tqf");
+}
+
+TEST_F(MainWindowTest, ThePointerShowsWhatAClickWouldDo)
+{
+    start(sampleFile("Sample.tqf"));
+    openClass(sampleClassCopy());
+    ui::ClassGrid* grid = window->msfgClass;
+    auto pointerOver = [&](int row, int col) {
+        QTest::mouseMove(grid->viewport(), grid->viewport()->mapFrom(grid, grid->cellRect(row, col).center()));
+        return grid->pointer();
+    };
+    using P = ui::ClassGrid::Pointer;
+    // Nothing picked and nothing chosen in the list: the arrow over the comment columns.
+    EXPECT_EQ(pointerOver(2, 5), P::Arrow);
+    window->lstFavourites->setCurrentRow(0);
+    EXPECT_EQ(pointerOver(2, 7), P::Custom);
+    EXPECT_EQ(pointerOver(0, 6), P::Custom);  // the heading row of the band too
+    EXPECT_EQ(pointerOver(2, 1), P::Arrow);   // outside the band
+    int freeFormRow = 1;
+    while (!state.students[static_cast<size_t>(freeFormRow - 1)].hasFreeForm)
+        ++freeFormRow;
+    EXPECT_EQ(pointerOver(freeFormRow, 5), P::Arrow);
+    // In the skills view the skill band shows the sizing pointer.
+    window->cmdSwitch->click();
+    EXPECT_EQ(pointerOver(2, 10), P::DiagonalSizing);
+    EXPECT_EQ(pointerOver(2, 2), P::Arrow);
+}
+
+TEST_F(MainWindowTest, ASixHundredPixelScreenGetsTheReducedLayout)
+{
+    start();
+    const int gridHeight = window->msfgClass->height();
+    const int listHeight = window->lstFavourites->height();
+    window.reset();
+    state.smallScreen = true;
+    window = std::make_unique<frmEntry>(state, dialogs);
+    ASSERT_TRUE(window->Form_Load([](ProgramState& s) { s.smallScreen = true; }));
+    EXPECT_EQ(gridHeight - window->msfgClass->height(), ui::twipsToPixelsY(2650, window.get()));
+    EXPECT_EQ(listHeight - window->lstFavourites->height(), ui::twipsToPixelsY(2520, window.get()));
+}
+
+TEST_F(MainWindowTest, SortByCourseIsOfferedWithCourseCodesAndClearsNothingElse)
+{
+    start();
+    ClassList mixed;
+    for (const char* course : {"MPM2D1-02", "ENG2D1-01", "MPM2D1-02"})
+        mixed.push_back(newStudentRecord(course, "1234567" + std::to_string(mixed.size()) + "0", "Same", "Name", "F", ""));
+    saveClassFile(root.file("home/mixed.tqc"), mixed);
+    openClass(root.file("home/mixed.tqc"));
+    window->mnuShowCourse->trigger();
+    window->mnuSortCourse->trigger();
+    EXPECT_EQ(cell(1, 1), "ENG2D1-01: Same");
+    EXPECT_EQ(cell(2, 0), "123-456-700");
+    EXPECT_EQ(cell(3, 0), "123-456-720");
+    EXPECT_FALSE(window->mnuUndo->isEnabled());
+}
+
+TEST_F(MainWindowTest, HelpOpensBesideTheMainWindow)
+{
+    start();
+    window->mnuhelp->trigger();
+    QWidget* help = window->findChild<QWidget*>("frmHelp");
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_FALSE(help->isModal());
+    EXPECT_TRUE(window->isVisible());
 }

@@ -86,8 +86,9 @@ namespace {
 void answerNextBox(QStringList& seen, const QString& press)
 {
     QTimer::singleShot(0, [&seen, press] {
+        // A box from an earlier call may still be closing: wait for a shown one with its buttons.
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box) {
+        if (!box || !box->isVisible() || box->buttons().isEmpty()) {
             answerNextBox(seen, press);
             return;
         }

@@ -115,3 +115,21 @@ TEST(TidySentence, EndsInExactlyOnePeriodAndASpace)
     EXPECT_EQ(tidySentence(""), ". ");
     EXPECT_EQ(tidySentence("\""), ". ");
 }
+
+TEST(PhraseLibraryLoad, OddBytesAndAMegabytePhrase)
+{
+    TempDir dir;
+    // A library saved as "CSV UTF-8": the mark is on the header, and the phrases come back in
+    // the program's code page.
+    const PhraseLibraryLoad utf8 = loadText(dir, "\xEF\xBB\xBF" "Code,Text,Cat\r\n0101,@ a fait de gros progr\xc3\xa8s,F\r\n");
+    ASSERT_FALSE(utf8.message);
+    EXPECT_EQ(utf8.library.phrases[0].text, "@ a fait de gros progr\xe8s");
+    // A run of NUL bytes has no comma: corrupt, and the program ends.
+    EXPECT_EQ(loadText(dir, "h\r\n0101,a,\r\n" + std::string(64, '\0')).message->text.substr(0, 4), "TQ2:");
+    // Lone CR line ends read as any other.
+    EXPECT_EQ(loadText(dir, "h\r0101,a,A\r0102,b,B\r").library.phraseCount(), 2u);
+    const std::string longText(1 << 20, 'p');
+    const PhraseLibraryLoad big = loadText(dir, "h\r\n0101," + longText + ",A\r\n");
+    ASSERT_EQ(big.library.phraseCount(), 1u);
+    EXPECT_EQ(lookupPhrase(big.library, "0101"), longText + ". ");
+}

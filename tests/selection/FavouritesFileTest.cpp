@@ -1,4 +1,5 @@
 #include "selection/FavouritesFile.h"
+#include "support/SaveFaults.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -128,25 +129,26 @@ TEST(FavouritesFile, HoldsAtMostAThousandEntriesAndAHundredRanges)
     EXPECT_TRUE(read(fav, dir.write("over.tqf", ranges + entries + "0101\r\n")));
 }
 
-TEST(FavouritesSave, FailureGivesTQ18AndKeepsTheOldFile)
+TEST(FavouritesSave, EveryFailureGivesTQ18AndKeepsTheOldFile)
 {
-    TempDir dir;
     Favourites fav;
-    fav.favouritesFile = dir.write("f.tqf", "old favourites");
     fav.initialRanges = defaultInitialRanges();
-    fav.favourites = {"0101", "0102"};
-    const size_t size = favouritesFileText(fav).size();
-    for (size_t n = 0; n < size; n += 5) {
-        const MaybeMessage m = saveFavourites(fav, failingAfter(n));
-        ASSERT_TRUE(m);
-        EXPECT_EQ(m->text, "TQ18: Favourites file could not be saved. \r\nIt is likely that your disk is full or the "
-                           "floppy is not in the drive.\r\nYou should fix the problem and save your favourites in "
-                           "the Comment Selection window.");
-        EXPECT_EQ(readBytes(fav.favouritesFile), "old favourites");
-    }
-    EXPECT_EQ(dir.fileNames(), std::vector<std::string>{"f.tqf"});
-    fav.favouritesFile = dir.file("no/such/folder.tqf");
-    EXPECT_TRUE(saveFavourites(fav));
+    fav.favourites = {"0101", "    ", "0102"};
+    expectSaveSurvivesEveryFault(
+        [&](const std::string& path, const ByteWriterFactory& w) {
+            fav.favouritesFile = path;
+            const MaybeMessage m = saveFavourites(fav, w);
+            if (m) {
+                EXPECT_EQ(m->text, "TQ18: Favourites file could not be saved. \r\nIt is likely that your disk is full "
+                                   "or the floppy is not in the drive.\r\nYou should fix the problem and save your "
+                                   "favourites in the Comment Selection window.");
+            }
+            return !m;
+        },
+        "favourites.tqf", favouritesFileText(fav));
+    EXPECT_EQ(fav.favourites.size(), 3u); // memory is never touched by a save
+    fav.favouritesFile = "";
+    EXPECT_TRUE(saveFavourites(fav)); // no name: nothing to write to
 }
 
 TEST(AppendFavourites, AddsEntriesAsDelimitedItemsWithoutChecks)
@@ -172,4 +174,51 @@ TEST(AppendFavourites, StopsAtTheCapKeepingWhatWasAppended)
     EXPECT_EQ(fav.favourites.size(), 1000u);
     EXPECT_EQ(fav.favourites.back(), "0202");
     EXPECT_FALSE(appendFavouritesFrom(fav, dir.file("missing.tqf")));
+}
+
+TEST(FavouritesSave, ASavedListAlwaysReadsBack)
+{
+    TempDir dir;
+    Favourites fav;
+    fav.favouritesFile = dir.file("mine.tqf");
+    fav.favourites = {"0101"};
+    fav.initialRanges = defaultInitialRanges();
+    // Appending brings a separator in as an empty entry and takes any text unchecked.
+    ASSERT_TRUE(appendFavouritesFrom(fav, dir.write("other.tqf", crlfLines({" 0 ", "0201", "    ", "XYZ", "0202"}))));
+    ASSERT_EQ(fav.favourites, (std::vector<std::string>{"0101", "0201", "", "XYZ", "0202"}));
+    // A range with the sixth skill not set, and a skill value holding a comma.
+    fav.initialRanges[0].rangeSkills[5] = "";
+    fav.initialRanges[1].rangeSkills[2] = "3,4";
+    ASSERT_FALSE(saveFavourites(fav));
+
+    Favourites back;
+    ASSERT_FALSE(read(back, fav.favouritesFile));
+    EXPECT_EQ(back.favourites, (std::vector<std::string>{"0101", "0201", "    ", "0202"}));
+    EXPECT_EQ(back.initialRanges, fav.initialRanges);
+}
+
+TEST(FavouritesFile, OldFormatOnlyWhenTheSixthFieldIsMissing)
+{
+    // Ten fields, eleven with the last empty, and a quoted fifth skill ending the line.
+    Favourites fav;
+    ASSERT_FALSE(read(fav, dataFile("old-and-new-ranges.tqf")));
+    EXPECT_EQ(fav.initialRanges[0].rangeSkills[5], "4"); // ten fields: the fifth stands for both
+    EXPECT_EQ(fav.initialRanges[1].rangeSkills[5], "");  // an eleventh field that is empty
+    EXPECT_EQ(fav.initialRanges[2].rangeSkills[4], "2");
+    EXPECT_EQ(fav.initialRanges[2].rangeSkills[5], "2");
+}
+
+TEST(FavouritesFile, OddBytesFromOtherProgramsAndDisks)
+{
+    TempDir dir;
+    Favourites fav;
+    EXPECT_FALSE(read(fav, dir.write("bom.tqf", "\xEF\xBB\xBF 0 \r\n0101\r\n")));
+    EXPECT_EQ(fav.favourites, std::vector<std::string>{"0101"});
+    EXPECT_FALSE(read(fav, dir.write("cr.tqf", " 0 \r0101\r0102\r")));
+    EXPECT_EQ(fav.favourites, (std::vector<std::string>{"0101", "0102"}));
+    EXPECT_EQ(read(fav, dir.write("nul.tqf", " 0 \r\n0101\r\n" + std::string(16, '\0')))->text,
+              "TQ17: Invalid Favourites file.");
+    // A megabyte entry of digits passes the entry check and, being no phrase code, is dropped.
+    EXPECT_FALSE(read(fav, dir.write("long.tqf", " 0 \r\n0101\r\n0101" + std::string(1 << 20, '1') + "\r\n")));
+    EXPECT_EQ(fav.favourites, std::vector<std::string>{"0101"});
 }

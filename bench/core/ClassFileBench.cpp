@@ -1,0 +1,61 @@
+// The class file of 501 students: opening and saving it.
+#include "bench/BenchData.h"
+#include "bench/Floors.h"
+#include "classdata/ClassFile.h"
+
+#include <benchmark/benchmark.h>
+
+#include <variant>
+
+namespace tq::bench {
+namespace {
+
+void BM_ClassFileOpen501(benchmark::State& state)
+{
+    const std::string& path = sharedBenchFiles().largeClassFile;
+    for (auto _ : state) {
+        auto read = readClassFile(path);
+        if (!std::holds_alternative<ClassList>(read))
+            state.SkipWithError("the class file was refused");
+        benchmark::DoNotOptimize(read);
+    }
+}
+BENCHMARK(BM_ClassFileOpen501)->Unit(benchmark::kMicrosecond);
+
+void BM_Floor_ReadLines_ClassFile(benchmark::State& state)
+{
+    const std::string& path = sharedBenchFiles().largeClassFile;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(readLinesFloor(path));
+}
+BENCHMARK(BM_Floor_ReadLines_ClassFile)->Unit(benchmark::kMicrosecond);
+
+std::string savedCopyPath() { return sharedBenchFiles().folder + "/Saved501.tqc"; }
+
+// A save makes the file whole on the disk before it replaces the old one, so each iteration
+// waits for the disk: measured in real time.
+void BM_ClassFileSave501(benchmark::State& state)
+{
+    const ClassList students = std::get<ClassList>(readClassFile(sharedBenchFiles().largeClassFile));
+    for (auto _ : state)
+        if (!saveClassFile(savedCopyPath(), students))
+            state.SkipWithError("the class could not be saved");
+}
+BENCHMARK(BM_ClassFileSave501)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+void writeFloor(benchmark::State& state, Durability durability)
+{
+    const std::vector<std::string> lines = readLinesFloor(sharedBenchFiles().largeClassFile);
+    for (auto _ : state)
+        if (!writeLinesFloor(savedCopyPath(), lines, durability))
+            state.SkipWithError("the lines could not be written");
+}
+
+void BM_Floor_WriteLinesDurable_ClassFile(benchmark::State& state) { writeFloor(state, Durability::Durable); }
+BENCHMARK(BM_Floor_WriteLinesDurable_ClassFile)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+void BM_Floor_WriteLinesBuffered_ClassFile(benchmark::State& state) { writeFloor(state, Durability::Buffered); }
+BENCHMARK(BM_Floor_WriteLinesBuffered_ClassFile)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+} // namespace
+} // namespace tq::bench

@@ -1,0 +1,32 @@
+// The core's benchmarks: files, phrases and sorting, each against its floor or a frame.
+#include "bench/MedianRatios.h"
+
+int main(int argc, char** argv)
+{
+    using namespace tq::bench;
+    Goals goals;
+    goals.ratios = {
+        {"Phrase library load (10,000)", "BM_PhraseLibraryLoad", "BM_Floor_ReadLines_PhraseLibrary", 2.0},
+        {"Class file open (501)", "BM_ClassFileOpen501", "BM_Floor_ReadLines_ClassFile", 2.0},
+        {"Class file save (501)", "BM_ClassFileSave501", "BM_Floor_WriteLinesDurable_ClassFile", 2.0},
+        {"Class file save (501), against an unflushed write", "BM_ClassFileSave501",
+         "BM_Floor_WriteLinesBuffered_ClassFile", 0},
+        {"Master class-code list (3,000 students)", "BM_MasterClassCodeList", "BM_Floor_ReadLines_MasterFile", 2.0},
+        {"Master membership, 3-code class", "BM_MasterMembership3Codes", "BM_Floor_ReadLines_MasterFile", 2.0},
+        {"Update 501 students against the master file", "BM_UpdateClassFromMaster501",
+         "BM_Floor_ReadLines_MasterFile", 0},
+    };
+    const std::string frame = "a frame (16.7 ms)";
+    goals.budgets = {
+        {"composeComments, all 501 students", "BM_ComposeComments501", frameSeconds, frame},
+        {"lookupPhrase x 100,000", "BM_LookupPhrase100k", frameSeconds, frame},
+        {"Update 501 students against the master file", "BM_UpdateClassFromMaster501", frameSeconds, frame},
+    };
+    const char* names[] = {"Name", "Mark", "Course"};
+    const char* starts[] = {"shuffled", "sorted", "reversed"};
+    for (const char* name : names)
+        for (int s = 0; s < 3; ++s)
+            goals.budgets.push_back({std::string("sortBy") + name + ", 501 " + starts[s],
+                                     std::string("BM_SortBy") + name + "/" + std::to_string(s), frameSeconds, frame});
+    return runBenchmarksWithGoals(argc, argv, goals);
+}

@@ -1,0 +1,43 @@
+#pragma once
+// The main window as the teacher has it at full scale: started offscreen on the 10,000-phrase
+// library with the 1,000-entry favourites list, with a generated class open, and with scripted
+// dialogs that show nothing.
+#include "program/ProgramState.h"
+#include "program/frmEntry.h"
+#include "ui/ScriptedDialogs.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tq::bench {
+
+class BenchWindow {
+public:
+    explicit BenchWindow(const std::string& classFile);
+
+    frmEntry& window() { return *window_; }
+    const ClassList& students() const { return state_.students; }
+    // Forgets the messages shown so far (an over-long comment's warning, each time it is shown).
+    void forgetMessages() { dialogs_.calls.clear(); }
+
+private:
+    ProgramState state_;
+    ui::ScriptedDialogs dialogs_;
+    std::unique_ptr<frmEntry> window_;
+};
+
+// One window per class size for the whole run: 10 (the small class) or 501 (the large one).
+BenchWindow& benchWindow(int classSize);
+// Closes them; before the application object goes, which they need.
+void closeBenchWindows();
+
+// Runs what the windows left for later (the grid's layout) and paints what changed, as the screen
+// shows it before the teacher's next action.
+void settle();
+
+// The grid rows of the students without a free-form comment among the first ten: rows both
+// classes share, so that an action is measured on the same students at either size.
+std::vector<int> ordinaryStudentRows(const ClassList& students);
+
+} // namespace tq::bench

@@ -1,0 +1,81 @@
+// One action of the teacher in the grid, at 10 and at 501 students: its cost must not grow with
+// the class. Each goes through the window's own event handling, as the teacher's keys and clicks
+// do, and is painted before the next.
+#include "bench/BenchData.h"
+#include "bench/gui/BenchWindow.h"
+#include "entry/ClassGridLayout.h"
+#include "ui/ClassGrid.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+
+#include <benchmark/benchmark.h>
+
+namespace tq::bench {
+namespace {
+
+void clickCell(ui::ClassGrid& grid, int row, int col)
+{
+    const QRect cell = grid.cellRect(row, col);
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, cell.center() - grid.viewport()->geometry().topLeft());
+}
+
+// A mark typed into the mark cell and stored with Enter, which moves on to the next student.
+void BM_Action_TypeMark(benchmark::State& state)
+{
+    BenchWindow& bench = benchWindow(static_cast<int>(state.range(0)));
+    frmEntry& window = bench.window();
+    const std::vector<int> rows = ordinaryStudentRows(bench.students());
+    int turn = 0;
+    for (auto _ : state) {
+        window.msfgClass->setCurrent(rows[static_cast<size_t>(turn % 2)], markColumn);
+        QTest::keyClick(window.msfgClass, '8');
+        QTest::keyClick(window.txtDataEntry, turn % 2 ? '5' : '6');
+        QTest::keyClick(window.txtDataEntry, Qt::Key_Return);
+        settle();
+        bench.forgetMessages();
+        ++turn;
+    }
+    if (window.txtDataEntry->isVisible())
+        state.SkipWithError("the mark entry box did not close: the mark was not stored");
+}
+BENCHMARK(BM_Action_TypeMark)->Arg(smallClassSize)->Arg(largeClassSize)->Unit(benchmark::kMicrosecond);
+
+// A favourite chosen in the list and placed with a left click on a comment cell.
+void BM_Action_PlaceComment(benchmark::State& state)
+{
+    BenchWindow& bench = benchWindow(static_cast<int>(state.range(0)));
+    frmEntry& window = bench.window();
+    const int row = ordinaryStudentRows(bench.students()).front();
+    int turn = 0;
+    for (auto _ : state) {
+        window.lstFavourites->setCurrentRow(turn % 2); // two codes in turn
+        clickCell(*window.msfgClass, row, firstCommentColumn + 1);
+        settle();
+        bench.forgetMessages();
+        ++turn;
+    }
+}
+BENCHMARK(BM_Action_PlaceComment)->Arg(smallClassSize)->Arg(largeClassSize)->Unit(benchmark::kMicrosecond);
+
+// A left click on a learning-skill cell in the skills view, which steps the rating.
+void BM_Action_RateSkill(benchmark::State& state)
+{
+    BenchWindow& bench = benchWindow(static_cast<int>(state.range(0)));
+    frmEntry& window = bench.window();
+    const int row = ordinaryStudentRows(bench.students()).front();
+    window.cmdSwitch_Click(); // to the skills view
+    settle();
+    for (auto _ : state) {
+        clickCell(*window.msfgClass, row, firstSkillColumn);
+        settle();
+        bench.forgetMessages();
+    }
+    window.cmdSwitch_Click(); // back to the comments view
+    settle();
+}
+BENCHMARK(BM_Action_RateSkill)->Arg(smallClassSize)->Arg(largeClassSize)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+} // namespace tq::bench

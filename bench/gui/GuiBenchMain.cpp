@@ -1,0 +1,45 @@
+// The main window's benchmarks, offscreen: the grid rebuild against a bare Qt table, the details
+// panel, and single grid actions at 10 and at 501 students.
+#include "bench/MedianRatios.h"
+#include "bench/gui/BenchWindow.h"
+
+#include <QApplication>
+
+namespace {
+// The offscreen platform warns at every window shown that it cannot pass on size hints.
+QtMessageHandler usualHandler = nullptr;
+
+void quietOffscreenWarnings(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (!message.contains(QLatin1String("propagateSizeHints")))
+        usualHandler(type, context, message);
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    usualHandler = qInstallMessageHandler(quietOffscreenWarnings);
+
+    using namespace tq::bench;
+    Goals goals;
+    goals.ratios = {
+        {"Grid rebuild, fillflexGrid (501)", "BM_FillGrid/501", "BM_Floor_BareTable/501", 1.5},
+        {"Type a mark and Enter: 501 against 10 students", "BM_Action_TypeMark/501", "BM_Action_TypeMark/10", 1.2},
+        {"Place a comment by click: 501 against 10", "BM_Action_PlaceComment/501", "BM_Action_PlaceComment/10", 1.2},
+        {"Rate a skill by click: 501 against 10", "BM_Action_RateSkill/501", "BM_Action_RateSkill/10", 1.2},
+    };
+    const std::string frame = "a frame (16.7 ms)";
+    goals.budgets = {
+        {"displayDetails, one student", "BM_DisplayDetails", frameSeconds, frame},
+        {"Type a mark and Enter (501)", "BM_Action_TypeMark/501", frameSeconds, frame},
+        {"Place a comment by click (501)", "BM_Action_PlaceComment/501", frameSeconds, frame},
+        {"Rate a skill by click (501)", "BM_Action_RateSkill/501", frameSeconds, frame},
+        {"Grid rebuild, fillflexGrid (501)", "BM_FillGrid/501", 0.1, "0.1 s (felt as instant)"},
+    };
+    const int result = runBenchmarksWithGoals(argc, argv, goals);
+    closeBenchWindows();
+    return result;
+}

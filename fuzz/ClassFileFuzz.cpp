@@ -1,0 +1,37 @@
+// The class file reader: any file must give a class of at most 501 students or TQ8. A class that
+// reads must also make an eFile of exactly one line per student, whatever its names and comments.
+#include "FuzzSupport.h"
+#include "classdata/ClassFile.h"
+#include "export/ExportFile.h"
+
+using namespace tq;
+
+namespace {
+// Phrases with every placeholder, so that the comments of the fuzzed students are composed.
+const PhraseLibrary& library()
+{
+    static const PhraseLibrary lib = [] {
+        PhraseLibrary l;
+        l.phrases = {{"0101", "@ works well, and # helps $ friends", "A"},
+                     {"0102", "\"% effort shows in * work, ~ says.\"", "B"},
+                     {"0201", "", ""}};
+        return l;
+    }();
+    return lib;
+}
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const std::variant<ClassList, Message> read = parseClassFileLines(fuzz::inputLines(data, size));
+    if (const Message* refused = std::get_if<Message>(&read)) {
+        fuzz::check(*refused == invalidClassFileMessage(), "a refused class file gives TQ8");
+        return 0;
+    }
+    const ClassList& students = std::get<ClassList>(read);
+    fuzz::check(!students.empty() && students.size() <= static_cast<size_t>(maxStudents),
+                "a class holds 1 to 501 students");
+    fuzz::check(splitLines(exportFileText(students, library())).size() == students.size(),
+                "the eFile holds one line per student");
+    return 0;
+}

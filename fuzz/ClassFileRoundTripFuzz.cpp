@@ -1,0 +1,24 @@
+// Read a class file, write it, read it again: the two classes must be equal, except that the
+// writer stores every student number in its three-part form (a nine-character number is unchanged).
+#include "FuzzSupport.h"
+#include "classdata/ClassFile.h"
+
+using namespace tq;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const std::variant<ClassList, Message> first = parseClassFileLines(fuzz::inputLines(data, size));
+    if (!std::holds_alternative<ClassList>(first))
+        return 0;
+    ClassList expected = std::get<ClassList>(first);
+    for (StudentRecord& s : expected)
+        s.studentNumber = normaliseStudentNumber(s.studentNumber);
+
+    const std::string written = classFileText(std::get<ClassList>(first));
+    const std::variant<ClassList, Message> second = parseClassFileLines(textFileLines(written));
+    fuzz::check(std::holds_alternative<ClassList>(second), "a written class file reads back");
+    fuzz::check(std::get<ClassList>(second) == expected, "a written class file reads back unchanged");
+    fuzz::check(classFileText(std::get<ClassList>(second)) == classFileText(expected),
+                "writing a class that was read back gives the same bytes");
+    return 0;
+}

@@ -1,0 +1,33 @@
+// The master file readers: the class-code list for the Get Class dialog, then the membership
+// read for the first codes of that list, as a new class or an update would ask for them.
+#include "FuzzSupport.h"
+#include "classdata/MasterFile.h"
+
+#include <algorithm>
+
+using namespace tq;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const std::vector<std::string> lines = fuzz::inputLines(data, size);
+    const ClassCodeList list = classCodesFromMasterLines(lines);
+    fuzz::check(list.codes.size() <= maxClassCodes, "at most 2001 class codes");
+    fuzz::check(list.message.has_value() == list.codes.empty(), "a message exactly when there are no codes");
+    fuzz::check(std::is_sorted(list.codes.begin(), list.codes.end()), "codes in ascending order");
+    fuzz::check(std::adjacent_find(list.codes.begin(), list.codes.end()) == list.codes.end(), "codes unique");
+    for (const std::string& code : list.codes) {
+        fuzz::check(!code.empty() && code.find(' ') == std::string::npos, "a code is one word");
+        fuzz::check(!isExcludedClassCode(code), "LUNCH, SH1 and Z codes are left out");
+    }
+
+    std::vector<std::string> wanted(list.codes.begin(), list.codes.begin() + std::min<size_t>(3, list.codes.size()));
+    wanted.emplace_back("ENG2D1-01");
+    const std::optional<ClassList> students = masterStudentsFromLines(lines, wanted);
+    if (students) {
+        fuzz::check(students->size() <= static_cast<size_t>(maxStudents), "at most 501 students");
+        for (const StudentRecord& s : *students)
+            fuzz::check(std::find(wanted.begin(), wanted.end(), s.courseCode) != wanted.end(),
+                        "every student is under a wanted code");
+    }
+    return 0;
+}

@@ -1,0 +1,187 @@
+// Entering comment codes, learning skills and flags with the mouse: right-click pick-up,
+// placing the picked or chosen code, rating skills by button, and the flag toggles per student
+// and, from the headings, for the whole class.
+#include "entry/ClassGridLayout.h"
+#include "entry/CommentPlacement.h"
+#include "entry/GridCellText.h"
+#include "entry/SidePanelText.h"
+#include "entry/SkillRating.h"
+#include "entry/StudentFlags.h"
+#include "program/frmEntry.h"
+#include "ui/ClassGrid.h"
+#include "ui/Codepage.h"
+
+#include <QListWidget>
+#include <QSignalBlocker>
+
+namespace tq {
+
+namespace {
+// The background of a cell whose code has been picked up.
+const QColor pendingColour(110, 150, 210);
+
+bool isCommentColumn(int col) { return col >= firstCommentColumn && col < firstSkillColumn; }
+bool isSkillColumn(int col) { return col >= firstSkillColumn && col < iepColumn; }
+bool isFlagColumn(int col) { return col >= iepColumn && col <= interviewColumn; }
+StudentFlag flagOfColumn(int col) { return static_cast<StudentFlag>(col - iepColumn); }
+
+CommentCells commentCellsOf(const ui::ClassGrid& grid, int row)
+{
+    CommentCells cells;
+    for (int k = 0; k < commentCount; ++k)
+        cells[static_cast<size_t>(k)] = cellBytes(grid, row, firstCommentColumn + k);
+    return cells;
+}
+
+FlagCells flagCellsOf(const ui::ClassGrid& grid, int row)
+{
+    FlagCells flags;
+    for (size_t k = 0; k < flags.size(); ++k)
+        flags[k] = cellBytes(grid, row, iepColumn + static_cast<int>(k));
+    return flags;
+}
+} // namespace
+
+void frmEntry::connectMouseEntry()
+{
+    connect(msfgClass, &ui::ClassGrid::mouseReleased, this,
+            [this](int button, int shift, int x, int y) { msfgClass_MouseUp(button, shift, x, y); });
+    connect(msfgClass, &ui::ClassGrid::clicked, this, [this] { msfgClass_Click(); });
+    // Choosing an entry, by mouse or keyboard, drops a picked-up code.
+    connect(lstFavourites, &QListWidget::itemSelectionChanged, this, [this] { lstFavourites_Click(); });
+    connect(lstFavourites, &QListWidget::itemClicked, this, [this] { lstFavourites_Click(); });
+}
+
+bool frmEntry::favouriteSelected() const
+{
+    return lstFavourites->currentRow() >= 0 && !lstFavourites->selectedItems().isEmpty();
+}
+
+void frmEntry::msfgClass_MouseUp(int button, int, int, int)
+{
+    const int row = msfgClass->mouseRow();
+    const int col = msfgClass->mouseCol();
+    const bool studentRow = row >= 1 && row <= state_.studentCount();
+    if (studentRow && isCommentColumn(col)) {
+        if (button == rightButton)
+            pickUpCode(row, col);
+        if ((!pendingCode.empty() || favouriteSelected()) && !placeCode(button, row, col))
+            return;
+    }
+    if (studentRow && isSkillColumn(col))
+        rateSkill(button, row, col);
+    if (row == 0 && isFlagColumn(col))
+        setFlagForClass(button, col);
+}
+
+void frmEntry::dropPendingCode()
+{
+    if (pendingCode.empty())
+        return;
+    msfgClass->setCellBackground(pendingRow, pendingCol, Qt::white);
+    pendingCode.clear();
+    pendingRow = -1;
+    pendingCol = -1;
+}
+
+void frmEntry::pickUpCode(int row, int col)
+{
+    dropPendingCode();
+    // A free-form student's cells show the words "Free Form Code Click Below", not codes.
+    if (state_.students[static_cast<size_t>(row - 1)].hasFreeForm)
+        return;
+    const std::string code = cellBytes(*msfgClass, row, col);
+    std::vector<std::string> lines;
+    for (int i = 0; i < lstFavourites->count(); ++i)
+        lines.push_back(ui::toCp1252(lstFavourites->item(i)->text()));
+    // The list is changed here by the program, not chosen from by the teacher.
+    const QSignalBlocker quiet(lstFavourites);
+    if (const std::optional<size_t> line = favouritesLineFor(lines, code)) {
+        lstFavourites->setCurrentRow(static_cast<int>(*line));
+        lstFavourites->scrollToItem(lstFavourites->currentItem());
+        return;
+    }
+    lstFavourites->clearSelection();
+    msfgClass->setCurrent(row, col);
+    msfgClass->setCellBackground(row, col, pendingColour);
+    pendingCode = code;
+    pendingRow = row;
+    pendingCol = col;
+}
+
+bool frmEntry::placeCode(int button, int row, int col)
+{
+    const std::string code =
+        !pendingCode.empty() ? pendingCode : codeOfFavouritesLine(ui::toCp1252(lstFavourites->currentItem()->text()));
+    if (button == leftButton) {
+        if (state_.students[static_cast<size_t>(row - 1)].hasFreeForm)
+            return false; // a free-form comment takes no codes
+        CommentCells cells = commentCellsOf(*msfgClass, row);
+        placeCommentCode(cells, col - firstCommentColumn, code);
+        for (int k = 0; k < commentCount; ++k)
+            setCellBytes(*msfgClass, row, firstCommentColumn + k, cells[static_cast<size_t>(k)]);
+    }
+    msfgClass->setCurrent(row, col);
+    msfgClass->setCellForeground(row, col, Qt::black);
+    return true;
+}
+
+void frmEntry::rateSkill(int button, int row, int col)
+{
+    if (const std::optional<std::string> rating = steppedSkillRating(cellBytes(*msfgClass, row, col), button))
+        setCellBytes(*msfgClass, row, col, *rating);
+    msfgClass->setCurrent(row, col);
+    msfgClass->setCellForeground(row, col, Qt::black);
+    const int index = row - 1;
+    pushUndo(index);
+    StudentRecord& student = state_.students[static_cast<size_t>(index)];
+    for (int k = 1; k <= skillCount; ++k)
+        student.skill(k) = cellBytes(*msfgClass, row, firstSkillColumn + k - 1);
+    displayDetails(index);
+}
+
+void frmEntry::setFlagForClass(int button, int col)
+{
+    tq::setFlagForClass(state_.students, flagOfColumn(col), button == rightButton);
+    for (int i = 0; i < state_.studentCount(); ++i)
+        redrawStudentRow(i);
+    // The panel shows the interview request, so it follows that heading.
+    const int row = msfgClass->currentRow();
+    if (col == interviewColumn && row >= 1 && row <= state_.studentCount())
+        displayDetails(row - 1);
+}
+
+void frmEntry::msfgClass_Click()
+{
+    const int row = msfgClass->mouseRow();
+    const int col = msfgClass->mouseCol();
+    if (row < 1 || row > state_.studentCount())
+        return;
+    if (isFlagColumn(col)) {
+        FlagCells flags = flagCellsOf(*msfgClass, row);
+        toggleFlag(flags, flagOfColumn(col));
+        for (size_t k = 0; k < flags.size(); ++k)
+            setCellBytes(*msfgClass, row, iepColumn + static_cast<int>(k), flags[k]);
+    }
+    const int index = row - 1;
+    StudentRecord& student = state_.students[static_cast<size_t>(index)];
+    if (isCommentColumn(col) && student.hasFreeForm)
+        return;
+    if (!isCommentColumn(col) && !isFlagColumn(col))
+        return;
+    pushUndo(index);
+    if (!student.hasFreeForm) {
+        const CommentCells cells = commentCellsOf(*msfgClass, row);
+        for (int k = 1; k <= commentCount; ++k)
+            student.comment(k) = cells[static_cast<size_t>(k - 1)];
+    }
+    storeFlags(student, flagCellsOf(*msfgClass, row));
+    displayDetails(index);
+}
+
+void frmEntry::lstFavourites_Click()
+{
+    dropPendingCode();
+}
+
+} // namespace tq

@@ -1,0 +1,52 @@
+// Undo in the main window: each single-student change keeps the student's whole record first;
+// undo puts the latest one back and shows that student.
+#include "entry/ClassGridLayout.h"
+#include "entry/GridCellText.h"
+#include "program/frmEntry.h"
+#include "ui/ClassGrid.h"
+
+#include <QAction>
+#include <QToolButton>
+
+namespace tq {
+
+void frmEntry::connectUndo()
+{
+    connect(cmdUndo, &QToolButton::clicked, this, [this] { doUndo(); });
+    connect(mnuUndo, &QAction::triggered, this, [this] { doUndo(); });
+}
+
+void frmEntry::pushUndo(int studentIndex)
+{
+    undoStack_.push(state_.students[static_cast<size_t>(studentIndex)], studentIndex);
+    showUndoState();
+}
+
+void frmEntry::showUndoState()
+{
+    cmdUndo->setEnabled(!undoStack_.empty());
+    mnuUndo->setEnabled(!undoStack_.empty());
+}
+
+void frmEntry::doUndo()
+{
+    if (std::optional<UndoEntry> entry = undoStack_.takeLatestFor(state_.students)) {
+        const int index = entry->studentIndex;
+        state_.students[static_cast<size_t>(index)] = std::move(entry->savedRecord);
+        redrawStudentRow(index);
+        if (msfgClass->currentRow() == index + 1)
+            displayDetails(index);
+        else
+            msfgClass->setCurrentRow(index + 1); // the cell notifications move the highlight and details
+    }
+    showUndoState();
+}
+
+void frmEntry::redrawStudentRow(int studentIndex)
+{
+    const GridRow cells = gridRowCells(state_.students[static_cast<size_t>(studentIndex)], showCourseCodes());
+    for (int c = markColumn; c < gridColumnCount; ++c)
+        setCellBytes(*msfgClass, studentIndex + 1, c, cells[static_cast<size_t>(c)]);
+}
+
+} // namespace tq

@@ -1,0 +1,85 @@
+// The rules behind entry by mouse: placing codes, rating skills, toggling flags.
+#include "entry/CommentPlacement.h"
+#include "entry/SidePanelText.h"
+#include "entry/SkillRating.h"
+#include "entry/StudentFlags.h"
+
+#include <gtest/gtest.h>
+
+using namespace tq;
+
+TEST(CommentPlacement, ACodeStandsOnceSoPlacingItAgainMovesIt)
+{
+    CommentCells c{"0101", "", "", "0123", ""};
+    placeCommentCode(c, 1, "0123");
+    EXPECT_EQ(c, (CommentCells{"0101", "0123", "", "", ""}));
+    placeCommentCode(c, 1, "0123"); // the same cell again: it stays
+    EXPECT_EQ(c, (CommentCells{"0101", "0123", "", "", ""}));
+    // The blank code clears one comment and may stand in several.
+    placeCommentCode(c, 0, "    ");
+    placeCommentCode(c, 2, "    ");
+    EXPECT_EQ(c, (CommentCells{"    ", "0123", "    ", "", ""}));
+}
+
+TEST(CommentPlacement, ARightClickFindsTheCodesFavouriteOrPicksItUp)
+{
+    const std::vector<std::string> lines{"0123 Reads widely.", favouriteSeparatorLine, "0456 Asks questions.",
+                                         "0123 again", noCommentLine};
+    EXPECT_EQ(favouritesLineFor(lines, "0456"), 2u);
+    EXPECT_EQ(favouritesLineFor(lines, "0123"), 0u); // the first of two
+    EXPECT_EQ(favouritesLineFor(lines, ""), 4u);
+    EXPECT_EQ(favouritesLineFor(lines, "    "), 4u); // not the separator, which is also blank
+    EXPECT_EQ(favouritesLineFor(lines, "0999"), std::nullopt);
+    EXPECT_EQ(favouritesLineFor(lines, "012"), std::nullopt);
+}
+
+TEST(SkillRating, LeftStepsDownAndRightStepsUpRound)
+{
+    std::string r = "3";
+    std::string seen;
+    for (int i = 0; i < 4; ++i) {
+        r = *steppedSkillRating(r, leftButton);
+        seen += r;
+    }
+    EXPECT_EQ(seen, "2143");
+    seen.clear();
+    for (int i = 0; i < 4; ++i) {
+        r = *steppedSkillRating(r, rightButton);
+        seen += r;
+    }
+    EXPECT_EQ(seen, "4123");
+    EXPECT_EQ(steppedSkillRating("2", 4), std::nullopt); // the middle button rates nothing
+}
+
+TEST(SkillRating, ASkillWithoutARatingStartsFromThree)
+{
+    for (const std::string unrated : {"", "0", "5", "x", "33"}) {
+        EXPECT_EQ(steppedSkillRating(unrated, leftButton), "2") << unrated;
+        EXPECT_EQ(steppedSkillRating(unrated, rightButton), "4") << unrated;
+    }
+}
+
+TEST(StudentFlags, ESLAndELDExcludeEachOtherPerStudentAndForTheClass)
+{
+    FlagCells f{"", "Y", "", ""};
+    toggleFlag(f, StudentFlag::Eld);
+    EXPECT_EQ(f, (FlagCells{"", "", "Y", ""}));
+    toggleFlag(f, StudentFlag::Eld);
+    EXPECT_EQ(f, (FlagCells{"", "", "", ""}));
+    toggleFlag(f, StudentFlag::Iep);
+    toggleFlag(f, StudentFlag::Interview);
+    EXPECT_EQ(f, (FlagCells{"Y", "", "", "Y"}));
+
+    ClassList c(3, newStudentRecord("ENG2D1-01", "123456789", "L", "F", "F", ""));
+    c[0].eld = "Y";
+    c[1].iep = "Y";
+    setFlagForClass(c, StudentFlag::Esl, true);
+    for (const StudentRecord& s : c)
+        EXPECT_EQ(s.esl + "|" + s.eld, "Y|");
+    EXPECT_EQ(c[1].iep, "Y");
+    setFlagForClass(c, StudentFlag::Eld, false);
+    for (const StudentRecord& s : c)
+        EXPECT_EQ(s.esl + "|" + s.eld, "|"); // turning ELD off for all clears ESL for all too
+    setFlagForClass(c, StudentFlag::Iep, false);
+    EXPECT_EQ(c[1].iep, "");
+}

@@ -1,0 +1,171 @@
+// Typing marks in the main window, with initial values, and taking them back with undo.
+#include "EntryFixture.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QToolButton>
+
+using namespace tq;
+using namespace tq::test;
+
+TEST_F(EntryTest, TypedMarksAreStoredWithEnterAndTheEntryMovesDown)
+{
+    startActive();
+    openClass(sampleClassCopy());
+    ASSERT_EQ(grid()->currentRow(), 1);
+    ASSERT_EQ(grid()->currentCol(), 3);
+    key(Qt::Key_7, "7");
+    ASSERT_TRUE(window->txtDataEntry->isVisible());
+    EXPECT_EQ(window->txtDataEntry->geometry(), grid()->cellRect(1, 3)); // laid exactly over the mark cell
+    EXPECT_TRUE(window->txtDataEntry->hasFocus());
+    key(Qt::Key_5, "5");
+    EXPECT_EQ(window->txtDataEntry->text(), "75");
+    EXPECT_EQ(cell(1, 3), "89"); // nothing stored before Enter
+    key(Qt::Key_Return, "\r");
+    EXPECT_FALSE(window->txtDataEntry->isVisible());
+    EXPECT_EQ(cell(1, 3), "75");
+    EXPECT_EQ(student(1).mark, "75");
+    EXPECT_EQ(grid()->currentRow(), 2);
+    EXPECT_TRUE(window->lblDetail2->text().startsWith("Ahmed             67")); // the next student's details
+    EXPECT_TRUE(undoEnabled());
+
+    // From the last student Enter wraps to the first.
+    grid()->setCurrent(28, 3);
+    typeMark("100");
+    EXPECT_EQ(student(28).mark, "100");
+    EXPECT_EQ(grid()->currentRow(), 1);
+
+    // "101" is wiped as its last digit is released; Enter then stores nothing but moves on.
+    typeMark("101");
+    EXPECT_EQ(student(1).mark, "75");
+    EXPECT_EQ(grid()->currentRow(), 2);
+    // A lower-case i opens an empty box; its release makes it "I".
+    key(Qt::Key_I, "i");
+    EXPECT_EQ(window->txtDataEntry->text(), "I");
+    key(Qt::Key_Return, "\r");
+    EXPECT_EQ(student(2).mark, "I");
+    EXPECT_EQ(undoCount(), 3u);
+}
+
+TEST_F(EntryTest, OtherKeysEmptyTheBoxAndLeavingTheCellDropsWhatWasTyped)
+{
+    startActive();
+    openClass(sampleClassCopy());
+    key(Qt::Key_8, "8");
+    key(Qt::Key_Period, ".");
+    EXPECT_EQ(window->txtDataEntry->text(), ""); // a decimal point wipes the entry
+    key(Qt::Key_8, "8");
+    key(Qt::Key_Backspace);
+    EXPECT_EQ(window->txtDataEntry->text(), "");
+    key(Qt::Key_8, "8");
+    clickCell(4, 3); // another cell while the box shows "8"
+    EXPECT_FALSE(window->txtDataEntry->isVisible());
+    EXPECT_EQ(student(1).mark, "89");
+    EXPECT_EQ(cell(1, 3), "89");
+    EXPECT_EQ(undoCount(), 0u);
+
+    // Keys in any column but MRK open nothing.
+    clickCell(4, 5);
+    key(Qt::Key_7, "7");
+    EXPECT_FALSE(window->txtDataEntry->isVisible());
+
+    // Enter in the grid opens an empty box and takes the highlight off the row; Enter again
+    // only steps down.
+    clickCell(4, 3);
+    key(Qt::Key_Return, "\r");
+    EXPECT_TRUE(window->txtDataEntry->isVisible());
+    EXPECT_EQ(window->txtDataEntry->text(), "");
+    EXPECT_EQ(grid()->cellBackground(4, 0), window->palette().color(QPalette::Button));
+    key(Qt::Key_Return, "\r");
+    EXPECT_EQ(grid()->currentRow(), 5);
+    EXPECT_EQ(student(4).mark, "82");
+    EXPECT_EQ(grid()->cellBackground(5, 0), window->palette().color(QPalette::Highlight));
+    EXPECT_EQ(undoCount(), 1u); // only the left click on a comment cell, which always records one
+}
+
+TEST_F(EntryTest, AMarkBringsItsRangesInitialValuesInRedAndOneUndoTakesAllBack)
+{
+    startActive(sampleFile("Sample.tqf")); // 50-59: 0706 0719 0714, every skill 2
+    openNewClass(4);
+    ASSERT_TRUE(window->optAutoFill->isChecked());
+    typeMark("55");
+    EXPECT_EQ(cell(1, 4) + cell(1, 5) + cell(1, 6) + cell(1, 7), "070607190714");
+    for (int c : {4, 5, 6, 9, 14})
+        EXPECT_EQ(grid()->cellForeground(1, c), QColor(255, 0, 0)) << c;
+    EXPECT_EQ(student(1).comment3, "0714");
+    EXPECT_EQ(student(1).skillSelfRegulation, "2");
+    EXPECT_EQ(cell(1, 12), "2");
+
+    // A code of the student's own keeps the comments; the skills still come.
+    state.students[1].comment2 = "0702";
+    grid()->setText(2, 5, "0702");
+    typeMark("85");
+    EXPECT_EQ(student(2).comment1, "");
+    EXPECT_EQ(cell(2, 4), "");
+    EXPECT_EQ(student(2).skillOrganization, "4");
+    // "I" counts as 0; the 0-19 range has no codes and every skill at 1.
+    typeMark("I");
+    EXPECT_EQ(student(3).skillResponsibility, "1");
+    EXPECT_EQ(student(3).comment1, "");
+    // Unticked: the mark alone.
+    window->optAutoFill->setChecked(false);
+    typeMark("55");
+    EXPECT_EQ(student(4).comment1, "");
+    EXPECT_EQ(student(4).skillResponsibility, "3");
+
+    // Undo, latest first; the first student's mark, codes and skills go back at once.
+    for (int i = 0; i < 3; ++i)
+        window->cmdUndo->click();
+    EXPECT_EQ(grid()->currentRow(), 2);
+    EXPECT_EQ(student(2).skillOrganization, "3");
+    EXPECT_EQ(student(2).comment2, "0702");
+    EXPECT_EQ(student(1).mark, "55");
+    window->cmdUndo->click();
+    EXPECT_EQ(grid()->currentRow(), 1);
+    EXPECT_EQ(student(1), newStudentRecord("SNC2D1-01", "200000000", "Last0", "Alex", "F", ""));
+    EXPECT_EQ(cell(1, 3) + cell(1, 4) + cell(1, 9), "3");
+    EXPECT_FALSE(undoEnabled());
+    window->mnuUndo->trigger(); // nothing left: nothing happens
+    EXPECT_EQ(student(1).mark, "");
+}
+
+TEST_F(EntryTest, UndoShowsTheRestoredStudentAndSortsAndOtherClassesEmptyIt)
+{
+    startActive();
+    openClass(sampleClassCopy());
+    typeMark("60");
+    grid()->setCurrent(10, 3);
+    EXPECT_TRUE(window->lblDetail2->text().startsWith("Grewal"));
+    window->cmdUndo->click();
+    EXPECT_EQ(grid()->currentRow(), 1);
+    EXPECT_EQ(grid()->cellBackground(1, 0), window->palette().color(QPalette::Highlight));
+    EXPECT_EQ(grid()->cellBackground(10, 0), window->palette().color(QPalette::Button));
+    EXPECT_TRUE(window->lblDetail2->text().startsWith("Ahmed             89"));
+
+    typeMark("60");
+    window->mnuSortNames->trigger();
+    EXPECT_FALSE(undoEnabled());
+    window->mnuUndo->trigger();
+    EXPECT_EQ(student(1).mark, "60");
+
+    // Saving sorts by name; undo still finds the student changed before.
+    window->mnuSortMarks->trigger();
+    const std::string top = student(1).lastName + student(1).firstName;
+    const std::string topMark = student(1).mark;
+    typeMark("42");
+    dialogs.answerSaveFile(QString::fromStdString(root.file("home/Saved.tqc")));
+    window->cmdSave->click();
+    window->cmdUndo->click();
+    const StudentRecord& restored = student(grid()->currentRow());
+    EXPECT_EQ(restored.lastName + restored.firstName, top);
+    EXPECT_EQ(restored.mark, topMark);
+    EXPECT_EQ(cell(grid()->currentRow(), 3).toStdString(), topMark);
+
+    // Opening another class forgets the changes made to this one.
+    typeMark("61");
+    EXPECT_TRUE(undoEnabled());
+    openNewClass(3);
+    EXPECT_FALSE(undoEnabled());
+    EXPECT_EQ(undoCount(), 0u);
+}

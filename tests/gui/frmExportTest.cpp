@@ -1,0 +1,224 @@
+// The eFile window: verification against the master list, the reports, the confirmation grid
+// and the export; and the whole road from the master list to the eFile.
+#include "MainWindowFixture.h"
+
+#include "classdata/frmGetTrilliumfile.h"
+#include "export/Verification.h"
+#include "export/frmExport.h"
+#include "ui/Codepage.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+using namespace tq;
+using namespace tq::test;
+using Kind = ui::ScriptedDialogs::Kind;
+
+namespace {
+class ExportWindow : public MainWindowTest {
+protected:
+    frmExport* exporter() const { return window->exportWindow; }
+
+    void newClass(const QString& code)
+    {
+        window->newTrillium();
+        window->getClassDialog->cboClasses->setCurrentText(code);
+        window->getClassDialog->cmdGetClass->click();
+        QApplication::processEvents();
+    }
+
+    // Gives every student a mark, comments, ratings and a few flags, as a teacher would.
+    void completeEveryone()
+    {
+        const char* codes[] = {"0101", "0102", "0103", "1017", "0604"};
+        for (size_t i = 0; i < state.students.size(); ++i) {
+            StudentRecord& s = state.students[i];
+            s.mark = std::to_string(55 + (i * 7) % 45);
+            s.comment1 = codes[i % 5];
+            s.comment2 = codes[(i + 2) % 5];
+            for (int k = 1; k <= skillCount; ++k)
+                s.skill(k) = std::to_string(1 + (i + static_cast<size_t>(k)) % 4);
+            s.iep = i % 9 == 0 ? "Y" : "";
+            s.esl = i % 7 == 0 ? "Y" : "";
+            s.eld = i % 5 == 0 ? "Y" : "";
+            s.interview = i % 4 == 0 ? "Y" : "";
+        }
+        state.students[3].hasFreeForm = true;
+        state.students[3].freeFormComment = "A careful, curious reader; " + state.students[3].firstName + " leads by example.";
+        window->fillflexGrid();
+    }
+
+    void openExport()
+    {
+        window->mnuExport->trigger();
+        ASSERT_TRUE(exporter());
+    }
+
+    QString report() const { return exporter()->picOut->toPlainText(); }
+};
+} // namespace
+
+TEST_F(ExportWindow, ReportsTheIncompleteStudentsAndOffersNoExport)
+{
+    start();
+    openClass(sampleClassCopy());
+    openExport();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(exporter()->isVisible());
+    EXPECT_EQ(exporter()->windowTitle(), "eFile Confirmation and Verification");
+    EXPECT_TRUE(exporter()->picOut->isVisible());
+    const QStringList lines = report().split('\n');
+    ASSERT_EQ(lines.size(), 11); // four students, one line each
+    EXPECT_EQ(lines[0], "There are problems with your class.");
+    EXPECT_EQ(lines[2], "NO EXPORT FILE WILL BE CREATED!");
+    EXPECT_TRUE(lines[4].endsWith("  Comments exceed max Trillium length") || lines[4].endsWith("  has no mark") ||
+                lines[4].endsWith("  has no comment") || lines[4].endsWith("  one or more missing Learning Skills"));
+    EXPECT_EQ(report().count("  has no mark"), 1);
+    EXPECT_EQ(lines[10], "Everyone MUST have a mark, at least one comment and all 6 learning skills.");
+    EXPECT_FALSE(exporter()->chkConfirm->isVisible());
+    EXPECT_FALSE(exporter()->cmdExport->isVisible());
+    EXPECT_EQ(exporter()->msfgClass->rows(), 0);
+    EXPECT_EQ(exporter()->cmdReturn->text(), "Return to Mark / Comment Entry ");
+
+    exporter()->cmdReturn->click();
+    QApplication::processEvents();
+    EXPECT_FALSE(exporter());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->msfgClass->rows(), 29);
+    EXPECT_TRUE(messages().empty());
+}
+
+TEST_F(ExportWindow, ReportsStudentsAddedOrDroppedAndKeepsTheUpdatedClass)
+{
+    start();
+    openClass(sampleClassCopy());
+    completeEveryone();
+    const std::string realNumber = state.students[5].studentNumber;
+    const std::string name = state.students[5].lastName + " " + state.students[5].firstName;
+    state.students[5].studentNumber = "999999999";
+    openExport();
+    const QStringList lines = report().split('\n');
+    EXPECT_EQ(lines[0], "There is a discrepancy between your file");
+    EXPECT_EQ(lines[6], "The following students are no longer enrolled in your class(s):");
+    EXPECT_EQ(lines[8], ui::fromCp1252(name));
+    EXPECT_EQ(lines[13], ui::fromCp1252(name)); // and back under the real number, with empty entries
+    EXPECT_FALSE(exporter()->chkConfirm->isVisible());
+
+    // Closing the window returns in the same way; the grid shows the updated class.
+    exporter()->close();
+    QApplication::processEvents();
+    EXPECT_TRUE(window->isVisible());
+    ASSERT_EQ(state.studentCount(), 28);
+    const auto back = std::find_if(state.students.begin(), state.students.end(),
+                                   [&](const StudentRecord& s) { return s.studentNumber == realNumber; });
+    ASSERT_NE(back, state.students.end());
+    EXPECT_TRUE(back->mark.empty());
+    const int row = static_cast<int>(back - state.students.begin()) + 1;
+    EXPECT_EQ(window->msfgClass->text(row, 3), "");
+}
+
+TEST_F(ExportWindow, AFailedUpdateShowsOnlyItsMessage)
+{
+    start();
+    openClass(sampleClassCopy());
+    std::filesystem::remove(root.file("data/TQStudentInfo.txt"));
+    openExport();
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].text, "TQ5: You need to be at school to have access to the current student info.");
+    EXPECT_FALSE(exporter()->picOut->isVisible());
+    EXPECT_FALSE(exporter()->chkConfirm->isVisible());
+    EXPECT_TRUE(exporter()->cmdReturn->isVisible());
+    EXPECT_EQ(state.studentCount(), 28);
+}
+
+TEST_F(ExportWindow, AConfirmedLargeClassIsLaidOutOnWhite)
+{
+    start();
+    newClass("PPL2O1-01");
+    ASSERT_EQ(state.studentCount(), 40);
+    completeEveryone();
+    openExport();
+    ui::ClassGrid* grid = exporter()->msfgClass;
+    EXPECT_FALSE(exporter()->picOut->isVisible());
+    EXPECT_EQ(grid->cols(), 16);
+    EXPECT_EQ(grid->text(0, 0), "Course");
+    EXPECT_EQ(grid->text(0, 15), "Interview");
+    EXPECT_EQ(grid->columnWidthTwips(5), 5400);
+    EXPECT_EQ(grid->columnWidthTwips(11), 325);
+    EXPECT_EQ(grid->columnWidthTwips(15), 725);
+    EXPECT_EQ(grid->fixedRows(), 1);
+    EXPECT_EQ(grid->fixedCols(), 4);
+    EXPECT_TRUE(grid->mergeCol(4));
+    EXPECT_FALSE(grid->mergeCol(5));
+    EXPECT_EQ(grid->backgroundOutsideCells(), QColor(Qt::white));
+    // Three rows per student here; the first student's identity reads as one block.
+    EXPECT_EQ(grid->rows(), 1 + 3 * 40);
+    EXPECT_EQ(grid->mergedTop(3, 2), 1);
+    EXPECT_EQ(grid->text(2, 6), QString::fromStdString(state.students[0].skillResponsibility));
+
+    EXPECT_TRUE(exporter()->chkConfirm->isVisible());
+    EXPECT_FALSE(exporter()->chkConfirm->isChecked());
+    EXPECT_FALSE(exporter()->cmdExport->isVisible());
+    exporter()->chkConfirm->click();
+    EXPECT_TRUE(exporter()->cmdExport->isVisible());
+    exporter()->chkConfirm->click();
+    EXPECT_FALSE(exporter()->cmdExport->isVisible());
+}
+
+TEST_F(ExportWindow, CancellingOrFailingTheExportWritesNothingAndSaysSo)
+{
+    start();
+    openClass(sampleClassCopy());
+    completeEveryone();
+    openExport();
+    exporter()->chkConfirm->click();
+    exporter()->cmdExport->click(); // the save dialog is cancelled
+    QApplication::processEvents();
+    EXPECT_TRUE(window->isVisible());
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_TRUE(messages()[0].text.startsWith("TQ15: "));
+
+    openExport();
+    exporter()->chkConfirm->click();
+    dialogs.answerSaveFile(QString::fromStdString(root.file("no such folder/ENG2D101.trc")));
+    exporter()->cmdExport->click();
+    ASSERT_EQ(messages().size(), 3u);
+    EXPECT_TRUE(messages()[2].text.startsWith("TQTemp: The eFile could not be written."));
+}
+
+TEST_F(ExportWindow, TheWholeRoadFromTheMasterListToTheEFile)
+{
+    start();
+    newClass("ENG2D1-01");
+    ASSERT_EQ(state.studentCount(), 28);
+    completeEveryone();
+
+    dialogs.answerSaveFile(QString::fromStdString(root.file("home/ENG2D101.tqc")));
+    window->saveCommand();
+    ASSERT_TRUE(std::filesystem::exists(root.file("home/ENG2D101.tqc")));
+
+    openExport();
+    EXPECT_EQ(exporter()->msfgClass->backgroundOutsideCells(), exporter()->palette().color(QPalette::Button));
+    exporter()->chkConfirm->click();
+    // A name given without an extension gets ".trc".
+    dialogs.answerSaveFile(QString::fromStdString(root.file("home/ENG2D101")));
+    exporter()->cmdExport->click();
+    QApplication::processEvents();
+
+    const auto saves = dialogs.callsOf(Kind::SaveFile);
+    ASSERT_EQ(saves.size(), 2u);
+    EXPECT_EQ(saves[1].filter, "Trillium Export (*.trc)|*.trc");
+    EXPECT_EQ(saves[1].fileName, "ENG2D101");
+    EXPECT_EQ(saves[1].initialFolder, QString::fromStdString(root.file("home"))); // it holds the class file
+    ASSERT_EQ(messages().size(), 2u);
+    EXPECT_TRUE(messages()[0].text.startsWith("TQ15: You are now about to be prompted"));
+    EXPECT_TRUE(messages()[1].text.startsWith("CONGRATULATIONS!!! You have saved your .trc file.\r\n"));
+    EXPECT_EQ(messages()[1].title, "Tallyquill");
+    EXPECT_FALSE(exporter());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(readBytes(root.file("home/ENG2D101.trc")), readBytes(dataFile("whole-road-ENG2D1-01.trc")));
+}

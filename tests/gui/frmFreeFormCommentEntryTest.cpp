@@ -1,0 +1,147 @@
+// Free-form comments: the dialog opened from the details panel and what its answer does to the
+// student, the grid and the panel.
+#include "EntryFixture.h"
+
+#include "phrases/Composition.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+using namespace tq;
+using namespace tq::test;
+using Kind = ui::ScriptedDialogs::Kind;
+
+namespace {
+class FreeFormTest : public EntryTest {
+protected:
+    QString rowComments(int row) const
+    {
+        QStringList cells;
+        for (int c = 4; c <= 8; ++c)
+            cells << cell(row, c);
+        return cells.join('|');
+    }
+};
+} // namespace
+
+TEST_F(FreeFormTest, AnEditedCommentReplacesTheCodesUntilCancelBringsThemBack)
+{
+    start();
+    openClass(sampleClassCopy());
+    const std::string composed = composeComments(student(1), state.phrases).joined();
+    frmFreeFormCommentEntry* dialog = openDialog();
+    ASSERT_TRUE(dialog);
+    EXPECT_EQ(dialog->windowTitle(), "Free Form Comment Entry");
+    EXPECT_TRUE(dialog->isModal());
+    EXPECT_EQ(dialog->txtComment->toPlainText(), QString::fromStdString(composed));
+    EXPECT_EQ(dialog->lblLength->text(), QString("Length: %1/460").arg(composed.size()));
+    EXPECT_EQ(dialog->cmdOkay->text(), "Okay: Take the Above Text as the Free Form Comment");
+    EXPECT_EQ(dialog->cmdCancel->text(), "Cancel: Return to the Normal Coded Comment Mode");
+    EXPECT_EQ(dialog->Label1->text(), "You can edit and change the comment here.");
+    EXPECT_TRUE(dialog->Label2->text().endsWith("no 'does it make sense' check.  "));
+    EXPECT_TRUE(dialog->Label4->text().startsWith("Once you change the comment and hit \"Okay\" all"));
+    EXPECT_TRUE(dialog->Label6->text().endsWith("shifted characters like ^ will be removed."));
+
+    dialog->txtComment->setPlainText("Layla writes with flair - and reads?\nwidely.");
+    dialog->cmdOkay->click();
+    settle();
+    EXPECT_EQ(rowComments(1), "Free|Form|Code|Click|Below");
+    EXPECT_TRUE(student(1).hasFreeForm);
+    EXPECT_EQ(student(1).freeFormComment, "Layla writes with flair   and reads  widely.");
+    EXPECT_EQ(student(1).comment1, "1017");
+    EXPECT_TRUE(window->lblDetail1->text().contains("Mark  Layla writes with flair"));
+    EXPECT_FALSE(window->lblDetail1->text().contains("["));
+    EXPECT_EQ(undoCount(), 0u); // free-form comments are not recorded
+
+    // Opened again it offers the free-form text; Cancel returns to the codes.
+    dialog = openDialog();
+    ASSERT_TRUE(dialog);
+    EXPECT_EQ(dialog->txtComment->toPlainText(), "Layla writes with flair   and reads  widely.");
+    dialog->cmdCancel->click();
+    settle();
+    EXPECT_EQ(rowComments(1), "1017|1016|1014|0103|");
+    EXPECT_FALSE(student(1).hasFreeForm);
+    EXPECT_EQ(student(1).freeFormComment, "");
+    EXPECT_TRUE(window->lblDetail1->text().contains("[1017]"));
+}
+
+TEST_F(FreeFormTest, OkayWithoutAChangeSaysSoAndTheCloseBoxActsAsCancel)
+{
+    start();
+    openClass(sampleClassCopy());
+    frmFreeFormCommentEntry* dialog = openDialog();
+    ASSERT_TRUE(dialog);
+    dialog->cmdOkay->click();
+    settle();
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].text, "There was no change to the coded comment, therefore free form comments NOT used.");
+    EXPECT_EQ(messages()[0].title, "Tallyquill");
+    EXPECT_FALSE(student(1).hasFreeForm);
+
+    // Jasmine Iqbal has a free-form comment: the close box returns her to her codes.
+    grid()->setCurrent(11, 3);
+    dialog = openDialog();
+    ASSERT_TRUE(dialog);
+    EXPECT_TRUE(dialog->txtComment->toPlainText().startsWith("Jasmine has worked hard this term, "));
+    dialog->close();
+    settle();
+    EXPECT_FALSE(student(11).hasFreeForm);
+    EXPECT_EQ(rowComments(11), "1003|1016|0714|0302|");
+}
+
+TEST_F(FreeFormTest, ABlankCommentIsConfirmedFirstAndALongOneIsCutAt460)
+{
+    start();
+    openClass(sampleClassCopy());
+    grid()->setCurrent(11, 3);
+    frmFreeFormCommentEntry* dialog = openDialog();
+    ASSERT_TRUE(dialog);
+    dialog->txtComment->setPlainText("   ");
+    dialog->cmdOkay->click(); // answered No: the dialog stays
+    const auto questions = dialogs.callsOf(Kind::Question);
+    ASSERT_EQ(questions.size(), 1u);
+    EXPECT_EQ(questions[0].text, "An empty comment will restore coded comments. Is this what you want?");
+    EXPECT_EQ(questions[0].title, "Blank Comment");
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_TRUE(student(11).hasFreeForm);
+
+    dialog->txtComment->setPlainText(QString(500, 'a'));
+    EXPECT_EQ(dialog->txtComment->toPlainText().size(), 460);
+    EXPECT_EQ(dialog->lblLength->text(), "Length: 460/460");
+    dialog->txtComment->clear();
+    dialogs.answerQuestion(true);
+    dialog->cmdOkay->click();
+    settle();
+    EXPECT_FALSE(student(11).hasFreeForm);
+    EXPECT_EQ(cell(11, 4), "1003");
+
+    // A student with no comment at all starts from an empty box.
+    grid()->setCurrent(21, 3);
+    dialog = openDialog();
+    ASSERT_TRUE(dialog);
+    EXPECT_EQ(dialog->txtComment->toPlainText(), "");
+    EXPECT_EQ(dialog->lblLength->text(), "Length: 0/460");
+    QTest::keyClicks(dialog->txtComment, "Good term.");
+    dialog->cmdOkay->click();
+    settle();
+    EXPECT_EQ(student(21).freeFormComment, "Good term.");
+}
+
+TEST_F(FreeFormTest, UndoOfAnEarlierMarkAlsoTakesBackALaterFreeFormComment)
+{
+    startActive();
+    openClass(sampleClassCopy());
+    typeMark("90");
+    grid()->setCurrent(1, 3);
+    frmFreeFormCommentEntry* dialog = openDialog();
+    ASSERT_TRUE(dialog);
+    dialog->txtComment->setPlainText("A new comment.");
+    dialog->cmdOkay->click();
+    settle();
+    ASSERT_EQ(cell(1, 4), "Free");
+    window->cmdUndo->click();
+    EXPECT_EQ(student(1).mark, "89");
+    EXPECT_FALSE(student(1).hasFreeForm);
+    EXPECT_EQ(rowComments(1), "1017|1016|1014|0103|");
+}

@@ -1,0 +1,201 @@
+// New class from the master list, and the Update command.
+#include "MainWindowFixture.h"
+
+#include "classdata/ClassSort.h"
+#include "classdata/MasterFile.h"
+#include "classdata/NewClass.h"
+#include "classdata/frmGetTrilliumfile.h"
+#include "program/TextFile.h"
+#include "ui/Codepage.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+using namespace tq;
+using namespace tq::test;
+using Kind = ui::ScriptedDialogs::Kind;
+
+namespace {
+class NewClassWindow : public MainWindowTest {
+protected:
+    frmGetTrilliumfile* dialog() const { return window->getClassDialog; }
+
+    void openDialog()
+    {
+        window->newTrillium();
+        ASSERT_TRUE(dialog());
+    }
+
+    void select(const QStringList& codes)
+    {
+        if (!dialog()->chkMultiCourse->isChecked())
+            dialog()->chkMultiCourse->click();
+        dialog()->lstMultiSelect->clearSelection();
+        for (const QString& code : codes)
+            dialog()->lstMultiSelect->findItems(code, Qt::MatchExactly).front()->setSelected(true);
+    }
+
+    int enrolled(const std::string& code) const
+    {
+        const std::vector<std::string> lines = readTextLines(root.file("data/TQStudentInfo.txt")).value_or(std::vector<std::string>());
+        int n = 0;
+        for (const std::string& line : lines)
+            n += masterClassCodes(line).find(code) != std::string::npos;
+        return n;
+    }
+};
+} // namespace
+
+TEST_F(NewClassWindow, OpensWithTheClassCodesOfTheMasterList)
+{
+    start();
+    EXPECT_TRUE(window->mnuNewTrillium->isEnabled());
+    EXPECT_TRUE(window->cmdNew->isEnabled());
+    QTest::mouseClick(window->cmdNew, Qt::LeftButton);
+    ASSERT_TRUE(dialog());
+    EXPECT_TRUE(dialog()->isVisible());
+    EXPECT_FALSE(dialog()->isModal());
+    EXPECT_EQ(dialog()->windowTitle(), "Get New Class File");
+    EXPECT_TRUE(dialogs.callsOf(Kind::Question).empty()); // no class open: nothing to save
+    EXPECT_EQ(dialog()->lblSelect->text(), "Select a Class     ");
+    const int codes = static_cast<int>(readClassCodeList(root.file("data/TQStudentInfo.txt"), systemClock()).codes.size());
+    ASSERT_GT(codes, 70);
+    EXPECT_EQ(dialog()->cboClasses->count(), codes);
+    EXPECT_EQ(dialog()->lstMultiSelect->count(), codes);
+    for (int i = 1; i < dialog()->cboClasses->count(); ++i)
+        EXPECT_LT(dialog()->cboClasses->itemText(i - 1), dialog()->cboClasses->itemText(i));
+    EXPECT_TRUE(dialog()->lstMultiSelect->findItems("sh1x", Qt::MatchExactly).size() == 1);
+    EXPECT_TRUE(dialog()->lstMultiSelect->findItems("LUNCH1", Qt::MatchExactly).empty());
+    EXPECT_TRUE(dialog()->cmdGetClass->isVisible());
+    EXPECT_FALSE(dialog()->lblWarning->isVisible());
+
+    dialog()->chkMultiCourse->click();
+    EXPECT_EQ(dialog()->lblSelect->text(), "Select ALL Classes");
+    EXPECT_EQ(dialog()->cmdGetClass->text(), "Get Classes");
+    EXPECT_TRUE(dialog()->lblWarning->isVisible());
+    EXPECT_TRUE(dialog()->lblWarning->text().startsWith("This feature is intended for teachers"));
+    EXPECT_TRUE(dialog()->lstMultiSelect->isVisible());
+    EXPECT_FALSE(dialog()->cboClasses->isVisible());
+    dialog()->chkMultiCourse->click();
+    EXPECT_EQ(dialog()->cmdGetClass->text(), "Get Class");
+    EXPECT_TRUE(dialog()->cboClasses->isVisible());
+}
+
+TEST_F(NewClassWindow, GetClassBuildsTheClassAndShowsIt)
+{
+    start();
+    openDialog();
+    dialog()->cboClasses->setCurrentText("ENG2D1-01");
+    dialog()->cmdGetClass->click();
+    QApplication::processEvents();
+    EXPECT_FALSE(dialog());
+    ASSERT_EQ(state.studentCount(), 28);
+    EXPECT_EQ(state.students[0].courseCode, "ENG2D1-01");
+    EXPECT_EQ(state.students[0].skillInitiative, "3");
+    EXPECT_EQ(window->msfgClass->rows(), 29);
+    EXPECT_EQ(window->lblCourse->text(), "ENG2D1-01");
+    EXPECT_EQ(window->lblDetail1->text(), "");
+    for (QAction* a : {window->mnuSave, window->mnuSortNames, window->mnuSortMarks, window->mnuUpdate, window->mnuExport})
+        EXPECT_TRUE(a->isEnabled()) << a->objectName().toStdString();
+    EXPECT_TRUE(messages().empty());
+}
+
+TEST_F(NewClassWindow, SeveralCodesGiveOneClassWithEveryEnrolment)
+{
+    start();
+    openDialog();
+    select({"ENG2D1-02", "ENG2D1-01"});
+    dialog()->cmdGetClass->click();
+    // Two students are in both sections: they come twice, under 01 first.
+    ASSERT_EQ(state.studentCount(), enrolled("ENG2D1-01") + enrolled("ENG2D1-02"));
+    int twice = 0;
+    for (int i = 1; i < state.studentCount(); ++i)
+        if (state.students[i].studentNumber == state.students[i - 1].studentNumber) {
+            ++twice;
+            EXPECT_EQ(state.students[i - 1].courseCode, "ENG2D1-01");
+            EXPECT_EQ(state.students[i].courseCode, "ENG2D1-02");
+        }
+    EXPECT_EQ(twice, 2);
+}
+
+TEST_F(NewClassWindow, TheOpenClassStaysUntilANewOneIsBuilt)
+{
+    start();
+    openClass(sampleClassCopy());
+    const ClassList before = state.students;
+    dialogs.answerQuestion(false);
+    openDialog();
+    const auto questions = dialogs.callsOf(Kind::Question);
+    ASSERT_EQ(questions.size(), 1u);
+    EXPECT_EQ(questions[0].text, "Do you want to save the current class?");
+    EXPECT_EQ(questions[0].title, "Load New Trillium Class");
+
+    // Nothing selected: the dialog stays and so does the class.
+    select({});
+    dialog()->cmdGetClass->click();
+    EXPECT_TRUE(dialog()->isVisible());
+    EXPECT_EQ(state.students, before);
+
+    // The master list gone since the dialog opened: TQ10b, and still nothing lost.
+    std::filesystem::remove(root.file("data/TQStudentInfo.txt"));
+    select({"MPM2D1-01"});
+    dialog()->cmdGetClass->click();
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(ui::toCp1252(messages()[0].text), masterUnreadableMessage().text);
+    EXPECT_TRUE(dialog()->isVisible());
+    EXPECT_EQ(state.students, before);
+    EXPECT_EQ(window->msfgClass->text(1, 1), "Ahmed");
+}
+
+TEST_F(NewClassWindow, AnOldMasterListIsRefusedWithTQ9)
+{
+    state.clock = [] { return std::time(nullptr) + 40 * 24 * 3600; };
+    start();
+    openDialog();
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_TRUE(messages()[0].text.startsWith("TQ9: The Trillium class data file is 40 days old."));
+    EXPECT_EQ(messages()[0].title, "Your Trillium Class File is Too Old!");
+    EXPECT_TRUE(dialog()->isVisible());
+    EXPECT_EQ(dialog()->cboClasses->count(), 0);
+    EXPECT_FALSE(dialog()->cmdGetClass->isVisible());
+}
+
+TEST_F(NewClassWindow, AMissingMasterListClosesTheDialogAndAnEmptyOneEndsTheProgram)
+{
+    std::filesystem::remove(root.file("data/TQStudentInfo.txt"));
+    start();
+    openDialog();
+    QApplication::processEvents();
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_TRUE(messages()[0].text.startsWith("TQ10b: Class File Read Error"));
+    EXPECT_FALSE(dialog()); // closed, so the next New reads the master list afresh
+
+    writeBytes(root.file("data/TQStudentInfo.txt"), "Last Name,First Name\r\n");
+    window->newTrillium();
+    ASSERT_EQ(messages().size(), 2u);
+    EXPECT_TRUE(messages()[1].text.startsWith("TQ10a: "));
+    EXPECT_TRUE(window->programEnded());
+}
+
+TEST_F(NewClassWindow, AFailedUpdateLeavesTheClassInItsOrder)
+{
+    start();
+    openClass(sampleClassCopy());
+    sortByMark(state.students);
+    window->fillflexGrid();
+    const ClassList before = state.students;
+    std::filesystem::remove(root.file("data/TQStudentInfo.txt"));
+    dialogs.answerQuestion(true);
+    window->updateCommand();
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(ui::toCp1252(messages()[0].text), masterUnavailableForUpdateMessage().text);
+    EXPECT_EQ(state.students, before);
+    EXPECT_EQ(window->msfgClass->text(1, 1), QString::fromStdString(before[0].lastName));
+}

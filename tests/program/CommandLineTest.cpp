@@ -1,0 +1,158 @@
+// The command line, run as the built program on the fixtures of tests/data/cli.
+#include "program/CommandLine.h"
+#include "support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace tq;
+using namespace tq::test;
+
+namespace {
+std::string cli(const std::string& name) { return dataFile("cli/" + name); }
+
+struct Outcome {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+class CommandLine : public ::testing::Test {
+protected:
+    TempDir dir;
+
+    void SetUp() override
+    {
+#ifndef TQ_EXECUTABLE
+        GTEST_SKIP() << "the program is not built";
+#endif
+        // A fresh copy, so the master file is never too old.
+        std::filesystem::create_directories(dir.file("data"));
+        std::filesystem::copy_file(cli("master.txt"), dir.file("data/TQStudentInfo.txt"));
+    }
+
+    // Runs the program with --library and --data pointing at the fixtures.
+    Outcome run(std::vector<std::string> args, bool withFolders = true)
+    {
+        if (withFolders)
+            args.insert(args.begin(), {"--library", cli("library.csv"), "--data", dir.file("data")});
+#ifdef TQ_EXECUTABLE
+        args.insert(args.begin(), TQ_EXECUTABLE);
+#endif
+        const std::string outPath = dir.file("stdout"), errPath = dir.file("stderr");
+        const pid_t pid = fork();
+        if (pid == 0) {
+            const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+            const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+            dup2(out, 1);
+            dup2(err, 2);
+            std::vector<char*> argv;
+            for (std::string& a : args)
+                argv.push_back(a.data());
+            argv.push_back(nullptr);
+            execv(argv[0], argv.data());
+            _exit(127);
+        }
+        int status = 0;
+        waitpid(pid, &status, 0);
+        Outcome r;
+        r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        r.out = readBytes(outPath);
+        r.err = readBytes(errPath);
+        return r;
+    }
+};
+
+std::string lines(std::initializer_list<std::string> ls)
+{
+    std::string s;
+    for (const std::string& l : ls)
+        s += l + "\n";
+    return s;
+}
+} // namespace
+
+TEST(CommandLineRequest, OnlyACommandOrHelpLeavesTheWindowAlone)
+{
+    EXPECT_FALSE(isCommandLineRequest({}));
+    EXPECT_FALSE(isCommandLineRequest({"-platform", "offscreen"}));
+    EXPECT_TRUE(isCommandLineRequest({"--help"}));
+    EXPECT_TRUE(isCommandLineRequest({"--data", "/x", "verify", "a.tqc"}));
+    EXPECT_TRUE(isCommandLineRequest({"--library=/x.csv", "check-library"}));
+    EXPECT_FALSE(isCommandLineRequest({"--data", "verify"}));
+}
+
+TEST_F(CommandLine, ChecksAPhraseLibrary)
+{
+    Outcome r = run({"check-library"});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, "Phrases: 6\n");
+
+    r = run({"check-library", cli("library-unordered.csv")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.out, lines({"Phrases: 6", "Line 4: code 0102 is out of ascending order after code 0103 and may not be found.",
+                            "Line 6: code 0101 is a duplicate of line 2."}));
+
+    r = run({"check-library", dir.file("none.csv")});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_TRUE(r.out.starts_with("TQ2: TQPhraseLibary.csv file could not be found")) << r.out;
+}
+
+TEST_F(CommandLine, APassingClassIsPrintedAsConfirmedOrExported)
+{
+    Outcome r = run({"verify", cli("pass.tqc")});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, readBytes(cli("pass-grid.txt")));
+    EXPECT_EQ(r.err, "");
+
+    r = run({"export", cli("pass.tqc"), dir.file("out.trc")});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(readBytes(dir.file("out.trc")), readBytes(cli("pass.trc")));
+}
+
+TEST_F(CommandLine, VerifyPrintsTheReportOfAnIncompleteOrChangedClass)
+{
+    Outcome r = run({"verify", cli("incomplete.tqc")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.out, readBytes(cli("incomplete-report.txt")));
+
+    r = run({"export", cli("changed.tqc"), dir.file("out.trc")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.out, readBytes(cli("changed-report.txt")));
+    EXPECT_FALSE(std::filesystem::exists(dir.file("out.trc")));
+}
+
+TEST_F(CommandLine, UpdateSavesTheClassAndListsTheChanges)
+{
+    const Outcome r = run({"update", cli("changed.tqc"), dir.file("out.tqc")});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, lines({"Added: Fox Robin SCH3U1-01", "Dropped: Gone Pat SCH3U1-01"}));
+    EXPECT_EQ(readBytes(dir.file("out.tqc")), readBytes(cli("changed-updated.tqc")));
+}
+
+TEST_F(CommandLine, FilesThatCannotBeUsedExitWithTheirMessage)
+{
+    Outcome r = run({"verify", dir.file("missing.tqc")});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_EQ(r.out, "");
+    EXPECT_TRUE(r.err.starts_with("TQ")) << r.err;
+
+    std::filesystem::remove(dir.file("data/TQStudentInfo.txt"));
+    r = run({"update", cli("changed.tqc"), dir.file("out.tqc")});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_EQ(r.err, "TQ5: You need to be at school to have access to the current student info.\n");
+    EXPECT_FALSE(std::filesystem::exists(dir.file("out.tqc")));
+
+    r = run({"verify"});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_TRUE(r.err.starts_with("tallyquill: wrong number of arguments for verify\n\nUsage: tallyquill")) << r.err;
+
+    r = run({"--help"}, false);
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, commandLineUsage());
+}
