@@ -31,10 +31,11 @@ public:
 private:
     // The process's CPU time, which the other programs of a busy machine disturb far less than
     // the time on the clock; the clock's time where a benchmark waits for the disk or for other
-    // processes (it then asks for real time).
+    // processes (it then asks for real time), or the time it measured itself (manual time).
     static double measuredTime(const Run& run)
     {
-        return run.run_name.time_type == "real_time" ? run.GetAdjustedRealTime() : run.GetAdjustedCPUTime();
+        const std::string& type = run.run_name.time_type;
+        return type == "real_time" || type == "manual_time" ? run.GetAdjustedRealTime() : run.GetAdjustedCPUTime();
     }
 
     static std::string keyOf(const Run& run)

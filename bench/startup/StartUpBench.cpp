@@ -6,8 +6,11 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cerrno>
+#include <csignal>
 #include <filesystem>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <vector>
 
@@ -28,8 +31,9 @@ std::string programCopy()
     return copy;
 }
 
-// Runs `program` to its end with the timed start; false when it failed.
-bool runTimedStart(const std::string& program, const std::string& favourites)
+// Runs `program` to its end with the timed start. The CPU time it used (user and system), or
+// a negative number when it failed.
+double runTimedStart(const std::string& program, const std::string& favourites)
 {
     std::vector<std::string> env;
     for (char** e = environ; *e; ++e) {
@@ -47,31 +51,54 @@ bool runTimedStart(const std::string& program, const std::string& favourites)
     std::string arg0 = program;
     char* argv[] = {arg0.data(), nullptr};
 
+    // The child's end is awaited as a signal, so that a program that never quits (a message box
+    // waiting for an answer) is ended after a while instead of hanging the benchmark.
+    sigset_t childEnded;
+    sigemptyset(&childEnded);
+    sigaddset(&childEnded, SIGCHLD);
+    sigprocmask(SIG_BLOCK, &childEnded, nullptr);
     pid_t pid = 0;
     if (::posix_spawn(&pid, program.c_str(), nullptr, nullptr, argv, envp.data()) != 0)
-        return false;
+        return -1;
+    const timespec patience{30, 0};
     int status = 0;
-    if (::waitpid(pid, &status, 0) != pid)
-        return false;
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    rusage usage{};
+    while (::wait4(pid, &status, WNOHANG, &usage) == 0) {
+        if (::sigtimedwait(&childEnded, nullptr, &patience) < 0 && errno == EAGAIN) {
+            ::kill(pid, SIGKILL);
+            ::waitpid(pid, &status, 0);
+            return -1;
+        }
+    }
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return -1;
+    auto seconds = [](const timeval& t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
-void BM_StartUp_Program(benchmark::State& state)
+// Each start is measured twice over: by the clock, which is what the teacher waits, and by the
+// CPU time the started process used, which other programs on a busy machine disturb far less.
+void timedStarts(benchmark::State& state, const std::string& program, const std::string& favourites, bool cpu)
 {
-    const std::string program = programCopy();
-    for (auto _ : state)
-        if (!runTimedStart(program, sharedBenchFiles().favourites))
+    for (auto _ : state) {
+        const double used = runTimedStart(program, favourites);
+        if (used < 0) {
             state.SkipWithError("the program did not start and end cleanly");
+            break;
+        }
+        if (cpu)
+            state.SetIterationTime(used);
+    }
 }
-BENCHMARK(BM_StartUp_Program)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-void BM_Floor_StartUp_BlankWindow(benchmark::State& state)
-{
-    for (auto _ : state)
-        if (!runTimedStart(TQ_BLANK_WINDOW, ""))
-            state.SkipWithError("the blank window did not start and end cleanly");
-}
+void BM_StartUp_Program(benchmark::State& state) { timedStarts(state, programCopy(), sharedBenchFiles().favourites, false); }
+void BM_Floor_StartUp_BlankWindow(benchmark::State& state) { timedStarts(state, TQ_BLANK_WINDOW, "", false); }
+void BM_StartUpCpu_Program(benchmark::State& state) { timedStarts(state, programCopy(), sharedBenchFiles().favourites, true); }
+void BM_Floor_StartUpCpu_BlankWindow(benchmark::State& state) { timedStarts(state, TQ_BLANK_WINDOW, "", true); }
+BENCHMARK(BM_StartUp_Program)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_Floor_StartUp_BlankWindow)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_StartUpCpu_Program)->Unit(benchmark::kMillisecond)->UseManualTime();
+BENCHMARK(BM_Floor_StartUpCpu_BlankWindow)->Unit(benchmark::kMillisecond)->UseManualTime();
 
 } // namespace
 } // namespace tq::bench
@@ -80,7 +107,10 @@ int main(int argc, char** argv)
 {
     using namespace tq::bench;
     Goals goals;
-    goals.ratios = {{"Start-up to the main window (10,000 phrases, 1,000 favourites)", "BM_StartUp_Program",
-                     "BM_Floor_StartUp_BlankWindow", 1.3}};
+    goals.ratios = {
+        {"Start-up to the main window (10,000 phrases, 1,000 favourites), clock", "BM_StartUp_Program",
+         "BM_Floor_StartUp_BlankWindow", 1.3},
+        {"The same, CPU time of the started process", "BM_StartUpCpu_Program", "BM_Floor_StartUpCpu_BlankWindow", 1.3},
+    };
     return runBenchmarksWithGoals(argc, argv, goals);
 }

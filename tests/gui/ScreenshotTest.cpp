@@ -1,9 +1,15 @@
-// Not a check: with TQ_SCREENSHOTS set to a folder, saves pictures of the main window there so a
-// developer can look at it. Skipped otherwise.
+// Not a check: with TQ_SCREENSHOTS set to a folder, saves pictures of the windows there so a
+// developer can look at them. Skipped otherwise.
 #include "MainWindowFixture.h"
 
+#include "classdata/frmGetTrilliumfile.h"
+#include "export/frmExport.h"
+
 #include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 using namespace tq;
 using namespace tq::test;
@@ -11,17 +17,30 @@ using namespace tq::test;
 TEST_F(MainWindowTest, Screenshots)
 {
     const QByteArray folder = qgetenv("TQ_SCREENSHOTS");
+    if (folder.isEmpty())
+        GTEST_SKIP() << "set TQ_SCREENSHOTS to a folder to save pictures of the windows";
     auto save = [&](QWidget* w, const char* name) {
         QApplication::processEvents(); // let pending layout requests settle first
         w->grab().save(QString::fromUtf8(folder) + "/" + name);
     };
-    if (folder.isEmpty())
-        GTEST_SKIP() << "set TQ_SCREENSHOTS to a folder to save pictures of the windows";
     start(sampleFile("Sample.tqf"));
     save(window.get(), "main-empty.png");
     openClass(sampleClassCopy());
-    window->msfgClass->setCurrent(4, 3);
+    ui::ClassGrid* grid = window->msfgClass;
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->viewport()->mapFrom(grid, grid->cellRect(4, 3).center()));
+    QTest::keyClicks(window->txtDataEntry, "7");
+    QTest::mouseClick(grid->viewport(), Qt::RightButton, {}, grid->viewport()->mapFrom(grid, grid->cellRect(6, 5).center()));
     save(window.get(), "main-class.png");
     window->cmdSwitch->click();
     save(window.get(), "main-skills.png");
+    window->cmdSwitch->click();
+
+    window->newTrillium();
+    ASSERT_TRUE(window->getClassDialog);
+    save(window->getClassDialog, "new-class.png");
+    window->getClassDialog->close();
+
+    window->mnuExport_Click();
+    ASSERT_TRUE(window->exportWindow);
+    save(window->exportWindow, "efile-report.png");
 }
