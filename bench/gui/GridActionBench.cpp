@@ -12,6 +12,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <set>
+
 namespace tq::bench {
 namespace {
 
@@ -37,8 +39,9 @@ void BM_Action_TypeMark(benchmark::State& state)
         bench.forgetMessages();
         ++turn;
     }
-    if (window.txtDataEntry->isVisible())
-        state.SkipWithError("the mark entry box did not close: the mark was not stored");
+    const std::string& mark = bench.students()[static_cast<size_t>(rows[0] - 1)].mark;
+    if (window.txtDataEntry->isVisible() || (mark != "85" && mark != "86"))
+        state.SkipWithError("the typed mark was not stored");
 }
 BENCHMARK(BM_Action_TypeMark)->Arg(smallClassSize)->Arg(largeClassSize)->Unit(benchmark::kMicrosecond);
 
@@ -56,6 +59,9 @@ void BM_Action_PlaceComment(benchmark::State& state)
         bench.forgetMessages();
         ++turn;
     }
+    const std::string placed = bench.students()[static_cast<size_t>(row - 1)].comment(2);
+    if (window.lstFavourites->currentItem()->text().left(4) != QString::fromStdString(placed))
+        state.SkipWithError("the chosen favourite was not placed in the comment cell");
 }
 BENCHMARK(BM_Action_PlaceComment)->Arg(smallClassSize)->Arg(largeClassSize)->Unit(benchmark::kMicrosecond);
 
@@ -67,11 +73,15 @@ void BM_Action_RateSkill(benchmark::State& state)
     const int row = ordinaryStudentRows(bench.students()).front();
     window.cmdSwitch_Click(); // to the skills view
     settle();
+    std::set<std::string> ratings;
     for (auto _ : state) {
         clickCell(*window.msfgClass, row, firstSkillColumn);
         settle();
         bench.forgetMessages();
+        ratings.insert(bench.students()[static_cast<size_t>(row - 1)].skill(1));
     }
+    if (ratings.size() < 2)
+        state.SkipWithError("the clicks did not change the rating");
     window.cmdSwitch_Click(); // back to the comments view
     settle();
 }

@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <fcntl.h>
 #include <filesystem>
 #include <spawn.h>
 #include <sys/resource.h>
@@ -57,8 +58,15 @@ double runTimedStart(const std::string& program, const std::string& favourites)
     sigemptyset(&childEnded);
     sigaddset(&childEnded, SIGCHLD);
     sigprocmask(SIG_BLOCK, &childEnded, nullptr);
+    // The offscreen platform's warnings would fill the report.
+    posix_spawn_file_actions_t quiet;
+    posix_spawn_file_actions_init(&quiet);
+    posix_spawn_file_actions_addopen(&quiet, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&quiet, 2, "/dev/null", O_WRONLY, 0);
     pid_t pid = 0;
-    if (::posix_spawn(&pid, program.c_str(), nullptr, nullptr, argv, envp.data()) != 0)
+    const int spawned = ::posix_spawn(&pid, program.c_str(), &quiet, nullptr, argv, envp.data());
+    posix_spawn_file_actions_destroy(&quiet);
+    if (spawned != 0)
         return -1;
     const timespec patience{30, 0};
     int status = 0;

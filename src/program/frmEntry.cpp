@@ -86,9 +86,6 @@ void frmEntry::buildControls()
     lstFavourites = named(new QListWidget(this), "lstFavourites");
     lstLearningSkills = named(new QListWidget(this), "lstLearningSkills");
     lstFavourites->setFont(ui::programFont(QStringLiteral("MS Sans Serif"), 10));
-    // Every entry is one line in one font: sizing the first stands for all, where measuring each of
-    // 1,000 long entries would hold up start-up and every refresh of the list.
-    lstFavourites->setUniformItemSizes(true);
     lstLearningSkills->setFont(ui::programFont(QStringLiteral("MS Sans Serif"), 8));
     lstLearningSkills->hide();
     lblFavouriteFile = named(new QLabel(this), "lblFavouriteFile");
