@@ -13,6 +13,9 @@ namespace {
 // it ran only once).
 class MedianCollector : public benchmark::ConsoleReporter {
 public:
+    // In plain text: the report is read in logs and pasted into notes.
+    MedianCollector() : ConsoleReporter(OO_Tabular) {}
+
     void ReportRuns(const std::vector<Run>& runs) override
     {
         for (const Run& run : runs) {

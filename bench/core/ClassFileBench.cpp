@@ -1,6 +1,6 @@
 // The class file of 501 students: opening and saving it.
 #include "bench/BenchData.h"
-#include "bench/Floors.h"
+#include "bench/core/ReadLinesFloor.h"
 #include "classdata/ClassFile.h"
 
 #include <benchmark/benchmark.h>
@@ -22,12 +22,7 @@ void BM_ClassFileOpen501(benchmark::State& state)
 }
 BENCHMARK(BM_ClassFileOpen501)->Unit(benchmark::kMicrosecond);
 
-void BM_Floor_ReadLines_ClassFile(benchmark::State& state)
-{
-    const std::string& path = sharedBenchFiles().largeClassFile;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(readLinesFloor(path));
-}
+void BM_Floor_ReadLines_ClassFile(benchmark::State& state) { readLinesFloorBench(state, sharedBenchFiles().largeClassFile); }
 BENCHMARK(BM_Floor_ReadLines_ClassFile)->Unit(benchmark::kMicrosecond);
 
 std::string savedCopyPath() { return sharedBenchFiles().folder + "/Saved501.tqc"; }

@@ -1,7 +1,7 @@
 // The master file of 3,000 students: the class-code list of the Get Class dialog, the members
 // of a three-section class, and the update of the 501-student class against it.
 #include "bench/BenchData.h"
-#include "bench/Floors.h"
+#include "bench/core/ReadLinesFloor.h"
 #include "classdata/ClassFile.h"
 #include "classdata/ClassUpdate.h"
 #include "classdata/MasterFile.h"
@@ -38,12 +38,7 @@ void BM_MasterMembership3Codes(benchmark::State& state)
 }
 BENCHMARK(BM_MasterMembership3Codes)->Unit(benchmark::kMicrosecond);
 
-void BM_Floor_ReadLines_MasterFile(benchmark::State& state)
-{
-    const std::string& path = sharedBenchFiles().masterFile;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(readLinesFloor(path));
-}
+void BM_Floor_ReadLines_MasterFile(benchmark::State& state) { readLinesFloorBench(state, sharedBenchFiles().masterFile); }
 BENCHMARK(BM_Floor_ReadLines_MasterFile)->Unit(benchmark::kMicrosecond);
 
 void BM_UpdateClassFromMaster501(benchmark::State& state)

@@ -1,7 +1,7 @@
 // The phrase library: loading the 10,000 phrases, looking codes up and composing a class's
 // comments.
 #include "bench/BenchData.h"
-#include "bench/Floors.h"
+#include "bench/core/ReadLinesFloor.h"
 #include "phrases/Composition.h"
 #include "phrases/PhraseLibrary.h"
 #include "classdata/ClassFile.h"
@@ -25,12 +25,7 @@ void BM_PhraseLibraryLoad(benchmark::State& state)
 }
 BENCHMARK(BM_PhraseLibraryLoad)->Unit(benchmark::kMicrosecond);
 
-void BM_Floor_ReadLines_PhraseLibrary(benchmark::State& state)
-{
-    const std::string& path = sharedBenchFiles().phraseLibrary;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(readLinesFloor(path));
-}
+void BM_Floor_ReadLines_PhraseLibrary(benchmark::State& state) { readLinesFloorBench(state, sharedBenchFiles().phraseLibrary); }
 BENCHMARK(BM_Floor_ReadLines_PhraseLibrary)->Unit(benchmark::kMicrosecond);
 
 const PhraseLibrary& library()

@@ -73,7 +73,7 @@ void BM_Action_RateSkill(benchmark::State& state)
     const int row = ordinaryStudentRows(bench.students()).front();
     window.cmdSwitch_Click(); // to the skills view
     settle();
-    std::set<std::string> ratings;
+    std::set<std::string> ratings{bench.students()[static_cast<size_t>(row - 1)].skill(1)};
     for (auto _ : state) {
         clickCell(*window.msfgClass, row, firstSkillColumn);
         settle();

@@ -17,31 +17,43 @@ bool nameBefore(const StudentRecord& a, const StudentRecord& b)
 }
 } // namespace
 
+namespace {
+// Sorts positions rather than records, then moves each record once into its place: a record
+// is two dozen strings, too heavy to shift about at every step of the sort.
+template <typename Before>
+void stableSortRecords(ClassList& students, Before before)
+{
+    std::vector<size_t> order(students.size());
+    for (size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return before(a, b); });
+    ClassList sorted;
+    sorted.reserve(students.size());
+    for (const size_t i : order)
+        sorted.push_back(std::move(students[i]));
+    students = std::move(sorted);
+}
+} // namespace
+
 void sortByName(ClassList& students)
 {
-    std::stable_sort(students.begin(), students.end(), nameBefore);
+    stableSortRecords(students, [&](size_t a, size_t b) { return nameBefore(students[a], students[b]); });
 }
 
 void sortByMark(ClassList& students)
 {
     // Compute each mark's value once rather than on every comparison.
-    std::vector<std::pair<double, size_t>> keys(students.size());
+    std::vector<double> marks(students.size());
     for (size_t i = 0; i < students.size(); ++i)
-        keys[i] = {leadingNumber(students[i].mark), i};
-    std::stable_sort(keys.begin(), keys.end(),
-                     [](const auto& a, const auto& b) { return a.first > b.first; });
-    ClassList sorted;
-    sorted.reserve(students.size());
-    for (const auto& key : keys)
-        sorted.push_back(std::move(students[key.second]));
-    students = std::move(sorted);
+        marks[i] = leadingNumber(students[i].mark);
+    stableSortRecords(students, [&](size_t a, size_t b) { return marks[a] > marks[b]; });
 }
 
 void sortByCourse(ClassList& students)
 {
-    std::stable_sort(students.begin(), students.end(), [](const StudentRecord& a, const StudentRecord& b) {
-        const int course = a.courseCode.compare(b.courseCode);
-        return course < 0 || (course == 0 && nameBefore(a, b));
+    stableSortRecords(students, [&](size_t a, size_t b) {
+        const int course = students[a].courseCode.compare(students[b].courseCode);
+        return course < 0 || (course == 0 && nameBefore(students[a], students[b]));
     });
 }
 
