@@ -45,9 +45,9 @@ std::string rangeCode(Sequence& seq)
 }
 } // namespace
 
-std::string favouritesText(uint64_t seed)
+std::string favouritesText(uint64_t origin)
 {
-    Sequence seq(seed ^ 0xFA70u);
+    Sequence seq(origin ^ 0xFA70u);
     std::string text = " " + std::to_string(favouriteRanges) + " " + crlf;
     // One range per mark from 99 down to 1, and 0 on its own after them: 100 ranges, highest first.
     for (int r = 0; r < favouriteRanges; ++r) {
@@ -69,7 +69,7 @@ std::string favouritesText(uint64_t seed)
     return text;
 }
 
-WrittenBenchFiles writeBenchFiles(const std::string& folder, uint64_t seed)
+WrittenBenchFiles writeBenchFiles(const std::string& folder, uint64_t origin)
 {
     WrittenBenchFiles w;
     BenchFiles& f = w.files;
@@ -80,12 +80,12 @@ WrittenBenchFiles writeBenchFiles(const std::string& folder, uint64_t seed)
     f.smallClassFile = folder + "/Bench10.tqc";
     f.favourites = folder + "/Bench.tqf";
 
-    const ClassList large = largeClass(seed);
+    const ClassList large = largeClass(origin);
     const ClassList small(large.begin(), large.begin() + smallClassSize);
-    w.ok = replaceFileAtomically(f.phraseLibrary, phraseLibraryText(seed)) &&
-           replaceFileAtomically(f.masterFile, masterFileText(seed)) &&
+    w.ok = replaceFileAtomically(f.phraseLibrary, phraseLibraryText(origin)) &&
+           replaceFileAtomically(f.masterFile, masterFileText(origin)) &&
            saveClassFile(f.largeClassFile, large) && saveClassFile(f.smallClassFile, small) &&
-           replaceFileAtomically(f.favourites, favouritesText(seed));
+           replaceFileAtomically(f.favourites, favouritesText(origin));
     return w;
 }
 

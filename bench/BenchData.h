@@ -26,11 +26,11 @@ inline constexpr int favouriteRanges = 100;    // the ranges' limit
 // The three sections of the large class: together they hold its students in the master file.
 inline const std::array<std::string, 3> largeClassCodes{"PPL3O1-01", "PPL3O1-02", "PPL3O1-03"};
 
-// A small generator of pseudo-random numbers (splitmix64) whose sequence is fixed by its seed on
+// A small generator of pseudo-random numbers (splitmix64) whose sequence is fixed by its origin on
 // every compiler and standard library, unlike the distributions of <random>.
 class Sequence {
 public:
-    explicit Sequence(uint64_t seed) : state_(seed) {}
+    explicit Sequence(uint64_t origin) : state_(origin) {}
     uint64_t next();
     // A number from `low` to `high`, both included.
     int between(int low, int high);
@@ -44,13 +44,13 @@ private:
 };
 
 // The file contents, as bytes (Windows-1252, lines ended with CR LF).
-std::string phraseLibraryText(uint64_t seed);
-std::string masterFileText(uint64_t seed);
-std::string favouritesText(uint64_t seed);
+std::string phraseLibraryText(uint64_t origin);
+std::string masterFileText(uint64_t origin);
+std::string favouritesText(uint64_t origin);
 // The class in memory: the students of the three large-class sections as the master file gives
 // them, save a few who have left since the class was made and a few who came in their place,
 // with every entry filled in and sorted by name as a saved class is.
-ClassList largeClass(uint64_t seed);
+ClassList largeClass(uint64_t origin);
 
 // The files of a generated set, by path.
 struct BenchFiles {
@@ -68,7 +68,7 @@ struct WrittenBenchFiles {
     BenchFiles files;
     bool ok = false;
 };
-WrittenBenchFiles writeBenchFiles(const std::string& folder, uint64_t seed = defaultSeed);
+WrittenBenchFiles writeBenchFiles(const std::string& folder, uint64_t origin = defaultSeed);
 
 // One set of files for the whole run of a benchmark program, written on first use into a fresh
 // temporary folder that is removed when the program ends.

@@ -57,9 +57,9 @@ std::string categoriesFor(Sequence& seq)
 }
 } // namespace
 
-std::string phraseLibraryText(uint64_t seed)
+std::string phraseLibraryText(uint64_t origin)
 {
-    Sequence seq(seed ^ 0x9A7Eu);
+    Sequence seq(origin ^ 0x9A7Eu);
     std::string text = std::string("Code,Comment,Categories") + crlf;
     char code[8];
     for (int i = 0; i < libraryPhrases; ++i) {

@@ -54,9 +54,9 @@ struct MasterStudent {
 };
 
 // The students in master-file order. Large-class students are the first 501 of a fixed shuffle.
-std::vector<MasterStudent> schoolStudents(uint64_t seed)
+std::vector<MasterStudent> schoolStudents(uint64_t origin)
 {
-    Sequence seq(seed ^ 0x5717u);
+    Sequence seq(origin ^ 0x5717u);
     std::vector<std::string> others;
     for (const std::string& code : schoolClassCodes())
         if (std::find(largeClassCodes.begin(), largeClassCodes.end(), code) == largeClassCodes.end())
@@ -138,14 +138,14 @@ std::string unquoted(const std::string& s)
 }
 } // namespace
 
-std::string masterFileText(uint64_t seed)
+std::string masterFileText(uint64_t origin)
 {
     std::string text = std::string("Last Name,First Name,Gender,Student Number,Birth Date,Grade,Status,Homeroom,"
                                    "Counsellor,Entry Date,Photo Consent,Locker,Bus Route,Board,Class Codes") +
                        crlf;
-    Sequence seq(seed ^ 0xB1D7u);
+    Sequence seq(origin ^ 0xB1D7u);
     int locker = 100;
-    for (const MasterStudent& s : schoolStudents(seed)) {
+    for (const MasterStudent& s : schoolStudents(origin)) {
         std::string codes;
         for (const std::string& code : s.codes)
             codes += (codes.empty() ? "" : " ") + code;
@@ -159,16 +159,16 @@ std::string masterFileText(uint64_t seed)
     return text;
 }
 
-ClassList largeClass(uint64_t seed)
+ClassList largeClass(uint64_t origin)
 {
-    const PhraseLibrary library = parsePhraseLibraryLines(splitLines(phraseLibraryText(seed))).library;
-    Sequence seq(seed ^ 0xC1A5u);
+    const PhraseLibrary library = parsePhraseLibraryLines(splitLines(phraseLibraryText(origin))).library;
+    Sequence seq(origin ^ 0xC1A5u);
     // Students who joined a section since the class was made are in the master file only; as
     // many who left it are in the class only. An update swaps them.
     constexpr int changedStudents = 4;
     ClassList students;
     int joined = 0;
-    for (const MasterStudent& m : schoolStudents(seed)) {
+    for (const MasterStudent& m : schoolStudents(origin)) {
         for (const std::string& code : largeClassCodes) {
             if (std::find(m.codes.begin(), m.codes.end(), code) == m.codes.end())
                 continue;
