@@ -154,7 +154,6 @@ private:
     void showMessage(const Message& m);
     void endProgram();
     std::string classDialogFolder();
-    QString helpWindowTitle() const;
     void mnuhelp_Click();
 
     ProgramState& state_;
