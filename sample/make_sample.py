@@ -370,7 +370,7 @@ SECTIONS = [
         ("@ should review medical terminology regularly", "}78&"),
         ("@ has learned about food production, customer service and the tourism industry", "[59!"),
         ("@ prepares food safely and presents dishes attractively", "[59^"),
-        ("@ has learned to operate machine tools and produce parts to specification", "]59!"),
+        ("@ has learned to operate machine tools and produce parts to the drawing's measurements", "]59!"),
         ("@ should check measurements twice before machining", "]59&"),
         ("@ has learned to create technical drawings using computer-aided design software", "\\15!"),
         ("% design portfolio showed creative solutions and careful documentation", "\\15(^"),
