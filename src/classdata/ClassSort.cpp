@@ -15,9 +15,7 @@ bool nameBefore(const StudentRecord& a, const StudentRecord& b)
     const int last = a.lastName.compare(b.lastName);
     return last < 0 || (last == 0 && a.firstName < b.firstName);
 }
-} // namespace
 
-namespace {
 // Sorts positions rather than records, then moves each record once into its place: a record
 // is two dozen strings, too heavy to shift about at every step of the sort.
 template <typename Before>

@@ -1,4 +1,5 @@
 #include "classdata/MasterFile.h"
+#include "support/LocalTime.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -20,18 +21,6 @@ Clock daysFromNow(int days)
 {
     const std::time_t t = std::time(nullptr) + static_cast<std::time_t>(days) * 86400;
     return [t] { return t; };
-}
-
-std::time_t localTime(int year, int month, int day, int hour, int minute)
-{
-    std::tm tm{};
-    tm.tm_year = year - 1900;
-    tm.tm_mon = month - 1;
-    tm.tm_mday = day;
-    tm.tm_hour = hour;
-    tm.tm_min = minute;
-    tm.tm_isdst = -1;
-    return std::mktime(&tm);
 }
 } // namespace
 
