@@ -161,7 +161,7 @@ std::string masterFileText(uint64_t origin)
 
 ClassList largeClass(uint64_t origin)
 {
-    const PhraseLibrary library = parsePhraseLibraryLines(splitLines(phraseLibraryText(origin))).library;
+    const PhraseLibrary library = parsePhraseLibraryText(phraseLibraryText(origin)).library;
     Sequence seq(origin ^ 0xC1A5u);
     // Students who joined a section since the class was made are in the master file only; as
     // many who left it are in the class only. An update swaps them.

@@ -10,20 +10,16 @@ namespace {
 // Phrases with every placeholder, so that the comments of the fuzzed students are composed.
 const PhraseLibrary& library()
 {
-    static const PhraseLibrary lib = [] {
-        PhraseLibrary l;
-        l.phrases = {{"0101", "@ works well, and # helps $ friends", "A"},
-                     {"0102", "\"% effort shows in * work, ~ says.\"", "B"},
-                     {"0201", "", ""}};
-        return l;
-    }();
+    static const PhraseLibrary lib({{"0101", "@ works well, and # helps $ friends", "A"},
+                                    {"0102", "\"% effort shows in * work, ~ says.\"", "B"},
+                                    {"0201", "", ""}});
     return lib;
 }
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const std::variant<ClassList, Message> read = parseClassFileLines(fuzz::inputLines(data, size));
+    const std::variant<ClassList, Message> read = parseClassFileText(fuzz::inputText(data, size));
     if (const Message* refused = std::get_if<Message>(&read)) {
         fuzz::check(*refused == invalidClassFileMessage(), "a refused class file gives TQ8");
         return 0;

@@ -7,7 +7,7 @@ using namespace tq;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const std::variant<ClassList, Message> first = parseClassFileLines(fuzz::inputLines(data, size));
+    const std::variant<ClassList, Message> first = parseClassFileText(fuzz::inputText(data, size));
     if (!std::holds_alternative<ClassList>(first))
         return 0;
     ClassList expected = std::get<ClassList>(first);
@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         s.studentNumber = normaliseStudentNumber(s.studentNumber);
 
     const std::string written = classFileText(std::get<ClassList>(first));
-    const std::variant<ClassList, Message> second = parseClassFileLines(textFileLines(written));
+    const std::variant<ClassList, Message> second = parseClassFileText(written);
     fuzz::check(std::holds_alternative<ClassList>(second), "a written class file reads back");
     fuzz::check(std::get<ClassList>(second) == expected, "a written class file reads back unchanged");
     fuzz::check(classFileText(std::get<ClassList>(second)) == classFileText(expected),

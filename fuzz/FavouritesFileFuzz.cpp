@@ -10,10 +10,10 @@ namespace {
 const PhraseLibrary& library()
 {
     static const PhraseLibrary lib = [] {
-        PhraseLibrary l;
+        std::vector<PhraseRecord> records;
         for (const char* code : {"0001", "0101", "0102", "0201", "1000", "9999"})
-            l.phrases.push_back({code, "A phrase", "A"});
-        return l;
+            records.push_back({code, "A phrase", "A"});
+        return PhraseLibrary(std::move(records));
     }();
     return lib;
 }

@@ -1,5 +1,5 @@
 #pragma once
-// Shared by the fuzz targets: the input as the lines a reader sees, and a check that stops the
+// Shared by the fuzz targets: the input as the text or lines a reader sees, and a check that stops the
 // fuzzer with a report when a property of the readers does not hold.
 #include "program/TextFile.h"
 
@@ -17,6 +17,12 @@ namespace tq::fuzz {
 inline std::vector<std::string> inputLines(const uint8_t* data, size_t size)
 {
     return textFileLines(std::string_view(reinterpret_cast<const char*>(data), size));
+}
+
+// The fuzzer's bytes as the text a reader gets from readTextFile.
+inline std::string inputText(const uint8_t* data, size_t size)
+{
+    return decodedText(std::string(reinterpret_cast<const char*>(data), size));
 }
 
 // Ends the run with a report (libFuzzer then saves the input as a crash) when `ok` is false.

@@ -59,10 +59,10 @@ TEST_F(GeneratedFiles, PhraseLibraryFillsTheLibraryInLookupOrder)
 {
     const PhraseLibrary lib = library();
     ASSERT_EQ(lib.phraseCount(), size_t(libraryPhrases));
-    EXPECT_TRUE(std::is_sorted(lib.phrases.begin(), lib.phrases.end(),
+    EXPECT_TRUE(std::is_sorted(lib.phrases().begin(), lib.phrases().end(),
                                [](const PhraseRecord& x, const PhraseRecord& y) { return x.code < y.code; }));
     size_t placeholders = 0, quoted = 0, withCommas = 0;
-    for (const PhraseRecord& p : lib.phrases) {
+    for (const PhraseRecord& p : lib.phrases()) {
         EXPECT_FALSE(lookupPhrase(lib, p.code).empty()) << p.code;
         EXPECT_FALSE(p.categories.empty()) << p.code;
         placeholders += p.text.find_first_of("@%$#*~") != std::string::npos;

@@ -8,12 +8,12 @@
 namespace tq {
 
 namespace {
-struct ValuePair { const char* code; const char* letter; };
+struct ValuePair { std::string_view code; std::string_view letter; };
 constexpr std::array<ValuePair, 6> valuePairs{{
     {"1", "N"}, {"2", "S"}, {"3", "G"}, {"4", "E"}, {"", "0"}, {"Y", "1"}}};
 } // namespace
 
-std::string skillCodeToLetter(const std::string& code)
+std::string_view skillCodeToLetter(std::string_view code)
 {
     for (const ValuePair& p : valuePairs)
         if (code == p.code)
@@ -21,7 +21,7 @@ std::string skillCodeToLetter(const std::string& code)
     return {};
 }
 
-std::string skillLetterToCode(const std::string& letter)
+std::string_view skillLetterToCode(std::string_view letter)
 {
     for (const ValuePair& p : valuePairs)
         if (letter == p.letter)
@@ -40,7 +40,7 @@ std::string classFileBaseName(const std::string& courseCode)
 
 namespace {
 // Names such as "Smith, Jr." are quoted so that they do not shift later fields.
-void appendField(std::string& line, const std::string& value)
+void appendField(std::string& line, std::string_view value)
 {
     line += csvField(value);
     line += ',';
@@ -138,38 +138,35 @@ std::optional<bool> freeFormFlag(std::string_view text)
     return t.find_first_of("123456789") != std::string_view::npos;
 }
 
-// Reads one class-file line into `s`; false when the line is not a valid student line.
+// Reads one class-file line into `s`; false when the line is not a valid student line. The
+// fields are views into the line and each is copied once, straight into the record.
 bool parseClassLine(std::string_view line, StudentRecord& s)
 {
     if (countChar(line, ',') < 23)
         return false;
-    std::array<std::string, 26> f;
-    for (std::string& field : f) {
-        std::optional<std::string> value = nextCsvField(line);
-        if (!value)
-            return false;
-        field = std::move(*value);
-    }
+    std::array<std::string_view, 26> f;
+    if (!takeCsvFields(line, f.data(), f.size()))
+        return false;
     const std::optional<bool> freeForm = freeFormFlag(f[25]);
     if (!freeForm)
         return false;
-    s.courseCode = std::move(f[0]);
-    s.lastName = std::move(f[1]);
-    s.firstName = std::move(f[2]);
-    s.studentNumber = std::move(f[3]);
-    s.gender = std::move(f[4]);
-    s.masterColumn8 = std::move(f[5]);
+    s.courseCode = f[0];
+    s.lastName = f[1];
+    s.firstName = f[2];
+    s.studentNumber = f[3];
+    s.gender = f[4];
+    s.masterColumn8 = f[5];
     s.iep = skillLetterToCode(f[6]);
-    s.esl = std::move(f[7]);
-    s.eld = std::move(f[8]);
-    s.mark = std::move(f[9]);
+    s.esl = f[7];
+    s.eld = f[8];
+    s.mark = f[9];
     for (int k = 1; k <= skillCount; ++k)
         s.skill(k) = skillLetterToCode(f[static_cast<size_t>(11 + k)]);
     for (int k = 1; k <= commentCount; ++k)
-        s.comment(k) = std::move(f[static_cast<size_t>(18 + k)]);
-    s.interview = std::move(f[24]);
+        s.comment(k) = f[static_cast<size_t>(18 + k)];
+    s.interview = f[24];
     s.hasFreeForm = *freeForm;
-    s.freeFormComment = std::string(line);
+    s.freeFormComment = line;
     return true;
 }
 } // namespace
@@ -178,14 +175,15 @@ std::variant<ClassList, Message> readClassFile(const std::string& path)
 {
     if (fileExtensionTail(path, 3) != "tqc")
         return invalidClassFileTypeMessage();
-    const std::optional<std::vector<std::string>> lines = readTextLines(path);
-    if (!lines)
+    const std::optional<std::string> text = readTextFile(path);
+    if (!text)
         return invalidClassFileMessage();
-    return parseClassFileLines(*lines);
+    return parseClassFileText(*text);
 }
 
-std::variant<ClassList, Message> parseClassFileLines(const std::vector<std::string>& lines)
+std::variant<ClassList, Message> parseClassFileText(std::string_view text)
 {
+    const std::vector<std::string_view> lines = lineViews(text);
     if (lines.empty() || lines.size() > static_cast<size_t>(maxStudents))
         return invalidClassFileMessage();
     ClassList students(lines.size());

@@ -5,13 +5,14 @@
 #include "program/TextFile.h"
 
 #include <string>
+#include <string_view>
 #include <variant>
 
 namespace tq {
 
 // Learning-skill and flag values as the class file and the eFile write them.
-std::string skillCodeToLetter(const std::string& code);
-std::string skillLetterToCode(const std::string& letter);
+std::string_view skillCodeToLetter(std::string_view code);
+std::string_view skillLetterToCode(std::string_view letter);
 
 // The default file name for a class: the letters and digits of its course code.
 std::string classFileBaseName(const std::string& courseCode);
@@ -27,9 +28,9 @@ bool saveClassFile(const std::string& path, const ClassList& students,
 
 // Reads a class file. On success the students; otherwise the message to show (TQ7 or TQ8).
 std::variant<ClassList, Message> readClassFile(const std::string& path);
-// The students of a class file's lines; TQ8 when any line is not a student line, when there
-// are none, or more than the class can hold.
-std::variant<ClassList, Message> parseClassFileLines(const std::vector<std::string>& lines);
+// The students of a class file's text (as readTextFile gives it); TQ8 when any line is not a
+// student line, when there are none, or more than the class can hold.
+std::variant<ClassList, Message> parseClassFileText(std::string_view text);
 
 // `path` with `extension` (such as ".tqc") added when its file name has no extension at all.
 std::string withDefaultExtension(const std::string& path, const std::string& extension);

@@ -1,25 +1,59 @@
 #include "classdata/CsvText.h"
 
 #include <charconv>
+#include <cstdint>
+#include <cstring>
 #include <cmath>
 
 namespace tq {
 
 std::optional<std::string> nextCsvField(std::string_view& line)
 {
-    if (line.empty() || line.front() != '"') {
-        const size_t comma = line.find(',');
-        std::string field(line.substr(0, comma));
-        line = comma == std::string_view::npos ? std::string_view() : line.substr(comma + 1);
-        return field;
-    }
-    const size_t close = line.find('"', 1);
-    if (close == std::string_view::npos)
+    std::string_view field;
+    if (!takeCsvFields(line, &field, 1))
         return std::nullopt;
-    std::string field(line.substr(1, close - 1));
-    const size_t rest = close + 2; // skip the closing quote and the separator after it
-    line = rest >= line.size() ? std::string_view() : line.substr(rest);
-    return field;
+    return std::string(field);
+}
+
+namespace {
+// 0x80 in each byte of `w` that is zero, and nothing in the others (exact, with no carries
+// between bytes).
+uint64_t zeroBytes(uint64_t w)
+{
+    constexpr uint64_t low7 = 0x7F7F7F7F7F7F7F7Full;
+    return ~(((w & low7) + low7) | w | low7);
+}
+} // namespace
+
+std::optional<std::string_view> skipCsvFields(std::string_view line, size_t count)
+{
+    if (count == 0)
+        return line;
+    if (line.find('"') != std::string_view::npos) {
+        std::string_view field;
+        for (size_t i = 0; i < count; ++i)
+            if (!takeCsvFields(line, &field, 1))
+                return std::nullopt;
+        return line;
+    }
+    // No quotes: the fields end at commas, so the rest begins after the count-th comma.
+    constexpr uint64_t commas = 0x2C2C2C2C2C2C2C2Cull;
+    size_t left = count;
+    size_t i = 0;
+    for (; i + 8 <= line.size(); i += 8) {
+        uint64_t w;
+        std::memcpy(&w, line.data() + i, sizeof w);
+        const uint64_t hits = zeroBytes(w ^ commas);
+        // One 0x80 per comma: gather them into the top byte to count them.
+        const auto n = static_cast<size_t>(((hits >> 7) * 0x0101010101010101ull) >> 56);
+        if (n >= left)
+            break;
+        left -= n;
+    }
+    for (; i < line.size(); ++i)
+        if (line[i] == ',' && --left == 0)
+            return line.substr(i + 1);
+    return std::string_view(); // fewer fields: the rest are empty, as takeCsvFields gives them
 }
 
 std::string csvField(std::string_view value)

@@ -8,7 +8,10 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
-#include <unordered_set>
+#include <bit>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
 
 namespace tq {
 
@@ -29,12 +32,90 @@ std::string masterFilePath(const std::string& dataFolder)
     return dataFolder + "/" + masterFileName;
 }
 
+namespace {
+// The fifteenth field as a view into the line; empty when a quoted field before it never closes.
+std::string_view classCodesField(std::string_view line)
+{
+    std::optional<std::string_view> rest = skipCsvFields(line, 14);
+    std::string_view codes;
+    return rest && takeCsvFields(*rest, &codes, 1) ? codes : std::string_view();
+}
+
+// The distinct class codes met so far, as views into the master file's text. Every student names
+// the codes of all their classes, so most codes are met again and again: an open-addressing table
+// sized for the most codes a master file may give, keyed by the code's first sixteen bytes, makes
+// a repeat cost one hash of two words and, for a longer code, one compare.
+class ClassCodeSet {
+public:
+    // Codes are views into a text that ends at `textEnd`.
+    explicit ClassCodeSet(const char* textEnd) : textEnd_(textEnd) {}
+
+    // True when `code` was not in the set (it is then added).
+    bool insert(std::string_view code)
+    {
+        const Key key = keyOf(code);
+        const uint64_t hash = (key.head * 0x9E3779B97F4A7C15ull) ^ (key.tail * 0xC2B2AE3D27D4EB4Full) ^ code.size();
+        for (size_t i = (hash ^ (hash >> 29)) & (slotCount - 1);; i = (i + 1) & (slotCount - 1)) {
+            Slot& slot = slots_[i];
+            if (slot.length == 0) {
+                slot = Slot{key, static_cast<uint32_t>(code.size()), code.data()};
+                return true;
+            }
+            if (slot.key.head == key.head && slot.key.tail == key.tail && slot.length == code.size() &&
+                (code.size() <= sizeof(Key) || std::string_view(slot.data, slot.length) == code))
+                return false;
+        }
+    }
+
+private:
+    struct Key {
+        uint64_t head = 0;
+        uint64_t tail = 0;
+    };
+    struct Slot {
+        Key key;
+        uint32_t length = 0; // 0: an empty slot (codes are never empty)
+        const char* data = nullptr;
+    };
+    // The code's first sixteen bytes, zero beyond its end. Away from the end of the text the
+    // two words are loaded whole and masked, which is much cheaper than copying n bytes.
+    Key keyOf(std::string_view code) const
+    {
+        Key key;
+        const size_t n = std::min(code.size(), sizeof(Key));
+        if (textEnd_ - code.data() >= static_cast<std::ptrdiff_t>(sizeof(Key))) {
+            std::memcpy(&key, code.data(), sizeof key);
+            key.head &= lowBytes(n);
+            key.tail &= lowBytes(n > 8 ? n - 8 : 0);
+        } else {
+            char bytes[sizeof(Key)] = {};
+            std::memcpy(bytes, code.data(), n);
+            std::memcpy(&key, bytes, sizeof key);
+        }
+        return key;
+    }
+    // A mask keeping the first n (0 to 8) bytes of a word loaded from memory.
+    static uint64_t lowBytes(size_t n)
+    {
+        if (n >= 8)
+            return ~uint64_t{0};
+        if constexpr (std::endian::native == std::endian::little)
+            return (uint64_t{1} << (8 * n)) - 1;
+        uint64_t mask = 0;
+        std::memset(&mask, 0xFF, n);
+        return mask;
+    }
+    const char* textEnd_;
+    // Over twice the codes a file may give before it is refused, so probes stay short.
+    static constexpr size_t slotCount = 4096;
+    static_assert(slotCount > 2 * (maxClassCodes + 1));
+    std::vector<Slot> slots_ = std::vector<Slot>(slotCount);
+};
+} // namespace
+
 std::string masterClassCodes(std::string_view line)
 {
-    for (int i = 0; i < 14; ++i)
-        if (!nextCsvField(line))
-            return {};
-    return nextCsvField(line).value_or(std::string());
+    return std::string(classCodesField(line));
 }
 
 std::string_view nextWord(std::string_view& text)
@@ -89,40 +170,48 @@ ClassCodeList readClassCodeList(const std::string& path, const Clock& now)
         result.message = masterTooOldForClassListMessage(*age);
         return result;
     }
-    const std::optional<std::vector<std::string>> lines = readTextLines(path);
-    if (!lines) {
+    const std::optional<std::string> text = readTextFile(path);
+    if (!text) {
         result.message = masterUnreadableMessage();
         return result;
     }
-    return classCodesFromMasterLines(*lines);
+    return classCodesFromMasterText(*text);
 }
 
-ClassCodeList classCodesFromMasterLines(const std::vector<std::string>& lines)
+ClassCodeList classCodesFromMasterText(std::string_view text)
 {
     ClassCodeList result;
+    const std::vector<std::string_view> lines = lineViews(text);
     // An empty file has not even the header line: it cannot be read as a master file.
     if (lines.empty()) {
         result.message = masterUnreadableMessage();
         return result;
     }
-    std::unordered_set<std::string> seen;
+    ClassCodeSet seen(text.data() + text.size());
+    std::vector<std::string_view> distinct;
     for (size_t i = 1; i < lines.size(); ++i) {
-        const std::string codes = masterClassCodes(lines[i]);
-        std::string_view rest = codes;
-        while (!rest.empty()) {
-            const std::string_view word = nextWord(rest);
-            if (word.empty() || isExcludedClassCode(word) || seen.count(std::string(word)))
+        const std::string_view codes = classCodesField(lines[i]);
+        const char* p = codes.data();
+        const char* const end = p + codes.size();
+        // The words of the field: runs of anything but spaces, as nextWord takes them.
+        while (p != end) {
+            while (p != end && *p == ' ')
+                ++p;
+            const char* start = p;
+            while (p != end && *p != ' ')
+                ++p;
+            const std::string_view word(start, static_cast<size_t>(p - start));
+            if (word.empty() || isExcludedClassCode(word) || !seen.insert(word))
                 continue;
-            if (result.codes.size() >= maxClassCodes) {
-                result.codes.clear();
+            if (distinct.size() >= maxClassCodes) {
                 result.message = masterUnreadableMessage();
                 return result;
             }
-            seen.emplace(word);
-            result.codes.emplace_back(word);
+            distinct.push_back(word);
         }
     }
-    std::sort(result.codes.begin(), result.codes.end());
+    std::sort(distinct.begin(), distinct.end());
+    result.codes.assign(distinct.begin(), distinct.end());
     if (result.codes.empty())
         result.message = masterHasNoClassCodesMessage();
     return result;
@@ -131,33 +220,38 @@ ClassCodeList classCodesFromMasterLines(const std::vector<std::string>& lines)
 std::optional<ClassList> readMasterStudents(const std::string& path, const std::vector<std::string>& codes,
                                             size_t capacity)
 {
-    const std::optional<std::vector<std::string>> lines = readTextLines(path);
-    if (!lines)
+    const std::optional<std::string> text = readTextFile(path);
+    if (!text)
         return std::nullopt;
-    return masterStudentsFromLines(*lines, codes, capacity);
+    return masterStudentsFromText(*text, codes, capacity);
 }
 
-std::optional<ClassList> masterStudentsFromLines(const std::vector<std::string>& lines,
-                                                 const std::vector<std::string>& codes, size_t capacity)
+std::optional<ClassList> masterStudentsFromText(std::string_view text, const std::vector<std::string>& codes,
+                                                size_t capacity)
 {
+    const std::vector<std::string_view> lines = lineViews(text);
     if (lines.empty())
         return std::nullopt;
     ClassList students;
     for (size_t i = 1; i < lines.size(); ++i) {
-        std::string_view rest = lines[i];
-        std::array<std::string, 14> f;
-        for (std::string& field : f) {
-            std::optional<std::string> value = nextCsvField(rest);
-            if (!value)
-                return std::nullopt;
-            field = std::move(*value);
-        }
+        // The identity fields are taken only from the few lines that hold a wanted code.
+        const std::optional<std::string_view> rest = skipCsvFields(lines[i], 14);
+        if (!rest)
+            return std::nullopt;
+        std::array<std::string_view, 14> f;
+        bool identityTaken = false;
         for (const std::string& code : codes) {
-            if (rest.find(code) == std::string_view::npos)
+            if (rest->find(code) == std::string_view::npos)
                 continue;
+            if (!identityTaken) {
+                std::string_view line = lines[i];
+                takeCsvFields(line, f.data(), f.size());
+                identityTaken = true;
+            }
             if (students.size() >= capacity)
                 return std::nullopt;
-            students.push_back(newStudentRecord(code, f[3], f[0], f[1], f[2], f[7]));
+            students.push_back(newStudentRecord(code, std::string(f[3]), std::string(f[0]), std::string(f[1]),
+                                                std::string(f[2]), std::string(f[7])));
         }
     }
     return students;

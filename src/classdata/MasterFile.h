@@ -42,19 +42,18 @@ struct ClassCodeList {
 };
 // The class codes of the master file for the Get Class dialog.
 ClassCodeList readClassCodeList(const std::string& path, const Clock& now);
-// The class codes of a master file's lines (the first is the header); TQ10a when there are none,
-// TQ10b when the file has not even a header line or would give more than 2001 codes.
-ClassCodeList classCodesFromMasterLines(const std::vector<std::string>& lines);
+// The class codes of a master file's text (its first line is the header); TQ10a when there are
+// none, TQ10b when the file has not even a header line or would give more than 2001 codes.
+ClassCodeList classCodesFromMasterText(std::string_view text);
 
 // The students of the master file enrolled in any of `codes`, each as a new record under that
 // code: in file order and, within a line, in the order of `codes`. Nothing when the file cannot
 // be read or would give more than `capacity` students.
 std::optional<ClassList> readMasterStudents(const std::string& path, const std::vector<std::string>& codes,
                                             size_t capacity = maxStudents);
-// The same from a master file's lines.
-std::optional<ClassList> masterStudentsFromLines(const std::vector<std::string>& lines,
-                                                 const std::vector<std::string>& codes,
-                                                 size_t capacity = maxStudents);
+// The same from a master file's text.
+std::optional<ClassList> masterStudentsFromText(std::string_view text, const std::vector<std::string>& codes,
+                                                size_t capacity = maxStudents);
 
 Message masterTooOldForClassListMessage(int age); // TQ9
 Message masterTooOldForUpdateMessage(int age);    // TQ4

@@ -7,10 +7,14 @@ std::vector<std::string> favouritesListLines(const Favourites& fav, const Phrase
     std::vector<std::string> lines;
     lines.reserve(fav.favourites.size() + 1);
     for (const std::string& code : fav.favourites) {
-        if (isNoPhraseCode(code))
+        if (isNoPhraseCode(code)) {
             lines.emplace_back(favouriteSeparatorLine);
-        else
-            lines.push_back(code + " " + lookupPhrase(library, code));
+        } else {
+            std::string line = code;
+            line += ' ';
+            line += lookupPhrase(library, code);
+            lines.push_back(std::move(line));
+        }
     }
     lines.emplace_back(noCommentLine);
     return lines;

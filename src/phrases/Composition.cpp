@@ -72,7 +72,7 @@ ComposedComments composeComments(const StudentRecord& student, const PhraseLibra
     bool useName = true;
     for (int k = 1; k <= commentCount; ++k) {
         std::string& text = composed.texts[static_cast<size_t>(k - 1)];
-        const std::string phrase = lookupPhrase(library, student.comment(k));
+        const std::string_view phrase = lookupPhrase(library, student.comment(k));
         if (expandPlaceholders(phrase, student, useName, text))
             useName = false;
         composed.totalLength += text.size();

@@ -22,8 +22,8 @@ bool isNoPhraseCode(std::string_view code)
 
 bool isSkippedPhraseLine(std::string_view line)
 {
-    const std::string_view t = trimSpaces(line);
-    return !t.empty() && t.back() == '#';
+    const size_t last = line.find_last_not_of(' ');
+    return last != std::string_view::npos && line[last] == '#';
 }
 
 std::optional<PhraseRecord> splitPhraseLine(std::string_view line)
@@ -31,17 +31,70 @@ std::optional<PhraseRecord> splitPhraseLine(std::string_view line)
     const size_t first = line.find(',');
     if (first == std::string_view::npos)
         return std::nullopt;
-    PhraseRecord p;
-    p.code = padLeftZeros(std::string(line.substr(0, first)), 4);
+    std::optional<PhraseRecord> p(std::in_place);
+    if (first < 4)
+        p->code.assign(4 - first, '0');
+    p->code.append(line.data(), first);
     const std::string_view rest = line.substr(first + 1);
     const size_t last = rest.rfind(',');
     if (last == std::string_view::npos) {
-        p.text = std::string(rest);
+        p->text.assign(rest);
     } else {
-        p.text = std::string(rest.substr(0, last));
-        p.categories = std::string(rest.substr(last + 1));
+        p->text.assign(rest.substr(0, last));
+        p->categories.assign(rest.substr(last + 1));
     }
     return p;
+}
+
+PhraseLibrary::PhraseLibrary(std::vector<PhraseRecord> phrases) : phrases_(std::move(phrases))
+{
+    size_t total = 0;
+    for (const PhraseRecord& p : phrases_)
+        total += p.text.size() + 2;
+    sentences_.reserve(total);
+    spans_.reserve(phrases_.size());
+    keys_.reserve(phrases_.size());
+    for (const PhraseRecord& p : phrases_) {
+        keys_.push_back(orderKey(p.code));
+        const size_t offset = sentences_.size();
+        appendSentence(sentences_, p.text);
+        spans_.push_back(Span{offset, sentences_.size() - offset});
+    }
+}
+
+uint64_t PhraseLibrary::orderKey(std::string_view code)
+{
+    uint64_t key = 0;
+    for (size_t i = 0; i < 8; ++i)
+        key = (key << 8) | (i < code.size() ? static_cast<unsigned char>(code[i]) : 0u);
+    return key;
+}
+
+std::optional<size_t> PhraseLibrary::find(std::string_view code) const
+{
+    // The binary search the library's order is made for: the first equal code met is the one.
+    const uint64_t key = orderKey(code);
+    long lo = 1;
+    long hi = static_cast<long>(phrases_.size());
+    while (lo <= hi) {
+        const long mid = (lo + hi) / 2;
+        const auto i = static_cast<size_t>(mid - 1);
+        // Different keys differ in the first eight bytes, in the same direction as the codes.
+        const int c = keys_[i] != key ? (keys_[i] < key ? -1 : 1) : phrases_[i].code.compare(code);
+        if (c == 0)
+            return i;
+        if (c > 0)
+            hi = mid - 1;
+        else
+            lo = mid + 1;
+    }
+    return std::nullopt;
+}
+
+std::string_view PhraseLibrary::sentence(size_t i) const
+{
+    const Span span = spans_[i];
+    return std::string_view(sentences_).substr(span.offset, span.length);
 }
 
 PhraseLibraryLoad loadPhraseLibrary(const std::string& path)
@@ -59,44 +112,44 @@ PhraseLibraryLoad loadPhraseLibrary(const std::string& path)
         load.message = phraseLibraryNotFoundMessage();
         return load;
     }
-    const std::optional<std::vector<std::string>> lines = readTextLines(path);
-    if (!lines) {
+    const std::optional<std::string> text = readTextFile(path);
+    if (!text) {
         load.message = phraseLibraryCorruptMessage();
         return load;
     }
-    return parsePhraseLibraryLines(*lines);
+    return parsePhraseLibraryText(*text);
 }
 
-PhraseLibraryLoad parsePhraseLibraryLines(const std::vector<std::string>& lines)
+PhraseLibraryLoad parsePhraseLibraryText(std::string_view text)
 {
     PhraseLibraryLoad load;
+    const std::vector<std::string_view> lines = lineViews(text);
     if (lines.empty()) {
         load.message = phraseLibraryCorruptMessage();
         return load;
     }
-    std::vector<PhraseRecord>& phrases = load.library.phrases;
+    std::vector<PhraseRecord> phrases;
     phrases.reserve(std::min(lines.size() - 1, maxPhrases));
     for (size_t i = 1; i < lines.size(); ++i) {
-        const std::string& line = lines[i];
+        const std::string_view line = lines[i];
         if (isSkippedPhraseLine(line))
             continue;
         std::optional<PhraseRecord> phrase = splitPhraseLine(line);
         if (!phrase || phrases.size() >= maxPhrases) {
-            load.library.phrases.clear();
             load.message = phraseLibraryCorruptMessage();
             return load;
         }
         if (!phrase->code.empty() && phrase->code.front() == '"') {
-            load.library.phrases.clear();
             load.message = phraseLibraryQuotedMessage();
             return load;
         }
         phrases.push_back(std::move(*phrase));
     }
+    load.library = PhraseLibrary(std::move(phrases));
     return load;
 }
 
-std::string tidySentence(std::string_view text)
+void appendSentence(std::string& out, std::string_view text)
 {
     text = trimSpaces(text);
     if (!text.empty() && text.front() == '"')
@@ -105,30 +158,23 @@ std::string tidySentence(std::string_view text)
         text.remove_suffix(1);
     if (!text.empty() && text.back() == '.')
         text.remove_suffix(1);
-    std::string s(text);
-    s += ". ";
+    out += text;
+    out += ". ";
+}
+
+std::string tidySentence(std::string_view text)
+{
+    std::string s;
+    appendSentence(s, text);
     return s;
 }
 
-std::string lookupPhrase(const PhraseLibrary& library, std::string_view code)
+std::string_view lookupPhrase(const PhraseLibrary& library, std::string_view code)
 {
-    if (isNoPhraseCode(code) || library.phrases.empty())
+    if (isNoPhraseCode(code))
         return {};
-    // The binary search the library's order is made for: the first equal code met is returned.
-    long lo = 1;
-    long hi = static_cast<long>(library.phrases.size());
-    while (lo <= hi) {
-        const long mid = (lo + hi) / 2;
-        const std::string& probe = library.phrases[static_cast<size_t>(mid - 1)].code;
-        const int c = probe.compare(code);
-        if (c == 0)
-            return tidySentence(library.phrases[static_cast<size_t>(mid - 1)].text);
-        if (c > 0)
-            hi = mid - 1;
-        else
-            lo = mid + 1;
-    }
-    return {};
+    const std::optional<size_t> i = library.find(code);
+    return i ? library.sentence(*i) : std::string_view();
 }
 
 Message phraseLibraryQuotedMessage()

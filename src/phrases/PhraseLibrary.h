@@ -3,6 +3,8 @@
 // start-up and looked up by code everywhere a comment code becomes text.
 #include "program/Message.h"
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,10 +24,32 @@ struct PhraseRecord {
 };
 
 // The loaded library. Codes must be in ascending byte order for lookupPhrase to find them;
-// the library file is expected to arrive in that order and is not sorted here.
-struct PhraseLibrary {
-    std::vector<PhraseRecord> phrases;
-    size_t phraseCount() const { return phrases.size(); }
+// the library file is expected to arrive in that order and is not sorted here. Each phrase's
+// sentence form is made once, when the library is made, so a lookup copies nothing.
+class PhraseLibrary {
+public:
+    PhraseLibrary() = default;
+    explicit PhraseLibrary(std::vector<PhraseRecord> phrases);
+
+    const std::vector<PhraseRecord>& phrases() const { return phrases_; }
+    size_t phraseCount() const { return phrases_.size(); }
+    // The sentence form (see tidySentence) of phrase `i`.
+    std::string_view sentence(size_t i) const;
+    // Where the phrase with `code` is, found by binary search over the codes in their file order.
+    std::optional<size_t> find(std::string_view code) const;
+
+private:
+    struct Span {
+        size_t offset;
+        size_t length;
+    };
+    // A code's first eight bytes as a number in the same order as the bytes (zero beyond its end):
+    // the search compares these, held side by side, and reads a whole code only on a tie.
+    static uint64_t orderKey(std::string_view code);
+    std::vector<PhraseRecord> phrases_;
+    std::vector<uint64_t> keys_; // orderKey of phrase i's code
+    std::string sentences_;      // every sentence form, back to back
+    std::vector<Span> spans_;    // where phrase i's sentence lies in sentences_
 };
 
 struct PhraseLibraryLoad {
@@ -35,8 +59,8 @@ struct PhraseLibraryLoad {
 
 // Reads the library at `path` as start-up does.
 PhraseLibraryLoad loadPhraseLibrary(const std::string& path);
-// The library held in a file's lines (the first is the header); TQ1 or TQ2 when they are refused.
-PhraseLibraryLoad parsePhraseLibraryLines(const std::vector<std::string>& lines);
+// The library held in a file's text (its first line is the header); TQ1 or TQ2 when it is refused.
+PhraseLibraryLoad parsePhraseLibraryText(std::string_view text);
 
 // Splits one phrase line at its first and last commas; nothing when the line holds no comma.
 std::optional<PhraseRecord> splitPhraseLine(std::string_view line);
@@ -45,10 +69,13 @@ std::optional<PhraseRecord> splitPhraseLine(std::string_view line);
 bool isSkippedPhraseLine(std::string_view line);
 
 // The sentence form of the phrase with `code`, or "" for an empty or blank code or one not found.
-std::string lookupPhrase(const PhraseLibrary& library, std::string_view code);
+// The view stays valid while the library does.
+std::string_view lookupPhrase(const PhraseLibrary& library, std::string_view code);
 
 // Trimmed, without one enclosing double quote at either end and one final period, then ". ".
 std::string tidySentence(std::string_view text);
+// The same appended to `out`.
+void appendSentence(std::string& out, std::string_view text);
 
 // `s` with "0" in front until it is at least `width` long.
 std::string padLeftZeros(std::string s, size_t width);

@@ -11,6 +11,20 @@
 
 namespace tq {
 
+// A whole text file as Windows-1252 bytes (see decodedText). Nothing when the file cannot be
+// opened or read (or is a folder).
+std::optional<std::string> readTextFile(const std::string& path);
+
+// A file's bytes as the program's text. A file that begins with a UTF-8 byte-order mark (a
+// spreadsheet's "CSV UTF-8", a text editor's "UTF-8 with BOM") has announced its encoding: the mark
+// is dropped and the text turned into Windows-1252 bytes. Any other file is taken as it is; NUL
+// bytes are kept as ordinary bytes.
+std::string decodedText(std::string bytes);
+
+// Views of the lines of `text` without their line ends, valid while `text` is. The line end
+// after the last line does not make an extra empty line.
+std::vector<std::string_view> lineViews(std::string_view text);
+
 // The lines of a text file without their line ends. The line end after the last line does not
 // make an extra empty line. Nothing when the file cannot be opened or read (or is a folder).
 std::optional<std::vector<std::string>> readTextLines(const std::string& path);
@@ -18,10 +32,7 @@ std::optional<std::vector<std::string>> readTextLines(const std::string& path);
 // Splits text held in memory the same way.
 std::vector<std::string> splitLines(std::string_view text);
 
-// The lines of a whole file's bytes, as every reader of the program takes them. A file that begins
-// with a UTF-8 byte-order mark (a spreadsheet's "CSV UTF-8", a text editor's "UTF-8 with BOM") has
-// announced its encoding: the mark is dropped and the text turned into Windows-1252 bytes. Any
-// other file is taken as it is; NUL bytes are kept as ordinary bytes.
+// The lines of a whole file's bytes, decoded as decodedText does.
 std::vector<std::string> textFileLines(std::string_view bytes);
 
 // Where a save writes its bytes. The real one writes to a file descriptor; tests use one that

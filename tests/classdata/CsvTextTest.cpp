@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 using namespace tq;
 
 TEST(NextCsvField, TakesPlainAndQuotedFieldsOffTheLine)
@@ -68,4 +71,34 @@ TEST(ParseShortInteger, WholeSixteenBitNumbersOnly)
     EXPECT_FALSE(parseShortInteger(""));
     EXPECT_FALSE(parseShortInteger("7x"));
     EXPECT_FALSE(parseShortInteger("x"));
+}
+
+TEST(SkipCsvFields, LeavesExactlyWhatTakingTheFieldsOneByOneLeaves)
+{
+    // Commas on both sides of every 8-byte boundary, quoted fields (with commas inside), lines
+    // that run out of fields, and a quote that never closes.
+    const std::vector<std::string> lines = {
+        "",
+        "a",
+        ",,,,,,,,,,,,,,,,,,,,",
+        "Doe,Jo,F,123456789,x,x,x,10A,x,x,x,x,x,x,ENG2D1-01 MPM2D1-02,tail",
+        "abcdefg,hijklmn,opqrstu,vwxyz12,3456789,",
+        "\"Smith, Jr.\",Al,F,1,x,x,x,10A,x,x,x,x,x,x,SNC2D1-01",
+        "a,b,\"c,d\"e,f,g",
+        "a,b,\"never closed,c,d",
+        "12345678,12345678,12345678,",
+    };
+    for (const std::string& line : lines) {
+        for (size_t count = 0; count <= 17; ++count) {
+            std::string_view taken = line;
+            bool ok = true;
+            for (size_t i = 0; i < count && ok; ++i)
+                ok = nextCsvField(taken).has_value();
+            const std::optional<std::string_view> skipped = skipCsvFields(line, count);
+            ASSERT_EQ(skipped.has_value(), ok) << line << " / " << count;
+            if (ok) {
+                EXPECT_EQ(*skipped, taken) << line << " / " << count;
+            }
+        }
+    }
 }

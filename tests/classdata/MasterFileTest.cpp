@@ -125,6 +125,21 @@ TEST(MasterFileMembers, SubstringMembershipInFileThenCodeOrder)
     EXPECT_FALSE(readMasterStudents(dir.file("none.txt"), {"A"}));
 }
 
+TEST(MasterFileCodes, CodesAlikeInTheirFirstBytesStayApart)
+{
+    // Codes that differ only after their eighth or sixteenth byte, codes that are prefixes of
+    // others, and a code at the very end of the file with no line end after it.
+    std::string text = header + "\r\n" +
+                       masterLine("A", "A", "1", "ENG2D1-01 ENG2D1-0 ENG2D1-011 ENG2D1-01-HONOURS-A ENG2D1-01-HONOURS-B") +
+                       "\r\n" + masterLine("B", "B", "2", "ENG2D1-01-HONOURS-A ENG2D1-01 E") + "\r\n" +
+                       masterLine("C", "C", "3", "ENG2D1-01-HONOURS-C");
+    const std::vector<std::string> expected{"E", "ENG2D1-0", "ENG2D1-01", "ENG2D1-01-HONOURS-A",
+                                            "ENG2D1-01-HONOURS-B", "ENG2D1-01-HONOURS-C", "ENG2D1-011"};
+    EXPECT_EQ(classCodesFromMasterText(text).codes, expected);
+    text += " X";
+    EXPECT_EQ(classCodesFromMasterText(text).codes.back(), "X");
+}
+
 TEST(MasterFileLocation, NameMatchedWithoutRegardToCase)
 {
     TempDir dir;
@@ -137,19 +152,19 @@ TEST(MasterFileLocation, NameMatchedWithoutRegardToCase)
 TEST(MasterFileCodes, OddFilesFromASpreadsheetOrADamagedCopy)
 {
     // "CSV UTF-8" from a spreadsheet: the mark sits on the header, the accents are converted.
-    const ClassCodeList utf8 = classCodesFromMasterLines(textFileLines(
+    const ClassCodeList utf8 = classCodesFromMasterText(decodedText(
         "\xEF\xBB\xBF" + header + "\r\n" + masterLine("B\xc3\xa9lair", "Al", "1", "FR\xc3\x89" "1") + "\r\n"));
     EXPECT_EQ(utf8.codes, std::vector<std::string>{"FR\xc9" "1"});
     // A megabyte of one code repeated: one code, and read in linear time.
     std::string many;
     for (int i = 0; i < 250000; ++i)
         many += "ENG2D1-01 ";
-    const ClassCodeList repeated = classCodesFromMasterLines({header, masterLine("Doe", "Jo", "1", many)});
+    const ClassCodeList repeated = classCodesFromMasterText(header + "\r\n" + masterLine("Doe", "Jo", "1", many));
     EXPECT_EQ(repeated.codes, std::vector<std::string>{"ENG2D1-01"});
     // NUL bytes and lone CRs: lines like any other, the class codes still found.
-    const ClassCodeList damaged = classCodesFromMasterLines(textFileLines(
-        header + "\r" + std::string(40, '\0') + "\r" + masterLine("Doe", "Jo", "1", "MPM2D1-02") + "\r"));
+    const ClassCodeList damaged = classCodesFromMasterText(
+        header + "\r" + std::string(40, '\0') + "\r" + masterLine("Doe", "Jo", "1", "MPM2D1-02") + "\r");
     EXPECT_EQ(damaged.codes, std::vector<std::string>{"MPM2D1-02"});
     // Nothing at all, not even the header: unreadable rather than without codes.
-    EXPECT_EQ(classCodesFromMasterLines({}).message->text, masterUnreadableMessage().text);
+    EXPECT_EQ(classCodesFromMasterText("").message->text, masterUnreadableMessage().text);
 }

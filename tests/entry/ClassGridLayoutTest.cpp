@@ -35,8 +35,7 @@ TEST(ClassGridLayout, RowCellsShowTheRecordAsStored)
 
 TEST(SidePanelText, FavouritesWithSeparatorAndTheNoCommentLine)
 {
-    PhraseLibrary lib;
-    lib.phrases = {{"0123", "@ reads widely", ""}, {"0456", "\"Asks questions.\"", ""}};
+    const PhraseLibrary lib({{"0123", "@ reads widely", ""}, {"0456", "\"Asks questions.\"", ""}});
     Favourites fav;
     fav.favourites = {"0123", "    ", "0456", ""};
     const std::vector<std::string> lines = favouritesListLines(fav, lib);

@@ -8,9 +8,7 @@ using namespace tq;
 namespace {
 PhraseLibrary library()
 {
-    PhraseLibrary lib;
-    lib.phrases = {{"0101", "@ reads widely", ""}, {"0102", "# asks good questions", ""}};
-    return lib;
+    return PhraseLibrary({{"0101", "@ reads widely", ""}, {"0102", "# asks good questions", ""}});
 }
 
 StudentRecord coded()

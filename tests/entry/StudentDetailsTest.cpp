@@ -9,15 +9,15 @@ namespace {
 // A library whose phrase k has exactly `lengths[k]` characters once tidied (". " included).
 PhraseLibrary libraryWithLengths(std::initializer_list<size_t> lengths)
 {
-    PhraseLibrary lib;
+    std::vector<PhraseRecord> records;
     int code = 1;
     for (size_t n : lengths) {
         std::string text(n - 2, 'x'); // tidying adds ". "
         for (size_t i = 5; i + 1 < text.size(); i += 6)
             text[i] = ' ';
-        lib.phrases.push_back({padLeftZeros(std::to_string(code++), 4), text, ""});
+        records.push_back({padLeftZeros(std::to_string(code++), 4), text, ""});
     }
-    return lib;
+    return PhraseLibrary(std::move(records));
 }
 
 StudentRecord withComments(int n)

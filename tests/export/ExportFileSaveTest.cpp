@@ -8,8 +8,7 @@ using namespace tq::test;
 
 TEST(ExportFileSave, NoFailedWriteCostsTheTeacherAnEarlierEFile)
 {
-    PhraseLibrary library;
-    library.phrases = {{"0101", "@ asks good questions, often", "1"}};
+    const PhraseLibrary library({{"0101", "@ asks good questions, often", "1"}});
     StudentRecord s = newStudentRecord("SCH3U1-01", "123456789", "Ames", "Kim", "F", "11A");
     s.mark = "91";
     s.comment1 = "0101";

@@ -8,9 +8,7 @@ using namespace tq;
 namespace {
 PhraseLibrary library()
 {
-    PhraseLibrary lib;
-    lib.phrases = {{"0101", "@ works hard, and well", "1"}, {"0102", "# notes are neat", "1"}};
-    return lib;
+    return PhraseLibrary({{"0101", "@ works hard, and well", "1"}, {"0102", "# notes are neat", "1"}});
 }
 
 StudentRecord student()

@@ -21,10 +21,8 @@ PhraseRecord phraseOfLength(const std::string& code, size_t length)
 
 PhraseLibrary library()
 {
-    PhraseLibrary lib;
-    lib.phrases = {{"0101", "@ works hard", "1"}, {"0102", "# notes are neat", "1"}, phraseOfLength("0200", 300),
-                   phraseOfLength("0201", 160), phraseOfLength("0202", 161)};
-    return lib;
+    return PhraseLibrary({{"0101", "@ works hard", "1"}, {"0102", "# notes are neat", "1"}, phraseOfLength("0200", 300),
+                          phraseOfLength("0201", 160), phraseOfLength("0202", 161)});
 }
 
 StudentRecord complete(const std::string& last, const std::string& first = "Kim")

@@ -40,9 +40,8 @@ TEST(ExpandPlaceholders, NameOrPronounsByPositionAndGender)
 
 TEST(ComposeComments, TheNameGoesIntoTheFirstPhraseThatCanCarryIt)
 {
-    PhraseLibrary lib;
-    lib.phrases = {{"0001", "@ works well", ""}, {"0002", "@ should review % notes", ""},
-                   {"0003", "Welcome $", ""},   {"0004", "# work is neat", ""}};
+    const PhraseLibrary lib({{"0001", "@ works well", ""}, {"0002", "@ should review % notes", ""},
+                             {"0003", "Welcome $", ""},   {"0004", "# work is neat", ""}});
     StudentRecord ana = student("Ana", "F");
     ana.comment1 = "0001";
     ana.comment2 = "0002";

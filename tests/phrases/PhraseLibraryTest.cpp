@@ -16,10 +16,10 @@ PhraseLibraryLoad loadText(const TempDir& dir, const std::string& text)
 
 PhraseLibrary libraryOf(std::initializer_list<std::pair<const char*, const char*>> phrases)
 {
-    PhraseLibrary lib;
+    std::vector<PhraseRecord> records;
     for (auto [code, text] : phrases)
-        lib.phrases.push_back({code, text, ""});
-    return lib;
+        records.push_back({code, text, ""});
+    return PhraseLibrary(std::move(records));
 }
 } // namespace
 
@@ -41,7 +41,7 @@ TEST(PhraseLibraryLoad, ReadsPhrasesSkippingHeaderAndHashLines)
                                  "7,Shows effort", "  heading line # "}));
     EXPECT_FALSE(load.message);
     ASSERT_EQ(load.library.phraseCount(), 2u);
-    EXPECT_EQ(load.library.phrases[1].code, "0007");
+    EXPECT_EQ(load.library.phrases()[1].code, "0007");
     EXPECT_FALSE(loadText(dir, "header only").message);
     EXPECT_EQ(loadText(dir, "header only\r\n").library.phraseCount(), 0u);
 }
@@ -106,6 +106,25 @@ TEST(LookupPhrase, BinarySearchOverOrderedCodes)
     EXPECT_EQ(lookupPhrase(PhraseLibrary{}, "0002"), "");
 }
 
+TEST(LookupPhrase, LongCodesAndCodesAlikeInTheirFirstEightBytes)
+{
+    const std::string withNul("0012\0", 5);
+    std::vector<PhraseRecord> records{{"0002", "a", ""},         {"0012", "b", ""},         {withNul, "c", ""},
+                                      {"00120000", "d", ""},     {"001200000", "e", ""},    {"001200001", "f", ""},
+                                      {"0012000010", "g", ""},   {"0100", "h", ""}};
+    PhraseLibrary original(std::move(records));
+    // A copy answers on its own once the library it was made from is gone.
+    const PhraseLibrary lib = original;
+    original = PhraseLibrary();
+    const std::vector<std::pair<std::string, std::string>> expected{
+        {"0002", "a. "},      {"0012", "b. "},      {withNul, "c. "},       {"00120000", "d. "},
+        {"001200000", "e. "}, {"001200001", "f. "}, {"0012000010", "g. "}, {"0100", "h. "}};
+    for (const auto& [code, sentence] : expected)
+        EXPECT_EQ(lookupPhrase(lib, code), sentence) << code;
+    for (const char* missing : {"001", "00120", "0012000", "001200002", "00120000100", "0013"})
+        EXPECT_EQ(lookupPhrase(lib, missing), "") << missing;
+}
+
 TEST(TidySentence, EndsInExactlyOnePeriodAndASpace)
 {
     EXPECT_EQ(tidySentence("\"Works well.\""), "Works well. ");
@@ -123,7 +142,7 @@ TEST(PhraseLibraryLoad, OddBytesAndAMegabytePhrase)
     // the program's code page.
     const PhraseLibraryLoad utf8 = loadText(dir, "\xEF\xBB\xBF" "Code,Text,Cat\r\n0101,@ a fait de gros progr\xc3\xa8s,F\r\n");
     ASSERT_FALSE(utf8.message);
-    EXPECT_EQ(utf8.library.phrases[0].text, "@ a fait de gros progr\xe8s");
+    EXPECT_EQ(utf8.library.phrases()[0].text, "@ a fait de gros progr\xe8s");
     // A run of NUL bytes has no comma: corrupt, and the program ends.
     EXPECT_EQ(loadText(dir, "h\r\n0101,a,\r\n" + std::string(64, '\0')).message->text.substr(0, 4), "TQ2:");
     // Lone CR line ends read as any other.

@@ -16,8 +16,8 @@ TEST(SampleData, EveryFileLoadsAndEveryCodeIsInTheLibrary)
     ASSERT_FALSE(load.message);
     const PhraseLibrary& lib = load.library;
     ASSERT_GT(lib.phraseCount(), 300u);
-    for (size_t i = 1; i < lib.phrases.size(); ++i)
-        EXPECT_LT(lib.phrases[i - 1].code, lib.phrases[i].code) << "codes must ascend for the lookup";
+    for (size_t i = 1; i < lib.phrases().size(); ++i)
+        EXPECT_LT(lib.phrases()[i - 1].code, lib.phrases()[i].code) << "codes must ascend for the lookup";
 
     auto read = readClassFile(sampleFile("ENG2D1-01.tqc"));
     ASSERT_TRUE(std::holds_alternative<ClassList>(read));

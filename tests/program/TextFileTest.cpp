@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 using namespace tq;
 using namespace tq::test;
 
@@ -64,4 +66,9 @@ TEST(ReadTextLines, ReadsAMegabyteLineWholeAndRefusesWhatIsNotAFile)
     EXPECT_EQ((*lines)[1], longLine);
     EXPECT_FALSE(readTextLines(dir.path()));
     EXPECT_FALSE(readTextLines(dir.file("missing.txt")));
+    // A named pipe is refused at once rather than waited on for a writer.
+    const std::string fifo = dir.file("pipe.csv");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_FALSE(readTextFile(fifo));
+    EXPECT_EQ(readTextFile(dir.write("empty.txt", "")), "");
 }

@@ -10,10 +10,10 @@ using namespace tq::test;
 namespace {
 PhraseLibrary library()
 {
-    PhraseLibrary lib;
+    std::vector<PhraseRecord> records;
     for (const char* code : {"0101", "0102", "0201", "0202", "0301"})
-        lib.phrases.push_back({code, "Phrase", ""});
-    return lib;
+        records.push_back({code, "Phrase", ""});
+    return PhraseLibrary(std::move(records));
 }
 
 MaybeMessage read(Favourites& fav, const std::string& path)
