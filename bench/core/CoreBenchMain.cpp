@@ -8,6 +8,10 @@ int main(int argc, char** argv)
     goals.ratios = {
         {"Phrase library load (10,000)", "BM_PhraseLibraryLoad", "BM_Floor_ReadLines_PhraseLibrary", 2.0},
         {"Class file open (501)", "BM_ClassFileOpen501", "BM_Floor_ReadLines_ClassFile", 2.0},
+        {"Filling 501 records from split fields, nothing parsed", "BM_Reference_FillRecords_ClassFile",
+         "BM_Floor_ReadLines_ClassFile", 0},
+        {"Class file open (501), against filling the records alone", "BM_ClassFileOpen501",
+         "BM_Reference_FillRecords_ClassFile", 0},
         {"Class file save (501)", "BM_ClassFileSave501", "BM_Floor_WriteLinesDurable_ClassFile", 2.0},
         {"Class file save (501), against an unflushed write", "BM_ClassFileSave501",
          "BM_Floor_WriteLinesBuffered_ClassFile", 0},

@@ -5,6 +5,7 @@
 #include "program/frmEntry.h"
 #include "ui/Codepage.h"
 #include "ui/Dialogs.h"
+#include "ui/UniformWidthDelegate.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -43,6 +44,7 @@ void frmEntry::showFavourites()
     QStringList lines;
     for (const std::string& line : favouritesListLines(state_.favourites, state_.phrases))
         lines.push_back(ui::fromCp1252(line));
+    favouritesSizing_->setTexts(lines);
     lstFavourites->addItems(lines);
 }
 

@@ -10,6 +10,7 @@
 #include "ui/Dialogs.h"
 #include "ui/Fonts.h"
 #include "ui/Twips.h"
+#include "ui/UniformWidthDelegate.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -86,6 +87,7 @@ void frmEntry::buildControls()
     lstFavourites = named(new QListWidget(this), "lstFavourites");
     lstLearningSkills = named(new QListWidget(this), "lstLearningSkills");
     lstFavourites->setFont(ui::programFont(QStringLiteral("MS Sans Serif"), 10));
+    favouritesSizing_ = new ui::UniformWidthDelegate(lstFavourites);
     lstLearningSkills->setFont(ui::programFont(QStringLiteral("MS Sans Serif"), 8));
     lstLearningSkills->hide();
     lblFavouriteFile = named(new QLabel(this), "lblFavouriteFile");

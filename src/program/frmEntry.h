@@ -23,6 +23,7 @@ class QToolButton;
 namespace tq::ui {
 class ClassGrid;
 class Dialogs;
+class UniformWidthDelegate;
 } // namespace tq::ui
 
 namespace tq {
@@ -158,6 +159,7 @@ private:
 
     ProgramState& state_;
     ui::Dialogs& dialogs_;
+    ui::UniformWidthDelegate* favouritesSizing_ = nullptr; // owned by lstFavourites
     std::string commentRest_;
     // The starting folder of the window's file dialog: set, never cleared (it stays for later dialogs).
     std::string dialogFolder_;

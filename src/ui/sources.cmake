@@ -12,4 +12,5 @@ list(APPEND TQ_GUI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/RecordingPrinter.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ScriptedDialogs.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Twips.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/UniformWidthDelegate.cpp
 )

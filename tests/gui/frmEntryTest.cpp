@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTest>
 #include <QToolButton>
 #include "ui/Twips.h"
@@ -254,6 +256,31 @@ TEST_F(MainWindowTest, OpeningFavouritesReplacesTheListAndCancelChangesNothing)
     EXPECT_TRUE(window->optAutoFill->isChecked());
     EXPECT_GT(window->lstFavourites->count(), 30);
     EXPECT_EQ(dialogs.callsOf(Kind::OpenFile)[0].filter, "Tallyquill Favourites (*.tqf)|*.tqf");
+}
+
+TEST_F(MainWindowTest, EveryFavouriteIsShownWholeAndTheListScrollsSideways)
+{
+    // Starts with the one "no comment" line, then takes the sample's long phrases: the entries'
+    // common size must follow the new texts.
+    start();
+    window->show();
+    dialogs.answerOpenFile(QString::fromStdString(sampleFile("Sample.tqf")));
+    window->mnuOpenFavourites->trigger();
+    QListWidget* list = window->lstFavourites;
+    list->doItemsLayout();
+    QCoreApplication::processEvents();
+    const QFontMetrics metrics(list->font());
+    const int margin = 2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1);
+    int widest = 0;
+    for (int i = 0; i < list->count(); ++i) {
+        const int needed = metrics.horizontalAdvance(list->item(i)->text()) + margin;
+        widest = std::max(widest, needed);
+        EXPECT_GE(list->visualItemRect(list->item(i)).width(), needed) << list->item(i)->text().toStdString();
+    }
+    EXPECT_GT(widest, list->viewport()->width());
+    EXPECT_GT(list->horizontalScrollBar()->maximum(), 0);
+    // One line high, as before.
+    EXPECT_LT(list->visualItemRect(list->item(0)).height(), 2 * metrics.height());
 }
 
 TEST_F(MainWindowTest, ThePointerShowsWhatAClickWouldDo)

@@ -1,0 +1,65 @@
+#include "ui/UniformWidthDelegate.h"
+
+#include <QFontMetricsF>
+#include <QListView>
+#include <QStyle>
+
+#include <algorithm>
+#include <cmath>
+
+namespace tq::ui {
+
+UniformWidthDelegate::UniformWidthDelegate(QListView* list) : QStyledItemDelegate(list), list_(list)
+{
+    latin1Advances_.fill(-1);
+    list->setUniformItemSizes(true);
+    list->setItemDelegate(this);
+}
+
+qreal UniformWidthDelegate::advance(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u < latin1Advances_.size() && latin1Advances_[u] >= 0)
+        return latin1Advances_[u];
+    const auto found = otherAdvances_.constFind(u);
+    if (found != otherAdvances_.constEnd())
+        return *found;
+    const qreal a = QFontMetricsF(list_->font()).horizontalAdvance(c);
+    if (u < latin1Advances_.size())
+        latin1Advances_[u] = a;
+    else
+        otherAdvances_.insert(u, a);
+    return a;
+}
+
+void UniformWidthDelegate::setTexts(const QStringList& texts)
+{
+    const QFont font = list_->font();
+    if (font.key() != advancesFont_) {
+        latin1Advances_.fill(-1);
+        otherAdvances_.clear();
+        advancesFont_ = font.key();
+    }
+    // Characters measured one by one come to the shaped line's width but for kerning, which
+    // moves a few pairs by a pixel or so; one average character more covers that.
+    qreal widest = 0;
+    for (const QString& text : texts) {
+        qreal w = 0;
+        for (const QChar c : text)
+            w += advance(c);
+        widest = std::max(widest, w);
+    }
+    const QFontMetricsF metrics(font);
+    const int margin = list_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list_) + 1;
+    width_ = static_cast<int>(std::ceil(widest + metrics.averageCharWidth())) + 2 * margin;
+    height_ = 0;
+}
+
+QSize UniformWidthDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    if (height_ == 0)
+        height_ = QStyledItemDelegate::sizeHint(option, index).height();
+    return QSize(width_, height_);
+}
+
+} // namespace tq::ui

@@ -1,0 +1,39 @@
+#pragma once
+// A list of many long one-line entries (the favourites list holds up to a thousand phrases)
+// would otherwise lay every entry out as text just to learn its size, which costs more than the
+// rest of the main window put together. With this delegate every entry is given one size: the
+// height of one line and the width of the widest text, worked out from the font's character
+// advances. The list keeps its horizontal scroll bar and no entry is cut short.
+#include <QHash>
+#include <QString>
+#include <QStyledItemDelegate>
+
+#include <array>
+
+class QListView;
+
+namespace tq::ui {
+
+class UniformWidthDelegate final : public QStyledItemDelegate {
+public:
+    // Installs itself on `list` and makes the list's entries uniform in size.
+    explicit UniformWidthDelegate(QListView* list);
+
+    // Sizes the entries for `texts`, in the list's current font; call before the texts are shown.
+    void setTexts(const QStringList& texts);
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+private:
+    qreal advance(QChar c);
+
+    QListView* list_;
+    // Advances of the characters met so far in the font below (negative: not yet measured).
+    std::array<qreal, 256> latin1Advances_;
+    QHash<char16_t, qreal> otherAdvances_;
+    QString advancesFont_;
+    int width_ = 0;
+    mutable int height_ = 0; // taken from one entry when first asked
+};
+
+} // namespace tq::ui
