@@ -37,32 +37,42 @@ namespace {
 std::string_view classCodesField(std::string_view line)
 {
     std::optional<std::string_view> rest = skipCsvFields(line, 14);
+    if (!rest)
+        return {};
+    if (rest->empty() || rest->front() != '"')
+        return rest->substr(0, rest->find(',')); // the usual case: up to the next comma
     std::string_view codes;
-    return rest && takeCsvFields(*rest, &codes, 1) ? codes : std::string_view();
+    return takeCsvFields(*rest, &codes, 1) ? codes : std::string_view();
 }
 
 // The distinct class codes met so far, as views into the master file's text. Every student names
 // the codes of all their classes, so most codes are met again and again: an open-addressing table
 // sized for the most codes a master file may give, keyed by the code's first sixteen bytes, makes
-// a repeat cost one hash of two words and, for a longer code, one compare.
+// a repeat cost one hash of two words and, for a longer code, one compare. The table holds only a
+// tag and a place in the list of codes, so it stays in the processor's nearest cache.
 class ClassCodeSet {
 public:
     // Codes are views into a text that ends at `textEnd`.
-    explicit ClassCodeSet(const char* textEnd) : textEnd_(textEnd) {}
+    explicit ClassCodeSet(const char* textEnd) : textEnd_(textEnd) { entries_.reserve(maxClassCodes + 1); }
 
     // True when `code` was not in the set (it is then added).
     bool insert(std::string_view code)
     {
         const Key key = keyOf(code);
         const uint64_t hash = (key.head * 0x9E3779B97F4A7C15ull) ^ (key.tail * 0xC2B2AE3D27D4EB4Full) ^ code.size();
+        const auto tag = static_cast<uint16_t>(hash >> 48);
         for (size_t i = (hash ^ (hash >> 29)) & (slotCount - 1);; i = (i + 1) & (slotCount - 1)) {
             Slot& slot = slots_[i];
-            if (slot.length == 0) {
-                slot = Slot{key, static_cast<uint32_t>(code.size()), code.data()};
+            if (slot.place == 0) {
+                entries_.push_back(Entry{key, code});
+                slot = Slot{tag, static_cast<uint16_t>(entries_.size())};
                 return true;
             }
-            if (slot.key.head == key.head && slot.key.tail == key.tail && slot.length == code.size() &&
-                (code.size() <= sizeof(Key) || std::string_view(slot.data, slot.length) == code))
+            if (slot.tag != tag)
+                continue;
+            const Entry& e = entries_[slot.place - 1u];
+            if (e.key.head == key.head && e.key.tail == key.tail && e.code.size() == code.size() &&
+                (code.size() <= sizeof(Key) || e.code == code))
                 return false;
         }
     }
@@ -72,10 +82,13 @@ private:
         uint64_t head = 0;
         uint64_t tail = 0;
     };
-    struct Slot {
+    struct Entry {
         Key key;
-        uint32_t length = 0; // 0: an empty slot (codes are never empty)
-        const char* data = nullptr;
+        std::string_view code;
+    };
+    struct Slot {
+        uint16_t tag = 0;
+        uint16_t place = 0; // 1 + the code's place in entries_; 0: an empty slot
     };
     // The code's first sixteen bytes, zero beyond its end. Away from the end of the text the
     // two words are loaded whole and masked, which is much cheaper than copying n bytes.
@@ -108,10 +121,68 @@ private:
     const char* textEnd_;
     // Over twice the codes a file may give before it is refused, so probes stay short.
     static constexpr size_t slotCount = 4096;
-    static_assert(slotCount > 2 * (maxClassCodes + 1));
+    static_assert(slotCount > 2 * (maxClassCodes + 1) && maxClassCodes + 1 < 65535);
     std::vector<Slot> slots_ = std::vector<Slot>(slotCount);
+    std::vector<Entry> entries_;
 };
+
+// Sorts codes into ascending byte order. Codes share long beginnings ("ENG2D1-01", "ENG2D1-02"),
+// so each is compared first by its first sixteen bytes taken as two numbers, and byte by byte
+// only when those are equal.
+void sortInByteOrder(std::vector<std::string_view>& codes)
+{
+    struct Keyed {
+        uint64_t first;
+        uint64_t second;
+        std::string_view code;
+    };
+    auto number = [](std::string_view code, size_t from) {
+        uint64_t n = 0;
+        for (size_t i = from; i < from + 8; ++i)
+            n = (n << 8) | (i < code.size() ? static_cast<unsigned char>(code[i]) : 0u);
+        return n;
+    };
+    std::vector<Keyed> keyed;
+    keyed.reserve(codes.size());
+    for (const std::string_view code : codes)
+        keyed.push_back(Keyed{number(code, 0), number(code, 8), code});
+    std::sort(keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) {
+        if (a.first != b.first)
+            return a.first < b.first;
+        if (a.second != b.second)
+            return a.second < b.second;
+        return a.code < b.code;
+    });
+    for (size_t i = 0; i < keyed.size(); ++i)
+        codes[i] = keyed[i].code;
+}
 } // namespace
+
+// Whether `code` occurs anywhere in `text`, as string_view::find would tell. Each place holding
+// the code's first character is checked against its first eight bytes as one number, so the many
+// codes that begin alike cost no byte-by-byte comparison.
+bool containsCode(std::string_view text, std::string_view code)
+{
+    if (code.size() < 8)
+        return text.find(code) != std::string_view::npos;
+    if (text.size() < code.size())
+        return false;
+    uint64_t head;
+    std::memcpy(&head, code.data(), sizeof head);
+    const char* p = text.data();
+    const char* const last = text.data() + (text.size() - code.size()); // the last place it could begin
+    while (p <= last) {
+        p = static_cast<const char*>(std::memchr(p, code.front(), static_cast<size_t>(last - p) + 1));
+        if (!p)
+            return false;
+        uint64_t here;
+        std::memcpy(&here, p, sizeof here);
+        if (here == head && std::memcmp(p + 8, code.data() + 8, code.size() - 8) == 0)
+            return true;
+        ++p;
+    }
+    return false;
+}
 
 std::string masterClassCodes(std::string_view line)
 {
@@ -210,7 +281,7 @@ ClassCodeList classCodesFromMasterText(std::string_view text)
             distinct.push_back(word);
         }
     }
-    std::sort(distinct.begin(), distinct.end());
+    sortInByteOrder(distinct);
     result.codes.assign(distinct.begin(), distinct.end());
     if (result.codes.empty())
         result.message = masterHasNoClassCodesMessage();
@@ -241,7 +312,7 @@ std::optional<ClassList> masterStudentsFromText(std::string_view text, const std
         std::array<std::string_view, 14> f;
         bool identityTaken = false;
         for (const std::string& code : codes) {
-            if (rest->find(code) == std::string_view::npos)
+            if (!containsCode(*rest, code))
                 continue;
             if (!identityTaken) {
                 std::string_view line = lines[i];

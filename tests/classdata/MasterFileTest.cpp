@@ -140,6 +140,24 @@ TEST(MasterFileCodes, CodesAlikeInTheirFirstBytesStayApart)
     EXPECT_EQ(classCodesFromMasterText(text).codes.back(), "X");
 }
 
+TEST(MasterFileMembers, ACodeIsFoundWhereverItStandsAndOnlyWhole)
+{
+    const std::string text = header + "\r\n" + masterLine("A", "A", "1", "EENG2D1-01X") + "\r\n" +
+                              masterLine("B", "B", "2", "ENG2D1-02 ENG2D1-0") + "\r\n" +
+                              masterLine("C", "C", "3", "MPM2D1 ENG2D1-01") + "\r\n" +
+                              masterLine("D", "D", "4", "ENG2D1-0,1");
+    auto lastNames = [&](const std::vector<std::string>& codes) {
+        std::vector<std::string> names;
+        for (const StudentRecord& s : masterStudentsFromText(text, codes).value_or(ClassList()))
+            names.push_back(s.lastName);
+        return names;
+    };
+    EXPECT_EQ(lastNames({"ENG2D1-01"}), (std::vector<std::string>{"A", "C"}));
+    EXPECT_EQ(lastNames({"ENG2D1-0"}), (std::vector<std::string>{"A", "B", "C", "D"}));
+    EXPECT_EQ(lastNames({"MPM2D1"}), std::vector<std::string>{"C"});
+    EXPECT_EQ(lastNames({"ENG2D1-01-LONGER-THAN-THE-LINE-ITSELF"}), std::vector<std::string>{});
+}
+
 TEST(MasterFileLocation, NameMatchedWithoutRegardToCase)
 {
     TempDir dir;
