@@ -144,12 +144,20 @@ bool parseClassLine(std::string_view line, StudentRecord& s)
 {
     if (countChar(line, ',') < 23)
         return false;
-    std::array<std::string_view, 26> f;
+    ClassLineFields f;
     if (!takeCsvFields(line, f.data(), f.size()))
         return false;
     const std::optional<bool> freeForm = freeFormFlag(f[25]);
     if (!freeForm)
         return false;
+    fillStudentRecord(s, f, line);
+    s.hasFreeForm = *freeForm;
+    return true;
+}
+} // namespace
+
+void fillStudentRecord(StudentRecord& s, const ClassLineFields& f, std::string_view freeFormText)
+{
     s.courseCode = f[0];
     s.lastName = f[1];
     s.firstName = f[2];
@@ -165,11 +173,8 @@ bool parseClassLine(std::string_view line, StudentRecord& s)
     for (int k = 1; k <= commentCount; ++k)
         s.comment(k) = f[static_cast<size_t>(18 + k)];
     s.interview = f[24];
-    s.hasFreeForm = *freeForm;
-    s.freeFormComment = line;
-    return true;
+    s.freeFormComment = freeFormText;
 }
-} // namespace
 
 std::variant<ClassList, Message> readClassFile(const std::string& path)
 {

@@ -4,6 +4,7 @@
 #include "program/Message.h"
 #include "program/TextFile.h"
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -25,6 +26,12 @@ std::string classFileText(const ClassList& students);
 // Writes the class to `path`, replacing the file only once the new one is whole.
 bool saveClassFile(const std::string& path, const ClassList& students,
                    const ByteWriterFactory& makeWriter = {});
+
+// The first 26 comma fields of a class-file line; the free-form comment is what follows them.
+using ClassLineFields = std::array<std::string_view, 26>;
+// Copies a line's fields into the record (all but the free-form flag, field 26, which the reader
+// checks and converts). Nothing is checked here.
+void fillStudentRecord(StudentRecord& s, const ClassLineFields& fields, std::string_view freeFormText);
 
 // Reads a class file. On success the students; otherwise the message to show (TQ7 or TQ8).
 std::variant<ClassList, Message> readClassFile(const std::string& path);
