@@ -105,7 +105,7 @@ void frmEntry::msfgClass_LeaveCell()
     if (!leaveCellActive)
         return;
     if (txtDataEntry->isVisible())
-        txtDataEntry->hide(); // what was typed is dropped
+        hideMarkEntryBox(); // what was typed is dropped
     unHighlight();
 }
 

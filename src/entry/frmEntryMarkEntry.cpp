@@ -46,10 +46,10 @@ void frmEntry::placeMarkEntryBox()
 {
     const QRect cell = msfgClass->currentCellRect();
     if (cell.isEmpty()) {
-        txtDataEntry->hide(); // the mark cell has scrolled out of sight: nothing is stored
+        hideMarkEntryBox(); // the mark cell has scrolled out of sight: nothing is stored
         return;
     }
-    txtDataEntry->setGeometry(cell);
+    txtDataEntry->setGeometry(cell.translated(-msfgClass->viewport()->pos()));
     txtDataEntry->raise();
 }
 
@@ -87,9 +87,17 @@ void frmEntry::commitMarkEntry()
         student.mark = text;
         displayDetails(index);
     }
-    txtDataEntry->hide();
+    hideMarkEntryBox();
     msfgClass->setCurrentRow(nextStudentRow(msfgClass->selectedRow(), msfgClass->rows()));
-    msfgClass->setFocus(Qt::OtherFocusReason);
+}
+
+void frmEntry::hideMarkEntryBox()
+{
+    // The grid takes the keyboard back first: a focused box that is hidden hands the focus to the
+    // next control in tab order (the Comments/Skills button), where Space or Enter would press it.
+    if (txtDataEntry->hasFocus())
+        msfgClass->setFocus(Qt::OtherFocusReason);
+    txtDataEntry->hide();
 }
 
 void frmEntry::connectEntry()

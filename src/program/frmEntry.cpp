@@ -8,6 +8,7 @@
 #include "ui/ClassGrid.h"
 #include "ui/Codepage.h"
 #include "ui/Dialogs.h"
+#include "ui/EventHook.h"
 #include "ui/Fonts.h"
 #include "ui/Twips.h"
 #include "ui/UniformWidthDelegate.h"
@@ -26,6 +27,8 @@
 #include <QThread>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <iterator>
 
 namespace tq {
 
@@ -77,7 +80,8 @@ frmEntry::~frmEntry() = default;
 void frmEntry::buildControls()
 {
     msfgClass = named(new ui::ClassGrid(gridColumnCount, this), "msfgClass");
-    txtDataEntry = named(new QLineEdit(msfgClass), "txtDataEntry");
+    // The box lies on the grid's cell area: showing or hiding it there lays nothing else out again.
+    txtDataEntry = named(new QLineEdit(msfgClass->viewport()), "txtDataEntry");
     txtDataEntry->hide();
     cmdSwitch = named(new QPushButton(QStringLiteral("Comments/Skills"), this), "cmdSwitch");
     optAutoFill = named(new QCheckBox(QStringLiteral("Initial Values"), this), "optAutoFill");
@@ -102,9 +106,6 @@ void frmEntry::buildControls()
 
     Shape1 = named(new QFrame(this), "Shape1");
     Shape1->setFrameShape(QFrame::Box);
-    auto* detailLayout = new QVBoxLayout(Shape1);
-    detailLayout->setContentsMargins(6, 4, 6, 4);
-    detailLayout->setSpacing(0);
     QLabel** details[] = {&lblDetail1, &lblDetail2, &lblDetail3, &lblDetail4, &lblDetail5};
     const QFont fixed = ui::programFont(QStringLiteral("Courier New"), 8);
     int n = 1;
@@ -113,7 +114,6 @@ void frmEntry::buildControls()
         (*label)->setObjectName(QStringLiteral("lblDetail%1").arg(n++));
         (*label)->setFont(fixed);
         (*label)->setTextFormat(Qt::PlainText);
-        detailLayout->addWidget(*label);
     }
     lblFreeFormComment = named(new QLabel(Shape1), "lblFreeFormComment");
     lblFreeFormComment->setAttribute(Qt::WA_TranslucentBackground);
@@ -252,6 +252,24 @@ void frmEntry::buildLayout()
     for (QListWidget* list : {lstFavourites, lstLearningSkills})
         list->setFixedSize(ui::twipsToPixelsX(listWidth, this), ui::twipsToPixelsY(gridHeight, this) - lblFavouriteFile->sizeHint().height());
     Shape1->setFixedHeight(ui::twipsToPixelsY(detailsHeight, this));
+    ui::onEvent(Shape1, QEvent::Resize, [this](QEvent*) { placeDetailLabels(); });
+    placeDetailLabels();
+}
+
+// The five detail lines share the panel's height inside its margins and the free-form comment
+// covers the whole panel. They are placed here rather than by a layout: a layout would have a
+// detail line's new text (every move to another student) lay the whole main window out again
+// and repaint much of it.
+void frmEntry::placeDetailLabels()
+{
+    const QRect inside = Shape1->contentsRect().adjusted(6, 4, -6, -4);
+    QLabel* const lines[] = {lblDetail1, lblDetail2, lblDetail3, lblDetail4, lblDetail5};
+    const int count = static_cast<int>(std::size(lines));
+    for (int i = 0; i < count; ++i) {
+        const int top = inside.top() + inside.height() * i / count;
+        const int bottom = inside.top() + inside.height() * (i + 1) / count;
+        lines[i]->setGeometry(inside.left(), top, inside.width(), bottom - top);
+    }
     lblFreeFormComment->setGeometry(Shape1->rect());
 }
 

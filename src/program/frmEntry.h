@@ -150,6 +150,7 @@ private:
     void buildLayout();
     void connectGrid();
     void applySmallScreenLayout();
+    void placeDetailLabels();
     void enableClassCommands();
     void clearUndo();
     void showMessage(const Message& m);
@@ -184,6 +185,7 @@ private:
     void connectUndo();
     void connectFreeForm();
     void placeMarkEntryBox();
+    void hideMarkEntryBox();
     void pushUndo(int studentIndex);
     void showUndoState();
     bool favouriteSelected() const;

@@ -4,6 +4,7 @@
 #include "ui/Fonts.h"
 #include "ui/Twips.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -422,6 +423,17 @@ void ClassGrid::ensureLayout() const
         const_cast<ClassGrid*>(this)->updateScrollBars();
 }
 
+// A scroll bar repaints whenever its steps are set, even to what they were: they are set only
+// when they change, so that laying the grid out again costs no painting.
+void ClassGrid::setScrollBarSteps(QScrollBar* bar, int maximum, int pageStep)
+{
+    bar->setRange(0, maximum);
+    if (bar->pageStep() != pageStep)
+        bar->setPageStep(pageStep);
+    if (bar->singleStep() != 1)
+        bar->setSingleStep(1);
+}
+
 void ClassGrid::updateScrollBars()
 {
     if (m_inLayout)
@@ -431,9 +443,7 @@ void ClassGrid::updateScrollBars()
 
     const int visibleRows = fullyVisibleRows();
     const int scrollingRows = rows() - m_fixedRows;
-    verticalScrollBar()->setRange(0, std::max(0, scrollingRows - visibleRows));
-    verticalScrollBar()->setPageStep(visibleRows);
-    verticalScrollBar()->setSingleStep(1);
+    setScrollBarSteps(verticalScrollBar(), std::max(0, scrollingRows - visibleRows), visibleRows);
 
     // The last left column is the first from which all remaining columns fit.
     const int available = viewport()->width() - fixedWidth();
@@ -445,9 +455,7 @@ void ClassGrid::updateScrollBars()
             break;
         lastLeft = col;
     }
-    horizontalScrollBar()->setRange(0, std::max(0, lastLeft - m_fixedCols));
-    horizontalScrollBar()->setPageStep(1);
-    horizontalScrollBar()->setSingleStep(1);
+    setScrollBarSteps(horizontalScrollBar(), std::max(0, lastLeft - m_fixedCols), 1);
 
     m_inLayout = false;
     // Showing or hiding a scroll bar resizes the viewport; resizeEvent then comes back here.
@@ -505,6 +513,16 @@ void ClassGrid::changeEvent(QEvent* event)
 }
 
 // --- painting --------------------------------------------------------------------------------
+
+void ClassGrid::focusInEvent(QFocusEvent* event)
+{
+    event->accept();
+}
+
+void ClassGrid::focusOutEvent(QFocusEvent* event)
+{
+    event->accept();
+}
 
 void ClassGrid::paintEvent(QPaintEvent* event)
 {

@@ -16,6 +16,8 @@
 #include <QCursor>
 #include <QString>
 #include <functional>
+
+class QScrollBar;
 #include <vector>
 
 namespace tq::ui {
@@ -129,6 +131,10 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    // The grid shows nothing different with or without focus, so focus moving to the mark box and
+    // back repaints nothing (by default the whole widget, scroll bars included, is repainted).
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     struct Cell {
@@ -158,6 +164,7 @@ private:
     void scheduleLayout();
     void ensureLayout() const;
     void updateScrollBars();
+    static void setScrollBarSteps(QScrollBar* bar, int maximum, int pageStep);
     void updateMouseCell(const QPoint& viewportPos);
     int twipsX(const QPoint& viewportPos) const;
     int twipsY(const QPoint& viewportPos) const;

@@ -28,7 +28,9 @@ TEST_F(MainWindowTest, Screenshots)
     openClass(sampleClassCopy());
     ui::ClassGrid* grid = window->msfgClass;
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->viewport()->mapFrom(grid, grid->cellRect(4, 3).center()));
-    QTest::keyClicks(window->txtDataEntry, "7");
+    QTest::keyClick(grid, '7');
+    QTest::keyClick(window->txtDataEntry, '4');
+    save(window.get(), "main-mark-entry.png");
     QTest::mouseClick(grid->viewport(), Qt::RightButton, {}, grid->viewport()->mapFrom(grid, grid->cellRect(6, 5).center()));
     save(window.get(), "main-class.png");
     window->cmdSwitch->click();

@@ -17,7 +17,8 @@ TEST_F(EntryTest, TypedMarksAreStoredWithEnterAndTheEntryMovesDown)
     ASSERT_EQ(grid()->currentCol(), 3);
     key(Qt::Key_7, "7");
     ASSERT_TRUE(window->txtDataEntry->isVisible());
-    EXPECT_EQ(window->txtDataEntry->geometry(), grid()->cellRect(1, 3)); // laid exactly over the mark cell
+    // Laid exactly over the mark cell.
+    EXPECT_EQ(window->txtDataEntry->geometry().translated(grid()->viewport()->pos()), grid()->cellRect(1, 3));
     EXPECT_TRUE(window->txtDataEntry->hasFocus());
     key(Qt::Key_5, "5");
     EXPECT_EQ(window->txtDataEntry->text(), "75");
@@ -82,6 +83,19 @@ TEST_F(EntryTest, OtherKeysEmptyTheBoxAndLeavingTheCellDropsWhatWasTyped)
     EXPECT_EQ(student(4).mark, "82");
     EXPECT_EQ(grid()->cellBackground(5, 0), window->palette().color(QPalette::Highlight));
     EXPECT_EQ(undoCount(), 1u); // only the left click on a comment cell, which always records one
+    EXPECT_TRUE(grid()->hasFocus());
+
+    // A box scrolled out of sight is dropped and the keyboard stays with the grid, not with the
+    // next button, where Space would press it.
+    clickCell(1, 3);
+    key(Qt::Key_6, "6");
+    ASSERT_TRUE(window->txtDataEntry->hasFocus());
+    grid()->setTopRow(2);
+    ASSERT_EQ(grid()->topRow(), 2);
+    EXPECT_FALSE(window->txtDataEntry->isVisible());
+    EXPECT_TRUE(grid()->hasFocus());
+    EXPECT_FALSE(window->cmdSwitch->hasFocus());
+    EXPECT_EQ(student(1).mark, "89");
 }
 
 TEST_F(EntryTest, AMarkBringsItsRangesInitialValuesInRedAndOneUndoTakesAllBack)
