@@ -16,9 +16,9 @@
 #include <QCursor>
 #include <QString>
 #include <functional>
+#include <vector>
 
 class QScrollBar;
-#include <vector>
 
 namespace tq::ui {
 
