@@ -156,7 +156,6 @@ void sortInByteOrder(std::vector<std::string_view>& codes)
     for (size_t i = 0; i < keyed.size(); ++i)
         codes[i] = keyed[i].code;
 }
-} // namespace
 
 // Whether `code` occurs anywhere in `text`, as string_view::find would tell. Each place holding
 // the code's first character is checked against its first eight bytes as one number, so the many
@@ -183,6 +182,7 @@ bool containsCode(std::string_view text, std::string_view code)
     }
     return false;
 }
+} // namespace
 
 std::string masterClassCodes(std::string_view line)
 {
