@@ -129,9 +129,9 @@ TEST(MasterFileCodes, CodesAlikeInTheirFirstBytesStayApart)
 {
     // Codes that differ only after their eighth or sixteenth byte, codes that are prefixes of
     // others, and a code at the very end of the file with no line end after it.
-    std::string text = header + "\r\n" +
-                       masterLine("A", "A", "1", "ENG2D1-01 ENG2D1-0 ENG2D1-011 ENG2D1-01-HONOURS-A ENG2D1-01-HONOURS-B") +
-                       "\r\n" + masterLine("B", "B", "2", "ENG2D1-01-HONOURS-A ENG2D1-01 E") + "\r\n" +
+    const std::string first = "ENG2D1-01 ENG2D1-0 ENG2D1-011 ENG2D1-01-HONOURS-A ENG2D1-01-HONOURS-B";
+    std::string text = header + "\r\n" + masterLine("A", "A", "1", first) + "\r\n" +
+                       masterLine("B", "B", "2", "ENG2D1-01-HONOURS-A ENG2D1-01 E") + "\r\n" +
                        masterLine("C", "C", "3", "ENG2D1-01-HONOURS-C");
     const std::vector<std::string> expected{"E", "ENG2D1-0", "ENG2D1-01", "ENG2D1-01-HONOURS-A",
                                             "ENG2D1-01-HONOURS-B", "ENG2D1-01-HONOURS-C", "ENG2D1-011"};

@@ -11,7 +11,10 @@ std::time_t reportTime() { return test::localTime(2025, 3, 7, 4, 5, 9); }
 std::string spaces(size_t n) { return std::string(n, ' '); }
 std::string fill(const std::string& s, size_t width) { return s + spaces(width - std::min(width, s.size())); }
 
-PhraseLibrary library() { return PhraseLibrary({{"0101", "@ works well", ""}, {"0102", "@ should review % notes", ""}}); }
+PhraseLibrary library()
+{
+    return PhraseLibrary({{"0101", "@ works well", ""}, {"0102", "@ should review % notes", ""}});
+}
 
 StudentRecord student(const std::string& course, const std::string& last)
 {
