@@ -1,6 +1,7 @@
 #include "classdata/MasterFile.h"
 
 #include "classdata/CsvText.h"
+#include "program/ByteOrderKey.h"
 #include "program/TextFile.h"
 
 #include <algorithm>
@@ -136,16 +137,10 @@ void sortInByteOrder(std::vector<std::string_view>& codes)
         uint64_t second;
         std::string_view code;
     };
-    auto number = [](std::string_view code, size_t from) {
-        uint64_t n = 0;
-        for (size_t i = from; i < from + 8; ++i)
-            n = (n << 8) | (i < code.size() ? static_cast<unsigned char>(code[i]) : 0u);
-        return n;
-    };
     std::vector<Keyed> keyed;
     keyed.reserve(codes.size());
     for (const std::string_view code : codes)
-        keyed.push_back(Keyed{number(code, 0), number(code, 8), code});
+        keyed.push_back(Keyed{byteOrderKey(code), byteOrderKey(code, 8), code});
     std::sort(keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) {
         if (a.first != b.first)
             return a.first < b.first;
@@ -261,17 +256,9 @@ ClassCodeList classCodesFromMasterText(std::string_view text)
     ClassCodeSet seen(text.data() + text.size());
     std::vector<std::string_view> distinct;
     for (size_t i = 1; i < lines.size(); ++i) {
-        const std::string_view codes = classCodesField(lines[i]);
-        const char* p = codes.data();
-        const char* const end = p + codes.size();
-        // The words of the field: runs of anything but spaces, as nextWord takes them.
-        while (p != end) {
-            while (p != end && *p == ' ')
-                ++p;
-            const char* start = p;
-            while (p != end && *p != ' ')
-                ++p;
-            const std::string_view word(start, static_cast<size_t>(p - start));
+        std::string_view rest = classCodesField(lines[i]);
+        while (!rest.empty()) {
+            const std::string_view word = nextWord(rest);
             if (word.empty() || isExcludedClassCode(word) || !seen.insert(word))
                 continue;
             if (distinct.size() >= maxClassCodes) {

@@ -1,6 +1,7 @@
 #include "phrases/PhraseLibrary.h"
 
 #include "classdata/CsvText.h"
+#include "program/ByteOrderKey.h"
 #include "program/TextFile.h"
 
 #include <algorithm>
@@ -32,9 +33,7 @@ std::optional<PhraseRecord> splitPhraseLine(std::string_view line)
     if (first == std::string_view::npos)
         return std::nullopt;
     std::optional<PhraseRecord> p(std::in_place);
-    if (first < 4)
-        p->code.assign(4 - first, '0');
-    p->code.append(line.data(), first);
+    p->code = padLeftZeros(std::string(line.substr(0, first)), 4);
     const std::string_view rest = line.substr(first + 1);
     const size_t last = rest.rfind(',');
     if (last == std::string_view::npos) {
@@ -55,25 +54,17 @@ PhraseLibrary::PhraseLibrary(std::vector<PhraseRecord> phrases) : phrases_(std::
     spans_.reserve(phrases_.size());
     keys_.reserve(phrases_.size());
     for (const PhraseRecord& p : phrases_) {
-        keys_.push_back(orderKey(p.code));
+        keys_.push_back(byteOrderKey(p.code));
         const size_t offset = sentences_.size();
         appendSentence(sentences_, p.text);
         spans_.push_back(Span{offset, sentences_.size() - offset});
     }
 }
 
-uint64_t PhraseLibrary::orderKey(std::string_view code)
-{
-    uint64_t key = 0;
-    for (size_t i = 0; i < 8; ++i)
-        key = (key << 8) | (i < code.size() ? static_cast<unsigned char>(code[i]) : 0u);
-    return key;
-}
-
 std::optional<size_t> PhraseLibrary::find(std::string_view code) const
 {
     // The binary search the library's order is made for: the first equal code met is the one.
-    const uint64_t key = orderKey(code);
+    const uint64_t key = byteOrderKey(code);
     long lo = 1;
     long hi = static_cast<long>(phrases_.size());
     while (lo <= hi) {

@@ -43,11 +43,10 @@ private:
         size_t offset;
         size_t length;
     };
-    // A code's first eight bytes as a number in the same order as the bytes (zero beyond its end):
-    // the search compares these, held side by side, and reads a whole code only on a tie.
-    static uint64_t orderKey(std::string_view code);
     std::vector<PhraseRecord> phrases_;
-    std::vector<uint64_t> keys_; // orderKey of phrase i's code
+    // byteOrderKey of phrase i's code: the search compares these, held side by side, and reads a
+    // whole code only on a tie.
+    std::vector<uint64_t> keys_;
     std::string sentences_;      // every sentence form, back to back
     std::vector<Span> spans_;    // where phrase i's sentence lies in sentences_
 };
