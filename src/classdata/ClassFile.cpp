@@ -198,13 +198,4 @@ std::variant<ClassList, Message> parseClassFileText(std::string_view text)
     return students;
 }
 
-std::string withDefaultExtension(const std::string& path, const std::string& extension)
-{
-    const size_t slash = path.find_last_of('/');
-    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    if (name.empty() || name.find('.') != std::string::npos)
-        return path;
-    return path + extension;
-}
-
 } // namespace tq

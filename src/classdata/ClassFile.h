@@ -39,9 +39,6 @@ std::variant<ClassList, Message> readClassFile(const std::string& path);
 // student line, when there are none, or more than the class can hold.
 std::variant<ClassList, Message> parseClassFileText(std::string_view text);
 
-// `path` with `extension` (such as ".tqc") added when its file name has no extension at all.
-std::string withDefaultExtension(const std::string& path, const std::string& extension);
-
 Message invalidClassFileTypeMessage(); // TQ7
 Message invalidClassFileMessage();     // TQ8
 

@@ -62,7 +62,7 @@ bool frmEntry::saveas()
     if (chosen.isEmpty())
         return false;
     state_.firstFileDialog = false;
-    const std::string path = withDefaultExtension(nativePath(chosen), ".tqc");
+    const std::string path = nativePath(chosen);
     if (!saveClassFile(path, state_.students)) {
         // Saying nothing here would let a teacher leave believing the class was saved.
         dialogs_.message(this,

@@ -180,7 +180,7 @@ void frmExport::exportFile()
                                              folder, ui::fromCp1252(proposed));
     if (chosen.isEmpty())
         return;
-    const std::string path = withDefaultExtension(QFile::encodeName(chosen).toStdString(), exportExtension);
+    const std::string path = QFile::encodeName(chosen).toStdString();
     if (!writeExportFile(path, state_.students, state_.phrases)) {
         // Saying nothing would leave the teacher believing the eFile was made.
         ui::showMessage(dialogs_, this, exportFailedMessage());

@@ -1,7 +1,10 @@
 #include "ui/Dialogs.h"
 
+#include "program/FileNames.h"
 #include "program/Message.h"
 #include "ui/Codepage.h"
+
+#include <QFile>
 
 namespace tq::ui {
 
@@ -23,6 +26,29 @@ QString qtFileFilter(const QString& filter)
             filters << description + QLatin1String(" (") + patterns + QLatin1Char(')');
     }
     return filters.join(QLatin1String(";;"));
+}
+
+QString requiredExtension(const QString& filter)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    if (parts.size() < 2)
+        return QString();
+    const QString first = parts[1].split(QLatin1Char(';'), Qt::SkipEmptyParts).value(0).trimmed();
+    const QString extension = first.mid(1);
+    if (!first.startsWith(QLatin1String("*.")) || extension.size() < 2 || extension.contains(QLatin1Char('*')) ||
+        extension.contains(QLatin1Char('?')))
+        return QString();
+    return extension;
+}
+
+QString pathWithRequiredExtension(const QString& path, const QString& filter)
+{
+    const QString extension = requiredExtension(filter);
+    if (path.isEmpty() || extension.isEmpty())
+        return path;
+    const std::string named = withRequiredExtension(QFile::encodeName(path).toStdString(),
+                                                    QFile::encodeName(extension).toStdString());
+    return QFile::decodeName(named.c_str());
 }
 
 void showMessage(Dialogs& dialogs, QWidget* parent, const Message& m)

@@ -35,6 +35,9 @@ public:
     // empty; `fileName` is the proposed name. The chosen path, or an empty string when cancelled.
     virtual QString openFile(QWidget* parent, const QString& title, const QString& filter,
                              const QString& initialFolder) = 0;
+    // The save dialog answers with the path that will be written: a name chosen without the
+    // filter's extension has it added (see requiredExtension), and the question before replacing
+    // an existing file is asked about that final name, so no file is replaced unasked.
     virtual QString saveFile(QWidget* parent, const QString& title, const QString& filter,
                              const QString& initialFolder, const QString& fileName) = 0;
 
@@ -56,6 +59,13 @@ public:
 // joined with spaces, and a description that does not already end with its patterns in
 // brackets gets them appended.
 QString qtFileFilter(const QString& filter);
+
+// The extension that files of a save dialog's filter must carry: ".tqc" for
+// "Tallyquill Classes (*.tqc)|*.tqc"; empty when the first pattern names no single extension.
+QString requiredExtension(const QString& filter);
+
+// `path` as saveFile answers it for `filter` (withRequiredExtension of the program's file names).
+QString pathWithRequiredExtension(const QString& path, const QString& filter);
 
 // Shows a message of the program's rules (text and title in Windows-1252 bytes) with an OK button.
 void showMessage(Dialogs& dialogs, QWidget* parent, const Message& m);

@@ -1,6 +1,7 @@
 #include "ui/QtDialogs.h"
 
 #include "ui/QtLinePrinter.h"
+#include "ui/SaveFileDialog.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -60,15 +61,10 @@ QString QtDialogs::openFile(QWidget* parent, const QString& title, const QString
 QString QtDialogs::saveFile(QWidget* parent, const QString& title, const QString& filter,
                             const QString& initialFolder, const QString& fileName)
 {
-    QFileDialog dialog(parent, title, initialFolder, qtFileFilter(filter));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
-    if (!fileName.isEmpty())
-        dialog.selectFile(fileName);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    SaveFileDialog dialog(parent, title, filter, initialFolder, fileName);
+    if (dialog.exec() != QDialog::Accepted)
         return QString();
-    return dialog.selectedFiles().constFirst();
+    return dialog.finalPath();
 }
 
 std::unique_ptr<LinePrinter> QtDialogs::choosePrinter(QWidget* parent, QPageLayout::Orientation orientation)

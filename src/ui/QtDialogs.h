@@ -12,7 +12,7 @@ public:
                   const QString& defaultText = QString()) override;
     QString openFile(QWidget* parent, const QString& title, const QString& filter,
                      const QString& initialFolder) override;
-    // Asks before replacing an existing file.
+    // Settles the final name and asks before replacing that file (see SaveFileDialog).
     QString saveFile(QWidget* parent, const QString& title, const QString& filter,
                      const QString& initialFolder, const QString& fileName) override;
     // Qt's print dialog, which also offers printing to a PDF file.

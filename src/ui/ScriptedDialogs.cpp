@@ -109,7 +109,8 @@ QString ScriptedDialogs::saveFile(QWidget*, const QString& title, const QString&
     call.initialFolder = initialFolder;
     call.fileName = fileName;
     calls.push_back(call);
-    return takeOr(m_saveFiles, QString());
+    // The answer as the real dialog gives it: with the filter's extension.
+    return pathWithRequiredExtension(takeOr(m_saveFiles, QString()), filter);
 }
 
 std::unique_ptr<LinePrinter> ScriptedDialogs::choosePrinter(QWidget*, QPageLayout::Orientation orientation)

@@ -1,6 +1,7 @@
 #pragma once
 // Dialogs for tests: they show nothing and never wait. Answers come from queues filled by the
-// test; every call is recorded with its exact texts. With its queue empty a question answers
+// test; every call is recorded with its exact texts. A save dialog's answer gets the filter's
+// extension, as the real dialog's does. With its queue empty a question answers
 // No, an input box and a file dialog answer "" (cancel), and the printer choice is cancelled.
 #include "ui/Dialogs.h"
 #include "ui/RecordingPrinter.h"

@@ -181,15 +181,6 @@ TEST(ClassFileSave, NoFailedSaveCostsTheTeacherTheOldFile)
         "class.tqc", classFileText(students));
 }
 
-TEST(DefaultExtension, AddedOnlyWhenTheNameHasNone)
-{
-    EXPECT_EQ(withDefaultExtension("/home/t/ENG2D101", ".tqc"), "/home/t/ENG2D101.tqc");
-    EXPECT_EQ(withDefaultExtension("/home/t.d/ENG", ".tqc"), "/home/t.d/ENG.tqc");
-    EXPECT_EQ(withDefaultExtension("/home/t/ENG.tqc", ".tqc"), "/home/t/ENG.tqc");
-    EXPECT_EQ(withDefaultExtension("/home/t/ENG.txt", ".tqc"), "/home/t/ENG.txt");
-    EXPECT_EQ(withDefaultExtension("", ".tqc"), "");
-}
-
 TEST(ClassFileReader, OddBytesFromOtherProgramsAndDisks)
 {
     TempDir dir;
