@@ -7,6 +7,8 @@
 #include "ui/ClassGrid.h"
 
 #include <QLineEdit>
+#include "selection/FavouritesList.h"
+
 #include <QListWidget>
 #include <QTest>
 

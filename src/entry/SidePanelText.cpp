@@ -2,34 +2,6 @@
 
 namespace tq {
 
-std::vector<std::string> favouritesListLines(const Favourites& fav, const PhraseLibrary& library)
-{
-    std::vector<std::string> lines;
-    lines.reserve(fav.favourites.size() + 1);
-    for (const std::string& code : fav.favourites) {
-        if (isNoPhraseCode(code)) {
-            lines.emplace_back(favouriteSeparatorLine);
-        } else {
-            std::string line = code;
-            line += ' ';
-            line += lookupPhrase(library, code);
-            lines.push_back(std::move(line));
-        }
-    }
-    lines.emplace_back(noCommentLine);
-    return lines;
-}
-
-std::string favouritesCaption(const std::string& favouritesFile)
-{
-    return "Favourite List: " + favouritesFile;
-}
-
-std::string codeOfFavouritesLine(const std::string& line)
-{
-    return line.substr(0, 4);
-}
-
 const std::vector<std::string>& learningSkillsKeyLines()
 {
     static const std::vector<std::string> lines{

@@ -1,16 +1,15 @@
 // The panel of the main window around the grid: the five detail lines of the current student,
 // the favourites list, the learning-skills key, and opening another favourites file.
 #include "entry/SidePanelText.h"
+#include "selection/FavouritesList.h"
 #include "program/TeacherFolder.h"
 #include "program/frmEntry.h"
 #include "ui/Codepage.h"
 #include "ui/Dialogs.h"
-#include "ui/UniformWidthDelegate.h"
 
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
-#include <QListWidget>
 #include <QToolButton>
 
 namespace tq {
@@ -37,15 +36,10 @@ void frmEntry::showFavourites()
     lblFavouriteFile->setText(QFile::decodeName(favouritesCaption(state_.favourites.favouritesFile).c_str()));
     lstLearningSkills->hide();
     lstFavourites->show();
-    lstFavourites->clear();
     QFont font = lstFavourites->font();
     font.setPointSizeF(10);
     lstFavourites->setFont(font);
-    QStringList lines;
-    for (const std::string& line : favouritesListLines(state_.favourites, state_.phrases))
-        lines.push_back(ui::fromCp1252(line));
-    favouritesSizing_->setTexts(lines);
-    lstFavourites->addItems(lines);
+    lstFavourites->showFavourites(state_.favourites, state_.phrases);
 }
 
 void frmEntry::showLearningSkills()

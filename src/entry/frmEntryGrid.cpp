@@ -3,12 +3,12 @@
 #include "entry/ClassGridLayout.h"
 #include "program/StampCursor.h"
 #include "program/frmEntry.h"
+#include "selection/FavouritesList.h"
 #include "ui/ClassGrid.h"
 #include "ui/Codepage.h"
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPalette>
 
 namespace tq {
@@ -135,7 +135,7 @@ void frmEntry::msfgClass_MouseMove(int xTwips, int)
 {
     const int row = msfgClass->mouseRow();
     const int col = msfgClass->mouseCol();
-    const bool dropMode = commentsView() && (!pendingCode.empty() || favouriteSelected()) &&
+    const bool dropMode = commentsView() && (!pendingCode.empty() || lstFavourites->hasChosenEntry()) &&
                           xTwips >= commentBandLeft && xTwips <= commentBandRight;
     if (dropMode) {
         const bool freeFormCell = row >= 1 && row <= state_.studentCount() && col >= firstCommentColumn &&

@@ -4,15 +4,13 @@
 #include "entry/ClassGridLayout.h"
 #include "entry/CommentPlacement.h"
 #include "entry/GridCellText.h"
-#include "entry/SidePanelText.h"
+#include "selection/FavouritesList.h"
 #include "entry/SkillRating.h"
 #include "entry/StudentFlags.h"
 #include "program/frmEntry.h"
 #include "ui/ClassGrid.h"
 #include "ui/Codepage.h"
 
-#include <QListWidget>
-#include <QSignalBlocker>
 
 namespace tq {
 
@@ -48,13 +46,7 @@ void frmEntry::connectMouseEntry()
             [this](int button, int shift, int x, int y) { msfgClass_MouseUp(button, shift, x, y); });
     connect(msfgClass, &ui::ClassGrid::clicked, this, [this] { msfgClass_Click(); });
     // Choosing an entry, by mouse or keyboard, drops a picked-up code.
-    connect(lstFavourites, &QListWidget::itemSelectionChanged, this, [this] { lstFavourites_Click(); });
-    connect(lstFavourites, &QListWidget::itemClicked, this, [this] { lstFavourites_Click(); });
-}
-
-bool frmEntry::favouriteSelected() const
-{
-    return lstFavourites->currentRow() >= 0 && !lstFavourites->selectedItems().isEmpty();
+    connect(lstFavourites, &FavouritesList::entryChosen, this, [this] { lstFavourites_Click(); });
 }
 
 void frmEntry::msfgClass_MouseUp(int button, int, int, int)
@@ -65,7 +57,7 @@ void frmEntry::msfgClass_MouseUp(int button, int, int, int)
     if (studentRow && isCommentColumn(col)) {
         if (button == rightButton)
             pickUpCode(row, col);
-        if ((!pendingCode.empty() || favouriteSelected()) && !placeCode(button, row, col))
+        if ((!pendingCode.empty() || lstFavourites->hasChosenEntry()) && !placeCode(button, row, col))
             return;
     }
     if (studentRow && isSkillColumn(col))
@@ -91,17 +83,8 @@ void frmEntry::pickUpCode(int row, int col)
     if (state_.students[static_cast<size_t>(row - 1)].hasFreeForm)
         return;
     const std::string code = cellBytes(*msfgClass, row, col);
-    std::vector<std::string> lines;
-    for (int i = 0; i < lstFavourites->count(); ++i)
-        lines.push_back(ui::toCp1252(lstFavourites->item(i)->text()));
-    // The list is changed here by the program, not chosen from by the teacher.
-    const QSignalBlocker quiet(lstFavourites);
-    if (const std::optional<size_t> line = favouritesLineFor(lines, code)) {
-        lstFavourites->setCurrentRow(static_cast<int>(*line));
-        lstFavourites->scrollToItem(lstFavourites->currentItem());
+    if (lstFavourites->selectRowFor(code))
         return;
-    }
-    lstFavourites->clearSelection();
     msfgClass->setCurrent(row, col);
     msfgClass->setCellBackground(row, col, pendingColour);
     pendingCode = code;
@@ -112,7 +95,7 @@ void frmEntry::pickUpCode(int row, int col)
 bool frmEntry::placeCode(int button, int row, int col)
 {
     const std::string code =
-        !pendingCode.empty() ? pendingCode : codeOfFavouritesLine(ui::toCp1252(lstFavourites->currentItem()->text()));
+        !pendingCode.empty() ? pendingCode : lstFavourites->chosenCode();
     if (button == leftButton) {
         if (state_.students[static_cast<size_t>(row - 1)].hasFreeForm)
             return false; // a free-form comment takes no codes

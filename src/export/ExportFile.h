@@ -10,7 +10,6 @@
 
 namespace tq {
 
-inline constexpr const char* exportExtension = ".trc";
 inline constexpr const char* exportFilter = "Trillium Export (*.trc)|*.trc";
 
 // Field 19: the free-form comment as stored, or the five composed phrases joined, without tags.

@@ -5,13 +5,13 @@
 #include "program/StampCursor.h"
 #include "program/TeacherFolder.h"
 #include "reports/frmHelp.h"
+#include "selection/FavouritesList.h"
 #include "ui/ClassGrid.h"
 #include "ui/Codepage.h"
 #include "ui/Dialogs.h"
 #include "ui/EventHook.h"
 #include "ui/Fonts.h"
 #include "ui/Twips.h"
-#include "ui/UniformWidthDelegate.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -88,10 +88,9 @@ void frmEntry::buildControls()
     cmdSwitchCommentSelection = named(
         new QPushButton(QStringLiteral("Add a Comment: Switch to Comment Selection Mode "), this),
         "cmdSwitchCommentSelection");
-    lstFavourites = named(new QListWidget(this), "lstFavourites");
+    lstFavourites = named(new FavouritesList(FavouritesListKind::Palette, this), "lstFavourites");
     lstLearningSkills = named(new QListWidget(this), "lstLearningSkills");
     lstFavourites->setFont(ui::programFont(QStringLiteral("MS Sans Serif"), 10));
-    favouritesSizing_ = new ui::UniformWidthDelegate(lstFavourites);
     lstLearningSkills->setFont(ui::programFont(QStringLiteral("MS Sans Serif"), 8));
     lstLearningSkills->hide();
     lblFavouriteFile = named(new QLabel(this), "lblFavouriteFile");
@@ -249,7 +248,7 @@ void frmEntry::buildLayout()
     setCentralWidget(central);
 
     msfgClass->setFixedSize(ui::twipsToPixelsX(gridWidth, this), ui::twipsToPixelsY(gridHeight, this));
-    for (QListWidget* list : {lstFavourites, lstLearningSkills})
+    for (QListWidget* list : std::initializer_list<QListWidget*>{lstFavourites, lstLearningSkills})
         list->setFixedSize(ui::twipsToPixelsX(listWidth, this), ui::twipsToPixelsY(gridHeight, this) - lblFavouriteFile->sizeHint().height());
     Shape1->setFixedHeight(ui::twipsToPixelsY(detailsHeight, this));
     ui::onEvent(Shape1, QEvent::Resize, [this](QEvent*) { placeDetailLabels(); });
@@ -276,7 +275,7 @@ void frmEntry::placeDetailLabels()
 void frmEntry::applySmallScreenLayout()
 {
     msfgClass->setFixedHeight(msfgClass->height() - ui::twipsToPixelsY(smallScreenGridCut, this));
-    for (QListWidget* list : {lstFavourites, lstLearningSkills})
+    for (QListWidget* list : std::initializer_list<QListWidget*>{lstFavourites, lstLearningSkills})
         list->setFixedHeight(list->height() - ui::twipsToPixelsY(smallScreenListCut, this));
     resize(width(), height() - ui::twipsToPixelsY(smallScreenWindowCut, this));
 }

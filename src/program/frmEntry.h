@@ -23,11 +23,11 @@ class QToolButton;
 namespace tq::ui {
 class ClassGrid;
 class Dialogs;
-class UniformWidthDelegate;
 } // namespace tq::ui
 
 namespace tq {
 
+class FavouritesList;
 class PrintScript;
 class frmExport;
 class frmGetTrilliumfile;
@@ -81,7 +81,7 @@ public:
     QLineEdit* txtDataEntry = nullptr;
     QPushButton* cmdSwitch = nullptr;
     QCheckBox* optAutoFill = nullptr;
-    QListWidget* lstFavourites = nullptr;
+    FavouritesList* lstFavourites = nullptr;
     QListWidget* lstLearningSkills = nullptr;
     QLabel* lblCourse = nullptr;
     QLabel* lblClassSize = nullptr;
@@ -160,7 +160,6 @@ private:
 
     ProgramState& state_;
     ui::Dialogs& dialogs_;
-    ui::UniformWidthDelegate* favouritesSizing_ = nullptr; // owned by lstFavourites
     std::string commentRest_;
     // The starting folder of the window's file dialog: set, never cleared (it stays for later dialogs).
     std::string dialogFolder_;
@@ -188,7 +187,6 @@ private:
     void hideMarkEntryBox();
     void pushUndo(int studentIndex);
     void showUndoState();
-    bool favouriteSelected() const;
     void redrawStudentRow(int studentIndex);
     void dropPendingCode();
     void pickUpCode(int row, int col);

@@ -33,20 +33,6 @@ TEST(ClassGridLayout, RowCellsShowTheRecordAsStored)
     EXPECT_EQ(classSizeText(36), "36 Students");
 }
 
-TEST(SidePanelText, FavouritesWithSeparatorAndTheNoCommentLine)
-{
-    const PhraseLibrary lib({{"0123", "@ reads widely", ""}, {"0456", "\"Asks questions.\"", ""}});
-    Favourites fav;
-    fav.favourites = {"0123", "    ", "0456", ""};
-    const std::vector<std::string> lines = favouritesListLines(fav, lib);
-    EXPECT_EQ(lines, (std::vector<std::string>{"0123 @ reads widely. ", "           ---------------",
-                                               "0456 Asks questions. ", "           ---------------",
-                                               "           no comment (delete existing comment)"}));
-    EXPECT_EQ(codeOfFavouritesLine(lines[1]), "    ");
-    EXPECT_EQ(codeOfFavouritesLine(lines.back()), "    ");
-    EXPECT_EQ(favouritesCaption(""), "Favourite List: ");
-}
-
 TEST(SidePanelText, LearningSkillsKeyHasItsThirtyNineLines)
 {
     const std::vector<std::string>& key = learningSkillsKeyLines();

@@ -21,18 +21,6 @@ TEST(CommentPlacement, ACodeStandsOnceSoPlacingItAgainMovesIt)
     EXPECT_EQ(c, (CommentCells{"    ", "0123", "    ", "", ""}));
 }
 
-TEST(CommentPlacement, ARightClickFindsTheCodesFavouriteOrPicksItUp)
-{
-    const std::vector<std::string> lines{"0123 Reads widely.", favouriteSeparatorLine, "0456 Asks questions.",
-                                         "0123 again", noCommentLine};
-    EXPECT_EQ(favouritesLineFor(lines, "0456"), 2u);
-    EXPECT_EQ(favouritesLineFor(lines, "0123"), 0u); // the first of two
-    EXPECT_EQ(favouritesLineFor(lines, ""), 4u);
-    EXPECT_EQ(favouritesLineFor(lines, "    "), 4u); // not the separator, which is also blank
-    EXPECT_EQ(favouritesLineFor(lines, "0999"), std::nullopt);
-    EXPECT_EQ(favouritesLineFor(lines, "012"), std::nullopt);
-}
-
 TEST(SkillRating, LeftStepsDownAndRightStepsUpRound)
 {
     std::string r = "3";

@@ -1,4 +1,5 @@
 // A whole class entered by keyboard and mouse, saved, and found again when reopened.
+#include "selection/FavouritesList.h"
 #include "EntryFixture.h"
 
 #include "entry/ClassGridLayout.h"

@@ -12,6 +12,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include "selection/FavouritesList.h"
+
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>

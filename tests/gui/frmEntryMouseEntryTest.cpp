@@ -1,4 +1,5 @@
 // Entering comment codes, learning skills and flags in the main window with the mouse.
+#include "selection/FavouritesList.h"
 #include "EntryFixture.h"
 
 #include <QLabel>

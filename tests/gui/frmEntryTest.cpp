@@ -6,6 +6,8 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
+#include "selection/FavouritesList.h"
+
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
