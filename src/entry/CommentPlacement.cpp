@@ -4,13 +4,14 @@
 
 namespace tq {
 
-void placeCommentCode(CommentCells& comments, int slot, const std::string& code)
+void placeCommentCode(std::span<std::string> comments, int slot, const std::string& code)
 {
     if (code != blankCode)
         for (std::string& other : comments)
             if (other == code)
                 other.clear();
-    comments.at(static_cast<size_t>(slot)) = code;
+    if (slot >= 0 && static_cast<size_t>(slot) < comments.size())
+        comments[static_cast<size_t>(slot)] = code;
 }
 
 } // namespace tq

@@ -12,25 +12,23 @@ bool sameStudent(const StudentRecord& a, const StudentRecord& b)
 
 void UndoStack::push(const StudentRecord& student, int index)
 {
-    if (entries_.size() == capacity)
-        entries_.pop_front();
-    entries_.push_back(UndoEntry{student, index});
+    entries_.push(UndoEntry{student, index});
 }
 
 std::optional<UndoEntry> UndoStack::takeLatestFor(const ClassList& students)
 {
-    if (entries_.empty())
+    std::optional<UndoEntry> taken = entries_.takeLatest();
+    if (!taken)
         return std::nullopt;
-    UndoEntry latest = std::move(entries_.back());
-    entries_.pop_back();
+    UndoEntry& latest = *taken;
     const auto standsAt = [&](size_t i) { return sameStudent(students[i], latest.savedRecord); };
     const size_t recorded = static_cast<size_t>(latest.studentIndex);
     if (latest.studentIndex >= 0 && recorded < students.size() && standsAt(recorded))
-        return latest;
+        return taken;
     for (size_t i = 0; i < students.size(); ++i)
         if (standsAt(i)) {
             latest.studentIndex = static_cast<int>(i);
-            return latest;
+            return taken;
         }
     entries_.clear();
     return std::nullopt;

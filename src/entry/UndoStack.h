@@ -2,9 +2,9 @@
 // The main window's undo: before each change of one student the whole record is kept, so that
 // undo can put it back, latest change first.
 #include "classdata/StudentRecord.h"
+#include "entry/SnapshotUndo.h"
 
 #include <cstddef>
-#include <deque>
 #include <optional>
 
 namespace tq {
@@ -16,8 +16,7 @@ struct UndoEntry {
 
 class UndoStack {
 public:
-    // The stack keeps the latest 500 changes; recording one more forgets the oldest.
-    static constexpr size_t capacity = 500;
+    static constexpr size_t capacity = SnapshotUndo<UndoEntry>::capacity;
 
     // Records `student` (not yet changed) standing at `index`.
     void push(const StudentRecord& student, int index);
@@ -33,7 +32,7 @@ public:
     bool empty() const { return entries_.empty(); }
 
 private:
-    std::deque<UndoEntry> entries_; // oldest first
+    SnapshotUndo<UndoEntry> entries_;
 };
 
 } // namespace tq

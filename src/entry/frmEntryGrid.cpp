@@ -1,6 +1,7 @@
 // The class grid of the main window: rebuilding it from the class, the highlight of the current
 // student, the two column views and the mouse pointer over it.
 #include "entry/ClassGridLayout.h"
+#include "entry/CommentCodePicker.h"
 #include "program/StampCursor.h"
 #include "program/frmEntry.h"
 #include "selection/FavouritesList.h"
@@ -135,7 +136,7 @@ void frmEntry::msfgClass_MouseMove(int xTwips, int)
 {
     const int row = msfgClass->mouseRow();
     const int col = msfgClass->mouseCol();
-    const bool dropMode = commentsView() && (!pendingCode.empty() || lstFavourites->hasChosenEntry()) &&
+    const bool dropMode = commentsView() && codePicker_->hasCode() &&
                           xTwips >= commentBandLeft && xTwips <= commentBandRight;
     if (dropMode) {
         const bool freeFormCell = row >= 1 && row <= state_.studentCount() && col >= firstCommentColumn &&

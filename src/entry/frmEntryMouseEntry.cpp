@@ -2,6 +2,7 @@
 // placing the picked or chosen code, rating skills by button, and the flag toggles per student
 // and, from the headings, for the whole class.
 #include "entry/ClassGridLayout.h"
+#include "entry/CommentCodePicker.h"
 #include "entry/CommentPlacement.h"
 #include "entry/GridCellText.h"
 #include "selection/FavouritesList.h"
@@ -15,9 +16,6 @@
 namespace tq {
 
 namespace {
-// The background of a cell whose code has been picked up.
-const QColor pendingColour(110, 150, 210);
-
 bool isCommentColumn(int col) { return col >= firstCommentColumn && col < firstSkillColumn; }
 bool isSkillColumn(int col) { return col >= firstSkillColumn && col < iepColumn; }
 bool isFlagColumn(int col) { return col >= iepColumn && col <= interviewColumn; }
@@ -42,6 +40,7 @@ FlagCells flagCellsOf(const ui::ClassGrid& grid, int row)
 
 void frmEntry::connectMouseEntry()
 {
+    codePicker_ = std::make_unique<CommentCodePicker>(*msfgClass, *lstFavourites);
     connect(msfgClass, &ui::ClassGrid::mouseReleased, this,
             [this](int button, int shift, int x, int y) { msfgClass_MouseUp(button, shift, x, y); });
     connect(msfgClass, &ui::ClassGrid::clicked, this, [this] { msfgClass_Click(); });
@@ -57,7 +56,7 @@ void frmEntry::msfgClass_MouseUp(int button, int, int, int)
     if (studentRow && isCommentColumn(col)) {
         if (button == rightButton)
             pickUpCode(row, col);
-        if ((!pendingCode.empty() || lstFavourites->hasChosenEntry()) && !placeCode(button, row, col))
+        if (codePicker_->hasCode() && !placeCode(button, row, col))
             return;
     }
     if (studentRow && isSkillColumn(col))
@@ -66,43 +65,26 @@ void frmEntry::msfgClass_MouseUp(int button, int, int, int)
         setFlagForClass(button, col);
 }
 
-void frmEntry::dropPendingCode()
+const PendingCode& frmEntry::pending() const
 {
-    if (pendingCode.empty())
-        return;
-    msfgClass->setCellBackground(pendingRow, pendingCol, Qt::white);
-    pendingCode.clear();
-    pendingRow = -1;
-    pendingCol = -1;
+    return codePicker_->pending();
 }
 
 void frmEntry::pickUpCode(int row, int col)
 {
-    dropPendingCode();
+    codePicker_->drop();
     // A free-form student's cells show the words "Free Form Code Click Below", not codes.
     if (state_.students[static_cast<size_t>(row - 1)].hasFreeForm)
         return;
-    const std::string code = cellBytes(*msfgClass, row, col);
-    if (lstFavourites->selectRowFor(code))
-        return;
-    msfgClass->setCurrent(row, col);
-    msfgClass->setCellBackground(row, col, pendingColour);
-    pendingCode = code;
-    pendingRow = row;
-    pendingCol = col;
+    codePicker_->lookUpOrPickUp(row, col);
 }
 
 bool frmEntry::placeCode(int button, int row, int col)
 {
-    const std::string code =
-        !pendingCode.empty() ? pendingCode : lstFavourites->chosenCode();
     if (button == leftButton) {
         if (state_.students[static_cast<size_t>(row - 1)].hasFreeForm)
             return false; // a free-form comment takes no codes
-        CommentCells cells = commentCellsOf(*msfgClass, row);
-        placeCommentCode(cells, col - firstCommentColumn, code);
-        for (int k = 0; k < commentCount; ++k)
-            setCellBytes(*msfgClass, row, firstCommentColumn + k, cells[static_cast<size_t>(k)]);
+        codePicker_->placeInto(row, col, firstCommentColumn, commentCount);
     }
     msfgClass->setCurrent(row, col);
     msfgClass->setCellForeground(row, col, Qt::black);
@@ -164,7 +146,7 @@ void frmEntry::msfgClass_Click()
 
 void frmEntry::lstFavourites_Click()
 {
-    dropPendingCode();
+    codePicker_->drop();
 }
 
 } // namespace tq

@@ -12,6 +12,7 @@ list(APPEND TQ_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/FreeFormComment.cpp
 )
 list(APPEND TQ_GUI_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/CommentCodePicker.cpp
     ${CMAKE_CURRENT_LIST_DIR}/frmEntryGrid.cpp
     ${CMAKE_CURRENT_LIST_DIR}/frmEntryDetails.cpp
     ${CMAKE_CURRENT_LIST_DIR}/frmEntryMarkEntry.cpp

@@ -2,6 +2,7 @@
 
 #include "classdata/ClassSort.h"
 #include "entry/ClassGridLayout.h"
+#include "entry/CommentCodePicker.h"
 #include "program/StampCursor.h"
 #include "program/TeacherFolder.h"
 #include "reports/frmHelp.h"
@@ -319,9 +320,7 @@ bool frmEntry::Form_Load(const SplashRunner& runSplash)
         a->setEnabled(false);
     clearUndo();
     mnuSortCourse->setVisible(false);
-    pendingCode.clear();
-    pendingRow = -1;
-    pendingCol = -1;
+    codePicker_->drop();
     return true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The main window, "Mark / Phrase Entry": the class grid, the details of the current student,
 // the favourites list, and the menus and tool buttons of every command.
+#include "entry/PendingCode.h"
 #include "entry/StudentDetails.h"
 #include "entry/UndoStack.h"
 #include "program/ProgramState.h"
@@ -9,6 +10,7 @@
 #include <QPointer>
 
 #include <functional>
+#include <memory>
 
 class QAction;
 class QCheckBox;
@@ -27,6 +29,7 @@ class Dialogs;
 
 namespace tq {
 
+class CommentCodePicker;
 class FavouritesList;
 class PrintScript;
 class frmExport;
@@ -123,9 +126,7 @@ public:
     bool enterCellActive = true;
     bool leaveCellActive = true;
     // The comment code picked up with a right click, and its cell.
-    std::string pendingCode;
-    int pendingRow = -1;
-    int pendingCol = -1;
+    const PendingCode& pending() const;
 
     // From the master list to the eFile: the Get Class dialog and the eFile window, and their return.
     void newTrillium();
@@ -188,13 +189,13 @@ private:
     void pushUndo(int studentIndex);
     void showUndoState();
     void redrawStudentRow(int studentIndex);
-    void dropPendingCode();
     void pickUpCode(int row, int col);
     bool placeCode(int button, int row, int col);
     void rateSkill(int button, int row, int col);
     void setFlagForClass(int button, int col);
     void applyFreeFormComment(int studentIndex, const std::string& offered, const std::string& result);
     UndoStack undoStack_;
+    std::unique_ptr<CommentCodePicker> codePicker_;
 
     // The class report's printout, made as the details panel goes through every student.
 private:

@@ -37,7 +37,7 @@ TEST_F(EntryTest, ARightClickShowsTheFavouriteOrPicksTheCodeUpForOtherStudents)
     EXPECT_EQ(window->lstFavourites->currentItem()->text().left(4), "1016");
     EXPECT_EQ(grid()->currentRow(), 1);
     EXPECT_EQ(grid()->currentCol(), 5);
-    EXPECT_TRUE(window->pendingCode.empty());
+    EXPECT_TRUE(window->pending().code.empty());
     clickCell(21, 6, Qt::RightButton); // an empty comment: the "no comment" line
     EXPECT_EQ(window->lstFavourites->currentRow(), window->lstFavourites->count() - 1);
     EXPECT_EQ(grid()->currentRow(), 21);
@@ -45,7 +45,7 @@ TEST_F(EntryTest, ARightClickShowsTheFavouriteOrPicksTheCodeUpForOtherStudents)
 
     // 1017 is not among the favourites: it is picked up from its cell.
     clickCell(1, 4, Qt::RightButton);
-    EXPECT_EQ(window->pendingCode, "1017");
+    EXPECT_EQ(window->pending().code, "1017");
     EXPECT_EQ(grid()->cellBackground(1, 4), pending);
     EXPECT_TRUE(window->lstFavourites->selectedItems().isEmpty());
     clickCell(2, 8);
@@ -55,13 +55,13 @@ TEST_F(EntryTest, ARightClickShowsTheFavouriteOrPicksTheCodeUpForOtherStudents)
     EXPECT_EQ(grid()->cellBackground(1, 4), pending);
     // Picking another code returns the first cell to white.
     clickCell(1, 6, Qt::RightButton);
-    EXPECT_EQ(window->pendingCode, "1014");
+    EXPECT_EQ(window->pending().code, "1014");
     EXPECT_EQ(grid()->cellBackground(1, 4), QColor(Qt::white));
     // A click in the favourites list drops the pick.
     QListWidget* list = window->lstFavourites;
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(2)).center());
-    EXPECT_TRUE(window->pendingCode.empty());
-    EXPECT_EQ(window->pendingRow, -1);
+    EXPECT_TRUE(window->pending().code.empty());
+    EXPECT_EQ(window->pending().row, -1);
     EXPECT_EQ(grid()->cellBackground(1, 6), QColor(Qt::white));
     EXPECT_EQ(list->currentRow(), 2);
 }
@@ -80,7 +80,7 @@ TEST_F(EntryTest, AFreeFormStudentTakesNoCodes)
     // "Free" is a word on show, not a code: a right click there picks nothing up.
     clickCell(1, 4, Qt::RightButton); // 1017, not a favourite: picked up
     clickCell(11, 4, Qt::RightButton);
-    EXPECT_TRUE(window->pendingCode.empty());
+    EXPECT_TRUE(window->pending().code.empty());
     EXPECT_EQ(grid()->cellBackground(1, 4), QColor(Qt::white));
     EXPECT_EQ(grid()->cellBackground(11, 4), grid()->cellBackground(12, 4));
     clickCell(12, 4);
