@@ -13,7 +13,7 @@ void frmEntry::mnuExport_Click()
     sortByName(state_.students);
     clearUndo(); // the students may now stand at other places
     fillflexGrid();
-    hide();
+    hideForWorkingWindow();
     exportWindow = new frmExport(state_, dialogs_, this);
     connect(exportWindow, &frmExport::returned, this, [this] { returnFromExport(); });
     exportWindow->Form_Load();
@@ -24,7 +24,7 @@ void frmEntry::returnFromExport()
     // The update may have replaced the class; whatever it holds now is what the grid shows.
     clearUndo();
     fillflexGrid();
-    show();
+    showAfterWorkingWindow();
 }
 
 } // namespace tq

@@ -374,6 +374,21 @@ void frmEntry::mnuhelp_Click()
     help->show();
 }
 
+void frmEntry::hideForWorkingWindow()
+{
+    placeBeforeHiding_ = saveGeometry();
+    hide();
+}
+
+void frmEntry::showAfterWorkingWindow()
+{
+    if (!placeBeforeHiding_.isEmpty())
+        restoreGeometry(placeBeforeHiding_);
+    show();
+    raise();
+    activateWindow();
+}
+
 void frmEntry::leave()
 {
     if (ended_)

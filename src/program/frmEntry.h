@@ -49,6 +49,11 @@ public:
     // had to end (the phrase library could not be used).
     bool Form_Load(const SplashRunner& runSplash);
 
+    // The main window hides while another working window (Comment Selection, Initial Values
+    // Setup, eFile) is open, and comes back at the place and size the teacher left it at.
+    void hideForWorkingWindow();
+    void showAfterWorkingWindow();
+
     // True once the program has ended (Exit, closing the window, or a fatal message).
     bool programEnded() const { return ended_; }
 
@@ -165,6 +170,7 @@ private:
     // The starting folder of the window's file dialog: set, never cleared (it stays for later dialogs).
     std::string dialogFolder_;
     bool ended_ = false;
+    QByteArray placeBeforeHiding_;
 
     // Entering the class in the grid: marks by keyboard, codes, skills and flags by mouse,
     // free-form comments, and undo of every single-student change.

@@ -66,6 +66,8 @@ TEST_F(ExportWindow, ReportsTheIncompleteStudentsAndOffersNoExport)
 {
     start();
     openClass(sampleClassCopy());
+    window->move(137, 91);
+    const QRect place = window->geometry();
     openExport();
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(exporter()->isVisible());
@@ -88,6 +90,7 @@ TEST_F(ExportWindow, ReportsTheIncompleteStudentsAndOffersNoExport)
     QApplication::processEvents();
     EXPECT_FALSE(exporter());
     EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->geometry(), place); // back where the teacher left it
     EXPECT_EQ(window->msfgClass->rows(), 29);
     EXPECT_TRUE(messages().empty());
 }
