@@ -19,9 +19,8 @@ QString displayPath(const std::string& path) { return QFile::decodeName(path.c_s
 
 void frmEntry::OpenClassFile()
 {
-    if (state_.studentCount() > 0 &&
-        dialogs_.question(this, QStringLiteral("Do you want to save the current class?"), QStringLiteral("Open New Class")))
-        saveas();
+    if (!offerToSaveClass(QStringLiteral("Do you want to save the current class?"), QStringLiteral("Open New Class")))
+        return;
     const QString chosen = dialogs_.openFile(this, QStringLiteral("Open Class File"), classFilter,
                                              QString::fromStdString(classDialogFolder()));
     if (!chosen.isEmpty()) {

@@ -389,13 +389,23 @@ void frmEntry::showAfterWorkingWindow()
     activateWindow();
 }
 
+// Asks whether to save the open class before it is replaced or the program ends. True when the
+// action may go on: no class is open, the teacher answered No, or the class was saved. A Yes
+// whose save did not happen (its dialog cancelled, or the file not written) stops the action,
+// so the class is never lost on the way; the teacher can repeat it and answer No to discard.
+bool frmEntry::offerToSaveClass(const QString& question, const QString& title)
+{
+    if (state_.studentCount() < 1 || !dialogs_.question(this, question, title))
+        return true;
+    return saveas();
+}
+
 void frmEntry::leave()
 {
     if (ended_)
         return;
-    if (state_.studentCount() > 0 &&
-        dialogs_.question(this, QStringLiteral("Do you want to save the class?"), QStringLiteral("Exit Tallyquill")))
-        saveas();
+    if (!offerToSaveClass(QStringLiteral("Do you want to save the class?"), QStringLiteral("Exit Tallyquill")))
+        return;
     endProgram();
 }
 
@@ -415,7 +425,8 @@ void frmEntry::endProgram()
 void frmEntry::closeEvent(QCloseEvent* event)
 {
     leave();
-    event->accept();
+    // The window stays when the class could not be saved.
+    event->setAccepted(ended_);
 }
 
 } // namespace tq

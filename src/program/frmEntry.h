@@ -158,6 +158,7 @@ private:
     void applySmallScreenLayout();
     void placeDetailLabels();
     void enableClassCommands();
+    bool offerToSaveClass(const QString& question, const QString& title);
     void clearUndo();
     void showMessage(const Message& m);
     void endProgram();

@@ -2,19 +2,19 @@
 
 #include "classdata/ClassFile.h"
 #include "classdata/ClassSort.h"
+#include "classdata/frmGetTrilliumfile.h"
+#include "selection/FavouritesList.h"
+#include "ui/Twips.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
-#include "selection/FavouritesList.h"
-
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTest>
 #include <QToolButton>
-#include "ui/Twips.h"
 
 using namespace tq;
 using namespace tq::test;
@@ -225,26 +225,70 @@ TEST_F(MainWindowTest, ALargeClassTurnsTheOutsideWhite)
     EXPECT_EQ(window->msfgClass->backgroundOutsideCells(), window->palette().color(QPalette::Button));
 }
 
-TEST_F(MainWindowTest, ExitAsksOnlyWithAClassAndEndsEvenWhenTheSaveIsCancelled)
+TEST_F(MainWindowTest, ExitAsksOnlyWithAClass)
 {
     start();
     window->mnuExit->trigger();
     EXPECT_TRUE(window->programEnded());
     EXPECT_TRUE(dialogs.calls.empty());
+}
 
-    dialogs.calls.clear();
+TEST_F(MainWindowTest, NoActionGoesOnAfterAYesWhoseSaveDidNotHappen)
+{
     start();
     openClass(sampleClassCopy());
-    dialogs.answerQuestion(true);   // save the class?
-    dialogs.answerSaveFile("");     // ...then cancel the save dialog
+    const ClassList before = state.students;
+
+    // Exit: Yes, then Cancel in the save dialog. The window stays with the class.
+    dialogs.answerQuestion(true);
+    dialogs.answerSaveFile("");
+    window->show();
     window->close();
-    EXPECT_TRUE(window->programEnded());
+    EXPECT_FALSE(window->programEnded());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(state.students, before);
     const auto questions = dialogs.callsOf(Kind::Question);
     ASSERT_EQ(questions.size(), 1u);
     EXPECT_EQ(questions[0].text, "Do you want to save the class?");
     EXPECT_EQ(questions[0].title, "Exit Tallyquill");
-    EXPECT_EQ(dialogs.callsOf(Kind::SaveFile).size(), 1u);
+
+    // Exit: Yes, and the save fails (no such folder): the message, and the window stays.
+    dialogs.answerQuestion(true);
+    dialogs.answerSaveFile(QString::fromStdString(root.file("gone/ENG2D101.tqc")));
+    window->mnuExit->trigger();
+    EXPECT_FALSE(window->programEnded());
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_TRUE(messages()[0].text.startsWith("TQTemp: The class could not be saved"));
+
+    // New and Open: Yes, then Cancel: no Get Class dialog, no open dialog, the class as it was.
+    dialogs.answerQuestion(true);
+    dialogs.answerSaveFile("");
+    window->cmdNew->click();
+    EXPECT_FALSE(window->getClassDialog);
+    dialogs.answerQuestion(true);
+    dialogs.answerSaveFile("");
+    window->cmdOpen->click();
+    EXPECT_TRUE(dialogs.callsOf(Kind::OpenFile).size() == 1u); // only the first open, by the fixture
+    EXPECT_EQ(state.students, before);
+
+    // The teacher repeats Exit and answers No: the class is discarded on purpose.
+    dialogs.answerQuestion(false);
+    window->mnuExit->trigger();
+    EXPECT_TRUE(window->programEnded());
     EXPECT_TRUE(dialogs.allAnswersUsed());
+}
+
+TEST_F(MainWindowTest, ASavedClassLetsTheActionGoOn)
+{
+    start();
+    openClass(sampleClassCopy());
+    dialogs.answerQuestion(true);
+    dialogs.answerSaveFile(QString::fromStdString(root.file("home/kept")));
+    window->mnuExit->trigger();
+    EXPECT_TRUE(window->programEnded());
+    const auto read = readClassFile(root.file("home/kept.tqc"));
+    ASSERT_TRUE(std::holds_alternative<ClassList>(read));
+    EXPECT_EQ(std::get<ClassList>(read).size(), 28u);
 }
 
 TEST_F(MainWindowTest, OpeningFavouritesReplacesTheListAndCancelChangesNothing)
