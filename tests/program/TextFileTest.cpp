@@ -72,3 +72,24 @@ TEST(ReadTextLines, ReadsAMegabyteLineWholeAndRefusesWhatIsNotAFile)
     EXPECT_FALSE(readTextFile(fifo));
     EXPECT_EQ(readTextFile(dir.write("empty.txt", "")), "");
 }
+
+TEST(ReplaceFileAtomically, ANewFileGetsTheModeAnOrdinaryCreateGives)
+{
+    TempDir dir;
+    const auto modeOf = [](const std::string& path) {
+        struct stat st {};
+        ::stat(path.c_str(), &st);
+        return st.st_mode & 07777;
+    };
+    const mode_t teachers = ::umask(077);
+    ASSERT_TRUE(replaceFileAtomically(dir.file("private.tqc"), "Ames,Kim\r\n"));
+    EXPECT_EQ(modeOf(dir.file("private.tqc")), 0600u);
+    ::umask(002);
+    ASSERT_TRUE(replaceFileAtomically(dir.file("shared.tqc"), "Ames,Kim\r\n"));
+    EXPECT_EQ(modeOf(dir.file("shared.tqc")), 0664u);
+    // A file that is replaced keeps its own mode, whatever the mask.
+    ::chmod(dir.file("private.tqc").c_str(), 0640);
+    ASSERT_TRUE(replaceFileAtomically(dir.file("private.tqc"), "Ames,Kim,87\r\n"));
+    EXPECT_EQ(modeOf(dir.file("private.tqc")), 0640u);
+    ::umask(teachers);
+}
