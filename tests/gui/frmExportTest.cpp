@@ -3,6 +3,7 @@
 #include "MainWindowFixture.h"
 
 #include "classdata/frmGetTrilliumfile.h"
+#include "export/ExportFile.h"
 #include "export/Verification.h"
 #include "export/frmExport.h"
 #include "ui/Codepage.h"
@@ -224,4 +225,26 @@ TEST_F(ExportWindow, TheWholeRoadFromTheMasterListToTheEFile)
     EXPECT_FALSE(exporter());
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(readBytes(root.file("home/ENG2D101.trc")), readBytes(dataFile("whole-road-ENG2D1-01.trc")));
+}
+
+TEST_F(ExportWindow, TheWindowAndTheCommandLineMakeTheSameEFile)
+{
+    // A class of two sections, out of name order, with a student in both.
+    std::filesystem::copy_file(dataFile("cli/master.txt"), root.file("data/TQStudentInfo.txt"),
+                               std::filesystem::copy_options::overwrite_existing);
+    start();
+    openClass(dataFile("cli/two-sections-unsorted.tqc"));
+    const ClassList opened = state.students;
+    openExport();
+    exporter()->chkConfirm->click();
+    dialogs.answerSaveFile(QString::fromStdString(root.file("home/window.trc")));
+    exporter()->cmdExport->click();
+    QApplication::processEvents();
+
+    // What the command line's export does with the same class.
+    ClassList students = opened;
+    const Verification v = verifyClass(students, state.phrases, root.file("data/TQStudentInfo.txt"), state.clock);
+    ASSERT_TRUE(v.passed());
+    ASSERT_TRUE(writeExportFile(root.file("home/commandline.trc"), students, state.phrases));
+    EXPECT_EQ(readBytes(root.file("home/window.trc")), readBytes(root.file("home/commandline.trc")));
 }

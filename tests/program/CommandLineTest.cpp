@@ -1,4 +1,6 @@
 // The command line, run as the built program on the fixtures of tests/data/cli.
+#include "classdata/ClassFile.h"
+#include "classdata/ClassSort.h"
 #include "program/CommandLine.h"
 #include "support/TestFiles.h"
 
@@ -113,6 +115,29 @@ TEST_F(CommandLine, APassingClassIsPrintedAsConfirmedOrExported)
     EXPECT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(readBytes(dir.file("out.trc")), readBytes(cli("pass.trc")));
+}
+
+TEST_F(CommandLine, VerifyAndExportSortTheClassByNameFirstAsTheEFileCommandDoes)
+{
+    // Two sections, a student in both, the file out of name order: the eFile command sorts the
+    // class by name before it updates it, so the update builds the student's two records in the
+    // order of the sorted class's codes. The command line must give exactly the same.
+    const auto unsorted = readClassFile(cli("two-sections-unsorted.tqc"));
+    ASSERT_TRUE(std::holds_alternative<ClassList>(unsorted));
+    ClassList sorted = std::get<ClassList>(unsorted);
+    sortByName(sorted);
+    ASSERT_TRUE(saveClassFile(dir.file("sorted.tqc"), sorted));
+
+    const Outcome fromUnsorted = run({"verify", cli("two-sections-unsorted.tqc")});
+    const Outcome fromSorted = run({"verify", dir.file("sorted.tqc")});
+    EXPECT_EQ(fromUnsorted.exitCode, 0) << fromUnsorted.err;
+    EXPECT_EQ(fromUnsorted.out, fromSorted.out);
+    // Sam's record under the first section comes first.
+    EXPECT_LT(fromUnsorted.out.find("SCH3U1-01\t333444555"), fromUnsorted.out.find("SCH3U1-02\t333444555"));
+
+    EXPECT_EQ(run({"export", cli("two-sections-unsorted.tqc"), dir.file("a.trc")}).exitCode, 0);
+    EXPECT_EQ(run({"export", dir.file("sorted.tqc"), dir.file("b.trc")}).exitCode, 0);
+    EXPECT_EQ(readBytes(dir.file("a.trc")), readBytes(dir.file("b.trc")));
 }
 
 TEST_F(CommandLine, VerifyPrintsTheReportOfAnIncompleteOrChangedClass)
