@@ -137,7 +137,7 @@ public:
     void newTrillium();
     void showNewClass();
     void mnuExport_Click();
-    void returnFromExport();
+    void returnFromExport(bool classReplaced);
     QPointer<frmGetTrilliumfile> getClassDialog; // open while the teacher picks the class
     QPointer<frmExport> exportWindow;            // open while the main window is hidden for it
 

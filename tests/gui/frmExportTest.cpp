@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QToolButton>
 
 using namespace tq;
 using namespace tq::test;
@@ -137,6 +138,41 @@ TEST_F(ExportWindow, AFailedUpdateShowsOnlyItsMessage)
     EXPECT_FALSE(exporter()->chkConfirm->isVisible());
     EXPECT_TRUE(exporter()->cmdReturn->isVisible());
     EXPECT_EQ(state.studentCount(), 28);
+}
+
+TEST_F(ExportWindow, AFailedUpdateKeepsTheUndoOfTheClassItLeftAlone)
+{
+    start();
+    openClass(sampleClassCopy());
+    const std::string mark = state.students[4].mark;
+    const std::string number = state.students[4].studentNumber;
+    window->msfgClass->setCurrent(5, 3);
+    window->msfgClass_KeyPress('7');
+    window->commitMarkEntry();
+    ASSERT_EQ(window->undoStack().size(), 1u);
+    std::filesystem::remove(root.file("data/TQStudentInfo.txt"));
+    openExport(); // TQ5: the class stays as it was
+    exporter()->cmdReturn->click();
+    QApplication::processEvents();
+    EXPECT_EQ(window->undoStack().size(), 1u);
+    EXPECT_TRUE(window->cmdUndo->isEnabled());
+    window->cmdUndo->click();
+    const auto student = std::find_if(state.students.begin(), state.students.end(), [&](const StudentRecord& s) {
+        return s.studentNumber == number;
+    });
+    ASSERT_NE(student, state.students.end());
+    EXPECT_EQ(student->mark, mark);
+
+    // An update that ran replaced the class: its undo goes.
+    std::filesystem::copy_file(sampleFile("TQStudentInfo.txt"), root.file("data/TQStudentInfo.txt"));
+    window->msfgClass->setCurrent(5, 3);
+    window->msfgClass_KeyPress('7');
+    window->commitMarkEntry();
+    openExport();
+    exporter()->cmdReturn->click();
+    QApplication::processEvents();
+    EXPECT_EQ(window->undoStack().size(), 0u);
+    EXPECT_FALSE(window->cmdUndo->isEnabled());
 }
 
 TEST_F(ExportWindow, AConfirmedLargeClassIsLaidOutOnWhite)
