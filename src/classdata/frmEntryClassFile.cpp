@@ -22,7 +22,7 @@ void frmEntry::OpenClassFile()
     if (!offerToSaveClass(QStringLiteral("Do you want to save the current class?"), QStringLiteral("Open New Class")))
         return;
     const QString chosen = dialogs_.openFile(this, QStringLiteral("Open Class File"), classFilter,
-                                             QString::fromStdString(classDialogFolder()));
+                                             displayPath(classDialogFolder()));
     if (!chosen.isEmpty()) {
         state_.firstFileDialog = false;
         openClass(nativePath(chosen));
@@ -42,6 +42,7 @@ void frmEntry::openClass(const std::string& path)
     state_.students = std::move(std::get<ClassList>(read));
     clearUndo();
     fillflexGrid();
+    showClassFile(path);
 }
 
 void frmEntry::saveCommand()
@@ -57,7 +58,7 @@ bool frmEntry::saveas()
 {
     const std::string proposed = classFileBaseName(state_.students.empty() ? std::string() : state_.students.front().courseCode);
     const QString chosen = dialogs_.saveFile(this, QStringLiteral("Save Class File"), classFilter,
-                                             QString::fromStdString(classDialogFolder()), QString::fromStdString(proposed));
+                                             displayPath(classDialogFolder()), QString::fromStdString(proposed));
     if (chosen.isEmpty())
         return false;
     state_.firstFileDialog = false;
@@ -71,6 +72,7 @@ bool frmEntry::saveas()
                          QString::fromLatin1(programTitle));
         return false;
     }
+    showClassFile(path);
     return true;
 }
 

@@ -25,8 +25,10 @@ void frmEntry::showNewClass()
 {
     clearUndo();
     fillflexGrid();
-    if (state_.studentCount() > 0)
+    if (state_.studentCount() > 0) {
         enableClassCommands();
+        showClassFile(std::string());
+    }
     for (QLabel* detail : {lblDetail1, lblDetail2, lblDetail3, lblDetail4, lblDetail5})
         detail->clear();
 }

@@ -9,6 +9,7 @@
 #include "export/Verification.h"
 #include "phrases/PhraseLibraryCheck.h"
 #include "program/ProgramState.h"
+#include "program/TeacherFolder.h"
 
 #include <filesystem>
 #include <optional>
@@ -18,7 +19,7 @@
 namespace tq {
 
 namespace {
-const char* const commandNames[] = {"check-library", "verify", "export", "update"};
+const char* const commandNames[] = {"check-library", "verify", "export", "update", "documents-folder"};
 
 bool isCommandName(const std::string& word)
 {
@@ -216,6 +217,8 @@ std::string commandLineUsage()
            "  export CLASS.tqc OUT.trc   verify the class and, when it passes, write its eFile OUT.trc\n"
            "  update CLASS.tqc OUT.tqc   update the class against the master list, save it as OUT.tqc\n"
            "                             and list the students added and dropped\n"
+           "  documents-folder           print the teacher's Documents folder, where the file dialogs\n"
+           "                             start\n"
            "\n"
            "Options:\n"
            "  --library FILE   the phrase library (default: TQPhraseLibrary.csv beside the program)\n"
@@ -235,7 +238,9 @@ int runCommandLine(const std::vector<std::string>& args, const std::string& prog
         out << commandLineUsage();
         return exitPassed;
     }
-    const size_t wanted = inv.command == "check-library" ? 1 : inv.command == "verify" ? 1 : 2;
+    const size_t wanted = inv.command == "documents-folder"                           ? 0
+                          : inv.command == "check-library" || inv.command == "verify" ? 1
+                                                                                      : 2;
     const bool optionalOperand = inv.command == "check-library";
     std::string error = inv.error;
     if (error.empty() && (inv.operands.size() > wanted || (!optionalOperand && inv.operands.size() < wanted)))
@@ -243,6 +248,11 @@ int runCommandLine(const std::vector<std::string>& args, const std::string& prog
     if (!error.empty()) {
         err << "tallyquill: " << error << "\n\n" << commandLineUsage();
         return exitUnusable;
+    }
+
+    if (inv.command == "documents-folder") {
+        out << documentsFolderOfUser() << '\n';
+        return exitPassed;
     }
 
     ProgramState defaults;

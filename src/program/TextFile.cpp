@@ -118,13 +118,6 @@ private:
     int fd_;
 };
 
-std::string folderOf(const std::string& path)
-{
-    const size_t slash = path.find_last_of('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
 } // namespace
 
 namespace {
@@ -176,7 +169,7 @@ bool replaceFileAtomically(const std::string& requestedPath, std::string_view by
     if (targetExists && (target.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
         return false;
 
-    std::string tmp = folderOf(path) + "/.tallyquill-save-XXXXXX";
+    std::string tmp = folderOfFile(path) + "/.tallyquill-save-XXXXXX";
     const int fd = ::mkstemp(tmp.data());
     if (fd < 0)
         return false;
@@ -196,7 +189,7 @@ bool replaceFileAtomically(const std::string& requestedPath, std::string_view by
         return false;
     }
     // Make the rename itself durable.
-    const int dir = ::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY);
+    const int dir = ::open(folderOfFile(path).c_str(), O_RDONLY | O_DIRECTORY);
     if (dir >= 0) {
         ::fsync(dir);
         ::close(dir);
@@ -208,6 +201,14 @@ bool fileExists(const std::string& path)
 {
     struct stat st {};
     return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+std::string folderOfFile(const std::string& path)
+{
+    const size_t slash = path.find_last_of('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
 }
 
 std::string fileExtensionTail(const std::string& path, size_t n)

@@ -24,6 +24,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QStatusBar>
+#include <QFile>
 #include <QPushButton>
 #include <QThread>
 #include <QToolButton>
@@ -117,6 +119,8 @@ void frmEntry::buildControls()
     }
     lblFreeFormComment = named(new QLabel(Shape1), "lblFreeFormComment");
     lblFreeFormComment->setAttribute(Qt::WA_TranslucentBackground);
+    lblClassFile = named(new QLabel(this), "lblClassFile");
+    lblClassFile->setTextFormat(Qt::PlainText);
 }
 
 void frmEntry::buildMenus()
@@ -247,6 +251,7 @@ void frmEntry::buildLayout()
     outer->addLayout(buttons);
     outer->addWidget(Shape1);
     setCentralWidget(central);
+    statusBar()->addWidget(lblClassFile, 1);
 
     msfgClass->setFixedSize(ui::twipsToPixelsX(gridWidth, this), ui::twipsToPixelsY(gridHeight, this));
     for (QListWidget* list : std::initializer_list<QListWidget*>{lstFavourites, lstLearningSkills})
@@ -344,11 +349,28 @@ void frmEntry::showMessage(const Message& m)
     ui::showMessage(dialogs_, this, m);
 }
 
-std::string frmEntry::classDialogFolder()
+// The class dialogs start in the teacher's Documents folder until a class file has been opened
+// or saved, and from then on in that file's folder, so a class opened from a folder is saved
+// back into it.
+std::string frmEntry::classDialogFolder() const
 {
-    if (state_.firstFileDialog && teacherFolderFound(state_.folders.teacherFolder))
-        dialogFolder_ = state_.folders.teacherFolder;
-    return dialogFolder_;
+    if (!lastClassFile_.empty())
+        return folderOfFile(lastClassFile_);
+    return favouritesDialogFolder();
+}
+
+std::string frmEntry::favouritesDialogFolder() const
+{
+    return teacherFolderFound(state_.folders.teacherFolder) ? state_.folders.teacherFolder : std::string();
+}
+
+// The status line names the file the open class was read from or last saved to; a class made
+// from the master list has none until it is saved.
+void frmEntry::showClassFile(const std::string& path)
+{
+    lastClassFile_ = path.empty() ? lastClassFile_ : path;
+    lblClassFile->setText(path.empty() ? QStringLiteral("Class file: not saved yet")
+                                       : QStringLiteral("Class file: ") + QFile::decodeName(path.c_str()));
 }
 
 void frmEntry::showCourseCodesCommand()

@@ -100,6 +100,7 @@ public:
     QLabel* lblDetail5 = nullptr;
     QLabel* lblFreeFormComment = nullptr;
     QLabel* lblFavouriteFile = nullptr;
+    QLabel* lblClassFile = nullptr; // the status line: the open class's file
     QFrame* Shape1 = nullptr;
     QToolButton* cmdNew = nullptr;
     QToolButton* cmdOpen = nullptr;
@@ -162,14 +163,16 @@ private:
     void clearUndo();
     void showMessage(const Message& m);
     void endProgram();
-    std::string classDialogFolder();
+    std::string classDialogFolder() const;
+    std::string favouritesDialogFolder() const;
+    void showClassFile(const std::string& path);
     void mnuhelp_Click();
 
     ProgramState& state_;
     ui::Dialogs& dialogs_;
     std::string commentRest_;
-    // The starting folder of the window's file dialog: set, never cleared (it stays for later dialogs).
-    std::string dialogFolder_;
+    // The class file last opened or saved: the class dialogs start in its folder from then on.
+    std::string lastClassFile_;
     bool ended_ = false;
     QByteArray placeBeforeHiding_;
 

@@ -3,13 +3,13 @@
 #include "program/ProgramState.h"
 #include "program/QuitAfterStart.h"
 #include "program/QuitOnceShown.h"
+#include "program/TeacherFolder.h"
 #include "program/frmEntry.h"
 #include "program/frmSplash.h"
 #include "ui/QtDialogs.h"
 
 #include <QApplication>
 #include <QFile>
-#include <QStandardPaths>
 
 #include <iostream>
 
@@ -24,9 +24,8 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Tallyquill"));
 
     tq::ProgramState state;
-    state.folders = tq::programFoldersFor(
-        QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString(),
-        QFile::encodeName(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).toStdString());
+    state.folders = tq::programFoldersFor(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString(),
+                                          tq::documentsFolderOfUser());
 
     tq::ui::QtDialogs dialogs;
     tq::frmEntry window(state, dialogs);

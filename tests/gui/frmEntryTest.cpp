@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -203,7 +204,7 @@ TEST_F(MainWindowTest, SavingSortsByNameAndWritesTheProposedFile)
     ClassList sorted = state.students;
     sortByName(sorted);
     EXPECT_EQ(state.students, sorted);
-    EXPECT_EQ(readBytes(root.file("home/Saved.tqc")), readBytes(sampleFile("ENG2D1-01.tqc")));
+    EXPECT_EQ(readBytes(root.file("home/Saved.tqc")), readBytes(sampleFile("ENG2D101.tqc")));
     EXPECT_EQ(cell(1, 1), "Ahmed");
 
     // A save that cannot be written says so.
@@ -211,6 +212,40 @@ TEST_F(MainWindowTest, SavingSortsByNameAndWritesTheProposedFile)
     window->mnuSave->trigger();
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_TRUE(messages()[0].text.startsWith("TQTemp: The class could not be saved as "));
+}
+
+TEST_F(MainWindowTest, ClassDialogsStartInTheDocumentsFolderThenWhereTheClassCameFrom)
+{
+    std::filesystem::create_directories(root.file("home/Tallyquill Sample"));
+    const std::string opened = root.file("home/Tallyquill Sample/ENG2D101.tqc");
+    std::filesystem::copy_file(sampleFile("ENG2D101.tqc"), opened);
+    start();
+    EXPECT_EQ(window->lblClassFile->text(), "");
+    openClass(opened); // the home folder is empty, and still where the first dialog starts
+    EXPECT_EQ(dialogs.callsOf(Kind::OpenFile).back().initialFolder, QString::fromStdString(root.file("home")));
+    EXPECT_EQ(window->lblClassFile->text(), QString::fromStdString("Class file: " + opened));
+
+    // Ctrl+S saves back where the class came from, under the name the program proposes: the
+    // sample's own name, so the teacher's dialog asks before replacing it.
+    dialogs.answerSaveFile(QString::fromStdString(opened));
+    window->mnuSave->trigger();
+    const auto save = dialogs.callsOf(Kind::SaveFile).back();
+    EXPECT_EQ(save.initialFolder, QString::fromStdString(root.file("home/Tallyquill Sample")));
+    EXPECT_EQ(save.fileName, "ENG2D101");
+
+    // A new class has no file yet; the dialogs stay in the folder of the last class file.
+    dialogs.answerQuestion(false);
+    window->newTrillium();
+    window->getClassDialog->cboClasses->setCurrentText("ENG2D1-01");
+    window->getClassDialog->cmdGetClass->click();
+    EXPECT_EQ(window->lblClassFile->text(), "Class file: not saved yet");
+    dialogs.answerQuestion(false);
+    window->OpenClassFile(); // cancelled
+    EXPECT_EQ(dialogs.callsOf(Kind::OpenFile).back().initialFolder,
+              QString::fromStdString(root.file("home/Tallyquill Sample")));
+    // The window's title stays as it is.
+    EXPECT_EQ(window->windowTitle(),
+              QStringLiteral("Tallyquill v") + QString::fromLatin1(versionLabel) + " ~ Mark / Phrase Entry");
 }
 
 TEST_F(MainWindowTest, ALargeClassTurnsTheOutsideWhite)

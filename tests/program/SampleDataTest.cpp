@@ -19,11 +19,11 @@ TEST(SampleData, EveryFileLoadsAndEveryCodeIsInTheLibrary)
     for (size_t i = 1; i < lib.phrases().size(); ++i)
         EXPECT_LT(lib.phrases()[i - 1].code, lib.phrases()[i].code) << "codes must ascend for the lookup";
 
-    auto read = readClassFile(sampleFile("ENG2D1-01.tqc"));
+    auto read = readClassFile(sampleFile("ENG2D101.tqc"));
     ASSERT_TRUE(std::holds_alternative<ClassList>(read));
     const ClassList& students = std::get<ClassList>(read);
     EXPECT_EQ(students.size(), 28u);
-    EXPECT_EQ(classFileText(students), readBytes(sampleFile("ENG2D1-01.tqc")));
+    EXPECT_EQ(classFileText(students), readBytes(sampleFile("ENG2D101.tqc")));
     int tooLong = 0;
     for (const StudentRecord& s : students) {
         for (int k = 1; k <= commentCount; ++k) {

@@ -93,3 +93,10 @@ TEST(ReplaceFileAtomically, ANewFileGetsTheModeAnOrdinaryCreateGives)
     EXPECT_EQ(modeOf(dir.file("private.tqc")), 0640u);
     ::umask(teachers);
 }
+
+TEST(FolderOfFile, TheFolderThatHoldsAFile)
+{
+    EXPECT_EQ(folderOfFile("/home/t/Documents/ENG2D101.tqc"), "/home/t/Documents");
+    EXPECT_EQ(folderOfFile("/ENG.tqc"), "/");
+    EXPECT_EQ(folderOfFile("ENG.tqc"), ".");
+}
