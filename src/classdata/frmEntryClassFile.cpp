@@ -31,6 +31,15 @@ void frmEntry::OpenClassFile()
         enableClassCommands();
 }
 
+void frmEntry::openClassFromCommandLine(const std::string& path)
+{
+    // No class is open yet, so there is nothing to ask about saving; no file dialog was
+    // completed either, so the first class dialog still starts in the teacher's folder.
+    openClass(path);
+    if (state_.studentCount() > 0)
+        enableClassCommands();
+}
+
 void frmEntry::openClass(const std::string& path)
 {
     // The file is read into a class of its own: a refused file leaves the open class as it was.

@@ -10,6 +10,7 @@
 #include "phrases/PhraseLibraryCheck.h"
 #include "program/ProgramState.h"
 #include "program/TeacherFolder.h"
+#include "program/SetupFile.h"
 
 #include <filesystem>
 #include <optional>
@@ -206,7 +207,8 @@ bool isCommandLineRequest(const std::vector<std::string>& args)
 std::string commandLineUsage()
 {
     return "Usage: tallyquill [--library FILE] [--data DIR] COMMAND ARGUMENTS\n"
-           "Without a command the program opens its window.\n"
+           "       tallyquill [--library FILE] [--data DIR] [CLASS.tqc]\n"
+           "Without a command the program opens its window, and then the class file when one is given.\n"
            "\n"
            "Commands:\n"
            "  check-library [FILE]       check a phrase library: the number of phrases, then one line\n"
@@ -223,7 +225,8 @@ std::string commandLineUsage()
            "Options:\n"
            "  --library FILE   the phrase library (default: TQPhraseLibrary.csv beside the program)\n"
            "  --data DIR       the folder holding the master file TQStudentInfo.txt (default: the\n"
-           "                   data folder beside the program's folder)\n"
+           "                   DataFolder of TQSetup.ini beside the program, or else the data\n"
+           "                   folder beside the program's folder)\n"
            "  --help           show this text\n"
            "\n"
            "Exit status: 0 done (the class passes, the library is in order); 1 a report was printed;\n"
@@ -255,8 +258,10 @@ int runCommandLine(const std::vector<std::string>& args, const std::string& prog
         return exitPassed;
     }
 
+    // The administrator's set-up file may name the master-file folder; --data outranks it.
     ProgramState defaults;
     defaults.folders = programFoldersFor(programFolder, std::string());
+    applySetupFile(defaults);
     Context c{inv.library.value_or(defaults.phraseLibraryPath()),
               masterFilePath(inv.data.value_or(defaults.folders.dataFolder)), now, out, err};
     if (inv.command == "check-library") {

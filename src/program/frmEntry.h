@@ -60,6 +60,8 @@ public:
     // Commands, as the menus and tool buttons run them.
     void OpenClassFile();
     void openClass(const std::string& path);
+    // Opens the class file named when the program was started, as Open does once a file is chosen.
+    void openClassFromCommandLine(const std::string& path);
     void saveCommand();
     bool saveas();
     void sortCommand(void (*sort)(ClassList&));

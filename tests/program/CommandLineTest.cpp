@@ -15,6 +15,12 @@ using namespace tq;
 using namespace tq::test;
 
 namespace {
+#ifdef TQ_EXECUTABLE
+const char* const builtProgram = TQ_EXECUTABLE;
+#else
+const char* const builtProgram = ""; // the tests that run it are skipped
+#endif
+
 std::string cli(const std::string& name) { return dataFile("cli/" + name); }
 
 struct Outcome {
@@ -42,9 +48,13 @@ protected:
     {
         if (withFolders)
             args.insert(args.begin(), {"--library", cli("library.csv"), "--data", dir.file("data")});
-#ifdef TQ_EXECUTABLE
-        args.insert(args.begin(), TQ_EXECUTABLE);
-#endif
+        return runAs(builtProgram, std::move(args));
+    }
+
+    // Runs the program found at `executable` (a link or a copy of the built one), as it is.
+    Outcome runAs(const std::string& executable, std::vector<std::string> args)
+    {
+        args.insert(args.begin(), executable);
         const std::string outPath = dir.file("stdout"), errPath = dir.file("stderr");
         const pid_t pid = fork();
         if (pid == 0) {
@@ -82,6 +92,7 @@ TEST(CommandLineRequest, OnlyACommandOrHelpLeavesTheWindowAlone)
 {
     EXPECT_FALSE(isCommandLineRequest({}));
     EXPECT_FALSE(isCommandLineRequest({"-platform", "offscreen"}));
+    EXPECT_FALSE(isCommandLineRequest({"-platform", "offscreen", "ENG2D1-01.tqc"}));
     EXPECT_TRUE(isCommandLineRequest({"--help"}));
     EXPECT_TRUE(isCommandLineRequest({"--data", "/x", "verify", "a.tqc"}));
     EXPECT_TRUE(isCommandLineRequest({"--library=/x.csv", "check-library"}));
@@ -180,4 +191,45 @@ TEST_F(CommandLine, FilesThatCannotBeUsedExitWithTheirMessage)
     r = run({"--help"}, false);
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(r.out, commandLineUsage());
+}
+
+TEST_F(CommandLine, AProgramStartedThroughALinkFindsTheFilesBesideItsRealSelf)
+{
+    // The command on the PATH is a symbolic link to the program in its own folder, where the
+    // build put the sample phrase library.
+    const std::string link = dir.file("tallyquill");
+    std::filesystem::create_symlink(builtProgram, link);
+    const Outcome r = runAs(link, {"check-library"});
+    EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
+    EXPECT_TRUE(r.out.starts_with("Phrases: ")) << r.out;
+}
+
+TEST_F(CommandLine, TheSetUpFileNamesTheMasterFileFolderAndDataOutranksIt)
+{
+    // A program folder of its own, to hold a set-up file: a hard link to the program where the
+    // file system allows one, or else a copy.
+    std::filesystem::create_directories(dir.file("bin"));
+    const std::string program = dir.file("bin/tallyquill");
+    std::error_code ec;
+    std::filesystem::create_hard_link(builtProgram, program, ec);
+    if (ec)
+        std::filesystem::copy_file(builtProgram, program);
+    std::filesystem::create_directories(dir.file("shared"));
+    std::filesystem::copy_file(cli("master.txt"), dir.file("shared/TQStudentInfo.txt"));
+    dir.write("bin/TQSetup.ini", "School=Lakeshore\r\nDataFolder=../shared\r\n");
+
+    const std::vector<std::string> update = {"--library", cli("library.csv"), "update", cli("changed.tqc"), dir.file("out.tqc")};
+    Outcome r = runAs(program, update);
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, lines({"Added: Fox Robin SCH3U1-01", "Dropped: Gone Pat SCH3U1-01"}));
+
+    std::filesystem::remove(dir.file("shared/TQStudentInfo.txt"));
+    r = runAs(program, update);
+    EXPECT_EQ(r.exitCode, 2) << "the set-up file's folder was used";
+    EXPECT_TRUE(r.err.starts_with("TQ5:")) << r.err;
+
+    std::vector<std::string> withData = update;
+    withData.insert(withData.begin(), {"--data", dir.file("data")});
+    r = runAs(program, withData);
+    EXPECT_EQ(r.exitCode, 0) << r.err;
 }

@@ -2,6 +2,7 @@
 #include "classdata/ClassFile.h"
 #include "classdata/MasterFile.h"
 #include "phrases/Composition.h"
+#include "program/SetupFile.h"
 #include "selection/FavouritesFile.h"
 #include "support/TestFiles.h"
 
@@ -48,4 +49,11 @@ TEST(SampleData, EveryFileLoadsAndEveryCodeIsInTheLibrary)
     const std::optional<ClassList> members = readMasterStudents(sampleFile("TQStudentInfo.txt"), {"ENG2D1-01"});
     ASSERT_TRUE(members);
     EXPECT_EQ(members->size(), 28u);
+}
+
+TEST(SampleData, TheSetUpFileNamesTheSchoolAndLeavesTheMasterFileBesideTheProgram)
+{
+    // The build and the run command copy it beside the program, where a data folder named in it
+    // would take the master file away from the sample one.
+    EXPECT_EQ(readSetupFile(sampleFile("TQSetup.ini")), (SchoolSetup{"Lakeshore Collegiate Institute", ""}));
 }

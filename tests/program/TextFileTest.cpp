@@ -56,6 +56,24 @@ TEST(Cp1252, EveryByteHasACharacterAndBackAgain)
     EXPECT_EQ(utf8ToCp1252("\xf0\x9f\x98\x80!"), "?!");
 }
 
+TEST(Cp1252, ToUtf8AndBackKeepsEveryByteAndOnlyWellFormedTextIsUtf8)
+{
+    std::string every;
+    for (int b = 1; b < 256; ++b)
+        every.push_back(static_cast<char>(b));
+    const std::string text = cp1252ToUtf8(every);
+    EXPECT_TRUE(isWellFormedUtf8(text));
+    EXPECT_EQ(utf8ToCp1252(text), every);
+    EXPECT_EQ(cp1252ToUtf8("\xc9" "cole \x80"), "\xc3\x89" "cole \xe2\x82\xac");
+
+    EXPECT_TRUE(isWellFormedUtf8(""));
+    EXPECT_TRUE(isWellFormedUtf8("plain"));
+    EXPECT_FALSE(isWellFormedUtf8("\xc9" "cole"));          // Windows-1252
+    EXPECT_FALSE(isWellFormedUtf8("caf\xc3"));           // cut short
+    EXPECT_FALSE(isWellFormedUtf8("\xc0\xaf"));          // overlong
+    EXPECT_FALSE(isWellFormedUtf8("\xed\xa0\x80"));      // a surrogate
+}
+
 TEST(ReadTextLines, ReadsAMegabyteLineWholeAndRefusesWhatIsNotAFile)
 {
     TempDir dir;
