@@ -152,3 +152,184 @@ TEST_F(AutoFillTest, WithoutAFavouritesFileWithRangesTheMainWindowAsksForOneAndO
     EXPECT_EQ(ranges()->rows(), 8);
     EXPECT_FALSE(window->isVisible());
 }
+
+TEST_F(AutoFillTest, RightClicksLookCodesUpOrPickThemUpAndLeftClicksPlaceThem)
+{
+    startSetup(sampleFavourites());
+    clickRange(1, 2, Qt::RightButton); // 0704 is a favourite: the list shows it
+    EXPECT_EQ(palette()->currentItem()->text().left(4), "0704");
+    clickRange(7, 3, Qt::RightButton); // an empty comment: "no comment"
+    EXPECT_EQ(palette()->currentRow(), palette()->count() - 1);
+    EXPECT_TRUE(detail(2).startsWith("0-19 ")); // the details follow the clicked range
+    EXPECT_FALSE(control<QPushButton>("cmdUndo")->isEnabled()); // nothing changed
+
+    // 0112 is no favourite: it is picked up, and each left click places it.
+    clickRange(1, 3, Qt::RightButton);
+    EXPECT_EQ(ranges()->cellBackground(1, 3), pending);
+    EXPECT_TRUE(palette()->selectedItems().isEmpty());
+    clickRange(2, 4);
+    EXPECT_EQ(rangeText(2), "70-79 0705,0103,0112|333333");
+    clickRange(2, 2); // placed again in the same range, it moves there
+    EXPECT_EQ(rangeText(2), "70-79 0112,0103,|333333");
+    EXPECT_EQ(rangeCell(2, 2) + "|" + rangeCell(2, 4), "0112|");
+    EXPECT_TRUE(detail(1).startsWith("Range   0112 Regular attendance"));
+    EXPECT_EQ(rangeText(1), "80-100 0704,0112,0206|444444"); // the source keeps its code
+    EXPECT_EQ(ranges()->cellBackground(1, 3), pending);
+
+    // Choosing a favourite drops the pick; its code moves within range 3.
+    choosePaletteEntry("0706");
+    EXPECT_EQ(ranges()->cellBackground(1, 3), QColor(Qt::white));
+    clickRange(3, 3);
+    EXPECT_EQ(rangeText(3), "60-69 ,0706,0601|333333");
+    // "no comment" writes the blank code, which shows no phrase.
+    palette()->setCurrentRow(palette()->count() - 1);
+    clickRange(4, 2);
+    EXPECT_EQ(rangeText(4), "50-59     ,0719,0714|222222");
+    EXPECT_EQ(detail(1), "Range   " + QString(75, ' ') + "Learning Skills");
+    // A right click on a rating steps it up, a left click down, round from 4 to 1.
+    clickRange(1, 5, Qt::RightButton);
+    clickRange(7, 10);
+    EXPECT_EQ(rangeText(1), "80-100 0704,0112,0206|144444");
+    EXPECT_EQ(rangeText(7), "0-19 ,,|111114");
+    EXPECT_TRUE(detail(3).endsWith("  1  1  1  1  1  4"));
+    EXPECT_TRUE(control<QPushButton>("cmdUndo")->isEnabled());
+}
+
+TEST_F(AutoFillTest, ThreeEditsAndThreeUndosRestoreTheRangeExactly)
+{
+    // Range 2 has no third code and no rating in Independent Work.
+    const std::string path = root.write("home/Gaps.tqf", favouritesText({"60,100,0701,,,3,3,3,3,3,3", "0,59,0702,,,2,2,,2,2,2"}));
+    startSetup(path);
+    const InitialValueRange original = state.favourites.initialRanges[1];
+    EXPECT_EQ(rangeText(2), "0-59 0702,,|22_222");
+    clickRange(2, 7); // the empty rating counts as 3 first
+    EXPECT_EQ(rangeText(2), "0-59 0702,,|222222");
+    choosePaletteEntry("0701");
+    clickRange(2, 4);
+    clickRange(2, 2, Qt::RightButton); // a look-up changes nothing and records nothing
+    clickRange(2, 10, Qt::RightButton);
+    EXPECT_EQ(rangeText(2), "0-59 0702,,0701|222223");
+    QPushButton* undo = control<QPushButton>("cmdUndo");
+    undo->click();
+    EXPECT_EQ(rangeText(2), "0-59 0702,,0701|222222");
+    EXPECT_EQ(rangeCell(2, 10), "2");
+    undo->click();
+    EXPECT_EQ(rangeText(2), "0-59 0702,,|222222");
+    EXPECT_EQ(rangeCell(2, 4), "");
+    EXPECT_TRUE(undo->isEnabled());
+    undo->click();
+    EXPECT_EQ(state.favourites.initialRanges[1], original);
+    EXPECT_EQ(rangeCell(2, 7), "");
+    EXPECT_TRUE(detail(1).startsWith("Range   0702 "));
+    EXPECT_TRUE(detail(3).endsWith("  2  2    2  2  2"));
+    EXPECT_FALSE(undo->isEnabled());
+    undo->click(); // nothing left: nothing happens
+    EXPECT_EQ(state.favourites.initialRanges[1], original);
+}
+
+TEST_F(AutoFillTest, ThePointerShowsWhatAClickWouldDo)
+{
+    startSetup(sampleFavourites());
+    ui::ClassGrid* grid = ranges();
+    auto pointerOver = [&](int row, int col) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(grid->viewport()->mapFrom(grid, grid->cellRect(row, col).center())),
+                         grid->viewport()->mapToGlobal(QPointF(grid->viewport()->mapFrom(grid, grid->cellRect(row, col).center()))),
+                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(grid->viewport(), &move);
+        return grid->pointer();
+    };
+    using Pointer = ui::ClassGrid::Pointer;
+    EXPECT_EQ(pointerOver(2, 3), Pointer::Arrow); // nothing to place yet
+    EXPECT_EQ(pointerOver(2, 7), Pointer::DiagonalSizing);
+    choosePaletteEntry("0701");
+    EXPECT_EQ(pointerOver(2, 3), Pointer::Custom);
+    EXPECT_EQ(pointerOver(2, 0), Pointer::Arrow);
+    EXPECT_EQ(grid->customPointer().pixmap().size(), QSize(32, 32)); // the program's stamp
+}
+
+TEST_F(AutoFillTest, EnterRangesReplacesEveryRangeOrChangesNothingWhenRefused)
+{
+    startSetup(sampleFavourites());
+    clickRange(2, 5); // an edit that Enter Ranges will discard
+    QPushButton* enter = control<QPushButton>("cmdEnterRanges");
+    const std::vector<InitialValueRange> before = state.favourites.initialRanges;
+
+    enter->click(); // cancelled
+    dialogs.answerInput("0-49 50-60 60-100");
+    enter->click();
+    dialogs.answerInput("20-500");
+    enter->click();
+    const auto inputs = dialogs.callsOf(Kind::Input);
+    ASSERT_EQ(inputs.size(), 3u);
+    EXPECT_EQ(inputs[0].title, "Input Mark Ranges");
+    EXPECT_EQ(inputs[0].text, "Please enter the ranges (low-high), separated by spaces.\r\n(Eg: 0-49 50-59 60-84, 85-100)\r\n"
+                              "Do not overlap ranges such as 50-60 60-70\r\nWARNING: This will delete all comment codes.");
+    EXPECT_EQ(inputs[0].defaultText, "");
+    ASSERT_EQ(messages().size(), 2u);
+    EXPECT_EQ(messages()[0].text, "TQ14: Invalid input: overlapping ranges");
+    EXPECT_EQ(messages()[1].text, "TQ13: Invalid format: number not in range 0 to 100");
+    EXPECT_EQ(state.favourites.initialRanges, before);
+    EXPECT_EQ(ranges()->rows(), 8);
+    EXPECT_TRUE(control<QPushButton>("cmdUndo")->isEnabled());
+
+    dialogs.answerInput("0-49 50-59 60-84, 85-100");
+    enter->click();
+    ASSERT_EQ(ranges()->rows(), 5);
+    EXPECT_EQ(rangeText(1), "85-100 ,,|444444");
+    EXPECT_EQ(rangeText(2), "60-84 ,,|333333");
+    EXPECT_EQ(rangeText(3), "50-59 ,,|222222");
+    EXPECT_EQ(rangeText(4), "0-49 ,,|111111");
+    EXPECT_EQ(rangeCell(4, 0) + "-" + rangeCell(4, 1) + " " + rangeCell(4, 10), "0-49 1");
+    EXPECT_TRUE(detail(2).startsWith("85-100 "));
+    EXPECT_FALSE(control<QPushButton>("cmdUndo")->isEnabled());
+}
+
+TEST_F(AutoFillTest, SplitAndDeleteWorkOnTheCurrentRow)
+{
+    const std::string path =
+        root.write("home/Split.tqf", favouritesText({"85,100,0701,,,4,4,4,4,4,4", "60,84,0702,,,3,3,3,3,3,3", "0,59,,,,1,1,1,1,1,1"}));
+    startSetup(path);
+    QPushButton* split = control<QPushButton>("cmdSplit");
+    QPushButton* remove = control<QPushButton>("cmdDelete");
+    clickRange(2, 2); // selects range 2 (no code is chosen: nothing is placed)
+    clickRange(2, 6, Qt::RightButton);
+    EXPECT_TRUE(control<QPushButton>("cmdUndo")->isEnabled());
+    split->click();
+    ASSERT_EQ(ranges()->rows(), 5);
+    EXPECT_EQ(rangeText(2), "72-84 0702,,|343333");
+    EXPECT_EQ(rangeText(3), "60-71 0702,,|343333");
+    EXPECT_EQ(rangeCell(3, 0) + "-" + rangeCell(3, 1) + " " + rangeCell(3, 2), "60-71 0702");
+    EXPECT_EQ(ranges()->currentRow(), 2);
+    EXPECT_TRUE(detail(2).startsWith("72-84 "));
+    EXPECT_FALSE(control<QPushButton>("cmdUndo")->isEnabled());
+
+    clickRange(1, 3);
+    remove->click(); // 85-100 goes into 72-84, which keeps its values
+    ASSERT_EQ(ranges()->rows(), 4);
+    EXPECT_EQ(rangeText(1), "72-100 0702,,|343333");
+    EXPECT_EQ(rangeCell(1, 1), "100");
+    EXPECT_EQ(ranges()->currentRow(), 1);
+    EXPECT_TRUE(detail(2).startsWith("72-100 "));
+    clickRange(3, 3);
+    remove->click(); // the bottom range has none below it
+    EXPECT_EQ(ranges()->rows(), 4);
+    EXPECT_TRUE(messages().empty());
+}
+
+TEST_F(AutoFillTest, SplitIsRefusedWithTQ21WhenTheTableHoldsAHundredRanges)
+{
+    std::vector<std::string> lines;
+    for (int mark = 100; mark >= 2; --mark)
+        lines.push_back(std::to_string(mark) + "," + std::to_string(mark) + ",,,,3,3,3,3,3,3");
+    lines.push_back("0,1,0701,,,1,1,1,1,1,1");
+    startSetup(root.write("home/Full.tqf", favouritesText(lines)));
+    ASSERT_EQ(ranges()->rows(), 101);
+    clickRange(100, 2); // scrolled into sight
+    control<QPushButton>("cmdSplit")->click();
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].text,
+              "TQ21: The range was not split: there are already 100 ranges, the most a favourites file can hold.");
+    EXPECT_EQ(state.favourites.initialRanges.size(), 100u);
+    EXPECT_EQ(rangeText(100), "0-1 0701,,|111111");
+    EXPECT_TRUE(detail(2).startsWith("0-1 "));
+}
