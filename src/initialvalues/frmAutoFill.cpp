@@ -58,22 +58,18 @@ QToolButton* pictureButton(QWidget* parent, const char* name, const char* tip, c
 frmAutoFill::frmAutoFill(ProgramState& state, ui::Dialogs& dialogs, QWidget* parent)
     : QWidget(parent, Qt::Window), state_(state), dialogs_(dialogs)
 {
-    loadIconResources();
-    setObjectName(QStringLiteral("frmAutoFill"));
-    setWindowTitle(QStringLiteral("Tallyquill v") + QString::fromLatin1(versionLabel) +
-                   QStringLiteral(" ~ Initial Values Setup"));
+    // The window goes when it is left; the main window keeps only a guarded pointer to it.
     setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Tallyquill v%1 ~ Initial Values Setup").arg(QString::fromLatin1(versionLabel)));
+    setObjectName(QStringLiteral("frmAutoFill"));
+    loadIconResources();
     buildControls();
     buildLayout();
     connectControls();
 }
 
-frmAutoFill::~frmAutoFill() = default;
-
 void frmAutoFill::buildControls()
 {
-    msfgClass = named(new ui::ClassGrid(rangeGridColumnCount, this), "msfgClass");
-    msfgClass->setCustomPointer(stampCursor());
     cmdEnterRanges = named(new QPushButton(QStringLiteral("Enter Ranges"), this), "cmdEnterRanges");
     cmdEnterRanges->setToolTip(QStringLiteral("enter all the ranges you want"));
     cmdSplit = named(new QPushButton(QStringLiteral("Split Range"), this), "cmdSplit");
@@ -86,6 +82,8 @@ void frmAutoFill::buildControls()
     cmdPrint = pictureButton(this, "cmdPrint", "Print Autofill Settings", ":/icons/print.svg");
     cmdPrintPreview = named(new QToolButton(this), "cmdPrintPreview");
     cmdPrintPreview->setText(QStringLiteral("Print Pre&view"));
+    msfgClass = named(new ui::ClassGrid(rangeGridColumnCount, this), "msfgClass");
+    msfgClass->setCustomPointer(stampCursor());
 
     lstFavourites = named(new FavouritesList(FavouritesListKind::Palette, this), "lstFavourites");
     lstFavourites->setFont(ui::programFont(QStringLiteral("MS Sans Serif"), 10));
@@ -269,6 +267,8 @@ void frmAutoFill::leave()
             showMessage(*m); // the ranges stay in memory, where mark entry uses them
     emit returned();
 }
+
+frmAutoFill::~frmAutoFill() = default;
 
 void frmAutoFill::closeEvent(QCloseEvent* event)
 {

@@ -96,23 +96,23 @@ private:
     std::unique_ptr<CommentCodePicker> codePicker_;
     RangeUndo undo_;
 
-    ui::ClassGrid* msfgClass = nullptr;
-    QPushButton* cmdEnterRanges = nullptr;
-    QPushButton* cmdSplit = nullptr;
-    QPushButton* cmdDelete = nullptr;
-    QPushButton* cmdUndo = nullptr;
-    QToolButton* cmdPrint = nullptr;
-    QToolButton* cmdPrintPreview = nullptr;
-    QToolButton* cmdOpenFavourites = nullptr;
-    QPushButton* cmdBack = nullptr;
-    FavouritesList* lstFavourites = nullptr;
-    QListWidget* lstLearningSkills = nullptr;
-    QLabel* Label1 = nullptr;
-    QFrame* Frame1 = nullptr;
-    QLabel* lblDetail1 = nullptr;
-    QLabel* lblDetail2 = nullptr;
-    QLabel* lblDetail3 = nullptr;
-    QLabel* lblFavouriteFile = nullptr;
+    ui::ClassGrid* msfgClass{};
+    QPushButton* cmdEnterRanges{};
+    QPushButton* cmdSplit{};
+    QPushButton* cmdDelete{};
+    QPushButton* cmdUndo{};
+    QToolButton* cmdPrint{};
+    QToolButton* cmdPrintPreview{};
+    QToolButton* cmdOpenFavourites{};
+    QPushButton* cmdBack{};
+    FavouritesList* lstFavourites{};
+    QListWidget* lstLearningSkills{};
+    QLabel* Label1{};
+    QFrame* Frame1{};
+    QLabel* lblDetail1{};
+    QLabel* lblDetail2{};
+    QLabel* lblDetail3{};
+    QLabel* lblFavouriteFile{};
 };
 
 } // namespace tq

@@ -1,6 +1,7 @@
 // The detail lines of a range and the printout of every range in them.
 #include "initialvalues/InitialValuesPrintout.h"
 #include "initialvalues/RangeDetails.h"
+#include "support/InitialRanges.h"
 #include "support/LocalTime.h"
 
 #include <gtest/gtest.h>
@@ -15,22 +16,10 @@ const PhraseLibrary library({
     {"0901", "@ " + std::string(100, 'x'), ""},
 });
 
-InitialValueRange range(int low, int high, std::array<std::string, 3> codes, std::array<std::string, 6> skills)
-{
-    InitialValueRange r;
-    r.lowMark = low;
-    r.highMark = high;
-    r.rangeComment1 = codes[0];
-    r.rangeComment2 = codes[1];
-    r.rangeComment3 = codes[2];
-    r.rangeSkills = skills;
-    return r;
-}
-
 const std::vector<InitialValueRange> ranges{
-    range(85, 100, {"0101", "0706", "0103"}, {"4", "4", "4", "4", "3", "4"}),
-    range(50, 84, {"", "    ", "0706"}, {"3", "2", "3", "3", "3", "3"}),
-    range(0, 49, {"", "", ""}, {"1", "1", "1", "1", "1", "1"}),
+    test::markRange(85, 100, {"0101", "0706", "0103"}, {"4", "4", "4", "4", "3", "4"}),
+    test::markRange(50, 84, {"", "    ", "0706"}, {"3", "2", "3", "3", "3", "3"}),
+    test::markRange(0, 49, {"", "", ""}, {"1", "1", "1", "1", "1", "1"}),
 };
 
 std::string blanks(size_t n) { return std::string(n, ' '); }
@@ -55,7 +44,7 @@ TEST(RangeDetails, CodesWithTheirPhrasesAndTheRatingsUnderTheSkillsInitials)
     // pushes the rest of the line right rather than being cut.
     const auto empty = rangeDetailLines(ranges[2], library);
     EXPECT_EQ(empty[1], "0-49    " + blanks(75) + " RE OR IW CO IN SR");
-    const auto longer = rangeDetailLines(range(0, 9, {"0901", "", ""}, {"1", "1", "1", "1", "1", "1"}), library);
+    const auto longer = rangeDetailLines(test::markRange(0, 9, {"0901", "", ""}, {"1", "1", "1", "1", "1", "1"}), library);
     EXPECT_EQ(longer[0], "Range   0901 @ " + std::string(100, 'x') + ". Learning Skills");
 }
 
