@@ -39,6 +39,9 @@ public:
     // open; the window closes again when the teacher chooses none).
     void Form_Load();
 
+    // Redraws the ranges grid from the ranges.
+    void fillflexGrid();
+
 signals:
     // The window has been left, by any way out, and the favourites saved; the main window takes
     // over again.
@@ -55,7 +58,6 @@ private:
     void showMessage(const Message& m);
 
     // The ranges grid and the three detail lines of one range.
-    void fillflexGrid();
     void redrawRangeRow(int position);
     void displayDetails(int position);
     InitialValueRange& rangeAt(int position);
