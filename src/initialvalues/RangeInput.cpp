@@ -70,21 +70,21 @@ std::variant<std::vector<InitialValueRange>, Message> rangesFromInput(std::strin
         const size_t end = std::min(rest.find(' '), rest.size()); // the range runs up to here
         const size_t dash = rest.find('-');
         if (dash == std::string_view::npos)
-            return missingDashMessage();
+            return Message{"TQ11: Invalid format: missing '-'"};
         if (dash >= end)
-            return invalidRangeFormatMessage();
+            return Message{"TQ12: Invalid format"}; // the dash belongs to a later range
         const std::optional<int> low = typedMark(rest.substr(0, dash));
         const std::optional<int> high = typedMark(rest.substr(dash + 1, end - dash - 1));
         if (!low || !high || *low >= *high)
-            return markOutOfRangeMessage();
+            return Message{"TQ13: Invalid format: number not in range 0 to 100"};
         if (pairs.size() == maxRangesPerInput)
-            return tooManyRangesMessage();
+            return Message{"TQ20: Too many ranges: enter at most 50 ranges at a time."};
         pairs.push_back(MarkPair{*low, *high});
         rest = end >= rest.size() ? std::string_view() : rest.substr(end + 1);
     }
     std::stable_sort(pairs.begin(), pairs.end(), [](const MarkPair& a, const MarkPair& b) { return a.low > b.low; });
     if (anyOverlap(pairs))
-        return overlappingRangesMessage();
+        return Message{"TQ14: Invalid input: overlapping ranges"};
 
     std::vector<InitialValueRange> ranges;
     for (const MarkPair& pair : pairs) {
@@ -95,31 +95,6 @@ std::variant<std::vector<InitialValueRange>, Message> rangesFromInput(std::strin
         ranges.push_back(std::move(range));
     }
     return ranges;
-}
-
-Message missingDashMessage()
-{
-    return Message{"TQ11: Invalid format: missing '-'"};
-}
-
-Message invalidRangeFormatMessage()
-{
-    return Message{"TQ12: Invalid format"};
-}
-
-Message markOutOfRangeMessage()
-{
-    return Message{"TQ13: Invalid format: number not in range 0 to 100"};
-}
-
-Message overlappingRangesMessage()
-{
-    return Message{"TQ14: Invalid input: overlapping ranges"};
-}
-
-Message tooManyRangesMessage()
-{
-    return Message{"TQ20: Too many ranges: enter at most 50 ranges at a time."};
 }
 
 } // namespace tq

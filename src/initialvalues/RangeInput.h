@@ -32,10 +32,4 @@ std::string defaultRangeRating(int lowMark, int highMark);
 // range has been read, two that share a mark give TQ14.
 std::variant<std::vector<InitialValueRange>, Message> rangesFromInput(std::string_view answer);
 
-Message missingDashMessage();         // TQ11
-Message invalidRangeFormatMessage();  // TQ12
-Message markOutOfRangeMessage();      // TQ13
-Message overlappingRangesMessage();   // TQ14
-Message tooManyRangesMessage();       // TQ20
-
 } // namespace tq
