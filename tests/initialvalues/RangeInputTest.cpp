@@ -98,11 +98,3 @@ TEST(RangeInput, AtMostFiftyRangesAtATime)
     EXPECT_EQ(outcome(consecutiveRanges(50) + "0-100"), tq20);
     EXPECT_EQ(outcome(consecutiveRanges(50) + "100"), tq11); // a wrong 51st range says what is wrong with it
 }
-
-TEST(RangeInput, ThePromptHasItsFourLines)
-{
-    EXPECT_EQ(enterRangesPrompt(), "Please enter the ranges (low-high), separated by spaces.\r\n"
-                                   "(Eg: 0-49 50-59 60-84, 85-100)\r\n"
-                                   "Do not overlap ranges such as 50-60 60-70\r\n"
-                                   "WARNING: This will delete all comment codes.");
-}
