@@ -1,5 +1,5 @@
-// The main window's benchmarks, offscreen: the grid rebuild against a bare Qt table, the details
-// panel, and single grid actions at 10 and at 501 students.
+// The windows' benchmarks, offscreen: the grid rebuild against a bare Qt table, the details
+// panel, and single grid actions at 10 and at 501 students; Initial Values Setup at 100 ranges.
 #include "bench/MedianRatios.h"
 #include "bench/gui/BenchWindow.h"
 
@@ -30,6 +30,7 @@ int main(int argc, char** argv)
         {"Type a mark and Enter: 501 against 10 students", "BM_Action_TypeMark/501", "BM_Action_TypeMark/10", 1.2},
         {"Place a comment by click: 501 against 10", "BM_Action_PlaceComment/501", "BM_Action_PlaceComment/10", 1.2},
         {"Rate a skill by click: 501 against 10", "BM_Action_RateSkill/501", "BM_Action_RateSkill/10", 1.2},
+        {"Ranges grid rebuild, Initial Values Setup (100 ranges)", "BM_AutoFill_FillGrid", "BM_Floor_BareRangeTable", 1.5},
     };
     const std::string frame = "a frame (16.7 ms)";
     goals.budgets = {
@@ -38,6 +39,9 @@ int main(int argc, char** argv)
         {"Place a comment by click (501)", "BM_Action_PlaceComment/501", frameSeconds, frame},
         {"Rate a skill by click (501)", "BM_Action_RateSkill/501", frameSeconds, frame},
         {"Grid rebuild, fillflexGrid (501)", "BM_FillGrid/501", 0.1, "0.1 s (felt as instant)"},
+        {"Open Initial Values Setup (100 ranges, 1,000 favourites)", "BM_AutoFill_Open", frameSeconds, frame},
+        {"Place a code in a range by click", "BM_AutoFill_PlaceComment", frameSeconds, frame},
+        {"Rate a range's skill by click", "BM_AutoFill_RateSkill", frameSeconds, frame},
     };
     const int result = runBenchmarksWithGoals(argc, argv, goals);
     closeBenchWindows();

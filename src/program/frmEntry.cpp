@@ -171,6 +171,7 @@ void frmEntry::buildMenus()
     connect(mnuUpdate, &QAction::triggered, this, [this] { updateCommand(); });
     connect(mnuNewTrillium, &QAction::triggered, this, [this] { newTrillium(); });
     connect(mnuExport, &QAction::triggered, this, [this] { mnuExport_Click(); });
+    connect(mnuAutoFill, &QAction::triggered, this, [this] { mnuAutoFill_Click(); });
     connect(mnuPrint, &QAction::triggered, this, [this] { printClassReport(); });
     connect(mnuPrintPreview, &QAction::triggered, this, [this] { previewClassReport(); });
     connect(mnuExit, &QAction::triggered, this, [this] { leave(); });
@@ -182,7 +183,7 @@ void frmEntry::buildMenus()
     connect(mnuhelp, &QAction::triggered, this, [this] { mnuhelp_Click(); });
 
     // Commands whose windows are not part of this program yet stay visible but unavailable.
-    for (QAction* unavailable : {mnuAutoFill, mnuSelection})
+    for (QAction* unavailable : {mnuSelection})
         unavailable->setEnabled(false);
 }
 

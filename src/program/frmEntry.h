@@ -32,6 +32,7 @@ namespace tq {
 class CommentCodePicker;
 class FavouritesList;
 class PrintScript;
+class frmAutoFill;
 class frmExport;
 class frmGetTrilliumfile;
 
@@ -143,6 +144,11 @@ public:
     void returnFromExport(bool classReplaced);
     QPointer<frmGetTrilliumfile> getClassDialog; // open while the teacher picks the class
     QPointer<frmExport> exportWindow;            // open while the main window is hidden for it
+
+    // Initial Values Setup: the mark ranges and what each gives, while the main window is hidden.
+    void mnuAutoFill_Click();
+    void returnFromAutoFill();
+    QPointer<frmAutoFill> autoFillWindow; // open while the main window is hidden for it
 
     // The class report: printed on paper or into a PDF file, or shown in a print preview.
     void printClassReport();

@@ -1,7 +1,9 @@
 #include "ui/UniformWidthDelegate.h"
 
 #include <QFontMetricsF>
+#include <QApplication>
 #include <QListView>
+#include <QPainter>
 #include <QStyle>
 
 #include <algorithm>
@@ -60,6 +62,28 @@ QSize UniformWidthDelegate::sizeHint(const QStyleOptionViewItem& option, const Q
     if (height_ == 0)
         height_ = QStyledItemDelegate::sizeHint(option, index).height();
     return QSize(width_, height_);
+}
+
+void UniformWidthDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    QStyleOptionViewItem panel = option;
+    initStyleOption(&panel, index);
+    const QString text = panel.text;
+    panel.text.clear();
+    const QWidget* widget = panel.widget;
+    const QStyle* style = widget ? widget->style() : QApplication::style();
+    style->drawControl(QStyle::CE_ItemViewItem, &panel, painter, widget);
+    const QPalette::ColorGroup group = !(panel.state & QStyle::State_Enabled) ? QPalette::Disabled
+                                       : (panel.state & QStyle::State_Active) ? QPalette::Normal
+                                                                              : QPalette::Inactive;
+    const bool selected = panel.state & QStyle::State_Selected;
+    painter->save();
+    painter->setFont(panel.font);
+    painter->setPen(panel.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
+    const QRect textRect = style->subElementRect(QStyle::SE_ItemViewItemText, &panel, widget);
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
+    painter->drawText(textRect.adjusted(margin, 0, -margin, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
+    painter->restore();
 }
 
 } // namespace tq::ui

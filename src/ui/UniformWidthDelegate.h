@@ -23,6 +23,9 @@ public:
     void setTexts(const QStringList& texts);
 
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    // The entry's panel as the style draws it, and its text in one pass: an entry is one line,
+    // never cut, so the text needs neither measuring nor eliding first.
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
 private:
     qreal advance(QChar c);

@@ -1,26 +1,15 @@
 #include "entry/InitialValueFill.h"
+#include "support/InitialRanges.h"
 
 #include <gtest/gtest.h>
 
 using namespace tq;
 
 namespace {
-InitialValueRange range(int low, int high, std::array<std::string, 3> codes, std::array<std::string, 6> skills)
-{
-    InitialValueRange r;
-    r.lowMark = low;
-    r.highMark = high;
-    r.rangeComment1 = codes[0];
-    r.rangeComment2 = codes[1];
-    r.rangeComment3 = codes[2];
-    r.rangeSkills = skills;
-    return r;
-}
-
 const std::vector<InitialValueRange> ranges{
-    range(50, 59, {"0101", "0102", "0103"}, {"2", "2", "3", "3", "2", "2"}),
-    range(0, 49, {"0201", "", ""}, {"1", "1", "1", "1", "1", "1"}),
-    range(45, 100, {"0301", "0302", "0303"}, {"4", "4", "4", "4", "4", "4"}), // overlaps: never reached below 50
+    test::markRange(50, 59, {"0101", "0102", "0103"}, {"2", "2", "3", "3", "2", "2"}),
+    test::markRange(0, 49, {"0201", "", ""}, {"1", "1", "1", "1", "1", "1"}),
+    test::markRange(45, 100, {"0301", "0302", "0303"}, {"4", "4", "4", "4", "4", "4"}), // overlaps: never reached below 50
 };
 
 StudentRecord student() { return newStudentRecord("ENG2D1-01", "123456789", "Nguyen", "Linh", "F", ""); }

@@ -1,0 +1,55 @@
+// The favourites file of Initial Values Setup: its list beside the grid, the palette of codes;
+// opening another file, which first saves the one open.
+#include "initialvalues/frmAutoFill.h"
+#include "program/ProgramState.h"
+#include "program/TeacherFolder.h"
+#include "selection/FavouritesList.h"
+#include "ui/Dialogs.h"
+
+#include <QFile>
+#include <QLabel>
+
+namespace tq {
+
+void frmAutoFill::showFavourites()
+{
+    // The caption holds a path, which is in the file system's encoding rather than the code page.
+    lblFavouriteFile->setText(QFile::decodeName(favouritesCaption(state_.favourites.favouritesFile).c_str()));
+    lstFavourites->showFavourites(state_.favourites, state_.phrases);
+}
+
+void frmAutoFill::cmdOpenFavourites_Click()
+{
+    // The edits made here must reach the disk before another file replaces them in memory.
+    if (!state_.favourites.favouritesFile.empty())
+        if (MaybeMessage m = saveFavourites(state_.favourites)) {
+            showMessage(*m);
+            return;
+        }
+    openFavourites();
+}
+
+void frmAutoFill::openFavourites()
+{
+    const std::string& teacherFolder = state_.folders.teacherFolder;
+    const QString folder = teacherFolderFound(teacherFolder) ? QFile::decodeName(teacherFolder.c_str()) : QString();
+    const QString chosen = dialogs_.openFile(this, QStringLiteral("Open Favourites"),
+                                             QStringLiteral("Tallyquill Favourites (*.tqf)|*.tqf"), folder);
+    if (chosen.isEmpty()) {
+        if (state_.favourites.favouritesFile.empty())
+            close(); // nothing to set up
+        return;
+    }
+    state_.favourites.favouritesFile = QFile::encodeName(chosen).toStdString();
+    if (MaybeMessage refused = readFavourites(state_.favourites, state_.phrases)) {
+        showMessage(*refused);
+        // A refused file is not the teacher's favourites: leaving must not write over it.
+        state_.favourites.favouritesFile.clear();
+    }
+    showFavourites();
+    fillflexGrid();
+    displayDetails(1);
+    discardUndo();
+}
+
+} // namespace tq
