@@ -20,7 +20,8 @@ namespace tq {
 namespace {
 const char* const singleCaption = "Get Class";
 const char* const multiCaption = "Get Classes";
-const char* const singlePrompt = "Select a Class     ";
+const char* const firstPrompt = "Select a Class     ";
+const char* const singlePrompt = "Select a Class";
 const char* const multiPrompt = "Select ALL Classes";
 constexpr int listHeightRows = 12;
 } // namespace
@@ -43,7 +44,7 @@ frmGetTrilliumfile::frmGetTrilliumfile(ProgramState& state, ui::Dialogs& dialogs
 
     const QFont font = ui::programFont(QStringLiteral("MS Sans Serif"), 10);
     setFont(font);
-    lblSelect = new QLabel(QString::fromLatin1(singlePrompt), this);
+    lblSelect = new QLabel(QString::fromLatin1(firstPrompt), this);
     lblSelect->setObjectName(QStringLiteral("lblSelect"));
     QFont bold = font;
     bold.setBold(true);
@@ -52,6 +53,7 @@ frmGetTrilliumfile::frmGetTrilliumfile(ProgramState& state, ui::Dialogs& dialogs
     cboClasses->setObjectName(QStringLiteral("cboClasses"));
     cboClasses->setMinimumWidth(QFontMetrics(font).horizontalAdvance(QStringLiteral("MMMMMMMMMMMMMM")));
     cboClasses->setMaxVisibleItems(20);
+    cboClasses->setPlaceholderText(QStringLiteral("(choose a class)"));
     lstMultiSelect = new QListWidget(this);
     lstMultiSelect->setObjectName(QStringLiteral("lstMultiSelect"));
     lstMultiSelect->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -115,6 +117,8 @@ void frmGetTrilliumfile::fillClassListCombo()
         cboClasses->addItem(ui::fromCp1252(code));
         lstMultiSelect->addItem(ui::fromCp1252(code));
     }
+    // A list that offers its first code as chosen would build a class the teacher did not pick.
+    cboClasses->setCurrentIndex(-1);
     cmdGetClass->show();
 }
 

@@ -85,7 +85,26 @@ TEST_F(NewClassWindow, OpensWithTheClassCodesOfTheMasterList)
     EXPECT_FALSE(dialog()->cboClasses->isVisible());
     dialog()->chkMultiCourse->click();
     EXPECT_EQ(dialog()->cmdGetClass->text(), "Get Class");
+    EXPECT_EQ(dialog()->lblSelect->text(), "Select a Class");
     EXPECT_TRUE(dialog()->cboClasses->isVisible());
+}
+
+TEST_F(NewClassWindow, NoClassIsChosenUntilTheTeacherChoosesOne)
+{
+    start();
+    openClass(sampleClassCopy());
+    const ClassList before = state.students;
+    dialogs.answerQuestion(false);
+    openDialog();
+    EXPECT_EQ(dialog()->cboClasses->currentIndex(), -1);
+    EXPECT_EQ(dialog()->cboClasses->currentText(), "");
+    // Get Class (or Enter) straight away builds nothing: the dialog stays, and so does the class.
+    dialog()->cmdGetClass->click();
+    QApplication::processEvents();
+    ASSERT_TRUE(dialog());
+    EXPECT_TRUE(dialog()->isVisible());
+    EXPECT_EQ(state.students, before);
+    EXPECT_TRUE(messages().empty());
 }
 
 TEST_F(NewClassWindow, GetClassBuildsTheClassAndShowsIt)
