@@ -9,6 +9,7 @@
 #include "export/Verification.h"
 #include "phrases/PhraseLibraryCheck.h"
 #include "program/ProgramState.h"
+#include "selection/SearchOptions.h"
 
 #include <filesystem>
 #include <optional>
@@ -18,7 +19,7 @@
 namespace tq {
 
 namespace {
-const char* const commandNames[] = {"check-library", "verify", "export", "update"};
+const char* const commandNames[] = {"check-library", "verify", "export", "update", "search"};
 
 bool isCommandName(const std::string& word)
 {
@@ -58,6 +59,11 @@ Invocation parse(const std::vector<std::string>& args)
             *option = a.substr(nameLength + 1);
         } else if (isHelp(a)) {
             inv.help = true;
+        } else if (inv.command == "search" && isSearchOption(a)) {
+            // A keyword is taken as given, even one that begins with a hyphen.
+            inv.operands.push_back(a);
+            if (searchOptionTakesValue(a) && i + 1 < args.size())
+                inv.operands.push_back(args[++i]);
         } else if (a.starts_with("-") && a != "-") {
             inv.error = "unknown option " + a;
             return inv;
@@ -185,6 +191,17 @@ int updateClass(const Context& c, const std::string& classPath, const std::strin
         c.out << "Dropped: " << s.lastName << ' ' << s.firstName << ' ' << s.courseCode << '\n';
     return exitPassed;
 }
+
+// The rows the Comment Selection window's result list would show, in the library's own bytes.
+int searchLibrary(const Context& c, const SearchCriteria& criteria)
+{
+    const std::optional<PhraseLibrary> library = loadLibrary(c);
+    if (!library)
+        return exitUnusable;
+    for (const int i : searchPhrases(*library, criteria))
+        c.out << searchResultLine(library->phrases()[static_cast<size_t>(i)]) << '\n';
+    return exitPassed;
+}
 } // namespace
 
 bool isCommandLineRequest(const std::vector<std::string>& args)
@@ -216,6 +233,7 @@ std::string commandLineUsage()
            "  export CLASS.tqc OUT.trc   verify the class and, when it passes, write its eFile OUT.trc\n"
            "  update CLASS.tqc OUT.tqc   update the class against the master list, save it as OUT.tqc\n"
            "                             and list the students added and dropped\n"
+           + searchUsage() +
            "\n"
            "Options:\n"
            "  --library FILE   the phrase library (default: TQPhraseLibrary.csv beside the program)\n"
@@ -238,8 +256,13 @@ int runCommandLine(const std::vector<std::string>& args, const std::string& prog
     const size_t wanted = inv.command == "check-library" ? 1 : inv.command == "verify" ? 1 : 2;
     const bool optionalOperand = inv.command == "check-library";
     std::string error = inv.error;
-    if (error.empty() && (inv.operands.size() > wanted || (!optionalOperand && inv.operands.size() < wanted)))
+    SearchOptions search;
+    if (error.empty() && inv.command == "search") {
+        search = parseSearchOptions(inv.operands);
+        error = search.error;
+    } else if (error.empty() && (inv.operands.size() > wanted || (!optionalOperand && inv.operands.size() < wanted))) {
         error = "wrong number of arguments for " + inv.command;
+    }
     if (!error.empty()) {
         err << "tallyquill: " << error << "\n\n" << commandLineUsage();
         return exitUnusable;
@@ -254,6 +277,8 @@ int runCommandLine(const std::vector<std::string>& args, const std::string& prog
             c.libraryPath = inv.operands[0];
         return checkLibrary(c);
     }
+    if (inv.command == "search")
+        return searchLibrary(c, search.criteria);
     if (inv.command == "verify")
         return verifyOrExport(c, inv.operands[0], nullptr);
     if (inv.command == "export")

@@ -34,6 +34,7 @@ class FavouritesList;
 class PrintScript;
 class frmExport;
 class frmGetTrilliumfile;
+class frmSelection;
 
 class frmEntry : public QMainWindow {
     Q_OBJECT
@@ -140,6 +141,11 @@ public:
     void returnFromExport();
     QPointer<frmGetTrilliumfile> getClassDialog; // open while the teacher picks the class
     QPointer<frmExport> exportWindow;            // open while the main window is hidden for it
+
+    // The Comment Selection window, where the favourites list is built, and the return from it.
+    void mnuSelection_Click();
+    void returnFromSelection();
+    QPointer<frmSelection> selectionWindow; // open while the main window is hidden for it
 
     // The class report: printed on paper or into a PDF file, or shown in a print preview.
     void printClassReport();
