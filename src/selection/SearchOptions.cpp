@@ -1,5 +1,7 @@
 #include "selection/SearchOptions.h"
 
+#include "program/Cp1252.h"
+
 #include <algorithm>
 #include <charconv>
 
@@ -87,9 +89,10 @@ SearchOptions parseSearchOptions(const std::vector<std::string>& args)
             result.error = name + " needs a value";
             return result;
         }
+        // A terminal passes UTF-8; the library's text is in the code page.
         for (const TextOption& o : textOptions)
             if (name == o.name)
-                result.criteria.*o.text = value;
+                result.criteria.*o.text = utf8ToCp1252(value);
         for (const ListOption& o : listOptions) {
             if (name != o.name)
                 continue;

@@ -20,7 +20,8 @@ struct SearchOptions {
 };
 
 // Reads the search options. A list index must name an item of its list (0 is "All"); a keyword
-// given as empty text is unused, as an empty box is.
+// given as empty text is unused, as an empty box is. Keywords typed in UTF-8 are turned into the
+// library's code page (bytes that are not UTF-8 are taken as they are).
 SearchOptions parseSearchOptions(const std::vector<std::string>& args);
 
 // The usage lines of the search command.
