@@ -1,6 +1,7 @@
 #pragma once
 // The printed favourites list: a heading with the date and time and the file's name, each entry
-// with its phrase, then the initial values of every mark range in fixed-pitch columns.
+// with its phrase, then the initial values of every mark range in fixed-pitch columns. It is
+// printed across the page (landscape), where the columns of the ranges fit.
 #include "phrases/PhraseLibrary.h"
 #include "reports/PrintScript.h"
 #include "selection/FavouritesFile.h"

@@ -5,6 +5,7 @@
 #include "selection/frmSelection.h"
 
 #include <QCheckBox>
+#include <QListWidget>
 
 namespace tq {
 
@@ -22,7 +23,7 @@ void frmEntry::returnFromSelection()
 {
     // In the skills view the key stays in sight; the list behind it is brought up to date for
     // when the teacher switches back.
-    if (commentsView())
+    if (lstLearningSkills->isHidden())
         showFavourites();
     else
         lstFavourites->showFavourites(state_.favourites, state_.phrases);

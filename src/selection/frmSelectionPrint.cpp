@@ -16,7 +16,7 @@ PrintScript frmSelection::favouritesPrintout() const
 
 void frmSelection::PrintFavourites()
 {
-    std::unique_ptr<ui::LinePrinter> printer = dialogs_.choosePrinter(this, QPageLayout::Portrait);
+    std::unique_ptr<ui::LinePrinter> printer = dialogs_.choosePrinter(this, QPageLayout::Landscape);
     if (!printer)
         return;
     // A printer that fails ends the printout where it is, without a message.
@@ -26,7 +26,7 @@ void frmSelection::PrintFavourites()
 void frmSelection::previewFavourites()
 {
     const PrintScript printout = favouritesPrintout();
-    dialogs_.previewPrint(this, QStringLiteral("Tallyquill ~ Favourites ~ Print Preview"), QPageLayout::Portrait,
+    dialogs_.previewPrint(this, QStringLiteral("Tallyquill ~ Favourites ~ Print Preview"), QPageLayout::Landscape,
                           [printout](ui::LinePrinter& printer) { return playPrintScript(printout, printer); });
 }
 
