@@ -30,6 +30,10 @@ int main(int argc, char** argv)
         {"Type a mark and Enter: 501 against 10 students", "BM_Action_TypeMark/501", "BM_Action_TypeMark/10", 1.2},
         {"Place a comment by click: 501 against 10", "BM_Action_PlaceComment/501", "BM_Action_PlaceComment/10", 1.2},
         {"Rate a skill by click: 501 against 10", "BM_Action_RateSkill/501", "BM_Action_RateSkill/10", 1.2},
+        {"Search, everything listed (10,000), painted", "BM_Search/0", "BM_Floor_BareListView/0", 1.5},
+        {"Search, one keyword (626 found), painted", "BM_Search/1", "BM_Floor_BareListView/1", 1.5},
+        {"Search, duplicate filter at 399 matches, painted", "BM_Search/2", "BM_Floor_BareListView/2", 1.5},
+        {"Open Comment Selection (1,000 favourites)", "BM_OpenSelection", "BM_Floor_BareWindowWithList", 1.5},
     };
     const std::string frame = "a frame (16.7 ms)";
     goals.budgets = {
@@ -38,6 +42,11 @@ int main(int argc, char** argv)
         {"Place a comment by click (501)", "BM_Action_PlaceComment/501", frameSeconds, frame},
         {"Rate a skill by click (501)", "BM_Action_RateSkill/501", frameSeconds, frame},
         {"Grid rebuild, fillflexGrid (501)", "BM_FillGrid/501", 0.1, "0.1 s (felt as instant)"},
+        {"Search, everything listed (10,000)", "BM_Search/0", frameSeconds, frame},
+        {"Search, one keyword", "BM_Search/1", frameSeconds, frame},
+        {"Search, duplicate filter at 399 matches", "BM_Search/2", frameSeconds, frame},
+        {"Move a favourite up or down (1,000)", "BM_Favourites_MoveRow", frameSeconds, frame},
+        {"One step of dragging a favourite (1,000)", "BM_Favourites_DragStep", frameSeconds, frame},
     };
     const int result = runBenchmarksWithGoals(argc, argv, goals);
     closeBenchWindows();

@@ -21,6 +21,8 @@ void frmEntry::mnuSelection_Click()
 
 void frmEntry::returnFromSelection()
 {
+    // The window deletes itself once closed; the teacher may open a new one at once.
+    selectionWindow = nullptr;
     // In the skills view the key stays in sight; the list behind it is brought up to date for
     // when the teacher switches back.
     if (lstLearningSkills->isHidden())

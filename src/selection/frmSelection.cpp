@@ -6,6 +6,7 @@
 #include "selection/PhraseMatchList.h"
 #include "ui/Codepage.h"
 #include "ui/Fonts.h"
+#include "ui/SharedIcons.h"
 #include "ui/Twips.h"
 
 #include <QAction>
@@ -59,7 +60,7 @@ QToolButton* pictureButton(QWidget* parent, const char* name, const char* tip, c
 {
     auto* b = control<QToolButton>(name, parent);
     b->setToolTip(QString::fromLatin1(tip));
-    b->setIcon(QIcon(QString::fromLatin1(icon)));
+    b->setIcon(ui::sharedIcon(QString::fromLatin1(icon)));
     b->setIconSize(QSize(24, 24));
     b->setAutoRaise(true);
     return b;
@@ -304,6 +305,11 @@ void frmSelection::loadCommentList()
 void frmSelection::closeEvent(QCloseEvent* event)
 {
     event->accept();
+    leaveForm();
+}
+
+void frmSelection::leaveForm()
+{
     if (left_)
         return;
     left_ = true;

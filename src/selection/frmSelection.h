@@ -68,6 +68,9 @@ private:
     void buildLayout();
     void connectControls();
     void applySmallScreenLayout();
+    // Back, Exit and the close box all come here, once: the list is saved and the main window
+    // takes over.
+    void leaveForm();
 
     SearchCriteria searchCriteria() const;
     const PhraseSearchIndex& searchIndex();

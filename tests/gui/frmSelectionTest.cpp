@@ -97,6 +97,17 @@ TEST_F(SelectionTest, OpensWithEveryControlCaptionAndTooltipAndReturnsToTheMainW
     EXPECT_TRUE(dialogs.calls.empty()); // an empty list is not saved
 }
 
+TEST_F(SelectionTest, AScreen600PixelsHighGetsAShorterWindow)
+{
+    openSelection();
+    const int normal = selection()->height();
+    press("cmdBack");
+    state.smallScreen = true;
+    window->cmdSwitchCommentSelection->click();
+    EXPECT_EQ(selection()->height(), normal - 168); // 2520 twips at 96 dots to the inch
+    EXPECT_LE(selection()->frameGeometry().height(), 600 - 30);
+}
+
 TEST_F(SelectionTest, SearchesOnlyWhenAskedAndListsPhrasesInLibraryOrder)
 {
     openSelection();
