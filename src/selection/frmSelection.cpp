@@ -38,9 +38,6 @@ constexpr int windowHeight = 10500;
 constexpr int searchHalfWidth = 10200;
 constexpr int keywordBoxWidth = 1500;
 constexpr int listMinimumHeight = 4000;
-// What a screen exactly 600 pixels high takes off.
-constexpr int smallScreenWindowCut = 2520;
-constexpr int smallScreenListCut = 168;
 
 void fillList(QComboBox* list, std::span<const CategoryItem> items)
 {
@@ -255,6 +252,9 @@ void frmSelection::connectControls()
 
 void frmSelection::applySmallScreenLayout()
 {
+    // What a screen exactly 600 pixels high takes off, in twips.
+    constexpr int smallScreenWindowCut = 2520;
+    constexpr int smallScreenListCut = 168;
     // The lists take what height the window leaves them, so they also lose what it loses.
     for (QWidget* list : std::initializer_list<QWidget*>{lstComments, lstFavourites})
         list->setMinimumHeight(ui::twipsToPixelsY(listMinimumHeight - smallScreenListCut, this));

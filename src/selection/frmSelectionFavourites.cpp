@@ -136,8 +136,7 @@ void frmSelection::openFavourites()
     // Cancelling changes nothing: the list the teacher had is still there.
     if (chosen.isEmpty())
         return;
-    state_.favourites.favouritesFile = QFile::encodeName(chosen).toStdString();
-    if (MaybeMessage m = readFavourites(state_.favourites, state_.phrases))
+    if (MaybeMessage m = openFavouritesFile(state_.favourites, QFile::encodeName(chosen).toStdString(), state_.phrases))
         showMessage(*m);
     showFavourites();
 }
