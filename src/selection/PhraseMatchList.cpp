@@ -77,9 +77,4 @@ int PhraseMatchList::phraseAt(int row) const
     return row >= 0 && static_cast<size_t>(row) < m.size() ? m[static_cast<size_t>(row)] : -1;
 }
 
-QString PhraseMatchList::rowText(int row) const
-{
-    return model_->data(model_->index(row), Qt::DisplayRole).toString();
-}
-
 } // namespace tq

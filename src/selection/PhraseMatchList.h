@@ -39,9 +39,6 @@ public:
     void showMatches(std::vector<int> matches);
     // The library position of the phrase on `row`; -1 for no row.
     int phraseAt(int row) const;
-    int count() const { return model_->rowCount(); }
-    // The row's text as it shows.
-    QString rowText(int row) const;
 
 private:
     qreal rowWidth(int phrase);
