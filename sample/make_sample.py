@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Regenerate the Tallyquill sample data in this folder.
 
-Writes TQPhraseLibrary.csv, TQStudentInfo.txt, Sample.tqf and ENG2D1-01.tqc as
+Writes TQPhraseLibrary.csv, TQStudentInfo.txt, Sample.tqf and ENG2D101.tqc as
 Windows-1252 text with CR LF line ends, then reads them back and checks them.
 The output is deterministic (fixed random seeds).  Run:  python3 make_sample.py
 """
@@ -893,7 +893,7 @@ def check_all():
         assert e == "    " or e in lib_codes, repr(e)
 
     # Class file.
-    cls = read_lines("ENG2D1-01.tqc")
+    cls = read_lines("ENG2D101.tqc")
     prev = None
     for line in cls:
         f = line.split(",", 26)
@@ -919,7 +919,7 @@ def main():
     write_lines("TQStudentInfo.txt", master_lines)
     write_lines("Sample.tqf", build_favourites())
     rows, members, notes = build_class(students, classes, phrases)
-    write_lines("ENG2D1-01.tqc", rows)
+    write_lines("ENG2D101.tqc", rows)
     check_all()
 
     # Summary for the maintainer.

@@ -4,11 +4,10 @@
 #include "bench/BenchData.h"
 #include "bench/gui/BenchWindow.h"
 #include "entry/ClassGridLayout.h"
+#include "selection/FavouritesList.h"
 #include "ui/ClassGrid.h"
 
 #include <QLineEdit>
-#include "selection/FavouritesList.h"
-
 #include <QListWidget>
 #include <QTest>
 

@@ -54,7 +54,7 @@ std::string classFileLine(const StudentRecord& s)
     appendField(line, s.courseCode);
     appendField(line, s.lastName);
     appendField(line, s.firstName);
-    appendField(line, normaliseStudentNumber(s.studentNumber));
+    appendField(line, s.studentNumber);
     appendField(line, s.gender);
     appendField(line, s.masterColumn8);
     appendField(line, skillCodeToLetter(s.iep));

@@ -57,13 +57,4 @@ std::string formatStudentNumber(const std::string& number)
     return shown;
 }
 
-std::string normaliseStudentNumber(const std::string& number)
-{
-    const NumberPieces p = numberPieces(number);
-    std::string stored;
-    stored.reserve(9);
-    stored.append(p.first).append(p.middle).append(p.last);
-    return stored;
-}
-
 } // namespace tq

@@ -46,8 +46,5 @@ StudentRecord newStudentRecord(const std::string& courseCode, const std::string&
 
 // "123456789" shown as "123-456-789": first three, hyphen, characters 4 to 6, hyphen, last three.
 std::string formatStudentNumber(const std::string& number);
-// The same three pieces joined without hyphens, as the class file stores the number: a
-// nine-character number is unchanged, a longer or shorter one is rewritten this way.
-std::string normaliseStudentNumber(const std::string& number);
 
 } // namespace tq

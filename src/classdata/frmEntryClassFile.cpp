@@ -19,15 +19,23 @@ QString displayPath(const std::string& path) { return QFile::decodeName(path.c_s
 
 void frmEntry::OpenClassFile()
 {
-    if (state_.studentCount() > 0 &&
-        dialogs_.question(this, QStringLiteral("Do you want to save the current class?"), QStringLiteral("Open New Class")))
-        saveas();
+    if (!offerToSaveClass(QStringLiteral("Do you want to save the current class?"), QStringLiteral("Open New Class")))
+        return;
     const QString chosen = dialogs_.openFile(this, QStringLiteral("Open Class File"), classFilter,
-                                             QString::fromStdString(classDialogFolder()));
+                                             displayPath(classDialogFolder()));
     if (!chosen.isEmpty()) {
         state_.firstFileDialog = false;
         openClass(nativePath(chosen));
     }
+    if (state_.studentCount() > 0)
+        enableClassCommands();
+}
+
+void frmEntry::openClassFromCommandLine(const std::string& path)
+{
+    // No class is open yet, so there is nothing to ask about saving; no file dialog was
+    // completed either, so the first class dialog still starts in the teacher's folder.
+    openClass(path);
     if (state_.studentCount() > 0)
         enableClassCommands();
 }
@@ -43,6 +51,7 @@ void frmEntry::openClass(const std::string& path)
     state_.students = std::move(std::get<ClassList>(read));
     clearUndo();
     fillflexGrid();
+    showClassFile(path);
 }
 
 void frmEntry::saveCommand()
@@ -58,7 +67,7 @@ bool frmEntry::saveas()
 {
     const std::string proposed = classFileBaseName(state_.students.empty() ? std::string() : state_.students.front().courseCode);
     const QString chosen = dialogs_.saveFile(this, QStringLiteral("Save Class File"), classFilter,
-                                             QString::fromStdString(classDialogFolder()), QString::fromStdString(proposed));
+                                             displayPath(classDialogFolder()), QString::fromStdString(proposed));
     if (chosen.isEmpty())
         return false;
     state_.firstFileDialog = false;
@@ -72,6 +81,7 @@ bool frmEntry::saveas()
                          QString::fromLatin1(programTitle));
         return false;
     }
+    showClassFile(path);
     return true;
 }
 

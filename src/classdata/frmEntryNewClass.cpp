@@ -9,10 +9,9 @@ namespace tq {
 
 void frmEntry::newTrillium()
 {
-    if (state_.studentCount() > 0 &&
-        dialogs_.question(this, QStringLiteral("Do you want to save the current class?"),
+    if (!offerToSaveClass(QStringLiteral("Do you want to save the current class?"),
                           QStringLiteral("Load New Trillium Class")))
-        saveas();
+        return;
     // Each New starts with a fresh dialog and a fresh reading of the master file.
     if (getClassDialog)
         getClassDialog->close();
@@ -26,8 +25,10 @@ void frmEntry::showNewClass()
 {
     clearUndo();
     fillflexGrid();
-    if (state_.studentCount() > 0)
+    if (state_.studentCount() > 0) {
         enableClassCommands();
+        showClassFile(std::string());
+    }
     for (QLabel* detail : {lblDetail1, lblDetail2, lblDetail3, lblDetail4, lblDetail5})
         detail->clear();
 }

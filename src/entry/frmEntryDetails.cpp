@@ -58,11 +58,9 @@ void frmEntry::showLearningSkills()
 
 void frmEntry::openFavourites()
 {
-    if (teacherFolderFound(state_.folders.teacherFolder))
-        dialogFolder_ = state_.folders.teacherFolder;
     const QString chosen = dialogs_.openFile(this, QStringLiteral("Open Favourites"),
                                              QStringLiteral("Tallyquill Favourites (*.tqf)|*.tqf"),
-                                             QString::fromStdString(dialogFolder_));
+                                             QFile::decodeName(favouritesDialogFolder().c_str()));
     if (chosen.isEmpty())
         return;
     state_.favourites.favouritesFile = QFile::encodeName(chosen).toStdString();

@@ -34,6 +34,10 @@ void frmEntry::connectGrid()
 
 void frmEntry::fillflexGrid()
 {
+    // A mark half typed belongs to the student it was typed for: the box closes without storing
+    // it, as leaving its cell does, before the rows under it change.
+    if (txtDataEntry->isVisible())
+        hideMarkEntryBox();
     const int count = state_.studentCount();
     if (count == 0)
         return;

@@ -37,7 +37,7 @@ std::string exportLine(const StudentRecord& s, const PhraseLibrary& library)
         nameField(s.courseCode),
         nameField(s.lastName),
         nameField(s.firstName),
-        normaliseStudentNumber(s.studentNumber),
+        s.studentNumber,
         "",
         nameField(s.gender),
         nameField(s.masterColumn8),

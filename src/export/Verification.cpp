@@ -134,6 +134,9 @@ Verification verifyClass(ClassList& students, const PhraseLibrary& library, cons
                          const Clock& now)
 {
     Verification v;
+    // The update builds a student's records in the order of the class's codes as they first
+    // occur, so the class is put in name order first: the result then depends only on the class.
+    sortByName(students);
     const ClassUpdateResult update = updateClassFromMaster(students, masterPath, now, maxStudents, maxStudents);
     if (update.failed) {
         v.updateFailed = true;

@@ -49,9 +49,10 @@ struct Verification {
     bool passed() const { return !updateFailed && report.empty(); }
 };
 
-// Everything the eFile window does when it opens: updates `students` against the master file,
-// then reports discrepancies, or else incomplete students, or else sorts the class by name and
-// lays it out for confirmation.
+// Everything the eFile command does, in its order, for the window and the command line alike:
+// sorts `students` by name, updates them against the master file, then reports discrepancies,
+// or else incomplete students, or else sorts the class by name again and lays it out for
+// confirmation. A failed update leaves the class as it was, but for the first sort.
 Verification verifyClass(ClassList& students, const PhraseLibrary& library, const std::string& masterPath,
                          const Clock& now);
 

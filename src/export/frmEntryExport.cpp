@@ -10,19 +10,21 @@ void frmEntry::mnuExport_Click()
 {
     if (state_.studentCount() < 1 || exportWindow)
         return;
+    // Undo finds a student wherever the sort puts them; the undo goes only with the class itself.
     sortByName(state_.students);
-    clearUndo(); // the students may now stand at other places
     fillflexGrid();
     hideForWorkingWindow();
     exportWindow = new frmExport(state_, dialogs_, this);
-    connect(exportWindow, &frmExport::returned, this, [this] { returnFromExport(); });
+    connect(exportWindow, &frmExport::returned, this, [this] { returnFromExport(exportWindow->classReplaced()); });
     exportWindow->Form_Load();
 }
 
-void frmEntry::returnFromExport()
+void frmEntry::returnFromExport(bool classReplaced)
 {
-    // The update may have replaced the class; whatever it holds now is what the grid shows.
-    clearUndo();
+    // An update that replaced the class leaves no student for the undo to go back to; one that
+    // failed left the class, and its undo, as they were.
+    if (classReplaced)
+        clearUndo();
     fillflexGrid();
     showAfterWorkingWindow();
 }

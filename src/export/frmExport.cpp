@@ -115,6 +115,7 @@ void frmExport::Form_Load()
         ui::showMessage(dialogs_, this, *v.message);
         return;
     }
+    classReplaced_ = true;
     if (!v.passed()) {
         showReport(v.report);
         return;

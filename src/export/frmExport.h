@@ -38,6 +38,10 @@ public:
     QPushButton* cmdExport = nullptr;
     QPushButton* cmdReturn = nullptr;
 
+    // True once the update against the master list has replaced the class (it fails without
+    // touching it: master file missing, unreadable or too old).
+    bool classReplaced() const { return classReplaced_; }
+
 signals:
     // The window has closed, by any way out; the main window takes over again.
     void returned();
@@ -53,6 +57,7 @@ private:
     ProgramState& state_;
     ui::Dialogs& dialogs_;
     bool returned_ = false;
+    bool classReplaced_ = false;
 };
 
 } // namespace tq

@@ -9,6 +9,8 @@
 #include "export/Verification.h"
 #include "phrases/PhraseLibraryCheck.h"
 #include "program/ProgramState.h"
+#include "program/TeacherFolder.h"
+#include "program/SetupFile.h"
 #include "selection/SearchOptions.h"
 
 #include <filesystem>
@@ -19,7 +21,7 @@
 namespace tq {
 
 namespace {
-const char* const commandNames[] = {"check-library", "verify", "export", "update", "search"};
+const char* const commandNames[] = {"check-library", "verify", "export", "update", "documents-folder", "search"};
 
 bool isCommandName(const std::string& word)
 {
@@ -222,7 +224,8 @@ bool isCommandLineRequest(const std::vector<std::string>& args)
 std::string commandLineUsage()
 {
     return "Usage: tallyquill [--library FILE] [--data DIR] COMMAND ARGUMENTS\n"
-           "Without a command the program opens its window.\n"
+           "       tallyquill [--library FILE] [--data DIR] [CLASS.tqc]\n"
+           "Without a command the program opens its window, and then the class file when one is given.\n"
            "\n"
            "Commands:\n"
            "  check-library [FILE]       check a phrase library: the number of phrases, then one line\n"
@@ -233,12 +236,15 @@ std::string commandLineUsage()
            "  export CLASS.tqc OUT.trc   verify the class and, when it passes, write its eFile OUT.trc\n"
            "  update CLASS.tqc OUT.tqc   update the class against the master list, save it as OUT.tqc\n"
            "                             and list the students added and dropped\n"
+           "  documents-folder           print the teacher's Documents folder, where the file dialogs\n"
+           "                             start\n"
            + searchUsage() +
            "\n"
            "Options:\n"
            "  --library FILE   the phrase library (default: TQPhraseLibrary.csv beside the program)\n"
            "  --data DIR       the folder holding the master file TQStudentInfo.txt (default: the\n"
-           "                   data folder beside the program's folder)\n"
+           "                   DataFolder of TQSetup.ini beside the program, or else the data\n"
+           "                   folder beside the program's folder)\n"
            "  --help           show this text\n"
            "\n"
            "Exit status: 0 done (the class passes, the library is in order); 1 a report was printed;\n"
@@ -253,7 +259,9 @@ int runCommandLine(const std::vector<std::string>& args, const std::string& prog
         out << commandLineUsage();
         return exitPassed;
     }
-    const size_t wanted = inv.command == "check-library" ? 1 : inv.command == "verify" ? 1 : 2;
+    const size_t wanted = inv.command == "documents-folder"                           ? 0
+                          : inv.command == "check-library" || inv.command == "verify" ? 1
+                                                                                      : 2;
     const bool optionalOperand = inv.command == "check-library";
     std::string error = inv.error;
     SearchOptions search;
@@ -268,8 +276,15 @@ int runCommandLine(const std::vector<std::string>& args, const std::string& prog
         return exitUnusable;
     }
 
+    if (inv.command == "documents-folder") {
+        out << documentsFolderOfUser() << '\n';
+        return exitPassed;
+    }
+
+    // The administrator's set-up file may name the master-file folder; --data outranks it.
     ProgramState defaults;
     defaults.folders = programFoldersFor(programFolder, std::string());
+    applySetupFile(defaults);
     Context c{inv.library.value_or(defaults.phraseLibraryPath()),
               masterFilePath(inv.data.value_or(defaults.folders.dataFolder)), now, out, err};
     if (inv.command == "check-library") {

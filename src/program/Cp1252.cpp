@@ -84,4 +84,39 @@ std::string utf8ToCp1252(std::string_view text)
     return bytes;
 }
 
+bool isWellFormedUtf8(std::string_view text)
+{
+    while (!text.empty()) {
+        if (static_cast<unsigned char>(text[0]) < 0x80) {
+            text.remove_prefix(1);
+            continue;
+        }
+        const size_t length = decodeUtf8(text).second;
+        if (length == 0)
+            return false;
+        text.remove_prefix(length);
+    }
+    return true;
+}
+
+std::string cp1252ToUtf8(std::string_view bytes)
+{
+    std::string text;
+    text.reserve(bytes.size());
+    for (const char byte : bytes) {
+        const char32_t c = cp1252CharOf(static_cast<unsigned char>(byte));
+        if (c < 0x80) {
+            text.push_back(static_cast<char>(c));
+        } else if (c < 0x800) {
+            text.push_back(static_cast<char>(0xC0 | (c >> 6)));
+            text.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        } else { // every character of the code page lies below U+10000
+            text.push_back(static_cast<char>(0xE0 | (c >> 12)));
+            text.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+            text.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        }
+    }
+    return text;
+}
+
 } // namespace tq

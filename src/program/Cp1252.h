@@ -17,4 +17,10 @@ char cp1252ByteFor(char32_t c);
 // not start a well-formed UTF-8 sequence is kept as it is, so nothing is silently dropped.
 std::string utf8ToCp1252(std::string_view text);
 
+// True when every byte of `text` belongs to a well-formed UTF-8 sequence (plain ASCII is).
+bool isWellFormedUtf8(std::string_view text);
+
+// Windows-1252 bytes as UTF-8 text, for a file name taken from an 8-bit file.
+std::string cp1252ToUtf8(std::string_view bytes);
+
 } // namespace tq

@@ -1,6 +1,6 @@
 #pragma once
 // Everything the running program holds: the class, the phrase library, the favourites with their
-// initial-value ranges, the folders and a few flags. main() creates one and hands it to every window.
+// initial-value ranges, the folders, the school and a few flags. main() creates one and hands it to every window.
 #include "classdata/StudentRecord.h"
 #include "phrases/PhraseLibrary.h"
 #include "program/Clock.h"
@@ -15,6 +15,7 @@ struct ProgramFolders {
     std::string appParentFolder; // the folder that holds the program folder
     std::string dataFolder;      // appParentFolder + "/data": the master file
     std::string teacherFolder;   // the teacher's own folder, where class dialogs start first
+    std::string phraseLibraryFile; // another phrase library named on the command line; empty = none
 };
 
 // The folders derived from the program folder (the executable's folder).
@@ -27,10 +28,15 @@ struct ProgramState {
     bool firstFileDialog = true;
     bool smallScreen = false;
     ProgramFolders folders;
+    std::string school; // the school's name from the set-up file (Windows-1252); empty = none
     Clock clock = systemClock();
 
     int studentCount() const { return static_cast<int>(students.size()); }
-    std::string phraseLibraryPath() const { return folders.programFolder + "/" + phraseLibraryFileName; }
+    std::string phraseLibraryPath() const
+    {
+        return folders.phraseLibraryFile.empty() ? folders.programFolder + "/" + phraseLibraryFileName
+                                                 : folders.phraseLibraryFile;
+    }
 };
 
 } // namespace tq

@@ -1,13 +1,20 @@
 #pragma once
-// The teacher's own folder, where the favourites dialog of the start-up window (and the first class
-// file dialog) starts. It only counts as present when it is really in use.
+// The teacher's own folder: the Documents folder of the user, where the program's file dialogs
+// start until the teacher has chosen a class file somewhere.
 #include <string>
 
 namespace tq {
 
-// True when `folder` exists and holds at least one ordinary file: a regular file (or a link to
-// one) whose name does not start with a dot. Subfolders do not count. A folder that cannot be
-// listed counts as absent; this never throws.
+// The user's Documents folder, as the desktop names it: XDG_DOCUMENTS_DIR in user-dirs.dirs of
+// the configuration folder (`xdgConfigHome`, or `home`/.config when that is empty), with "$HOME"
+// standing for `home`; `home`/Documents when the desktop names none. The program and its run
+// command both ask this (the command `tallyquill documents-folder` prints it).
+std::string documentsFolder(const std::string& home, const std::string& xdgConfigHome);
+// The same for the running user ($HOME, $XDG_CONFIG_HOME).
+std::string documentsFolderOfUser();
+
+// True when `folder` is an existing folder that can be listed, even an empty one: the dialogs
+// start there. A folder that cannot be examined counts as absent; this never throws.
 bool teacherFolderFound(const std::string& folder);
 
 } // namespace tq

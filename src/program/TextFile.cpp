@@ -3,6 +3,7 @@
 #include "program/Cp1252.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
@@ -117,16 +118,28 @@ private:
     int fd_;
 };
 
-std::string folderOf(const std::string& path)
-{
-    const size_t slash = path.find_last_of('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
 } // namespace
 
 namespace {
+// The process's file-creation mask. Read from /proc rather than set and set back with umask(),
+// which would leave a moment in which another thread's new file gets no mask at all.
+mode_t fileCreationMask()
+{
+    if (std::FILE* status = std::fopen("/proc/self/status", "r")) {
+        char line[256];
+        unsigned mask = 0;
+        bool found = false;
+        while (!found && std::fgets(line, sizeof line, status))
+            found = std::sscanf(line, "Umask: %o", &mask) == 1;
+        std::fclose(status);
+        if (found)
+            return static_cast<mode_t>(mask);
+    }
+    const mode_t mask = ::umask(022);
+    ::umask(mask);
+    return mask;
+}
+
 // The file a save replaces: the target of a symbolic link rather than the link itself, so that
 // the link keeps pointing at the saved class.
 std::string resolvedTarget(const std::string& path)
@@ -156,12 +169,14 @@ bool replaceFileAtomically(const std::string& requestedPath, std::string_view by
     if (targetExists && (target.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
         return false;
 
-    std::string tmp = folderOf(path) + "/.tallyquill-save-XXXXXX";
+    std::string tmp = folderOfFile(path) + "/.tallyquill-save-XXXXXX";
     const int fd = ::mkstemp(tmp.data());
     if (fd < 0)
         return false;
-    // Keep the permissions of the file being replaced; a new file gets the usual ones.
-    ::fchmod(fd, targetExists ? (target.st_mode & 07777) : 0644);
+    // Keep the permissions of the file being replaced; a new file gets those an ordinary create
+    // gives it, so a teacher who keeps files private (umask 077) does not share a class of names,
+    // marks and IEP flags with every user of the machine.
+    ::fchmod(fd, targetExists ? (target.st_mode & 07777) : (0666 & ~fileCreationMask()));
 
     std::unique_ptr<ByteWriter> writer = makeWriter ? makeWriter(fd) : std::make_unique<FdWriter>(fd);
     bool ok = writer && writer->write(bytes);
@@ -174,7 +189,7 @@ bool replaceFileAtomically(const std::string& requestedPath, std::string_view by
         return false;
     }
     // Make the rename itself durable.
-    const int dir = ::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY);
+    const int dir = ::open(folderOfFile(path).c_str(), O_RDONLY | O_DIRECTORY);
     if (dir >= 0) {
         ::fsync(dir);
         ::close(dir);
@@ -186,6 +201,14 @@ bool fileExists(const std::string& path)
 {
     struct stat st {};
     return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+std::string folderOfFile(const std::string& path)
+{
+    const size_t slash = path.find_last_of('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
 }
 
 std::string fileExtensionTail(const std::string& path, size_t n)

@@ -53,5 +53,6 @@ bool replaceFileAtomically(const std::string& path, std::string_view bytes,
 
 bool fileExists(const std::string& path);        // an ordinary file (not a folder)
 std::string fileExtensionTail(const std::string& path, size_t n); // last n characters
+std::string folderOfFile(const std::string& path); // the folder holding `path` ("." for a bare name)
 
 } // namespace tq

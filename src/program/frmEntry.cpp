@@ -24,6 +24,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QStatusBar>
+#include <QFile>
 #include <QPushButton>
 #include <QThread>
 #include <QToolButton>
@@ -117,6 +119,8 @@ void frmEntry::buildControls()
     }
     lblFreeFormComment = named(new QLabel(Shape1), "lblFreeFormComment");
     lblFreeFormComment->setAttribute(Qt::WA_TranslucentBackground);
+    lblClassFile = named(new QLabel(this), "lblClassFile");
+    lblClassFile->setTextFormat(Qt::PlainText);
 }
 
 void frmEntry::buildMenus()
@@ -247,6 +251,7 @@ void frmEntry::buildLayout()
     outer->addLayout(buttons);
     outer->addWidget(Shape1);
     setCentralWidget(central);
+    statusBar()->addWidget(lblClassFile, 1);
 
     msfgClass->setFixedSize(ui::twipsToPixelsX(gridWidth, this), ui::twipsToPixelsY(gridHeight, this));
     for (QListWidget* list : std::initializer_list<QListWidget*>{lstFavourites, lstLearningSkills})
@@ -344,11 +349,28 @@ void frmEntry::showMessage(const Message& m)
     ui::showMessage(dialogs_, this, m);
 }
 
-std::string frmEntry::classDialogFolder()
+// The class dialogs start in the teacher's Documents folder until a class file has been opened
+// or saved, and from then on in that file's folder, so a class opened from a folder is saved
+// back into it.
+std::string frmEntry::classDialogFolder() const
 {
-    if (state_.firstFileDialog && teacherFolderFound(state_.folders.teacherFolder))
-        dialogFolder_ = state_.folders.teacherFolder;
-    return dialogFolder_;
+    if (!lastClassFile_.empty())
+        return folderOfFile(lastClassFile_);
+    return favouritesDialogFolder();
+}
+
+std::string frmEntry::favouritesDialogFolder() const
+{
+    return teacherFolderFound(state_.folders.teacherFolder) ? state_.folders.teacherFolder : std::string();
+}
+
+// The status line names the file the open class was read from or last saved to; a class made
+// from the master list has none until it is saved.
+void frmEntry::showClassFile(const std::string& path)
+{
+    lastClassFile_ = path.empty() ? lastClassFile_ : path;
+    lblClassFile->setText(path.empty() ? QStringLiteral("Class file: not saved yet")
+                                       : QStringLiteral("Class file: ") + QFile::decodeName(path.c_str()));
 }
 
 void frmEntry::showCourseCodesCommand()
@@ -389,13 +411,23 @@ void frmEntry::showAfterWorkingWindow()
     activateWindow();
 }
 
+// Asks whether to save the open class before it is replaced or the program ends. True when the
+// action may go on: no class is open, the teacher answered No, or the class was saved. A Yes
+// whose save did not happen (its dialog cancelled, or the file not written) stops the action,
+// so the class is never lost on the way; the teacher can repeat it and answer No to discard.
+bool frmEntry::offerToSaveClass(const QString& question, const QString& title)
+{
+    if (state_.studentCount() < 1 || !dialogs_.question(this, question, title))
+        return true;
+    return saveas();
+}
+
 void frmEntry::leave()
 {
     if (ended_)
         return;
-    if (state_.studentCount() > 0 &&
-        dialogs_.question(this, QStringLiteral("Do you want to save the class?"), QStringLiteral("Exit Tallyquill")))
-        saveas();
+    if (!offerToSaveClass(QStringLiteral("Do you want to save the class?"), QStringLiteral("Exit Tallyquill")))
+        return;
     endProgram();
 }
 
@@ -415,7 +447,8 @@ void frmEntry::endProgram()
 void frmEntry::closeEvent(QCloseEvent* event)
 {
     leave();
-    event->accept();
+    // The window stays when the class could not be saved.
+    event->setAccepted(ended_);
 }
 
 } // namespace tq

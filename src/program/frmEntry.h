@@ -61,6 +61,8 @@ public:
     // Commands, as the menus and tool buttons run them.
     void OpenClassFile();
     void openClass(const std::string& path);
+    // Opens the class file named when the program was started, as Open does once a file is chosen.
+    void openClassFromCommandLine(const std::string& path);
     void saveCommand();
     bool saveas();
     void sortCommand(void (*sort)(ClassList&));
@@ -101,6 +103,7 @@ public:
     QLabel* lblDetail5 = nullptr;
     QLabel* lblFreeFormComment = nullptr;
     QLabel* lblFavouriteFile = nullptr;
+    QLabel* lblClassFile = nullptr; // the status line: the open class's file
     QFrame* Shape1 = nullptr;
     QToolButton* cmdNew = nullptr;
     QToolButton* cmdOpen = nullptr;
@@ -138,7 +141,7 @@ public:
     void newTrillium();
     void showNewClass();
     void mnuExport_Click();
-    void returnFromExport();
+    void returnFromExport(bool classReplaced);
     QPointer<frmGetTrilliumfile> getClassDialog; // open while the teacher picks the class
     QPointer<frmExport> exportWindow;            // open while the main window is hidden for it
 
@@ -164,17 +167,20 @@ private:
     void applySmallScreenLayout();
     void placeDetailLabels();
     void enableClassCommands();
+    bool offerToSaveClass(const QString& question, const QString& title);
     void clearUndo();
     void showMessage(const Message& m);
     void endProgram();
-    std::string classDialogFolder();
+    std::string classDialogFolder() const;
+    std::string favouritesDialogFolder() const;
+    void showClassFile(const std::string& path);
     void mnuhelp_Click();
 
     ProgramState& state_;
     ui::Dialogs& dialogs_;
     std::string commentRest_;
-    // The starting folder of the window's file dialog: set, never cleared (it stays for later dialogs).
-    std::string dialogFolder_;
+    // The class file last opened or saved: the class dialogs start in its folder from then on.
+    std::string lastClassFile_;
     bool ended_ = false;
     QByteArray placeBeforeHiding_;
 

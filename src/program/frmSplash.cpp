@@ -4,6 +4,7 @@
 #include "program/ProgramState.h"
 #include "program/StampCursor.h"
 #include "program/TeacherFolder.h"
+#include "ui/Codepage.h"
 #include "ui/Dialogs.h"
 #include "ui/Fonts.h"
 
@@ -21,8 +22,7 @@ namespace tq {
 
 namespace {
 
-const char* const schoolName = "Lakeshore Collegiate Institute";
-const char* const credits = "by Morgan Ashdown and Priya Venkataraman";
+const char* const credits = "by the Tallyquill developers";
 const char* const favouritesFilter = "Tallyquill Favourites (*.tqf)|*.tqf";
 constexpr int pictureSize = 112;
 
@@ -129,8 +129,12 @@ void frmSplash::Form_Load()
     // Closing the window without either button leaves the program without a favourites file.
     state_.favourites.favouritesFile.clear();
     setWindowTitle(QStringLiteral("Tallyquill v") + QString::fromLatin1(versionLabel));
-    Label2->setText(QStringLiteral("Version ") + QString::fromLatin1(versionLabel) + QStringLiteral("      ")
-                    + QString::fromLatin1(schoolName));
+    // The school comes from the administrator's set-up file. Without one the line ends after the
+    // version: trailing spaces would only push the centred text off centre.
+    QString version = QStringLiteral("Version ") + QString::fromLatin1(versionLabel);
+    if (!state_.school.empty())
+        version += QStringLiteral("      ") + ui::fromCp1252(state_.school);
+    Label2->setText(version);
     const QScreen* screen = QGuiApplication::primaryScreen();
     state_.smallScreen = screen && isSmallScreen(screen->size().height());
 }

@@ -3,13 +3,17 @@
 #include "program/ProgramState.h"
 #include "program/QuitAfterStart.h"
 #include "program/QuitOnceShown.h"
+#include "program/SetupFile.h"
+#include "program/TeacherFolder.h"
+#include "program/StampCursor.h"
+#include "program/WindowArguments.h"
 #include "program/frmEntry.h"
 #include "program/frmSplash.h"
 #include "ui/QtDialogs.h"
 
 #include <QApplication>
 #include <QFile>
-#include <QStandardPaths>
+#include <QIcon>
 
 #include <iostream>
 
@@ -22,11 +26,19 @@ int main(int argc, char** argv)
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tallyquill"));
+    // The desktop entry's name, so that the desktop shows the window under the program's icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("tallyquill"));
+    tq::loadIconResources();
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tallyquill.svg")));
+    // Qt has taken its own options (-platform, -style, ...) out of argv by now.
+    const tq::WindowArguments given = tq::windowArguments(std::vector<std::string>(argv + 1, argv + argc));
 
+    // The folders beside the program, then the administrator's set-up file, then the command line.
     tq::ProgramState state;
-    state.folders = tq::programFoldersFor(
-        QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString(),
-        QFile::encodeName(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).toStdString());
+    state.folders = tq::programFoldersFor(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString(),
+                                          tq::documentsFolderOfUser());
+    tq::applySetupFile(state);
+    tq::applyWindowArguments(given, state);
 
     tq::ui::QtDialogs dialogs;
     tq::frmEntry window(state, dialogs);
@@ -42,6 +54,8 @@ int main(int argc, char** argv)
     });
     if (!started)
         return 0;
+    if (!given.classFile.empty())
+        window.openClassFromCommandLine(given.classFile);
     if (timedStart)
         tq::quitOnceShown(&window);
     return QApplication::exec();

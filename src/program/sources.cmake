@@ -6,6 +6,8 @@ list(APPEND TQ_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/Cp1252.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Clock.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ProgramState.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SetupFile.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/WindowArguments.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CommandLine.cpp
     ${CMAKE_CURRENT_LIST_DIR}/QuitAfterStart.cpp
 )

@@ -75,13 +75,18 @@ TEST(ClassFileWriter, WritesTheTwentySevenFieldsInOrder)
     EXPECT_EQ(classFileText({sampleStudent(), sampleStudent()}), sampleLine + "\r\n" + sampleLine + "\r\n");
 }
 
-TEST(ClassFileWriter, NormalisesStudentNumbersToFirstMiddleLastThree)
+TEST(ClassFileWriter, StudentNumbersAreWrittenAsStored)
 {
+    // A number of another length must come back unchanged, or it no longer matches the master
+    // list and the update drops the student with every entry the teacher made.
     StudentRecord s = sampleStudent();
-    s.studentNumber = "1234567890";
-    EXPECT_EQ(classFileLine(s).substr(22, 10), "123456890,");
-    s.studentNumber = "12345";
-    EXPECT_EQ(classFileLine(s).substr(22, 10), "12345345,F");
+    for (const char* number : {"123456789", "1234567890", "12345678", "12345", ""}) {
+        s.studentNumber = number;
+        const auto read = parseClassFileText(classFileLine(s) + "\r\n");
+        ASSERT_TRUE(std::holds_alternative<ClassList>(read)) << number;
+        EXPECT_EQ(std::get<ClassList>(read).front().studentNumber, number);
+    }
+    // The grid still shows a nine-digit number in three groups.
     EXPECT_EQ(formatStudentNumber("123456789"), "123-456-789");
 }
 

@@ -43,6 +43,15 @@ TEST(ExportFile, WritesTheTwentyFourFieldsInTrilliumOrder)
               "\"Kim works hard, and well. Her notes are neat. \",N,E,S,0,0");
 }
 
+TEST(ExportFile, TheStudentNumberIsWrittenAsStored)
+{
+    StudentRecord s = student();
+    for (const char* number : {"1234567890", "12345678"}) {
+        s.studentNumber = number;
+        EXPECT_EQ(fieldsOf(exportLine(s, library()))[3], number);
+    }
+}
+
 TEST(ExportFile, FlagsBecomeTheirTrilliumValues)
 {
     StudentRecord s = student();

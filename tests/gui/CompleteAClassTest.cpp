@@ -1,8 +1,8 @@
 // A whole class entered by keyboard and mouse, saved, and found again when reopened.
-#include "selection/FavouritesList.h"
 #include "EntryFixture.h"
 
 #include "entry/ClassGridLayout.h"
+#include "selection/FavouritesList.h"
 #include "ui/Codepage.h"
 
 #include <QPushButton>

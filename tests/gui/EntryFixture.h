@@ -6,14 +6,13 @@
 #include "classdata/ClassFile.h"
 #include "entry/UndoStack.h"
 #include "entry/frmFreeFormCommentEntry.h"
+#include "selection/FavouritesList.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include "selection/FavouritesList.h"
-
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>

@@ -47,8 +47,8 @@ protected:
 
     std::string sampleClassCopy()
     {
-        const std::string path = root.file("home/ENG2D1-01.tqc");
-        std::filesystem::copy_file(sampleFile("ENG2D1-01.tqc"), path, std::filesystem::copy_options::overwrite_existing);
+        const std::string path = root.file("home/ENG2D101.tqc");
+        std::filesystem::copy_file(sampleFile("ENG2D101.tqc"), path, std::filesystem::copy_options::overwrite_existing);
         return path;
     }
 

@@ -1,6 +1,11 @@
 // Typing marks in the main window, with initial values, and taking them back with undo.
 #include "EntryFixture.h"
 
+#include "classdata/ClassSort.h"
+#include "export/frmExport.h"
+
+#include <functional>
+
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
@@ -182,4 +187,43 @@ TEST_F(EntryTest, UndoShowsTheRestoredStudentAndSortsAndOtherClassesEmptyIt)
     openNewClass(3);
     EXPECT_FALSE(undoEnabled());
     EXPECT_EQ(undoCount(), 0u);
+}
+
+TEST_F(EntryTest, ARebuildOfTheGridClosesTheMarkBoxWithoutStoringIt)
+{
+    startActive();
+    openClass(sampleClassCopy());
+    // Each way the grid is rebuilt while the teacher has a mark half typed; the Enter that
+    // follows must not store it on whichever student the rebuilt grid starts at.
+    const std::function<void()> rebuilds[] = {
+        [&] { dialogs.answerSaveFile(""); window->mnuSave->trigger(); },
+        [&] { window->mnuSortMarks->trigger(); },
+        [&] { window->mnuShowCourse->trigger(); },
+        [&] {
+            window->mnuExport->trigger();
+            ASSERT_TRUE(window->exportWindow);
+            window->exportWindow->close();
+            QApplication::processEvents();
+        },
+    };
+    int turn = 0;
+    for (const auto& rebuild : rebuilds) {
+        SCOPED_TRACE(turn++);
+        grid()->setCurrent(5, 3);
+        key(Qt::Key_4, "4");
+        key(Qt::Key_2, "2");
+        ASSERT_TRUE(window->txtDataEntry->isVisible());
+        ClassList before = state.students;
+        const size_t undoBefore = undoCount();
+        rebuild();
+        EXPECT_FALSE(window->txtDataEntry->isVisible());
+        key(Qt::Key_Return, "\r"); // reaches the grid, which opens an empty box
+        key(Qt::Key_Return, "\r"); // which stores nothing
+        // The rebuilds may sort the class; its students are as they were, wherever they stand.
+        ClassList after = state.students;
+        sortByName(before);
+        sortByName(after);
+        EXPECT_EQ(after, before);
+        EXPECT_LE(undoCount(), undoBefore);
+    }
 }

@@ -1,6 +1,7 @@
 // Entering comment codes, learning skills and flags in the main window with the mouse.
-#include "selection/FavouritesList.h"
 #include "EntryFixture.h"
+
+#include "selection/FavouritesList.h"
 
 #include <QLabel>
 #include <QPushButton>

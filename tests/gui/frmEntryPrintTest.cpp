@@ -52,7 +52,7 @@ int pageBreaks(const PrintScript& script)
 // The sample class and 60 more students in two interleaved sections: ten pages or so.
 PrintScript longReport()
 {
-    ClassList students = std::get<ClassList>(readClassFile(sampleFile("ENG2D1-01.tqc")));
+    ClassList students = std::get<ClassList>(readClassFile(sampleFile("ENG2D101.tqc")));
     for (int i = 0; i < 60; ++i)
         students.push_back(newStudentRecord("MPM2D1-0" + std::to_string(1 + i % 2), std::to_string(300000000 + i),
                                             "Student" + std::to_string(i), "Sam", "M", ""));

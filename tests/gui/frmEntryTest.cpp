@@ -2,19 +2,20 @@
 
 #include "classdata/ClassFile.h"
 #include "classdata/ClassSort.h"
+#include "classdata/frmGetTrilliumfile.h"
+#include "selection/FavouritesList.h"
+#include "ui/Twips.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
-#include "selection/FavouritesList.h"
-
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTest>
 #include <QToolButton>
-#include "ui/Twips.h"
 
 using namespace tq;
 using namespace tq::test;
@@ -203,7 +204,7 @@ TEST_F(MainWindowTest, SavingSortsByNameAndWritesTheProposedFile)
     ClassList sorted = state.students;
     sortByName(sorted);
     EXPECT_EQ(state.students, sorted);
-    EXPECT_EQ(readBytes(root.file("home/Saved.tqc")), readBytes(sampleFile("ENG2D1-01.tqc")));
+    EXPECT_EQ(readBytes(root.file("home/Saved.tqc")), readBytes(sampleFile("ENG2D101.tqc")));
     EXPECT_EQ(cell(1, 1), "Ahmed");
 
     // A save that cannot be written says so.
@@ -211,6 +212,40 @@ TEST_F(MainWindowTest, SavingSortsByNameAndWritesTheProposedFile)
     window->mnuSave->trigger();
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_TRUE(messages()[0].text.startsWith("TQTemp: The class could not be saved as "));
+}
+
+TEST_F(MainWindowTest, ClassDialogsStartInTheDocumentsFolderThenWhereTheClassCameFrom)
+{
+    std::filesystem::create_directories(root.file("home/Tallyquill Sample"));
+    const std::string opened = root.file("home/Tallyquill Sample/ENG2D101.tqc");
+    std::filesystem::copy_file(sampleFile("ENG2D101.tqc"), opened);
+    start();
+    EXPECT_EQ(window->lblClassFile->text(), "");
+    openClass(opened); // the home folder is empty, and still where the first dialog starts
+    EXPECT_EQ(dialogs.callsOf(Kind::OpenFile).back().initialFolder, QString::fromStdString(root.file("home")));
+    EXPECT_EQ(window->lblClassFile->text(), QString::fromStdString("Class file: " + opened));
+
+    // Ctrl+S saves back where the class came from, under the name the program proposes: the
+    // sample's own name, so the teacher's dialog asks before replacing it.
+    dialogs.answerSaveFile(QString::fromStdString(opened));
+    window->mnuSave->trigger();
+    const auto save = dialogs.callsOf(Kind::SaveFile).back();
+    EXPECT_EQ(save.initialFolder, QString::fromStdString(root.file("home/Tallyquill Sample")));
+    EXPECT_EQ(save.fileName, "ENG2D101");
+
+    // A new class has no file yet; the dialogs stay in the folder of the last class file.
+    dialogs.answerQuestion(false);
+    window->newTrillium();
+    window->getClassDialog->cboClasses->setCurrentText("ENG2D1-01");
+    window->getClassDialog->cmdGetClass->click();
+    EXPECT_EQ(window->lblClassFile->text(), "Class file: not saved yet");
+    dialogs.answerQuestion(false);
+    window->OpenClassFile(); // cancelled
+    EXPECT_EQ(dialogs.callsOf(Kind::OpenFile).back().initialFolder,
+              QString::fromStdString(root.file("home/Tallyquill Sample")));
+    // The window's title stays as it is.
+    EXPECT_EQ(window->windowTitle(),
+              QStringLiteral("Tallyquill v") + QString::fromLatin1(versionLabel) + " ~ Mark / Phrase Entry");
 }
 
 TEST_F(MainWindowTest, ALargeClassTurnsTheOutsideWhite)
@@ -225,26 +260,70 @@ TEST_F(MainWindowTest, ALargeClassTurnsTheOutsideWhite)
     EXPECT_EQ(window->msfgClass->backgroundOutsideCells(), window->palette().color(QPalette::Button));
 }
 
-TEST_F(MainWindowTest, ExitAsksOnlyWithAClassAndEndsEvenWhenTheSaveIsCancelled)
+TEST_F(MainWindowTest, ExitAsksOnlyWithAClass)
 {
     start();
     window->mnuExit->trigger();
     EXPECT_TRUE(window->programEnded());
     EXPECT_TRUE(dialogs.calls.empty());
+}
 
-    dialogs.calls.clear();
+TEST_F(MainWindowTest, NoActionGoesOnAfterAYesWhoseSaveDidNotHappen)
+{
     start();
     openClass(sampleClassCopy());
-    dialogs.answerQuestion(true);   // save the class?
-    dialogs.answerSaveFile("");     // ...then cancel the save dialog
+    const ClassList before = state.students;
+
+    // Exit: Yes, then Cancel in the save dialog. The window stays with the class.
+    dialogs.answerQuestion(true);
+    dialogs.answerSaveFile("");
+    window->show();
     window->close();
-    EXPECT_TRUE(window->programEnded());
+    EXPECT_FALSE(window->programEnded());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(state.students, before);
     const auto questions = dialogs.callsOf(Kind::Question);
     ASSERT_EQ(questions.size(), 1u);
     EXPECT_EQ(questions[0].text, "Do you want to save the class?");
     EXPECT_EQ(questions[0].title, "Exit Tallyquill");
-    EXPECT_EQ(dialogs.callsOf(Kind::SaveFile).size(), 1u);
+
+    // Exit: Yes, and the save fails (no such folder): the message, and the window stays.
+    dialogs.answerQuestion(true);
+    dialogs.answerSaveFile(QString::fromStdString(root.file("gone/ENG2D101.tqc")));
+    window->mnuExit->trigger();
+    EXPECT_FALSE(window->programEnded());
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_TRUE(messages()[0].text.startsWith("TQTemp: The class could not be saved"));
+
+    // New and Open: Yes, then Cancel: no Get Class dialog, no open dialog, the class as it was.
+    dialogs.answerQuestion(true);
+    dialogs.answerSaveFile("");
+    window->cmdNew->click();
+    EXPECT_FALSE(window->getClassDialog);
+    dialogs.answerQuestion(true);
+    dialogs.answerSaveFile("");
+    window->cmdOpen->click();
+    EXPECT_TRUE(dialogs.callsOf(Kind::OpenFile).size() == 1u); // only the first open, by the fixture
+    EXPECT_EQ(state.students, before);
+
+    // The teacher repeats Exit and answers No: the class is discarded on purpose.
+    dialogs.answerQuestion(false);
+    window->mnuExit->trigger();
+    EXPECT_TRUE(window->programEnded());
     EXPECT_TRUE(dialogs.allAnswersUsed());
+}
+
+TEST_F(MainWindowTest, ASavedClassLetsTheActionGoOn)
+{
+    start();
+    openClass(sampleClassCopy());
+    dialogs.answerQuestion(true);
+    dialogs.answerSaveFile(QString::fromStdString(root.file("home/kept")));
+    window->mnuExit->trigger();
+    EXPECT_TRUE(window->programEnded());
+    const auto read = readClassFile(root.file("home/kept.tqc"));
+    ASSERT_TRUE(std::holds_alternative<ClassList>(read));
+    EXPECT_EQ(std::get<ClassList>(read).size(), 28u);
 }
 
 TEST_F(MainWindowTest, OpeningFavouritesReplacesTheListAndCancelChangesNothing)

@@ -3,6 +3,7 @@
 #include "MainWindowFixture.h"
 
 #include "classdata/frmGetTrilliumfile.h"
+#include "export/ExportFile.h"
 #include "export/Verification.h"
 #include "export/frmExport.h"
 #include "ui/Codepage.h"
@@ -13,6 +14,7 @@
 #include <QComboBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QToolButton>
 
 using namespace tq;
 using namespace tq::test;
@@ -138,6 +140,41 @@ TEST_F(ExportWindow, AFailedUpdateShowsOnlyItsMessage)
     EXPECT_EQ(state.studentCount(), 28);
 }
 
+TEST_F(ExportWindow, AFailedUpdateKeepsTheUndoOfTheClassItLeftAlone)
+{
+    start();
+    openClass(sampleClassCopy());
+    const std::string mark = state.students[4].mark;
+    const std::string number = state.students[4].studentNumber;
+    window->msfgClass->setCurrent(5, 3);
+    window->msfgClass_KeyPress('7');
+    window->commitMarkEntry();
+    ASSERT_EQ(window->undoStack().size(), 1u);
+    std::filesystem::remove(root.file("data/TQStudentInfo.txt"));
+    openExport(); // TQ5: the class stays as it was
+    exporter()->cmdReturn->click();
+    QApplication::processEvents();
+    EXPECT_EQ(window->undoStack().size(), 1u);
+    EXPECT_TRUE(window->cmdUndo->isEnabled());
+    window->cmdUndo->click();
+    const auto student = std::find_if(state.students.begin(), state.students.end(), [&](const StudentRecord& s) {
+        return s.studentNumber == number;
+    });
+    ASSERT_NE(student, state.students.end());
+    EXPECT_EQ(student->mark, mark);
+
+    // An update that ran replaced the class: its undo goes.
+    std::filesystem::copy_file(sampleFile("TQStudentInfo.txt"), root.file("data/TQStudentInfo.txt"));
+    window->msfgClass->setCurrent(5, 3);
+    window->msfgClass_KeyPress('7');
+    window->commitMarkEntry();
+    openExport();
+    exporter()->cmdReturn->click();
+    QApplication::processEvents();
+    EXPECT_EQ(window->undoStack().size(), 0u);
+    EXPECT_FALSE(window->cmdUndo->isEnabled());
+}
+
 TEST_F(ExportWindow, AConfirmedLargeClassIsLaidOutOnWhite)
 {
     start();
@@ -224,4 +261,26 @@ TEST_F(ExportWindow, TheWholeRoadFromTheMasterListToTheEFile)
     EXPECT_FALSE(exporter());
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(readBytes(root.file("home/ENG2D101.trc")), readBytes(dataFile("whole-road-ENG2D1-01.trc")));
+}
+
+TEST_F(ExportWindow, TheWindowAndTheCommandLineMakeTheSameEFile)
+{
+    // A class of two sections, out of name order, with a student in both.
+    std::filesystem::copy_file(dataFile("cli/master.txt"), root.file("data/TQStudentInfo.txt"),
+                               std::filesystem::copy_options::overwrite_existing);
+    start();
+    openClass(dataFile("cli/two-sections-unsorted.tqc"));
+    const ClassList opened = state.students;
+    openExport();
+    exporter()->chkConfirm->click();
+    dialogs.answerSaveFile(QString::fromStdString(root.file("home/window.trc")));
+    exporter()->cmdExport->click();
+    QApplication::processEvents();
+
+    // What the command line's export does with the same class.
+    ClassList students = opened;
+    const Verification v = verifyClass(students, state.phrases, root.file("data/TQStudentInfo.txt"), state.clock);
+    ASSERT_TRUE(v.passed());
+    ASSERT_TRUE(writeExportFile(root.file("home/commandline.trc"), students, state.phrases));
+    EXPECT_EQ(readBytes(root.file("home/window.trc")), readBytes(root.file("home/commandline.trc")));
 }

@@ -50,11 +50,12 @@ TEST(SmallScreenTest, OnlyAScreenExactly600PixelsHighIsSmall)
 
 TEST_F(frmSplashTest, ShowsTheProgramVersionSchoolAndCredits)
 {
+    state.school = "\xc9" "cole Lakeshore Collegiate Institute"; // Windows-1252, as the set-up file gives it
     frmSplash splash(state, dialogs);
     EXPECT_EQ(splash.windowTitle(), "Tallyquill v3.1 (Linux edition)");
     EXPECT_EQ(splash.Label1->text(), "Tallyquill");
-    EXPECT_EQ(splash.Label2->text(), "Version 3.1 (Linux edition)      Lakeshore Collegiate Institute");
-    EXPECT_EQ(splash.Label3->text(), "by Morgan Ashdown and Priya Venkataraman");
+    EXPECT_EQ(splash.Label2->text(), QString::fromUtf8("Version 3.1 (Linux edition)      \u00c9cole Lakeshore Collegiate Institute"));
+    EXPECT_EQ(splash.Label3->text(), "by the Tallyquill developers");
     EXPECT_EQ(splash.cmdOpenFavourites->text(), "Open An Existing Favourite Phrase File");
     EXPECT_EQ(splash.cmdCancel->text(), "Proceed Without Opening An Existing Favourite File");
 
@@ -67,6 +68,12 @@ TEST_F(frmSplashTest, ShowsTheProgramVersionSchoolAndCredits)
     EXPECT_TRUE(QFontInfo(splash.cmdOpenFavourites->font()).fixedPitch());
     EXPECT_TRUE(QFontInfo(splash.cmdCancel->font()).fixedPitch());
     EXPECT_GT(QFontInfo(splash.Label1->font()).pixelSize(), 2 * QFontInfo(splash.Label2->font()).pixelSize());
+}
+
+TEST_F(frmSplashTest, WithoutASchoolTheVersionLineEndsAfterTheVersion)
+{
+    frmSplash splash(state, dialogs);
+    EXPECT_EQ(splash.Label2->text(), "Version 3.1 (Linux edition)");
 }
 
 TEST_F(frmSplashTest, LoadingForgetsTheFavouritesFileAndMeasuresTheScreen)
@@ -104,9 +111,9 @@ TEST_F(frmSplashTest, OpeningAFavouritesFileStartsInTheTeachersFolderWhenItIsInU
     EXPECT_EQ(splash.result(), QDialog::Accepted);
 }
 
-TEST_F(frmSplashTest, AnUnusedOrMissingTeachersFolderGivesNoInitialFolder)
+TEST_F(frmSplashTest, AnEmptyDocumentsFolderIsWhereTheDialogStartsAMissingOneIsNot)
 {
-    teacher.write(".hidden", "x");
+    // A new teacher's Documents folder may hold nothing yet: the dialog still starts there.
     for (const std::string& folder : {teacher.path(), teacher.file("missing")}) {
         state.folders.teacherFolder = folder;
         dialogs.answerOpenFile("/tmp/x.tqf");
@@ -114,7 +121,8 @@ TEST_F(frmSplashTest, AnUnusedOrMissingTeachersFolderGivesNoInitialFolder)
         frmSplash splash(state, dialogs);
         click(splash, splash.cmdOpenFavourites);
         ASSERT_EQ(dialogs.calls.size(), 1u) << folder;
-        EXPECT_EQ(dialogs.calls[0].initialFolder, "") << folder;
+        EXPECT_EQ(dialogs.calls[0].initialFolder, folder == teacher.path() ? QString::fromStdString(folder) : "")
+            << folder;
     }
 }
 

@@ -1,4 +1,6 @@
 // The command line, run as the built program on the fixtures of tests/data/cli.
+#include "classdata/ClassFile.h"
+#include "classdata/ClassSort.h"
 #include "program/CommandLine.h"
 #include "support/TestFiles.h"
 
@@ -13,6 +15,12 @@ using namespace tq;
 using namespace tq::test;
 
 namespace {
+#ifdef TQ_EXECUTABLE
+const char* const builtProgram = TQ_EXECUTABLE;
+#else
+const char* const builtProgram = ""; // the tests that run it are skipped
+#endif
+
 std::string cli(const std::string& name) { return dataFile("cli/" + name); }
 
 struct Outcome {
@@ -40,9 +48,13 @@ protected:
     {
         if (withFolders)
             args.insert(args.begin(), {"--library", cli("library.csv"), "--data", dir.file("data")});
-#ifdef TQ_EXECUTABLE
-        args.insert(args.begin(), TQ_EXECUTABLE);
-#endif
+        return runAs(builtProgram, std::move(args));
+    }
+
+    // Runs the program found at `executable` (a link or a copy of the built one), as it is.
+    Outcome runAs(const std::string& executable, std::vector<std::string> args)
+    {
+        args.insert(args.begin(), executable);
         const std::string outPath = dir.file("stdout"), errPath = dir.file("stderr");
         const pid_t pid = fork();
         if (pid == 0) {
@@ -80,6 +92,7 @@ TEST(CommandLineRequest, OnlyACommandOrHelpLeavesTheWindowAlone)
 {
     EXPECT_FALSE(isCommandLineRequest({}));
     EXPECT_FALSE(isCommandLineRequest({"-platform", "offscreen"}));
+    EXPECT_FALSE(isCommandLineRequest({"-platform", "offscreen", "ENG2D1-01.tqc"}));
     EXPECT_TRUE(isCommandLineRequest({"--help"}));
     EXPECT_TRUE(isCommandLineRequest({"--data", "/x", "verify", "a.tqc"}));
     EXPECT_TRUE(isCommandLineRequest({"--library=/x.csv", "check-library"}));
@@ -114,6 +127,29 @@ TEST_F(CommandLine, APassingClassIsPrintedAsConfirmedOrExported)
     EXPECT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(readBytes(dir.file("out.trc")), readBytes(cli("pass.trc")));
+}
+
+TEST_F(CommandLine, VerifyAndExportSortTheClassByNameFirstAsTheEFileCommandDoes)
+{
+    // Two sections, a student in both, the file out of name order: the eFile command sorts the
+    // class by name before it updates it, so the update builds the student's two records in the
+    // order of the sorted class's codes. The command line must give exactly the same.
+    const auto unsorted = readClassFile(cli("two-sections-unsorted.tqc"));
+    ASSERT_TRUE(std::holds_alternative<ClassList>(unsorted));
+    ClassList sorted = std::get<ClassList>(unsorted);
+    sortByName(sorted);
+    ASSERT_TRUE(saveClassFile(dir.file("sorted.tqc"), sorted));
+
+    const Outcome fromUnsorted = run({"verify", cli("two-sections-unsorted.tqc")});
+    const Outcome fromSorted = run({"verify", dir.file("sorted.tqc")});
+    EXPECT_EQ(fromUnsorted.exitCode, 0) << fromUnsorted.err;
+    EXPECT_EQ(fromUnsorted.out, fromSorted.out);
+    // Sam's record under the first section comes first.
+    EXPECT_LT(fromUnsorted.out.find("SCH3U1-01\t333444555"), fromUnsorted.out.find("SCH3U1-02\t333444555"));
+
+    EXPECT_EQ(run({"export", cli("two-sections-unsorted.tqc"), dir.file("a.trc")}).exitCode, 0);
+    EXPECT_EQ(run({"export", dir.file("sorted.tqc"), dir.file("b.trc")}).exitCode, 0);
+    EXPECT_EQ(readBytes(dir.file("a.trc")), readBytes(dir.file("b.trc")));
 }
 
 TEST_F(CommandLine, VerifyPrintsTheReportOfAnIncompleteOrChangedClass)
@@ -156,6 +192,47 @@ TEST_F(CommandLine, FilesThatCannotBeUsedExitWithTheirMessage)
     r = run({"--help"}, false);
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(r.out, commandLineUsage());
+}
+
+TEST_F(CommandLine, AProgramStartedThroughALinkFindsTheFilesBesideItsRealSelf)
+{
+    // The command on the PATH is a symbolic link to the program in its own folder, where the
+    // build put the sample phrase library.
+    const std::string link = dir.file("tallyquill");
+    std::filesystem::create_symlink(builtProgram, link);
+    const Outcome r = runAs(link, {"check-library"});
+    EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
+    EXPECT_TRUE(r.out.starts_with("Phrases: ")) << r.out;
+}
+
+TEST_F(CommandLine, TheSetUpFileNamesTheMasterFileFolderAndDataOutranksIt)
+{
+    // A program folder of its own, to hold a set-up file: a hard link to the program where the
+    // file system allows one, or else a copy.
+    std::filesystem::create_directories(dir.file("bin"));
+    const std::string program = dir.file("bin/tallyquill");
+    std::error_code ec;
+    std::filesystem::create_hard_link(builtProgram, program, ec);
+    if (ec)
+        std::filesystem::copy_file(builtProgram, program);
+    std::filesystem::create_directories(dir.file("shared"));
+    std::filesystem::copy_file(cli("master.txt"), dir.file("shared/TQStudentInfo.txt"));
+    dir.write("bin/TQSetup.ini", "School=Lakeshore\r\nDataFolder=../shared\r\n");
+
+    const std::vector<std::string> update = {"--library", cli("library.csv"), "update", cli("changed.tqc"), dir.file("out.tqc")};
+    Outcome r = runAs(program, update);
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, lines({"Added: Fox Robin SCH3U1-01", "Dropped: Gone Pat SCH3U1-01"}));
+
+    std::filesystem::remove(dir.file("shared/TQStudentInfo.txt"));
+    r = runAs(program, update);
+    EXPECT_EQ(r.exitCode, 2) << "the set-up file's folder was used";
+    EXPECT_TRUE(r.err.starts_with("TQ5:")) << r.err;
+
+    std::vector<std::string> withData = update;
+    withData.insert(withData.begin(), {"--data", dir.file("data")});
+    r = runAs(program, withData);
+    EXPECT_EQ(r.exitCode, 0) << r.err;
 }
 
 TEST_F(CommandLine, SearchListsTheRowsTheWindowWouldShowInTheLibrarysBytes)

@@ -2,6 +2,7 @@
 #include "classdata/ClassFile.h"
 #include "classdata/MasterFile.h"
 #include "phrases/Composition.h"
+#include "program/SetupFile.h"
 #include "selection/FavouritesFile.h"
 #include "support/TestFiles.h"
 
@@ -19,11 +20,11 @@ TEST(SampleData, EveryFileLoadsAndEveryCodeIsInTheLibrary)
     for (size_t i = 1; i < lib.phrases().size(); ++i)
         EXPECT_LT(lib.phrases()[i - 1].code, lib.phrases()[i].code) << "codes must ascend for the lookup";
 
-    auto read = readClassFile(sampleFile("ENG2D1-01.tqc"));
+    auto read = readClassFile(sampleFile("ENG2D101.tqc"));
     ASSERT_TRUE(std::holds_alternative<ClassList>(read));
     const ClassList& students = std::get<ClassList>(read);
     EXPECT_EQ(students.size(), 28u);
-    EXPECT_EQ(classFileText(students), readBytes(sampleFile("ENG2D1-01.tqc")));
+    EXPECT_EQ(classFileText(students), readBytes(sampleFile("ENG2D101.tqc")));
     int tooLong = 0;
     for (const StudentRecord& s : students) {
         for (int k = 1; k <= commentCount; ++k) {
@@ -48,4 +49,11 @@ TEST(SampleData, EveryFileLoadsAndEveryCodeIsInTheLibrary)
     const std::optional<ClassList> members = readMasterStudents(sampleFile("TQStudentInfo.txt"), {"ENG2D1-01"});
     ASSERT_TRUE(members);
     EXPECT_EQ(members->size(), 28u);
+}
+
+TEST(SampleData, TheSetUpFileNamesTheSchoolAndLeavesTheMasterFileBesideTheProgram)
+{
+    // The build and the run command copy it beside the program, where a data folder named in it
+    // would take the master file away from the sample one.
+    EXPECT_EQ(readSetupFile(sampleFile("TQSetup.ini")), (SchoolSetup{"Lakeshore Collegiate Institute", ""}));
 }

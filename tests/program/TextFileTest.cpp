@@ -56,6 +56,24 @@ TEST(Cp1252, EveryByteHasACharacterAndBackAgain)
     EXPECT_EQ(utf8ToCp1252("\xf0\x9f\x98\x80!"), "?!");
 }
 
+TEST(Cp1252, ToUtf8AndBackKeepsEveryByteAndOnlyWellFormedTextIsUtf8)
+{
+    std::string every;
+    for (int b = 1; b < 256; ++b)
+        every.push_back(static_cast<char>(b));
+    const std::string text = cp1252ToUtf8(every);
+    EXPECT_TRUE(isWellFormedUtf8(text));
+    EXPECT_EQ(utf8ToCp1252(text), every);
+    EXPECT_EQ(cp1252ToUtf8("\xc9" "cole \x80"), "\xc3\x89" "cole \xe2\x82\xac");
+
+    EXPECT_TRUE(isWellFormedUtf8(""));
+    EXPECT_TRUE(isWellFormedUtf8("plain"));
+    EXPECT_FALSE(isWellFormedUtf8("\xc9" "cole"));          // Windows-1252
+    EXPECT_FALSE(isWellFormedUtf8("caf\xc3"));           // cut short
+    EXPECT_FALSE(isWellFormedUtf8("\xc0\xaf"));          // overlong
+    EXPECT_FALSE(isWellFormedUtf8("\xed\xa0\x80"));      // a surrogate
+}
+
 TEST(ReadTextLines, ReadsAMegabyteLineWholeAndRefusesWhatIsNotAFile)
 {
     TempDir dir;
@@ -71,4 +89,32 @@ TEST(ReadTextLines, ReadsAMegabyteLineWholeAndRefusesWhatIsNotAFile)
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     EXPECT_FALSE(readTextFile(fifo));
     EXPECT_EQ(readTextFile(dir.write("empty.txt", "")), "");
+}
+
+TEST(ReplaceFileAtomically, ANewFileGetsTheModeAnOrdinaryCreateGives)
+{
+    TempDir dir;
+    const auto modeOf = [](const std::string& path) {
+        struct stat st {};
+        ::stat(path.c_str(), &st);
+        return st.st_mode & 07777;
+    };
+    const mode_t teachers = ::umask(077);
+    ASSERT_TRUE(replaceFileAtomically(dir.file("private.tqc"), "Ames,Kim\r\n"));
+    EXPECT_EQ(modeOf(dir.file("private.tqc")), 0600u);
+    ::umask(002);
+    ASSERT_TRUE(replaceFileAtomically(dir.file("shared.tqc"), "Ames,Kim\r\n"));
+    EXPECT_EQ(modeOf(dir.file("shared.tqc")), 0664u);
+    // A file that is replaced keeps its own mode, whatever the mask.
+    ::chmod(dir.file("private.tqc").c_str(), 0640);
+    ASSERT_TRUE(replaceFileAtomically(dir.file("private.tqc"), "Ames,Kim,87\r\n"));
+    EXPECT_EQ(modeOf(dir.file("private.tqc")), 0640u);
+    ::umask(teachers);
+}
+
+TEST(FolderOfFile, TheFolderThatHoldsAFile)
+{
+    EXPECT_EQ(folderOfFile("/home/t/Documents/ENG2D101.tqc"), "/home/t/Documents");
+    EXPECT_EQ(folderOfFile("/ENG.tqc"), "/");
+    EXPECT_EQ(folderOfFile("ENG.tqc"), ".");
 }

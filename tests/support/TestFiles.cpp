@@ -1,5 +1,7 @@
 #include "support/TestFiles.h"
 
+#include "classdata/ClassFile.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
@@ -95,3 +97,10 @@ std::string crlfLines(std::initializer_list<std::string> lines)
 }
 
 } // namespace tq::test
+
+namespace tq {
+void PrintTo(const StudentRecord& s, std::ostream* out)
+{
+    *out << classFileLine(s);
+}
+} // namespace tq

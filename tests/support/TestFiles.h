@@ -1,6 +1,9 @@
 #pragma once
 // Helpers for tests that read and write real files.
+#include "classdata/StudentRecord.h"
 #include "program/TextFile.h"
+
+#include <ostream>
 
 #include <string>
 
@@ -40,3 +43,8 @@ ByteWriterFactory failingAfter(size_t limit);
 std::string crlfLines(std::initializer_list<std::string> lines);
 
 } // namespace tq::test
+
+namespace tq {
+// A student as a failed comparison shows it: the class file's line.
+void PrintTo(const StudentRecord& s, std::ostream* out);
+} // namespace tq
