@@ -36,7 +36,6 @@ namespace {
 constexpr int windowWidth = 19800;
 constexpr int windowHeight = 10500;
 constexpr int searchHalfWidth = 10200;
-constexpr int keywordBoxWidth = 1500;
 constexpr int listMinimumHeight = 4000;
 
 void fillList(QComboBox* list, std::span<const CategoryItem> items)
@@ -101,6 +100,7 @@ void frmSelection::buildSearchControls()
     txtAnd2 = control<QLineEdit>("txtAnd2", fraKeywordSearch);
     txtOr = control<QLineEdit>("txtOr", fraKeywordSearch);
     txtNot = control<QLineEdit>("txtNot", fraKeywordSearch);
+    constexpr int keywordBoxWidth = 1500; // twips
     for (QLineEdit* box : {txtAnd1, txtAnd2, txtOr, txtNot})
         box->setFixedWidth(ui::twipsToPixelsX(keywordBoxWidth, this));
     cmdSearch = control<QPushButton>("cmdSearch", QStringLiteral("Search"), fraKeywordSearch);
