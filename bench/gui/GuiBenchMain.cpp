@@ -31,6 +31,10 @@ int main(int argc, char** argv)
         {"Place a comment by click: 501 against 10", "BM_Action_PlaceComment/501", "BM_Action_PlaceComment/10", 1.2},
         {"Rate a skill by click: 501 against 10", "BM_Action_RateSkill/501", "BM_Action_RateSkill/10", 1.2},
         {"Ranges grid rebuild, Initial Values Setup (100 ranges)", "BM_AutoFill_FillGrid", "BM_Floor_BareRangeTable", 1.5},
+        {"Search, everything listed (10,000), painted", "BM_Search/0", "BM_Floor_BareListView/0", 1.5},
+        {"Search, one keyword (626 found), painted", "BM_Search/1", "BM_Floor_BareListView/1", 1.5},
+        {"Search, duplicate filter at 399 matches, painted", "BM_Search/2", "BM_Floor_BareListView/2", 1.5},
+        {"Open Comment Selection (1,000 favourites)", "BM_OpenSelection", "BM_Floor_BareWindowWithList", 1.5},
     };
     const std::string frame = "a frame (16.7 ms)";
     goals.budgets = {
@@ -42,6 +46,11 @@ int main(int argc, char** argv)
         {"Open Initial Values Setup (100 ranges, 1,000 favourites)", "BM_AutoFill_Open", frameSeconds, frame},
         {"Place a code in a range by click", "BM_AutoFill_PlaceComment", frameSeconds, frame},
         {"Rate a range's skill by click", "BM_AutoFill_RateSkill", frameSeconds, frame},
+        {"Search, everything listed (10,000)", "BM_Search/0", frameSeconds, frame},
+        {"Search, one keyword", "BM_Search/1", frameSeconds, frame},
+        {"Search, duplicate filter at 399 matches", "BM_Search/2", frameSeconds, frame},
+        {"Move a favourite up or down (1,000)", "BM_Favourites_MoveRow", frameSeconds, frame},
+        {"One step of dragging a favourite (1,000)", "BM_Favourites_DragStep", frameSeconds, frame},
     };
     const int result = runBenchmarksWithGoals(argc, argv, goals);
     closeBenchWindows();

@@ -11,6 +11,7 @@
 #include "program/ProgramState.h"
 #include "program/TeacherFolder.h"
 #include "program/SetupFile.h"
+#include "selection/SearchOptions.h"
 
 #include <filesystem>
 #include <optional>
@@ -20,7 +21,7 @@
 namespace tq {
 
 namespace {
-const char* const commandNames[] = {"check-library", "verify", "export", "update", "documents-folder"};
+const char* const commandNames[] = {"check-library", "verify", "export", "update", "documents-folder", "search"};
 
 bool isCommandName(const std::string& word)
 {
@@ -60,6 +61,11 @@ Invocation parse(const std::vector<std::string>& args)
             *option = a.substr(nameLength + 1);
         } else if (isHelp(a)) {
             inv.help = true;
+        } else if (inv.command == "search" && isSearchOption(a)) {
+            // A keyword is taken as given, even one that begins with a hyphen.
+            inv.operands.push_back(a);
+            if (searchOptionTakesValue(a) && i + 1 < args.size())
+                inv.operands.push_back(args[++i]);
         } else if (a.starts_with("-") && a != "-") {
             inv.error = "unknown option " + a;
             return inv;
@@ -187,6 +193,17 @@ int updateClass(const Context& c, const std::string& classPath, const std::strin
         c.out << "Dropped: " << s.lastName << ' ' << s.firstName << ' ' << s.courseCode << '\n';
     return exitPassed;
 }
+
+// The rows the Comment Selection window's result list would show, in the library's own bytes.
+int searchLibrary(const Context& c, const SearchCriteria& criteria)
+{
+    const std::optional<PhraseLibrary> library = loadLibrary(c);
+    if (!library)
+        return exitUnusable;
+    for (const int i : searchPhrases(*library, criteria))
+        c.out << searchResultLine(library->phrases()[static_cast<size_t>(i)]) << '\n';
+    return exitPassed;
+}
 } // namespace
 
 bool isCommandLineRequest(const std::vector<std::string>& args)
@@ -221,6 +238,7 @@ std::string commandLineUsage()
            "                             and list the students added and dropped\n"
            "  documents-folder           print the teacher's Documents folder, where the file dialogs\n"
            "                             start\n"
+           + searchUsage() +
            "\n"
            "Options:\n"
            "  --library FILE   the phrase library (default: TQPhraseLibrary.csv beside the program)\n"
@@ -246,8 +264,13 @@ int runCommandLine(const std::vector<std::string>& args, const std::string& prog
                                                                                       : 2;
     const bool optionalOperand = inv.command == "check-library";
     std::string error = inv.error;
-    if (error.empty() && (inv.operands.size() > wanted || (!optionalOperand && inv.operands.size() < wanted)))
+    SearchOptions search;
+    if (error.empty() && inv.command == "search") {
+        search = parseSearchOptions(inv.operands);
+        error = search.error;
+    } else if (error.empty() && (inv.operands.size() > wanted || (!optionalOperand && inv.operands.size() < wanted))) {
         error = "wrong number of arguments for " + inv.command;
+    }
     if (!error.empty()) {
         err << "tallyquill: " << error << "\n\n" << commandLineUsage();
         return exitUnusable;
@@ -269,6 +292,8 @@ int runCommandLine(const std::vector<std::string>& args, const std::string& prog
             c.libraryPath = inv.operands[0];
         return checkLibrary(c);
     }
+    if (inv.command == "search")
+        return searchLibrary(c, search.criteria);
     if (inv.command == "verify")
         return verifyOrExport(c, inv.operands[0], nullptr);
     if (inv.command == "export")

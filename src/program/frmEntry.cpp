@@ -181,10 +181,7 @@ void frmEntry::buildMenus()
     connect(mnuSortCourse, &QAction::triggered, this, [this] { sortCommand(&sortByCourse); });
     connect(mnuMark, &QAction::triggered, this, [this] { mnuMark->setChecked(true); });
     connect(mnuhelp, &QAction::triggered, this, [this] { mnuhelp_Click(); });
-
-    // Commands whose windows are not part of this program yet stay visible but unavailable.
-    for (QAction* unavailable : {mnuSelection})
-        unavailable->setEnabled(false);
+    connect(mnuSelection, &QAction::triggered, this, [this] { mnuSelection_Click(); });
 }
 
 void frmEntry::buildToolButtons()
@@ -217,8 +214,7 @@ void frmEntry::buildToolButtons()
     connect(cmdPrint, &QToolButton::clicked, this, [this] { printClassReport(); });
     connect(cmdOpenFavourites, &QToolButton::clicked, this, [this] { openFavourites(); });
     connect(cmdSwitch, &QPushButton::clicked, this, [this] { cmdSwitch_Click(); });
-    for (QWidget* unavailable : std::initializer_list<QWidget*>{cmdSwitchCommentSelection})
-        unavailable->setEnabled(false);
+    connect(cmdSwitchCommentSelection, &QPushButton::clicked, this, [this] { mnuSelection_Click(); });
 }
 
 void frmEntry::buildLayout()

@@ -35,6 +35,7 @@ class PrintScript;
 class frmAutoFill;
 class frmExport;
 class frmGetTrilliumfile;
+class frmSelection;
 
 class frmEntry : public QMainWindow {
     Q_OBJECT
@@ -149,6 +150,11 @@ public:
     void mnuAutoFill_Click();
     void returnFromAutoFill();
     QPointer<frmAutoFill> autoFillWindow; // open while the main window is hidden for it
+
+    // The Comment Selection window, where the favourites list is built, and the return from it.
+    void mnuSelection_Click();
+    void returnFromSelection();
+    QPointer<frmSelection> selectionWindow; // open while the main window is hidden for it
 
     // The class report: printed on paper or into a PDF file, or shown in a print preview.
     void printClassReport();

@@ -1,6 +1,7 @@
 # Files of this folder: core rules (no Qt) and windows.
 list(APPEND TQ_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/ClassReport.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/FavouritesReport.cpp
     ${CMAKE_CURRENT_LIST_DIR}/HelpText.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PrintScript.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PrintStamp.cpp

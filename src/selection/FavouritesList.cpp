@@ -4,7 +4,10 @@
 #include "ui/UniformWidthDelegate.h"
 
 #include <QHelpEvent>
+#include <QMouseEvent>
 #include <QToolTip>
+
+#include <algorithm>
 
 namespace tq {
 
@@ -70,6 +73,89 @@ bool FavouritesList::selectRowFor(const std::string& cellText)
     }
     quiet_ = false;
     return row.has_value();
+}
+
+std::optional<size_t> FavouritesList::selectedRow() const
+{
+    if (!hasChosenEntry())
+        return std::nullopt;
+    return static_cast<size_t>(currentRow());
+}
+
+void FavouritesList::applyRowChange(const RowChange& change, const std::string& inserted)
+{
+    quiet_ = true;
+    switch (change.kind) {
+    case RowChange::Kind::Insert: {
+        const QString text = ui::fromCp1252(inserted);
+        sizing_->widenFor(text);
+        insertItem(static_cast<int>(change.to), text);
+        break;
+    }
+    case RowChange::Kind::Remove:
+        delete takeItem(static_cast<int>(change.from));
+        break;
+    case RowChange::Kind::Move:
+        insertItem(static_cast<int>(change.to), takeItem(static_cast<int>(change.from)));
+        break;
+    }
+    tq::applyRowChange(lines_, change, inserted);
+    if (change.selected) {
+        setCurrentRow(static_cast<int>(*change.selected));
+        scrollToItem(currentItem());
+    } else {
+        setCurrentRow(-1);
+    }
+    quiet_ = false;
+}
+
+void FavouritesList::mousePressEvent(QMouseEvent* event)
+{
+    QListWidget::mousePressEvent(event);
+    if (kind_ == FavouritesListKind::Entries && event->button() == Qt::LeftButton) {
+        dragging_ = true;
+        dragFrom_ = selectedRow();
+    }
+}
+
+void FavouritesList::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!dragging_) {
+        QListWidget::mouseMoveEvent(event);
+        return;
+    }
+    if (const std::optional<RowChange> step = dragChange(lines_.size(), dragFrom_, dragTargetRow(event->position().toPoint()))) {
+        applyRowChange(*step);
+        dragFrom_ = step->to;
+    }
+}
+
+void FavouritesList::mouseReleaseEvent(QMouseEvent* event)
+{
+    QListWidget::mouseReleaseEvent(event);
+    if (dragging_ && event->button() == Qt::LeftButton) {
+        dragging_ = false;
+        emit dragFinished();
+    }
+}
+
+std::optional<size_t> FavouritesList::dragTargetRow(const QPoint& pos) const
+{
+    if (count() == 0)
+        return std::nullopt;
+    // Rows are found by height alone: a row is as wide as the widest text, which the pointer
+    // may be to the right of.
+    const auto rowAt = [this](int y) { return indexAt(QPoint(1, y)).row(); };
+    const int last = count() - 1;
+    if (pos.y() < 0) // above the list: the row above the top one, which scrolls into sight
+        return static_cast<size_t>(std::max(rowAt(0) - 1, 0));
+    const int bottom = viewport()->height() - 1;
+    if (pos.y() > bottom) { // below the list: the row below the bottom one
+        const int row = rowAt(bottom);
+        return static_cast<size_t>(row < 0 ? last : std::min(row + 1, last));
+    }
+    const int row = rowAt(pos.y());
+    return static_cast<size_t>(row < 0 ? last : row); // under the last row
 }
 
 bool FavouritesList::viewportEvent(QEvent* event)

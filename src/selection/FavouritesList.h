@@ -3,11 +3,14 @@
 // separator, in the teacher's order. As a palette (the main window, Initial Values Setup) it ends
 // with the "no comment" row and is where the code to place is chosen; as the list of entries
 // (Comment Selection) it holds exactly the entries being edited. Every row shows its whole
-// phrase as a tooltip, since a long phrase is wider than the list.
+// phrase as a tooltip, since a long phrase is wider than the list. The list of entries can be
+// edited row by row, and its rows can be dragged to another place.
 #include "selection/FavouritesListText.h"
+#include "selection/FavouritesRows.h"
 
 #include <QListWidget>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -46,18 +49,35 @@ public:
     // choice. False, with nothing selected, when no row has the code.
     bool selectRowFor(const std::string& cellText);
 
+    // The selected row; nothing when no row is selected.
+    std::optional<size_t> selectedRow() const;
+    // Makes one edit of the rows in the list and in its lines, and selects the row the edit
+    // leaves selected. An inserted row shows `inserted`.
+    void applyRowChange(const RowChange& change, const std::string& inserted = {});
+
 signals:
     // The teacher chose an entry with the mouse or the keyboard (not raised by selectRowFor).
     void entryChosen();
+    // The teacher let go of a row of a list of entries, dragged or not.
+    void dragFinished();
 
 protected:
     bool viewportEvent(QEvent* event) override;
+    // In a list of entries, a row pressed with the left button follows the pointer, one place at
+    // a time, until the button is let go.
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    std::optional<size_t> dragTargetRow(const QPoint& pos) const;
+
     FavouritesListKind kind_;
     ui::UniformWidthDelegate* sizing_;
     std::vector<std::string> lines_;
     bool quiet_ = false;
+    bool dragging_ = false;
+    std::optional<size_t> dragFrom_;
 };
 
 } // namespace tq

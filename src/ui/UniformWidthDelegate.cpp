@@ -1,5 +1,7 @@
 #include "ui/UniformWidthDelegate.h"
 
+#include "program/Cp1252.h"
+
 #include <QFontMetricsF>
 #include <QApplication>
 #include <QListView>
@@ -34,7 +36,7 @@ qreal UniformWidthDelegate::advance(QChar c)
     return a;
 }
 
-void UniformWidthDelegate::setTexts(const QStringList& texts)
+void UniformWidthDelegate::forgetAdvancesOfAnotherFont()
 {
     const QFont font = list_->font();
     if (font.key() != advancesFont_) {
@@ -42,18 +44,52 @@ void UniformWidthDelegate::setTexts(const QStringList& texts)
         otherAdvances_.clear();
         advancesFont_ = font.key();
     }
+}
+
+qreal UniformWidthDelegate::textWidth(const QString& text)
+{
+    qreal w = 0;
+    for (const QChar c : text)
+        w += advance(c);
+    return w;
+}
+
+int UniformWidthDelegate::entryWidthFor(qreal widestText) const
+{
     // Characters measured one by one come to the shaped line's width but for kerning, which
     // moves a few pairs by a pixel or so; one average character more covers that.
-    qreal widest = 0;
-    for (const QString& text : texts) {
-        qreal w = 0;
-        for (const QChar c : text)
-            w += advance(c);
-        widest = std::max(widest, w);
-    }
-    const QFontMetricsF metrics(font);
+    const QFontMetricsF metrics(list_->font());
     const int margin = list_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list_) + 1;
-    width_ = static_cast<int>(std::ceil(widest + metrics.averageCharWidth())) + 2 * margin;
+    return static_cast<int>(std::ceil(widestText + metrics.averageCharWidth())) + 2 * margin;
+}
+
+void UniformWidthDelegate::setTexts(const QStringList& texts)
+{
+    forgetAdvancesOfAnotherFont();
+    qreal widest = 0;
+    for (const QString& text : texts)
+        widest = std::max(widest, textWidth(text));
+    setWidestTextWidth(widest);
+}
+
+void UniformWidthDelegate::widenFor(const QString& text)
+{
+    forgetAdvancesOfAnotherFont();
+    width_ = std::max(width_, entryWidthFor(textWidth(text)));
+}
+
+qreal UniformWidthDelegate::cp1252Width(std::string_view bytes)
+{
+    forgetAdvancesOfAnotherFont();
+    qreal w = 0;
+    for (const char byte : bytes)
+        w += advance(QChar(static_cast<char16_t>(cp1252CharOf(static_cast<unsigned char>(byte)))));
+    return w;
+}
+
+void UniformWidthDelegate::setWidestTextWidth(qreal widest)
+{
+    width_ = entryWidthFor(widest);
     height_ = 0;
 }
 

@@ -9,6 +9,7 @@
 #include <QStyledItemDelegate>
 
 #include <array>
+#include <string_view>
 
 class QListView;
 
@@ -21,6 +22,13 @@ public:
 
     // Sizes the entries for `texts`, in the list's current font; call before the texts are shown.
     void setTexts(const QStringList& texts);
+    // Widens the entries, if need be, for one more text.
+    void widenFor(const QString& text);
+
+    // For a list whose texts are measured apart from it: the width of a text in the program's
+    // code page, in the list's current font, and the entries sized for the widest such width.
+    qreal cp1252Width(std::string_view bytes);
+    void setWidestTextWidth(qreal widest);
 
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     // The entry's panel as the style draws it, and its text in one pass: an entry is one line,
@@ -29,6 +37,9 @@ public:
 
 private:
     qreal advance(QChar c);
+    qreal textWidth(const QString& text);
+    int entryWidthFor(qreal widestText) const;
+    void forgetAdvancesOfAnotherFont();
 
     QListView* list_;
     // Advances of the characters met so far in the font below (negative: not yet measured).

@@ -11,6 +11,7 @@ list(APPEND TQ_GUI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/QtLinePrinter.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RecordingPrinter.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SaveFileDialog.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SharedIcons.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ScriptedDialogs.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Twips.cpp
     ${CMAKE_CURRENT_LIST_DIR}/UniformWidthDelegate.cpp

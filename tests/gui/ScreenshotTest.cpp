@@ -4,10 +4,12 @@
 
 #include "classdata/frmGetTrilliumfile.h"
 #include "export/frmExport.h"
+#include "selection/frmSelection.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
 #include <QTest>
 
@@ -45,4 +47,14 @@ TEST_F(MainWindowTest, Screenshots)
     window->mnuExport_Click();
     ASSERT_TRUE(window->exportWindow);
     save(window->exportWindow, "efile-report.png");
+    window->exportWindow->close();
+
+    window->cmdSwitchCommentSelection->click();
+    ASSERT_TRUE(window->selectionWindow);
+    frmSelection* selection = window->selectionWindow;
+    selection->findChild<QLineEdit*>("txtAnd1")->setText("work");
+    selection->findChild<QPushButton*>("cmdSearch")->click();
+    auto* results = selection->findChild<QListView*>("lstComments");
+    results->setCurrentIndex(results->model()->index(2, 0));
+    save(selection, "selection.png");
 }

@@ -96,6 +96,7 @@ TEST(CommandLineRequest, OnlyACommandOrHelpLeavesTheWindowAlone)
     EXPECT_TRUE(isCommandLineRequest({"--help"}));
     EXPECT_TRUE(isCommandLineRequest({"--data", "/x", "verify", "a.tqc"}));
     EXPECT_TRUE(isCommandLineRequest({"--library=/x.csv", "check-library"}));
+    EXPECT_TRUE(isCommandLineRequest({"search", "--grade", "1"}));
     EXPECT_FALSE(isCommandLineRequest({"--data", "verify"}));
 }
 
@@ -232,4 +233,72 @@ TEST_F(CommandLine, TheSetUpFileNamesTheMasterFileFolderAndDataOutranksIt)
     withData.insert(withData.begin(), {"--data", dir.file("data")});
     r = runAs(program, withData);
     EXPECT_EQ(r.exitCode, 0) << r.err;
+}
+
+TEST_F(CommandLine, SearchListsTheRowsTheWindowWouldShowInTheLibrarysBytes)
+{
+    const auto search = [&](std::vector<std::string> options) {
+        options.insert(options.begin(), {"--library", cli("search-library.csv"), "search"});
+        return run(options, false);
+    };
+    const std::string r0101 = "0101 @ reads widely and with care\n";
+    const std::string r0102 = "0102 \"@ reads widely and with care.\"\n";
+    const std::string r0103 = "0103   @ reads widely and with care \n";
+    const std::string r0104 = "0104 @ \xE9" "crit avec soin et pr\xE9" "cision\n";
+    const std::string r0105 = "0105 @ should review % notes before tests\n";
+    const std::string r0106 = "0106 @ asks thoughtful questions in class\n";
+    const std::string r0107 = "0107 @ works well with others\n";
+    const std::string r0108 = "0108 @ WORKS WELL WITH OTHERS\n";
+
+    // Everything, less the phrase that repeats 0101 but for its surrounding spaces; texts that
+    // differ only in case both stay.
+    Outcome r = search({});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, r0101 + r0102 + r0104 + r0105 + r0106 + r0107 + r0108);
+    EXPECT_EQ(r.err, "");
+    r = search({"--no-dups"});
+    EXPECT_EQ(r.out, r0101 + r0102 + r0103 + r0104 + r0105 + r0106 + r0107 + r0108);
+
+    // Lists by item number, keywords in any case; a keyword typed in UTF-8 finds the code page's
+    // letters, capital or small.
+    r = search({"--grade", "1", "--and1", "READS", "--or", "\xC3\x89" "CRIT"});
+    EXPECT_EQ(r.out, r0101 + r0104);
+    r = search({"--department=33"});
+    EXPECT_EQ(r.out, r0106);
+    r = search({"--category", "1", "--skill", "4", "--and1", "with", "--and2", "others", "--not", "upper"});
+    EXPECT_EQ(r.out, r0107 + r0108);
+    // An empty keyword is not used; a keyword may begin with a hyphen; finding nothing is no error.
+    r = search({"--skill", "1", "--and1", "", "--not="});
+    EXPECT_EQ(r.out, r0101 + r0105);
+    r = search({"--or", "-x"});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, "");
+}
+
+TEST_F(CommandLine, ABadSearchOptionShowsTheUsage)
+{
+    const std::string usage = commandLineUsage();
+    for (const auto& [options, reason] : std::vector<std::pair<std::vector<std::string>, std::string>>{
+             {{"--grade", "10"}, "--grade takes an item number from 0 (All) to 9, not \"10\""},
+             {{"--department", "-1"}, "--department takes an item number from 0 (All) to 34, not \"-1\""},
+             {{"--skill=x"}, "--skill takes an item number from 0 (All) to 6, not \"x\""},
+             {{"--category", ""}, "--category takes an item number from 0 (All) to 4, not \"\""},
+             {{"--and1"}, "--and1 needs a value"},
+             {{"--no-dups=1"}, "unknown option --no-dups=1"},
+             {{"extra"}, "unknown search option extra"},
+             {{"--colour", "1"}, "unknown option --colour"}}) {
+        std::vector<std::string> args{"search"};
+        args.insert(args.end(), options.begin(), options.end());
+        const Outcome r = run(args);
+        EXPECT_EQ(r.exitCode, 2) << reason;
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.err, "tallyquill: " + reason + "\n\n" + usage);
+    }
+    // The search options belong to the search alone.
+    EXPECT_EQ(run({"verify", "--grade", "1", cli("pass.tqc")}).exitCode, 2);
+
+    const Outcome missing = run({"--library", dir.file("none.csv"), "search"}, false);
+    EXPECT_EQ(missing.exitCode, 2);
+    EXPECT_TRUE(missing.err.starts_with("TQ2: ")) << missing.err;
+    EXPECT_EQ(missing.out, "");
 }

@@ -1,0 +1,39 @@
+// The main window's switch to Comment Selection: the main window hides while the teacher
+// works on the favourites, and comes back showing the list as it is now.
+#include "program/frmEntry.h"
+#include "selection/FavouritesList.h"
+#include "selection/frmSelection.h"
+
+#include <QCheckBox>
+#include <QListWidget>
+
+namespace tq {
+
+void frmEntry::mnuSelection_Click()
+{
+    if (selectionWindow)
+        return;
+    hideForWorkingWindow();
+    selectionWindow = new frmSelection(state_, dialogs_, this);
+    connect(selectionWindow, &frmSelection::returned, this, [this] { returnFromSelection(); });
+    selectionWindow->Form_Load();
+}
+
+void frmEntry::returnFromSelection()
+{
+    // The window deletes itself once closed; the teacher may open a new one at once.
+    selectionWindow = nullptr;
+    // In the skills view the key stays in sight; the list behind it is brought up to date for
+    // when the teacher switches back.
+    if (lstLearningSkills->isHidden())
+        showFavourites();
+    else
+        lstFavourites->showFavourites(state_.favourites, state_.phrases);
+    if (!state_.favourites.favouritesFile.empty()) {
+        optAutoFill->setEnabled(true);
+        optAutoFill->setChecked(true);
+    }
+    showAfterWorkingWindow();
+}
+
+} // namespace tq
