@@ -5,6 +5,7 @@
 #include "classdata/MasterFile.h"
 
 #include <algorithm>
+#include <cstdint>
 
 using namespace tq;
 
@@ -37,6 +38,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     std::vector<std::string> wanted(list.codes.begin(), list.codes.begin() + std::min<size_t>(3, list.codes.size()));
     wanted.emplace_back("ENG2D1-01");
     const std::optional<ClassList> students = masterStudentsFromText(text, wanted);
+    // A file whose code list was built is one the student reader can read too.
+    if (!list.codes.empty())
+        fuzz::check(masterStudentsFromText(text, wanted, SIZE_MAX).has_value(),
+                    "the student reader reads what the code list read");
     if (students) {
         fuzz::check(students->size() <= static_cast<size_t>(maxStudents), "at most 501 students");
         for (const StudentRecord& s : *students)

@@ -34,16 +34,19 @@ std::string masterFilePath(const std::string& dataFolder)
 }
 
 namespace {
-// The fifteenth field as a view into the line; empty when a quoted field before it never closes.
-std::string_view classCodesField(std::string_view line)
+// The fifteenth field as a view into the line. Nothing when a quoted field up to it never
+// closes: the line cannot be read, as the student reader finds too.
+std::optional<std::string_view> classCodesField(std::string_view line)
 {
     std::optional<std::string_view> rest = skipCsvFields(line, 14);
     if (!rest)
-        return {};
+        return std::nullopt;
     if (rest->empty() || rest->front() != '"')
         return rest->substr(0, rest->find(',')); // the usual case: up to the next comma
     std::string_view codes;
-    return takeCsvFields(*rest, &codes, 1) ? codes : std::string_view();
+    if (!takeCsvFields(*rest, &codes, 1))
+        return std::nullopt;
+    return codes;
 }
 
 // The distinct class codes met so far, as views into the master file's text. Every student names
@@ -181,7 +184,7 @@ bool containsCode(std::string_view text, std::string_view code)
 
 std::string masterClassCodes(std::string_view line)
 {
-    return std::string(classCodesField(line));
+    return std::string(classCodesField(line).value_or(std::string_view()));
 }
 
 std::string_view nextWord(std::string_view& text)
@@ -256,7 +259,12 @@ ClassCodeList classCodesFromMasterText(std::string_view text)
     ClassCodeSet seen(text.data() + text.size());
     std::vector<std::string_view> distinct;
     for (size_t i = 1; i < lines.size(); ++i) {
-        std::string_view rest = classCodesField(lines[i]);
+        const std::optional<std::string_view> field = classCodesField(lines[i]);
+        if (!field) {
+            result.message = masterUnreadableMessage();
+            return result;
+        }
+        std::string_view rest = *field;
         while (!rest.empty()) {
             const std::string_view word = nextWord(rest);
             if (word.empty() || isExcludedClassCode(word) || !seen.insert(word))

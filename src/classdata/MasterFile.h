@@ -43,7 +43,8 @@ struct ClassCodeList {
 // The class codes of the master file for the Get Class dialog.
 ClassCodeList readClassCodeList(const std::string& path, const Clock& now);
 // The class codes of a master file's text (its first line is the header); TQ10a when there are
-// none, TQ10b when the file has not even a header line or would give more than 2001 codes.
+// none, TQ10b when the file has not even a header line, holds a line whose quoted field never
+// closes (the student reader refuses it too), or would give more than 2001 codes.
 ClassCodeList classCodesFromMasterText(std::string_view text);
 
 // The students of the master file enrolled in any of `codes`, each as a new record under that

@@ -186,3 +186,27 @@ TEST(MasterFileCodes, OddFilesFromASpreadsheetOrADamagedCopy)
     // Nothing at all, not even the header: unreadable rather than without codes.
     EXPECT_EQ(classCodesFromMasterText("").message->text, masterUnreadableMessage().text);
 }
+
+TEST(MasterFileReaders, ALineTheStudentReaderRefusesAlsoRefusesTheCodeList)
+{
+    // A quoted field that never closes, before or in the class codes: the master file cannot be
+    // read. If the code list went on without the line, every Get Class would then end in TQ10b.
+    const std::string good = masterLine("Doe", "Jo", "1", "ENG2D1-01");
+    for (const std::string& bad : {masterLine("\"Smith, Jr.", "Al", "2", "ENG2D1-01"),
+                                   masterLine("Lee", "Al", "3", "ENG2D1-01", "\"10A"),
+                                   masterLine("Lee", "Al", "4", "\"ENG2D1-01 MPM2D1-02")}) {
+        const std::string text = header + "\r\n" + good + "\r\n" + bad + "\r\n";
+        SCOPED_TRACE(bad);
+        const ClassCodeList list = classCodesFromMasterText(text);
+        ASSERT_TRUE(list.message);
+        EXPECT_EQ(list.message->text, masterUnreadableMessage().text);
+        EXPECT_TRUE(list.codes.empty());
+    }
+    // A well-quoted name is no fault: both read the file.
+    const std::string quoted = masterLine("\"Smith, Jr.\"", "Al", "2", "ENG2D1-01");
+    const std::string text = header + "\r\n" + good + "\r\n" + quoted + "\r\n";
+    EXPECT_EQ(classCodesFromMasterText(text).codes, std::vector<std::string>{"ENG2D1-01"});
+    const std::optional<ClassList> students = masterStudentsFromText(text, {"ENG2D1-01"});
+    ASSERT_TRUE(students);
+    EXPECT_EQ(students->size(), 2u);
+}
