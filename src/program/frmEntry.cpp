@@ -388,9 +388,14 @@ bool frmEntry::showCourseCodes() const
 
 void frmEntry::mnuhelp_Click()
 {
-    auto* help = new frmHelp(this);
-    help->setWindowFlag(Qt::Window);
-    help->show();
+    // One help window: a second click brings the open one forward.
+    if (!helpWindow_) {
+        helpWindow_ = new frmHelp(this);
+        helpWindow_->setWindowFlag(Qt::Window);
+    }
+    helpWindow_->show();
+    helpWindow_->raise();
+    helpWindow_->activateWindow();
 }
 
 void frmEntry::hideForWorkingWindow()

@@ -189,6 +189,7 @@ private:
     std::string lastClassFile_;
     bool ended_ = false;
     QByteArray placeBeforeHiding_;
+    QPointer<QWidget> helpWindow_;
 
     // Entering the class in the grid: marks by keyboard, codes, skills and flags by mouse,
     // free-form comments, and undo of every single-student change.

@@ -428,4 +428,15 @@ TEST_F(MainWindowTest, HelpOpensBesideTheMainWindow)
     EXPECT_TRUE(help->isVisible());
     EXPECT_FALSE(help->isModal());
     EXPECT_TRUE(window->isVisible());
+
+    // A second click brings the open help window forward rather than opening another.
+    window->mnuhelp->trigger();
+    window->mnuhelp->trigger();
+    EXPECT_EQ(window->findChildren<QWidget*>("frmHelp").size(), 1);
+    help->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    window->mnuhelp->trigger();
+    const QList<QWidget*> helps = window->findChildren<QWidget*>("frmHelp");
+    ASSERT_EQ(helps.size(), 1);
+    EXPECT_TRUE(helps[0]->isVisible());
 }
