@@ -19,14 +19,17 @@ void toggleFlag(FlagCells& flags, StudentFlag flag)
     exclude(flags, flag);
 }
 
+FlagCells flagsAfterHeadingClick(FlagCells flags, StudentFlag flag, bool on)
+{
+    flags[static_cast<size_t>(flag)] = on ? flagSet : "";
+    exclude(flags, flag);
+    return flags;
+}
+
 void setFlagForClass(ClassList& students, StudentFlag flag, bool on)
 {
-    for (StudentRecord& s : students) {
-        FlagCells flags = flagsOf(s);
-        flags[static_cast<size_t>(flag)] = on ? flagSet : "";
-        exclude(flags, flag);
-        storeFlags(s, flags);
-    }
+    for (StudentRecord& s : students)
+        storeFlags(s, flagsAfterHeadingClick(flagsOf(s), flag, on));
 }
 
 FlagCells flagsOf(const StudentRecord& s)

@@ -20,6 +20,8 @@ void toggleFlag(FlagCells& flags, StudentFlag flag);
 
 // A click on a flag's heading: every student of the class gets the flag set (`on`) or cleared.
 void setFlagForClass(ClassList& students, StudentFlag flag, bool on);
+// One student's flags after such a click.
+FlagCells flagsAfterHeadingClick(FlagCells flags, StudentFlag flag, bool on);
 
 FlagCells flagsOf(const StudentRecord& s);
 void storeFlags(StudentRecord& s, const FlagCells& flags);

@@ -107,6 +107,10 @@ void frmEntry::rateSkill(int button, int row, int col)
 
 void frmEntry::setFlagForClass(int button, int col)
 {
+    // One step of undo gives every student's flag back: a slip on a heading must not cost the
+    // teacher a class's worth of flags.
+    undoStack_.pushClassFlags(state_.students, flagOfColumn(col), button == rightButton);
+    showUndoState();
     tq::setFlagForClass(state_.students, flagOfColumn(col), button == rightButton);
     for (int i = 0; i < state_.studentCount(); ++i)
         redrawStudentRow(i);

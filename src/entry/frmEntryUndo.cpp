@@ -30,14 +30,15 @@ void frmEntry::showUndoState()
 
 void frmEntry::doUndo()
 {
-    if (std::optional<UndoEntry> entry = undoStack_.takeLatestFor(state_.students)) {
-        const int index = entry->studentIndex;
-        state_.students[static_cast<size_t>(index)] = std::move(entry->savedRecord);
-        redrawStudentRow(index);
-        if (msfgClass->currentRow() == index + 1)
-            displayDetails(index);
+    if (const std::optional<UndoneChange> undone = undoStack_.undoLatest(state_.students)) {
+        for (const int index : undone->students)
+            redrawStudentRow(index);
+        const int current = msfgClass->currentRow() - 1;
+        const int shown = undone->shown >= 0 ? undone->shown : current;
+        if (shown == current)
+            displayDetails(shown);
         else
-            msfgClass->setCurrentRow(index + 1); // the cell notifications move the highlight and details
+            msfgClass->setCurrentRow(shown + 1); // the cell notifications move the highlight and details
     }
     showUndoState();
 }

@@ -23,17 +23,20 @@ TEST(UndoStack, GivesBackWholeRecordsLatestFirst)
     c[1].mark = "75";
     c[1].hasFreeForm = true;
     undo.push(c[2], 2);
+    c[2].comment1 = "0101";
     ASSERT_EQ(undo.size(), 2u);
 
-    std::optional<UndoEntry> latest = undo.takeLatestFor(c);
-    ASSERT_TRUE(latest);
-    EXPECT_EQ(latest->studentIndex, 2);
-    latest = undo.takeLatestFor(c);
-    ASSERT_TRUE(latest);
-    EXPECT_EQ(latest->savedRecord.mark, "60");
-    EXPECT_FALSE(latest->savedRecord.hasFreeForm);
+    std::optional<UndoneChange> done = undo.undoLatest(c);
+    ASSERT_TRUE(done);
+    EXPECT_EQ(done->shown, 2);
+    EXPECT_EQ(done->students, std::vector<int>{2});
+    EXPECT_EQ(c[2].comment1, "");
+    done = undo.undoLatest(c);
+    ASSERT_TRUE(done);
+    EXPECT_EQ(c[1].mark, "60");
+    EXPECT_FALSE(c[1].hasFreeForm);
     EXPECT_TRUE(undo.empty());
-    EXPECT_FALSE(undo.takeLatestFor(c));
+    EXPECT_FALSE(undo.undoLatest(c));
 }
 
 TEST(UndoStack, TheFiveHundredAndFirstChangeForgetsTheOldest)
@@ -45,10 +48,9 @@ TEST(UndoStack, TheFiveHundredAndFirstChangeForgetsTheOldest)
         undo.push(c[0], 0);
     }
     EXPECT_EQ(undo.size(), UndoStack::capacity);
-    std::string oldest;
-    while (std::optional<UndoEntry> e = undo.takeLatestFor(c))
-        oldest = e->savedRecord.mark;
-    EXPECT_EQ(oldest, "1"); // "0" was dropped, the newest change was kept
+    while (undo.undoLatest(c)) {
+    }
+    EXPECT_EQ(c[0].mark, "1"); // "0" was dropped, the newest change was kept
 }
 
 TEST(UndoStack, AnEntryFollowsItsStudentAndNeverReachesAnotherClass)
@@ -57,16 +59,19 @@ TEST(UndoStack, AnEntryFollowsItsStudentAndNeverReachesAnotherClass)
     before[2].courseCode = "ENG2D1-02";
     UndoStack undo;
     undo.push(before[0], 0);
+    before[2].mark = "88";
     undo.push(before[2], 2);
 
     // Sorted meanwhile (as saving does): the entry finds its student at the new place.
     ClassList sorted{before[2], before[1], before[0]};
-    std::optional<UndoEntry> e = undo.takeLatestFor(sorted);
-    ASSERT_TRUE(e);
-    EXPECT_EQ(e->studentIndex, 0);
+    sorted[0].mark = "90";
+    std::optional<UndoneChange> done = undo.undoLatest(sorted);
+    ASSERT_TRUE(done);
+    EXPECT_EQ(done->shown, 0);
+    EXPECT_EQ(sorted[0].mark, "88");
     // The same number in another course is another student.
     sorted[2].courseCode = "ENG2D1-02";
-    EXPECT_FALSE(undo.takeLatestFor(sorted));
+    EXPECT_FALSE(undo.undoLatest(sorted));
     EXPECT_TRUE(undo.empty());
 
     // Another class: nothing applies and nothing stays.
@@ -75,6 +80,36 @@ TEST(UndoStack, AnEntryFollowsItsStudentAndNeverReachesAnotherClass)
     ClassList other = classOf(2);
     for (StudentRecord& s : other)
         s.studentNumber = "9" + s.studentNumber.substr(1);
-    EXPECT_FALSE(undo.takeLatestFor(other));
+    const ClassList untouched = other;
+    EXPECT_FALSE(undo.undoLatest(other));
+    EXPECT_EQ(other, untouched);
+    EXPECT_TRUE(undo.empty());
+}
+
+TEST(UndoStack, AHeadingClickIsOneStepThatGivesEveryFlagBack)
+{
+    ClassList c = classOf(4);
+    c[0].iep = "Y";
+    c[2].eld = "Y";
+    c[3].esl = "Y";
+    UndoStack undo;
+    // ESL on for all also clears ELD: both come back with one undo.
+    undo.pushClassFlags(c, StudentFlag::Esl, true);
+    setFlagForClass(c, StudentFlag::Esl, true);
+    ASSERT_EQ(undo.size(), 1u);
+    c[1].mark = "70"; // a later, unrecorded change of another field stays
+    std::optional<UndoneChange> done = undo.undoLatest(c);
+    ASSERT_TRUE(done);
+    EXPECT_EQ(done->shown, -1);
+    EXPECT_EQ(done->students, (std::vector<int>{0, 1, 2})); // student 3 had ESL already
+    EXPECT_EQ(c[0].iep + c[0].esl + c[0].eld, "Y");
+    EXPECT_EQ(c[1].esl + c[1].eld, "");
+    EXPECT_EQ(c[2].esl + c[2].eld, "Y");
+    EXPECT_EQ(c[2].eld, "Y");
+    EXPECT_EQ(c[3].esl, "Y");
+    EXPECT_EQ(c[1].mark, "70");
+
+    // A click that changes no student records nothing.
+    undo.pushClassFlags(c, StudentFlag::Interview, false);
     EXPECT_TRUE(undo.empty());
 }

@@ -152,10 +152,27 @@ TEST_F(EntryTest, FlagsToggleWithESLAndELDExclusiveAndHeadingsSetTheWholeClass)
     clickCell(0, 18, Qt::RightButton);
     EXPECT_TRUE(window->lblDetail4->text().endsWith(" Interview Request: Y"));
     EXPECT_EQ(student(1).interview, "Y");
-    EXPECT_EQ(undoCount(), 4u); // headings record nothing
+    EXPECT_EQ(undoCount(), 9u); // each heading click that changed something is one step
+}
 
-    // Undo of the interview click on student 3 also takes back what the headings did to them.
+TEST_F(EntryTest, AHeadingClickIsUndoneInOneStepForTheWholeClass)
+{
+    start();
+    openNewClass(5);
+    window->cmdSwitch->click();
+    clickCell(2, 15);           // IEP for student 2
+    clickCell(4, 15);           // and 4
+    clickCell(3, 17);           // ELD for student 3
+    clickCell(0, 15);           // a slip: IEP off for everyone
+    clickCell(0, 16, Qt::RightButton); // and ESL on for everyone, which clears the ELD
+    for (int r = 1; r <= 5; ++r)
+        EXPECT_EQ(student(r).iep + "|" + student(r).esl + "|" + student(r).eld, "|Y|") << r;
     window->cmdUndo->click();
-    EXPECT_EQ(student(3).interview + student(3).eld + student(3).iep, "");
-    EXPECT_EQ(student(4).eld, "Y");
+    EXPECT_EQ(student(3).eld, "Y");
+    EXPECT_EQ(cell(3, 17), "Y");
+    EXPECT_EQ(student(1).esl + cell(1, 16).toStdString(), "");
+    window->cmdUndo->click();
+    for (int r = 1; r <= 5; ++r)
+        EXPECT_EQ(student(r).iep + cell(r, 15).toStdString(), r == 2 || r == 4 ? "YY" : "") << r;
+    EXPECT_EQ(undoCount(), 3u);
 }
