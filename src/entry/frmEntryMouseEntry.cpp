@@ -53,6 +53,10 @@ void frmEntry::msfgClass_MouseUp(int button, int, int, int)
     const int row = msfgClass->mouseRow();
     const int col = msfgClass->mouseCol();
     const bool studentRow = row >= 1 && row <= state_.studentCount();
+    // The number and names stay put while the grid scrolls and take no entry, so the grid does
+    // not move into them; a click there still means this student: their mark cell becomes current.
+    if (studentRow && col < fixedGridColumns && button == leftButton)
+        msfgClass->setCurrent(row, markColumn);
     if (studentRow && isCommentColumn(col)) {
         if (button == rightButton)
             pickUpCode(row, col);

@@ -176,3 +176,25 @@ TEST_F(EntryTest, AHeadingClickIsUndoneInOneStepForTheWholeClass)
         EXPECT_EQ(student(r).iep + cell(r, 15).toStdString(), r == 2 || r == 4 ? "YY" : "") << r;
     EXPECT_EQ(undoCount(), 3u);
 }
+
+TEST_F(EntryTest, AClickOnAStudentsNumberOrNameMakesThemCurrent)
+{
+    start();
+    openClass(sampleClassCopy());
+    for (const int col : {0, 1, 2}) {
+        const int row = 3 + col * 4;
+        clickCell(row, col);
+        EXPECT_EQ(grid()->currentRow(), row) << col;
+        EXPECT_EQ(grid()->currentCol(), 3) << col;
+        EXPECT_TRUE(window->lblDetail2->text().startsWith(QString::fromStdString(student(row).lastName)));
+    }
+    // The free-form dialog then opens for that student.
+    clickCell(6, 1);
+    frmFreeFormCommentEntry* dialog = openDialog();
+    ASSERT_TRUE(dialog);
+    dialog->findChild<QPlainTextEdit*>("txtComment")->setPlainText("Works with care and asks good questions.");
+    dialog->findChild<QPushButton*>("cmdOkay")->click();
+    settle();
+    EXPECT_TRUE(student(6).hasFreeForm);
+    EXPECT_EQ(student(6).freeFormComment, "Works with care and asks good questions.");
+}
