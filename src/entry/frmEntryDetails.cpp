@@ -6,6 +6,7 @@
 #include "program/frmEntry.h"
 #include "ui/Codepage.h"
 #include "ui/Dialogs.h"
+#include "ui/ElidedLabel.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -20,8 +21,8 @@ void frmEntry::displayDetails(int studentIndex)
         return;
     const StudentDetails d =
         studentDetails(state_.students[static_cast<size_t>(studentIndex)], state_.phrases, showCourseCodes());
-    if (d.tooLong)
-        showMessage(commentTooLongMessage());
+    detailsCommentTooLong_ = d.tooLong;
+    fraCommentWarning->setVisible(d.tooLong);
     QLabel* labels[] = {lblDetail1, lblDetail2, lblDetail3, lblDetail4, lblDetail5};
     for (size_t i = 0; i < d.lines.size(); ++i)
         labels[i]->setText(ui::fromCp1252(d.lines[i]));
@@ -33,7 +34,7 @@ void frmEntry::showFavourites()
 {
     cmdOpenFavourites->setEnabled(true);
     // The caption holds a path, which is in the file system's encoding rather than the code page.
-    lblFavouriteFile->setText(QFile::decodeName(favouritesCaption(state_.favourites.favouritesFile).c_str()));
+    lblFavouriteFile->setFullText(QFile::decodeName(favouritesCaption(state_.favourites.favouritesFile).c_str()));
     lstLearningSkills->hide();
     lstFavourites->show();
     QFont font = lstFavourites->font();
@@ -45,7 +46,7 @@ void frmEntry::showFavourites()
 void frmEntry::showLearningSkills()
 {
     cmdOpenFavourites->setEnabled(false);
-    lblFavouriteFile->setText(QStringLiteral("Learning Skills"));
+    lblFavouriteFile->setFullText(QStringLiteral("Learning Skills"));
     lstFavourites->hide();
     lstLearningSkills->show();
     lstLearningSkills->clear();

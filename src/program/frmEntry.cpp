@@ -3,6 +3,7 @@
 #include "classdata/ClassSort.h"
 #include "entry/ClassGridLayout.h"
 #include "entry/CommentCodePicker.h"
+#include "entry/StudentDetails.h"
 #include "program/StampCursor.h"
 #include "program/TeacherFolder.h"
 #include "reports/frmHelp.h"
@@ -11,6 +12,7 @@
 #include "ui/Codepage.h"
 #include "ui/Dialogs.h"
 #include "ui/EventHook.h"
+#include "ui/ElidedLabel.h"
 #include "ui/Fonts.h"
 #include "ui/Twips.h"
 
@@ -23,10 +25,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenuBar>
-#include <QStatusBar>
 #include <QFile>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QStatusBar>
+#include <QStyle>
 #include <QThread>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -40,7 +43,6 @@ namespace {
 constexpr int gridWidth = 8200;
 constexpr int gridHeight = 6900;
 constexpr int listWidth = 6900;
-constexpr int detailsHeight = 1500;
 // What a screen exactly 600 pixels high takes off.
 constexpr int smallScreenWindowCut = 2520;
 constexpr int smallScreenGridCut = 2650;
@@ -96,7 +98,7 @@ void frmEntry::buildControls()
     lstFavourites->setFont(ui::programFont(QStringLiteral("MS Sans Serif"), 10));
     lstLearningSkills->setFont(ui::programFont(QStringLiteral("MS Sans Serif"), 8));
     lstLearningSkills->hide();
-    lblFavouriteFile = named(new QLabel(this), "lblFavouriteFile");
+    lblFavouriteFile = named(new ui::ElidedLabel(this), "lblFavouriteFile");
     lblCourse = named(new QLabel(this), "lblCourse");
     lblClassSize = named(new QLabel(this), "lblClassSize");
     QFont heading = ui::programFont(QStringLiteral("MS Sans Serif"), 10);
@@ -117,6 +119,28 @@ void frmEntry::buildControls()
         (*label)->setFont(fixed);
         (*label)->setTextFormat(Qt::PlainText);
     }
+    // The over-long comment warning, under the five lines: shown while the student on show has
+    // one, it takes no key and no click from the grid, so marks typed at speed land where meant.
+    fraCommentWarning = named(new QFrame(Shape1), "fraCommentWarning");
+    fraCommentWarning->setAutoFillBackground(true);
+    QPalette warningColours = fraCommentWarning->palette();
+    warningColours.setColor(QPalette::Window, QColor(255, 244, 206));
+    warningColours.setColor(QPalette::WindowText, QColor(160, 0, 0));
+    fraCommentWarning->setPalette(warningColours);
+    auto* warningIcon = new QLabel(fraCommentWarning);
+    warningIcon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(QSize(20, 20)));
+    lblCommentWarning = named(new QLabel(fraCommentWarning), "lblCommentWarning");
+    lblCommentWarning->setTextFormat(Qt::RichText);
+    lblCommentWarning->setWordWrap(true);
+    lblCommentWarning->setFont(ui::programFont(QStringLiteral("MS Sans Serif"), 8));
+    lblCommentWarning->setText(QStringLiteral("<b>") + ui::fromCp1252(commentTooLongMessage().title).toHtmlEscaped() +
+                               QStringLiteral("</b>&nbsp;&nbsp; ") +
+                               ui::fromCp1252(commentTooLongMessage().text).toHtmlEscaped());
+    auto* warningRow = new QHBoxLayout(fraCommentWarning);
+    warningRow->setContentsMargins(6, 1, 6, 1);
+    warningRow->addWidget(warningIcon, 0, Qt::AlignVCenter);
+    warningRow->addWidget(lblCommentWarning, 1);
+    fraCommentWarning->hide();
     lblFreeFormComment = named(new QLabel(Shape1), "lblFreeFormComment");
     lblFreeFormComment->setAttribute(Qt::WA_TranslucentBackground);
     lblClassFile = named(new QLabel(this), "lblClassFile");
@@ -233,12 +257,16 @@ void frmEntry::buildLayout()
     tools->addStretch(1);
     outer->addLayout(tools);
 
+    // The grid and the list take the room the window gives them; the grid is as wide as its
+    // columns need, the list gets the rest of the width, both the rest of the height.
     auto* middle = new QGridLayout;
     middle->addWidget(msfgClass, 0, 0, 2, 1);
     middle->addWidget(lblFavouriteFile, 0, 1);
     middle->addWidget(lstFavourites, 1, 1);
     middle->addWidget(lstLearningSkills, 1, 1);
-    outer->addLayout(middle);
+    middle->setColumnStretch(1, 1);
+    middle->setRowStretch(1, 1);
+    outer->addLayout(middle, 1);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdSwitch);
@@ -250,36 +278,61 @@ void frmEntry::buildLayout()
     setCentralWidget(central);
     statusBar()->addWidget(lblClassFile, 1);
 
-    msfgClass->setFixedSize(ui::twipsToPixelsX(gridWidth, this), ui::twipsToPixelsY(gridHeight, this));
-    for (QListWidget* list : std::initializer_list<QListWidget*>{lstFavourites, lstLearningSkills})
-        list->setFixedSize(ui::twipsToPixelsX(listWidth, this), ui::twipsToPixelsY(gridHeight, this) - lblFavouriteFile->sizeHint().height());
-    Shape1->setFixedHeight(ui::twipsToPixelsY(detailsHeight, this));
+    msfgClass->setFixedWidth(ui::twipsToPixelsX(gridWidth, this));
+    msfgClass->setMinimumHeight(ui::twipsToPixelsY(gridHeight, this));
+    msfgClass->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+    for (QListWidget* list : std::initializer_list<QListWidget*>{lstFavourites, lstLearningSkills}) {
+        list->setMinimumSize(ui::twipsToPixelsX(listWidth, this),
+                             ui::twipsToPixelsY(gridHeight, this) - lblFavouriteFile->sizeHint().height());
+        list->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    }
+    Shape1->setFixedHeight(detailsPanelHeight());
     ui::onEvent(Shape1, QEvent::Resize, [this](QEvent*) { placeDetailLabels(); });
     placeDetailLabels();
 }
 
-// The five detail lines share the panel's height inside its margins and the free-form comment
-// covers the whole panel. They are placed here rather than by a layout: a layout would have a
-// detail line's new text (every move to another student) lay the whole main window out again
-// and repaint much of it.
+namespace {
+constexpr int detailMarginX = 6;
+constexpr int detailMarginY = 4;
+constexpr int detailLineCount = 5;
+constexpr int warningLineCount = 2;
+} // namespace
+
+// The five detail lines, then room for the two lines of the over-long comment warning.
+int frmEntry::detailsPanelHeight() const
+{
+    const int line = lblDetail1->fontMetrics().lineSpacing() + 2;
+    const int warning = lblCommentWarning->fontMetrics().lineSpacing() * warningLineCount + 4;
+    return Shape1->frameWidth() * 2 + detailMarginY * 3 + line * detailLineCount + warning;
+}
+
+// The five detail lines stand one under the other with the warning below them, and the free-form
+// comment covers the whole panel. They are placed here rather than by a layout: a layout would
+// have a detail line's new text (every move to another student) lay the whole main window out
+// again and repaint much of it; and the warning coming and going moves nothing else.
 void frmEntry::placeDetailLabels()
 {
-    const QRect inside = Shape1->contentsRect().adjusted(6, 4, -6, -4);
+    const QRect inside = Shape1->contentsRect().adjusted(detailMarginX, detailMarginY, -detailMarginX, -detailMarginY);
     QLabel* const lines[] = {lblDetail1, lblDetail2, lblDetail3, lblDetail4, lblDetail5};
-    const int count = static_cast<int>(std::size(lines));
-    for (int i = 0; i < count; ++i) {
-        const int top = inside.top() + inside.height() * i / count;
-        const int bottom = inside.top() + inside.height() * (i + 1) / count;
-        lines[i]->setGeometry(inside.left(), top, inside.width(), bottom - top);
+    const int line = lblDetail1->fontMetrics().lineSpacing() + 2;
+    int top = inside.top();
+    for (QLabel* label : lines) {
+        label->setGeometry(inside.left(), top, inside.width(), line);
+        top += line;
     }
+    top += detailMarginY;
+    fraCommentWarning->setGeometry(inside.left() - 2, top, inside.width() + 4, inside.bottom() + 1 - top);
     lblFreeFormComment->setGeometry(Shape1->rect());
 }
 
 void frmEntry::applySmallScreenLayout()
 {
-    msfgClass->setFixedHeight(msfgClass->height() - ui::twipsToPixelsY(smallScreenGridCut, this));
+    msfgClass->setMinimumHeight(msfgClass->minimumHeight() - ui::twipsToPixelsY(smallScreenGridCut, this));
     for (QListWidget* list : std::initializer_list<QListWidget*>{lstFavourites, lstLearningSkills})
-        list->setFixedHeight(list->height() - ui::twipsToPixelsY(smallScreenListCut, this));
+        list->setMinimumHeight(list->minimumHeight() - ui::twipsToPixelsY(smallScreenListCut, this));
+    // The window's own minimum follows its parts' before it can shrink.
+    centralWidget()->layout()->activate();
+    layout()->activate();
     resize(width(), height() - ui::twipsToPixelsY(smallScreenWindowCut, this));
 }
 

@@ -25,6 +25,7 @@ class QToolButton;
 namespace tq::ui {
 class ClassGrid;
 class Dialogs;
+class ElidedLabel;
 } // namespace tq::ui
 
 namespace tq {
@@ -103,7 +104,9 @@ public:
     QLabel* lblDetail4 = nullptr;
     QLabel* lblDetail5 = nullptr;
     QLabel* lblFreeFormComment = nullptr;
-    QLabel* lblFavouriteFile = nullptr;
+    ui::ElidedLabel* lblFavouriteFile = nullptr;
+    QFrame* fraCommentWarning = nullptr;  // under the details: the over-long comment warning
+    QLabel* lblCommentWarning = nullptr;
     QLabel* lblClassFile = nullptr; // the status line: the open class's file
     QFrame* Shape1 = nullptr;
     QToolButton* cmdNew = nullptr;
@@ -172,6 +175,7 @@ private:
     void connectGrid();
     void applySmallScreenLayout();
     void placeDetailLabels();
+    int detailsPanelHeight() const;
     void enableClassCommands();
     bool offerToSaveClass(const QString& question, const QString& title);
     void clearUndo();
@@ -185,6 +189,7 @@ private:
     ProgramState& state_;
     ui::Dialogs& dialogs_;
     std::string commentRest_;
+    bool detailsCommentTooLong_ = false; // the student on show has a comment over the Trillium limit
     // The class file last opened or saved: the class dialogs start in its folder from then on.
     std::string lastClassFile_;
     bool ended_ = false;

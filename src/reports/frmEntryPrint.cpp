@@ -14,10 +14,13 @@ namespace tq {
 
 PrintScript frmEntry::classReportScript()
 {
-    // The panel shows each student as the report reaches it, which warns (TQ8A) about every
-    // comment that is too long for Trillium.
-    return classReport(state_.students, state_.phrases, showCourseCodes(), state_.clock(),
-                       [this](int studentIndex) { displayDetails(studentIndex); });
+    // The panel shows each student as the report reaches it, and each comment that is too long
+    // for Trillium is named in a message box (TQ8A) as the report is made: nothing is typed then.
+    return classReport(state_.students, state_.phrases, showCourseCodes(), state_.clock(), [this](int studentIndex) {
+        displayDetails(studentIndex);
+        if (detailsCommentTooLong_)
+            showMessage(commentTooLongMessage());
+    });
 }
 
 void frmEntry::showDetailsAfterReport()

@@ -445,7 +445,8 @@ void ClassGrid::updateScrollBars()
     const int scrollingRows = rows() - m_fixedRows;
     setScrollBarSteps(verticalScrollBar(), std::max(0, scrollingRows - visibleRows), visibleRows);
 
-    // The last left column is the first from which all remaining columns fit.
+    // The last left column is the first from which all remaining columns fit. A grid without
+    // rows has nothing to scroll sideways.
     const int available = viewport()->width() - fixedWidth();
     int lastLeft = std::max(m_fixedCols, m_cols - 1);
     int width = 0;
@@ -455,6 +456,8 @@ void ClassGrid::updateScrollBars()
             break;
         lastLeft = col;
     }
+    if (rows() == 0)
+        lastLeft = m_fixedCols;
     setScrollBarSteps(horizontalScrollBar(), std::max(0, lastLeft - m_fixedCols), 1);
 
     m_inLayout = false;

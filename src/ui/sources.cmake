@@ -5,6 +5,7 @@ list(APPEND TQ_GUI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/ClassGrid.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Codepage.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Dialogs.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ElidedLabel.cpp
     ${CMAKE_CURRENT_LIST_DIR}/EventHook.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Fonts.cpp
     ${CMAKE_CURRENT_LIST_DIR}/QtDialogs.cpp

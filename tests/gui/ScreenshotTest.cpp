@@ -35,6 +35,8 @@ TEST_F(MainWindowTest, Screenshots)
     save(window.get(), "main-mark-entry.png");
     QTest::mouseClick(grid->viewport(), Qt::RightButton, {}, grid->viewport()->mapFrom(grid, grid->cellRect(6, 5).center()));
     save(window.get(), "main-class.png");
+    grid->setCurrent(3, 3); // the student whose comment is too long for Trillium
+    save(window.get(), "main-warning.png");
     window->cmdSwitch->click();
     save(window.get(), "main-skills.png");
     window->cmdSwitch->click();

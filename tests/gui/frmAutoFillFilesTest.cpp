@@ -3,6 +3,8 @@
 // when a file is refused or cannot be written.
 #include "AutoFillFixture.h"
 
+#include "ui/ElidedLabel.h"
+
 #include <QCheckBox>
 
 #include <filesystem>
@@ -90,7 +92,7 @@ TEST_F(AutoFillTest, AnotherFileIsOpenedAfterTheOpenOneIsSaved)
     EXPECT_EQ(palette()->count(), 2);
     EXPECT_FALSE(control<QPushButton>("cmdUndo")->isEnabled());
     goBack();
-    EXPECT_EQ(window->lblFavouriteFile->text(), QString::fromStdString("Favourite List: " + second));
+    EXPECT_EQ(window->lblFavouriteFile->fullText(), QString::fromStdString("Favourite List: " + second));
     EXPECT_EQ(window->lstFavourites->count(), 2);
 }
 
@@ -115,7 +117,7 @@ TEST_F(AutoFillTest, ARefusedFileIsNeverWrittenOver)
     goBack();
     EXPECT_EQ(readBytes(classFile), classBytes);
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(window->lblFavouriteFile->text(), "Favourite List: ");
+    EXPECT_EQ(window->lblFavouriteFile->fullText(), "Favourite List: ");
 
     // A damaged favourites file likewise.
     dialogs.answerOpenFile(QString::fromStdString(favourites));

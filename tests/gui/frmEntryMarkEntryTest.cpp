@@ -3,12 +3,17 @@
 
 #include "classdata/ClassSort.h"
 #include "export/frmExport.h"
+#include "ui/QtDialogs.h"
 
+#include <filesystem>
 #include <functional>
 
 #include <QAction>
 #include <QCheckBox>
+#include <QFrame>
 #include <QLabel>
+#include <QMessageBox>
+#include <QTimer>
 #include <QToolButton>
 
 using namespace tq;
@@ -226,4 +231,53 @@ TEST_F(EntryTest, ARebuildOfTheGridClosesTheMarkBoxWithoutStoringIt)
         EXPECT_EQ(after, before);
         EXPECT_LE(undoCount(), undoBefore);
     }
+}
+
+TEST_F(EntryTest, TheOverLongWarningTakesNoKeyAndNoClickMeantForTheGrid)
+{
+    // The real dialogs: a message box would take the keys typed after it. Any box that does
+    // come up is noted and closed, so that the test fails instead of waiting.
+    ui::QtDialogs realDialogs;
+    window = std::make_unique<frmEntry>(state, realDialogs);
+    ASSERT_TRUE(window->Form_Load([](ProgramState&) {}));
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    std::filesystem::copy_file(sampleFile("ENG2D101.tqc"), root.file("home/speed.tqc"));
+    window->openClass(root.file("home/speed.tqc"));
+    QStringList boxes;
+    QTimer watchdog;
+    QObject::connect(&watchdog, &QTimer::timeout, [&] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
+                boxes << box->windowTitle();
+                box->done(QMessageBox::Ok);
+            }
+    });
+    watchdog.start(5);
+
+    // Row 3 has the over-long comment. "70 Enter 90 Enter 72 Enter" typed from row 2, each key
+    // going wherever the keyboard is, as a teacher's keys do.
+    grid()->setCurrent(2, 3);
+    const auto type = [](Qt::Key key) {
+        QWidget* target = QApplication::focusWidget();
+        ASSERT_NE(target, nullptr);
+        QTest::keyClick(target, key);
+    };
+    for (const char* mark : {"70", "90", "72"}) {
+        for (const char* c = mark; *c; ++c)
+            type(static_cast<Qt::Key>(Qt::Key_0 + (*c - '0')));
+        type(Qt::Key_Return);
+    }
+    EXPECT_EQ(student(2).mark, "70");
+    EXPECT_EQ(student(3).mark, "90");
+    EXPECT_EQ(student(4).mark, "72");
+    EXPECT_TRUE(boxes.isEmpty()) << boxes.join(", ").toStdString();
+
+    // The first click on the over-long student's skill cell is a click like any other.
+    window->cmdSwitch->click();
+    const std::string before = student(3).skillResponsibility;
+    clickCell(3, 9);
+    EXPECT_NE(student(3).skillResponsibility, before);
+    EXPECT_TRUE(window->fraCommentWarning->isVisible());
+    EXPECT_TRUE(boxes.isEmpty());
 }

@@ -1,3 +1,4 @@
+#include "ui/ElidedLabel.h"
 #include "MainWindowFixture.h"
 
 #include "classdata/ClassFile.h"
@@ -34,6 +35,9 @@ ClassList classOf(int n)
 TEST_F(MainWindowTest, StartsWithoutFavouritesAndWithoutAClass)
 {
     start();
+    // The empty grid has nothing to scroll.
+    QApplication::processEvents();
+    EXPECT_FALSE(window->msfgClass->horizontalScrollBar()->isVisible());
     EXPECT_EQ(window->windowTitle().left(14), "Tallyquill v3.");
     EXPECT_TRUE(window->windowTitle().endsWith(" ~ Mark / Phrase Entry"));
     EXPECT_FALSE(window->optAutoFill->isEnabled());
@@ -45,7 +49,7 @@ TEST_F(MainWindowTest, StartsWithoutFavouritesAndWithoutAClass)
     EXPECT_TRUE(window->cmdOpen->isEnabled());
     EXPECT_FALSE(window->mnuSortCourse->isVisible());
     EXPECT_TRUE(window->mnuMark->isChecked());
-    EXPECT_EQ(window->lblFavouriteFile->text(), "Favourite List: ");
+    EXPECT_EQ(window->lblFavouriteFile->fullText(), "Favourite List: ");
     ASSERT_EQ(window->lstFavourites->count(), 1);
     EXPECT_EQ(window->lstFavourites->item(0)->text(), "           no comment (delete existing comment)");
     EXPECT_GT(state.phrases.phraseCount(), 300u);
@@ -63,7 +67,7 @@ TEST_F(MainWindowTest, StartsWithTheChosenFavourites)
     EXPECT_EQ(window->lstFavourites->count(), static_cast<int>(state.favourites.favourites.size()) + 1);
     EXPECT_EQ(window->lstFavourites->item(0)->text().left(5), QString::fromStdString(state.favourites.favourites[0] + " "));
     EXPECT_EQ(state.favourites.initialRanges.size(), 7u);
-    EXPECT_EQ(window->lblFavouriteFile->text(), QString::fromStdString("Favourite List: " + sampleFile("Sample.tqf")));
+    EXPECT_EQ(window->lblFavouriteFile->fullText(), QString::fromStdString("Favourite List: " + sampleFile("Sample.tqf")));
 }
 
 TEST_F(MainWindowTest, AMissingPhraseLibraryEndsTheProgramWithTQ2)
@@ -125,14 +129,22 @@ TEST_F(MainWindowTest, TheHighlightAndDetailsFollowTheCurrentRow)
     EXPECT_EQ(window->msfgClass->cellForeground(1, 1), QColor(Qt::black));
     EXPECT_EQ(window->msfgClass->cellBackground(3, 2), highlight);
     EXPECT_TRUE(window->lblDetail2->text().startsWith("Anderson"));
-    // The over-long comment of this student raises TQ8A each time the details are shown.
-    ASSERT_EQ(messages().size(), 1u);
-    EXPECT_EQ(messages()[0].title, "TQ8A: Trillium Comment Length Exceeded");
-    EXPECT_EQ(messages()[0].icon, ui::Dialogs::Icon::Exclamation);
+    // The over-long comment of this student shows the TQ8A warning under the details whenever the
+    // student is shown; it is no message box, so it takes no key or click meant for the grid.
+    EXPECT_TRUE(messages().empty());
+    EXPECT_TRUE(window->fraCommentWarning->isVisible());
+    const QString warning = window->lblCommentWarning->text();
+    EXPECT_TRUE(warning.contains("TQ8A: Trillium Comment Length Exceeded"));
+    EXPECT_TRUE(warning.contains("The length of your comments for this student exceeds the allowable length for "
+                                 "Trillium. You must use shorter and/or fewer comments to make your point. We're "
+                                 "not saying you can't use all 5 comments, but taken together they must be within "
+                                 "Trillium limits.")) << warning.toStdString();
     EXPECT_TRUE(window->lblDetail5->text().endsWith(" ..."));
     EXPECT_GE(window->commentRest().size(), 72u);
-    window->msfgClass->setCurrent(3, 5); // another column of the same row: the same student again
-    EXPECT_EQ(messages().size(), 2u);
+    QTest::keyClick(window->msfgClass, Qt::Key_Down);
+    EXPECT_FALSE(window->fraCommentWarning->isVisible());
+    window->msfgClass->setCurrent(3, 5);
+    EXPECT_TRUE(window->fraCommentWarning->isVisible());
 }
 
 TEST_F(MainWindowTest, TheViewSwitchesBetweenCommentsAndSkillsAndARebuildReturns)
@@ -145,7 +157,7 @@ TEST_F(MainWindowTest, TheViewSwitchesBetweenCommentsAndSkillsAndARebuildReturns
     EXPECT_TRUE(window->lstLearningSkills->isVisible());
     EXPECT_FALSE(window->lstFavourites->isVisible());
     EXPECT_EQ(window->lstLearningSkills->count(), 39);
-    EXPECT_EQ(window->lblFavouriteFile->text(), "Learning Skills");
+    EXPECT_EQ(window->lblFavouriteFile->fullText(), "Learning Skills");
     EXPECT_FALSE(window->cmdOpenFavourites->isEnabled());
     window->mnuSortMarks->trigger();
     EXPECT_EQ(window->msfgClass->columnWidthTwips(4), 525);
@@ -393,14 +405,16 @@ TEST_F(MainWindowTest, ThePointerShowsWhatAClickWouldDo)
 TEST_F(MainWindowTest, ASixHundredPixelScreenGetsTheReducedLayout)
 {
     start();
-    const int gridHeight = window->msfgClass->height();
-    const int listHeight = window->lstFavourites->height();
+    const int gridHeight = window->msfgClass->minimumHeight();
+    const int listHeight = window->lstFavourites->minimumHeight();
+    const int windowHeight = window->height();
     window.reset();
     state.smallScreen = true;
     window = std::make_unique<frmEntry>(state, dialogs);
     ASSERT_TRUE(window->Form_Load([](ProgramState& s) { s.smallScreen = true; }));
-    EXPECT_EQ(gridHeight - window->msfgClass->height(), ui::twipsToPixelsY(2650, window.get()));
-    EXPECT_EQ(listHeight - window->lstFavourites->height(), ui::twipsToPixelsY(2520, window.get()));
+    EXPECT_EQ(gridHeight - window->msfgClass->minimumHeight(), ui::twipsToPixelsY(2650, window.get()));
+    EXPECT_EQ(listHeight - window->lstFavourites->minimumHeight(), ui::twipsToPixelsY(2520, window.get()));
+    EXPECT_EQ(windowHeight - window->height(), ui::twipsToPixelsY(2520, window.get()));
 }
 
 TEST_F(MainWindowTest, SortByCourseIsOfferedWithCourseCodesAndClearsNothingElse)
@@ -439,4 +453,36 @@ TEST_F(MainWindowTest, HelpOpensBesideTheMainWindow)
     const QList<QWidget*> helps = window->findChildren<QWidget*>("frmHelp");
     ASSERT_EQ(helps.size(), 1);
     EXPECT_TRUE(helps[0]->isVisible());
+}
+
+TEST_F(MainWindowTest, TheGridAndListTakeTheRoomTheWindowGivesAndTheViewsMoveNothing)
+{
+    start(sampleFile("Sample.tqf"));
+    openClass(sampleClassCopy());
+    window->show();
+    QApplication::processEvents();
+    const QSize smallest = window->minimumSizeHint();
+    const QRect grid = window->msfgClass->geometry();
+    const QRect list = window->lstFavourites->geometry();
+
+    window->resize(window->width() + 400, window->height() + 300);
+    QApplication::processEvents();
+    EXPECT_EQ(window->msfgClass->height(), grid.height() + 300);
+    EXPECT_EQ(window->lstFavourites->width(), list.width() + 400);
+    EXPECT_GT(window->lstFavourites->height(), list.height() + 250);
+    // Every student now fits: nothing to scroll.
+    EXPECT_TRUE(window->msfgClass->cellRect(state.studentCount(), 1).bottom() < window->msfgClass->viewport()->height());
+
+    // Switching between comments and skills moves nothing, not even with a long favourites path.
+    const QRect window0 = window->geometry(), grid0 = window->msfgClass->geometry(),
+                details0 = window->Shape1->geometry();
+    for (int i = 0; i < 2; ++i) {
+        window->cmdSwitch->click();
+        QApplication::processEvents();
+        EXPECT_EQ(window->geometry(), window0);
+        EXPECT_EQ(window->msfgClass->geometry(), grid0);
+        EXPECT_EQ(window->Shape1->geometry(), details0);
+    }
+    // The smallest the window goes is the size it starts at.
+    EXPECT_EQ(window->minimumSizeHint(), smallest);
 }

@@ -5,6 +5,7 @@
 #include "SelectionFixture.h"
 
 #include "selection/FavouritesRows.h"
+#include "ui/ElidedLabel.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -377,7 +378,7 @@ TEST_F(SelectionTest, LeavingSavesAndTheMainWindowShowsTheListWithInitialValuesO
     choose("mnuExit");
     EXPECT_EQ(readBytes(a), crlfLines({" 1 ", "80,100,0101,,,4,4,4,4,4,4", "0101", "    "}));
     EXPECT_TRUE(window->optAutoFill->isEnabled() && window->optAutoFill->isChecked());
-    EXPECT_EQ(window->lblFavouriteFile->text(), QString::fromStdString("Favourite List: " + a));
+    EXPECT_EQ(window->lblFavouriteFile->fullText(), QString::fromStdString("Favourite List: " + a));
     EXPECT_EQ(window->lstFavourites->count(), 3); // and "no comment"
 
     // In the skills view the key stays on show; the list is new when the teacher switches back.
@@ -414,7 +415,7 @@ TEST_F(SelectionTest, FromNoFavouritesToASavedListThatTheNextStartShows)
     press("cmdBack");
     const std::string saved = root.file("home/Term.tqf");
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(window->lblFavouriteFile->text(), QString::fromStdString("Favourite List: " + saved));
+    EXPECT_EQ(window->lblFavouriteFile->fullText(), QString::fromStdString("Favourite List: " + saved));
     EXPECT_TRUE(window->optAutoFill->isEnabled() && window->optAutoFill->isChecked());
     const std::vector<std::string> shown = window->lstFavourites->lines();
     EXPECT_EQ(shown, favouritesListLines(state.favourites, state.phrases));
