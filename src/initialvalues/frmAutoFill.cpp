@@ -12,6 +12,7 @@
 #include "ui/ClassGrid.h"
 #include "ui/Codepage.h"
 #include "ui/Dialogs.h"
+#include "ui/ElidedLabel.h"
 #include "ui/Fonts.h"
 #include "ui/Twips.h"
 
@@ -87,7 +88,7 @@ void frmAutoFill::buildControls()
 
     lstFavourites = named(new FavouritesList(FavouritesListKind::Palette, this), "lstFavourites");
     lstFavourites->setFont(ui::programFont(QStringLiteral("MS Sans Serif"), 10));
-    lblFavouriteFile = named(new QLabel(this), "lblFavouriteFile");
+    lblFavouriteFile = named(new ui::ElidedLabel(this), "lblFavouriteFile");
     Label1 = named(new QLabel(QStringLiteral("Learning Skill Values"), this), "Label1");
     lstLearningSkills = named(new QListWidget(this), "lstLearningSkills");
     for (const char* value : learningSkillValues)

@@ -26,6 +26,7 @@ class PrintScript;
 namespace ui {
 class ClassGrid;
 class Dialogs;
+class ElidedLabel;
 } // namespace ui
 
 class frmAutoFill : public QWidget {
@@ -114,7 +115,7 @@ private:
     QLabel* lblDetail1{};
     QLabel* lblDetail2{};
     QLabel* lblDetail3{};
-    QLabel* lblFavouriteFile{};
+    ui::ElidedLabel* lblFavouriteFile{};
 };
 
 } // namespace tq

@@ -5,6 +5,7 @@
 #include "program/TeacherFolder.h"
 #include "selection/FavouritesList.h"
 #include "ui/Dialogs.h"
+#include "ui/ElidedLabel.h"
 
 #include <QFile>
 #include <QLabel>
@@ -14,7 +15,7 @@ namespace tq {
 void frmAutoFill::showFavourites()
 {
     // The caption holds a path, which is in the file system's encoding rather than the code page.
-    lblFavouriteFile->setText(QFile::decodeName(favouritesCaption(state_.favourites.favouritesFile).c_str()));
+    lblFavouriteFile->setFullText(QFile::decodeName(favouritesCaption(state_.favourites.favouritesFile).c_str()));
     lstFavourites->showFavourites(state_.favourites, state_.phrases);
 }
 

@@ -5,6 +5,7 @@
 #include "selection/FavouritesList.h"
 #include "selection/PhraseMatchList.h"
 #include "ui/Codepage.h"
+#include "ui/ElidedLabel.h"
 #include "ui/Fonts.h"
 #include "ui/SharedIcons.h"
 #include "ui/Twips.h"
@@ -112,8 +113,7 @@ void frmSelection::buildSearchControls()
 
 void frmSelection::buildFavouritesControls()
 {
-    lblFavouriteFile = control<QLabel>("lblFavouriteFile", this);
-    lblFavouriteFile->setTextFormat(Qt::PlainText);
+    lblFavouriteFile = control<ui::ElidedLabel>("lblFavouriteFile", this);
     lblDoubleClick = control<QLabel>("lblDoubleClick", QStringLiteral("Double click a comment to move it to Favourites"), this);
     lstFavourites = control<FavouritesList>("lstFavourites", FavouritesListKind::Entries, this);
     lstFavourites->setFont(ui::programFont(QStringLiteral("MS Sans Serif"), 10));

@@ -31,7 +31,8 @@ class PhraseMatchList;
 class PrintScript;
 namespace ui {
 class Dialogs;
-}
+class ElidedLabel;
+} // namespace ui
 
 class frmSelection : public QMainWindow {
     Q_OBJECT
@@ -120,7 +121,7 @@ private:
     PhraseMatchList* lstComments = nullptr;
 
     // The favourites half.
-    QLabel* lblFavouriteFile = nullptr;
+    ui::ElidedLabel* lblFavouriteFile = nullptr;
     QLabel* lblDoubleClick = nullptr;
     FavouritesList* lstFavourites = nullptr;
     QToolButton* cmdNew = nullptr;

@@ -7,6 +7,7 @@
 #include "program/ProgramState.h"
 #include "program/TeacherFolder.h"
 #include "ui/Dialogs.h"
+#include "ui/ElidedLabel.h"
 
 #include <QFile>
 #include <QLabel>
@@ -25,7 +26,7 @@ void frmSelection::showMessage(const Message& m)
 void frmSelection::showCaption()
 {
     // The caption holds a path, which is in the file system's encoding rather than the code page.
-    lblFavouriteFile->setText(QFile::decodeName(favouritesCaption(state_.favourites.favouritesFile).c_str()));
+    lblFavouriteFile->setFullText(QFile::decodeName(favouritesCaption(state_.favourites.favouritesFile).c_str()));
 }
 
 void frmSelection::showFavourites()

@@ -88,7 +88,7 @@ TEST_F(AutoFillTest, AnotherFileIsOpenedAfterTheOpenOneIsSaved)
     ASSERT_EQ(ranges()->rows(), 3);
     EXPECT_TRUE(detail(1).startsWith("Range   0701 "));
     EXPECT_TRUE(detail(2).startsWith("50-100 "));
-    EXPECT_EQ(control<QLabel>("lblFavouriteFile")->text(), QString::fromStdString("Favourite List: " + second));
+    EXPECT_EQ(control<ui::ElidedLabel>("lblFavouriteFile")->fullText(), QString::fromStdString("Favourite List: " + second));
     EXPECT_EQ(palette()->count(), 2);
     EXPECT_FALSE(control<QPushButton>("cmdUndo")->isEnabled());
     goBack();
@@ -110,7 +110,7 @@ TEST_F(AutoFillTest, ARefusedFileIsNeverWrittenOver)
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_EQ(messages()[0].text, "TQ16: Invalid Favourites file type.");
     EXPECT_EQ(ranges()->rows(), 1);
-    EXPECT_EQ(control<QLabel>("lblFavouriteFile")->text(), "Favourite List: ");
+    EXPECT_EQ(control<ui::ElidedLabel>("lblFavouriteFile")->fullText(), "Favourite List: ");
     // Ranges entered now have no file to go to: leaving writes nothing.
     dialogs.answerInput("0-100");
     control<QPushButton>("cmdEnterRanges")->click();

@@ -4,6 +4,7 @@
 #include "AutoFillFixture.h"
 
 #include "ui/Codepage.h"
+#include "ui/ElidedLabel.h"
 #include "ui/Fonts.h"
 #include "ui/Twips.h"
 
@@ -58,7 +59,7 @@ TEST_F(AutoFillTest, ShowsTheRangesOfTheOpenFavouritesWithEveryControl)
     ASSERT_EQ(legend->count(), 4);
     EXPECT_EQ(legend->item(0)->text(), "1    Needs Improvement");
     EXPECT_EQ(legend->item(3)->text(), "4    Excellent!");
-    EXPECT_EQ(control<QLabel>("lblFavouriteFile")->text(), QString::fromStdString("Favourite List: " + favourites));
+    EXPECT_EQ(control<ui::ElidedLabel>("lblFavouriteFile")->fullText(), QString::fromStdString("Favourite List: " + favourites));
     // The palette: every favourite, then "no comment".
     EXPECT_EQ(palette()->count(), static_cast<int>(state.favourites.favourites.size()) + 1);
     EXPECT_EQ(palette()->item(0)->text().left(5), "0701 ");

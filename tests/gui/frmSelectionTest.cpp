@@ -262,7 +262,7 @@ TEST_F(SelectionTest, NewAndOpenAskAboutTheListAndKeepItWhenItIsNotSaved)
     dialogs.answerOpenFile(QString::fromStdString(a));
     press("cmdOpen");
     EXPECT_EQ(entries(), codes({"0101", "0102"}));
-    EXPECT_EQ(control<QLabel>("lblFavouriteFile")->text(), QString::fromStdString("Favourite List: " + a));
+    EXPECT_EQ(control<ui::ElidedLabel>("lblFavouriteFile")->fullText(), QString::fromStdString("Favourite List: " + a));
     const auto openCall = dialogs.callsOf(Kind::OpenFile).back();
     EXPECT_EQ(openCall.filter, "Tallyquill Favourites (*.tqf)|*.tqf");
     EXPECT_EQ(openCall.initialFolder, QString::fromStdString(root.file("home")));
@@ -326,7 +326,7 @@ TEST_F(SelectionTest, SaveAsksForANameOnceAndTellsWhenTheDiskFails)
     EXPECT_EQ(saveCall.initialFolder, QString::fromStdString(root.file("home")));
     const std::string term = root.file("home/Term.tqf");
     EXPECT_EQ(state.favourites.favouritesFile, term);
-    EXPECT_EQ(control<QLabel>("lblFavouriteFile")->text(), QString::fromStdString("Favourite List: " + term));
+    EXPECT_EQ(control<ui::ElidedLabel>("lblFavouriteFile")->fullText(), QString::fromStdString("Favourite List: " + term));
     Favourites back;
     back.favouritesFile = term;
     EXPECT_FALSE(readFavourites(back, state.phrases));
