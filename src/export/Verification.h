@@ -30,6 +30,7 @@ std::vector<std::string> problemReport(const ClassList& students, const PhraseLi
 inline constexpr int confirmationColumnCount = 16;
 inline constexpr int confirmationFixedColumns = 4;   // Course, Student ID, LAST, FIRST
 inline constexpr int confirmationMergedColumns = 5;  // ... and the mark
+inline constexpr int confirmationCommentColumn = 5;
 inline constexpr size_t confirmationWrapWidth = 75;
 using ConfirmationRow = std::array<std::string, confirmationColumnCount>;
 const ConfirmationRow& confirmationHeadings();

@@ -23,7 +23,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include <numeric>
+#include <algorithm>
 
 namespace tq {
 
@@ -70,12 +70,8 @@ frmExport::frmExport(ProgramState& state, ui::Dialogs& dialogs, QWidget* parent)
         b->setMinimumWidth(b->sizeHint().width() + 24);
     }
 
-    // The grid is as wide as its columns, plus room for its vertical scroll bar.
-    const std::array<int, confirmationColumnCount>& widths = confirmationColumnWidths();
-    const int columnsWidth = std::accumulate(widths.begin(), widths.end(), 0);
-    msfgClass->setFixedSize(ui::twipsToPixelsX(columnsWidth, this) + msfgClass->frameWidth() * 2 +
-                                msfgClass->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2,
-                            ui::twipsToPixelsY(gridHeight, this));
+    msfgClass->setFixedHeight(ui::twipsToPixelsY(gridHeight, this));
+    fitGridToColumns();
     picOut->setFixedWidth(ui::twipsToPixelsX(reportWidth, this));
 
     auto* outer = new QVBoxLayout(this);
@@ -139,6 +135,12 @@ void frmExport::showConfirmationGrid(const std::vector<ConfirmationRow>& rows)
     for (const ConfirmationRow& row : rows)
         msfgClass->addRow(ui::fromCp1252(joinTabs(row)));
     setConfirmationColumnWidths();
+    // The comment lines are wrapped at 75 characters; the column shows each whole, however wide
+    // its letters are.
+    const int comments = confirmationCommentColumn;
+    msfgClass->setColumnWidthTwips(comments,
+                                   std::max(msfgClass->columnWidthTwips(comments), msfgClass->widestTextTwips(comments)));
+    fitGridToColumns();
     if (state_.studentCount() > buttonFaceClassLimit)
         msfgClass->setBackgroundOutsideCells(Qt::white);
     for (int c = 0; c < confirmationMergedColumns; ++c)
@@ -147,6 +149,16 @@ void frmExport::showConfirmationGrid(const std::vector<ConfirmationRow>& rows)
     msfgClass->setFixedCols(confirmationFixedColumns);
     chkConfirm->setChecked(false);
     chkConfirm->show();
+}
+
+// The grid is as wide as its columns, plus room for its vertical scroll bar.
+void frmExport::fitGridToColumns()
+{
+    int columnsWidth = 0;
+    for (int c = 0; c < confirmationColumnCount; ++c)
+        columnsWidth += msfgClass->columnWidthTwips(c);
+    msfgClass->setFixedWidth(ui::twipsToPixelsX(columnsWidth, this) + msfgClass->frameWidth() * 2 +
+                             msfgClass->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2);
 }
 
 void frmExport::setConfirmationColumnWidths()

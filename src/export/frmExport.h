@@ -52,6 +52,7 @@ protected:
 private:
     void showReport(const std::vector<std::string>& lines);
     void setConfirmationColumnWidths();
+    void fitGridToColumns();
     void showConfirmationGrid(const std::vector<ConfirmationRow>& rows);
 
     ProgramState& state_;

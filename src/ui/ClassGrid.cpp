@@ -287,6 +287,16 @@ void ClassGrid::setBackgroundOutsideCells(const QColor& color)
 
 // --- geometry --------------------------------------------------------------------------------
 
+int ClassGrid::widestTextTwips(int col) const
+{
+    const QFontMetrics metrics(font());
+    int widest = 0;
+    for (int row = 0; row < rows(); ++row)
+        widest = std::max(widest, metrics.horizontalAdvance(text(row, col)));
+    // The text's padding on the left and the cell's line on the right.
+    return pixelsToTwipsX(widest + textPadding + 2, this);
+}
+
 int ClassGrid::widthPixels(int col) const
 {
     return twipsToPixelsX(m_widthTwips[static_cast<std::size_t>(col)], this);

@@ -54,6 +54,8 @@ public:
     int rowHeightPixels() const { return m_rowHeight; }
 
     QString text(int row, int col) const;    // "" outside the grid
+    // The width in twips that column `col` needs to show its widest text whole, in the grid's font.
+    int widestTextTwips(int col) const;
     void setText(int row, int col, const QString& text);   // ignored outside the grid
 
     // Merged columns: a cell of such a column that holds the same text as the cell above it is

@@ -50,6 +50,25 @@ TEST_F(MainWindowTest, Screenshots)
     ASSERT_TRUE(window->exportWindow);
     save(window->exportWindow, "efile-report.png");
     window->exportWindow->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    // A class that passes: the confirmation grid, one comment of wide letters among the rest.
+    for (size_t i = 0; i < state.students.size(); ++i) {
+        StudentRecord& st = state.students[i];
+        st.mark = std::to_string(60 + i);
+        st.comment1 = "1001";
+        st.comment2 = "1004";
+        st.comment3 = st.comment4 = st.comment5 = "";
+        for (int k = 1; k <= skillCount; ++k)
+            st.skill(k) = "3";
+    }
+    state.students[2].hasFreeForm = true;
+    state.students[2].freeFormComment = "WM natural leaders MW " + std::string(60, 'W') + " Woven Words Mown Meadows";
+    window->mnuExport_Click();
+    ASSERT_TRUE(window->exportWindow);
+    save(window->exportWindow, "efile-grid.png");
+    window->exportWindow->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
     window->cmdSwitchCommentSelection->click();
     ASSERT_TRUE(window->selectionWindow);

@@ -7,6 +7,7 @@
 #include "export/Verification.h"
 #include "export/frmExport.h"
 #include "ui/Codepage.h"
+#include "ui/Twips.h"
 
 #include <QAction>
 #include <QApplication>
@@ -187,7 +188,7 @@ TEST_F(ExportWindow, AConfirmedLargeClassIsLaidOutOnWhite)
     EXPECT_EQ(grid->cols(), 16);
     EXPECT_EQ(grid->text(0, 0), "Course");
     EXPECT_EQ(grid->text(0, 15), "Interview");
-    EXPECT_EQ(grid->columnWidthTwips(5), 5400);
+    EXPECT_GE(grid->columnWidthTwips(5), 5400);
     EXPECT_EQ(grid->columnWidthTwips(11), 325);
     EXPECT_EQ(grid->columnWidthTwips(15), 725);
     EXPECT_EQ(grid->fixedRows(), 1);
@@ -207,6 +208,29 @@ TEST_F(ExportWindow, AConfirmedLargeClassIsLaidOutOnWhite)
     EXPECT_TRUE(exporter()->cmdExport->isVisible());
     exporter()->chkConfirm->click();
     EXPECT_FALSE(exporter()->cmdExport->isVisible());
+}
+
+TEST_F(ExportWindow, EveryCommentLineShowsWhole)
+{
+    start();
+    newClass("ENG2D1-01");
+    completeEveryone();
+    // Wide letters: 75 characters of them pass the column's usual width.
+    state.students[3].freeFormComment = "WM natural leaders MW " + std::string(60, 'W') + " Woven Words Mown Meadows "
+                                        "Whimsical Wombats Wander Widely";
+    openExport();
+    ui::ClassGrid* grid = exporter()->msfgClass;
+    ASSERT_GT(grid->rows(), 1);
+    const QFontMetrics metrics(grid->font());
+    const int column = ui::twipsToPixelsX(grid->columnWidthTwips(5), grid);
+    int widest = 0;
+    for (int row = 1; row < grid->rows(); ++row) {
+        widest = std::max(widest, metrics.horizontalAdvance(grid->text(row, 5)));
+        EXPECT_LE(metrics.horizontalAdvance(grid->text(row, 5)) + 3, column) << grid->text(row, 5).toStdString();
+    }
+    EXPECT_GT(widest, ui::twipsToPixelsX(5400, grid) - 3); // the case that needed the room
+    // The window is as wide as the grid's columns: nothing hides under the scroll bar.
+    EXPECT_GE(grid->viewport()->width(), column);
 }
 
 TEST_F(ExportWindow, CancellingOrFailingTheExportWritesNothingAndSaysSo)
