@@ -32,7 +32,7 @@ SECTIONS = [
         ("@ needs to complete homework regularly in order to consolidate the day's learning", ALL + ")&"),
         ("Missing assignments have lowered % mark this term", ALL + ")(&"),
         ("@ should use a planner to record due dates and check it at the end of each day", ALL + ")&"),
-        ("\"Regular attendance will help @ keep up with new material, and avoid gaps in understanding.\"", ALL + ")&"),
+        ("\"Regular attendance will help * keep up with new material, and avoid gaps in understanding.\"", ALL + ")&"),
         ("Please encourage your ~ to make up missed work as soon as possible after an absence", ALL + ")&"),
         ("@ must take greater responsibility for catching up on work missed during absences", ALL + ")&"),
         ("% late submissions have made it difficult to give timely feedback", ALL + ")(&"),

@@ -57,3 +57,16 @@ TEST(SampleData, TheSetUpFileNamesTheSchoolAndLeavesTheMasterFileBesideTheProgra
     // would take the master file away from the sample one.
     EXPECT_EQ(readSetupFile(sampleFile("TQSetup.ini")), (SchoolSetup{"Lakeshore Collegiate Institute", ""}));
 }
+
+TEST(SampleData, APronounAfterAVerbIsTheObjectOne)
+{
+    // "help @ keep up" would compose as "help he keep up".
+    const PhraseLibrary lib = loadPhraseLibrary(sampleFile("TQPhraseLibrary.csv")).library;
+    StudentRecord s = newStudentRecord("ENG2D1-01", "1", "Lam", "Daniel", "M", "");
+    s.comment1 = "0101";
+    s.comment2 = "0112";
+    const ComposedComments c = composeComments(s, lib);
+    EXPECT_NE(c.texts[1].find("will help him keep up"), std::string::npos) << c.texts[1];
+    for (const PhraseRecord& p : lib.phrases())
+        EXPECT_EQ(p.text.find("help @"), std::string::npos) << p.code;
+}
