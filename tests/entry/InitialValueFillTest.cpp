@@ -21,6 +21,11 @@ TEST(InitialValueFill, TheFirstRangeHoldingTheRoundedMarkIsUsed)
     EXPECT_EQ(rangeForMark(ranges, "47"), &ranges[1]); // ranges 2 and 3 both hold it: the first wins
     EXPECT_EQ(rangeForMark(ranges, "I"), &ranges[1]);  // "I" counts as 0
     EXPECT_EQ(rangeForMark(ranges, "60"), &ranges[2]);
+    // Both ends of a range belong to it.
+    EXPECT_EQ(rangeForMark(ranges, "59"), &ranges[0]);
+    EXPECT_EQ(rangeForMark(ranges, "50"), &ranges[0]);
+    EXPECT_EQ(rangeForMark(ranges, "100"), &ranges[2]);
+    EXPECT_EQ(rangeForMark(ranges, "0"), &ranges[1]);
     EXPECT_EQ(rangeForMark(ranges, "101"), nullptr);
     EXPECT_EQ(markRangeValue("49.5"), 50); // halves go to the even number
     EXPECT_EQ(markRangeValue("48.5"), 48);

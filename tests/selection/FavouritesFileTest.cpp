@@ -60,15 +60,15 @@ TEST(FavouritesFile, CleansCodesTheLibraryLacks)
 {
     TempDir dir;
     Favourites fav;
-    ASSERT_FALSE(read(fav, dir.write("f.tqf", crlfLines({" 1 ", "50,59,0101,0999,0301,2,2,2,2,2",
+    ASSERT_FALSE(read(fav, dir.write("f.tqf", crlfLines({" 1 ", "50,59,0101,0999,0301,1,2,3,4,2",
                                                           "0101", "12", "0998", "    ", "0201"}))));
     EXPECT_EQ(fav.favourites, (std::vector<std::string>{"0101", "    ", "0201"}));
     ASSERT_EQ(fav.initialRanges.size(), 1u);
     EXPECT_EQ(fav.initialRanges[0].rangeComment1, "0101");
     EXPECT_EQ(fav.initialRanges[0].rangeComment2, "");
     EXPECT_EQ(fav.initialRanges[0].rangeComment3, "0301");
-    // An old file without the sixth skill: it takes the fifth.
-    EXPECT_EQ(fav.initialRanges[0].rangeSkills[5], "2");
+    // An old file without the sixth skill: it takes the fifth, not the fourth.
+    EXPECT_EQ(fav.initialRanges[0].rangeSkills, (std::array<std::string, 6>{"1", "2", "3", "4", "2", "2"}));
 }
 
 TEST(FavouritesFile, EmptyFileWithNoRangesIsAccepted)
