@@ -31,6 +31,7 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QThread>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -47,6 +48,8 @@ constexpr int listWidth = 6900;
 constexpr int smallScreenWindowCut = 2520;
 constexpr int smallScreenGridCut = 2650;
 constexpr int smallScreenListCut = 2520;
+// How long after the main window is shown again a move by the window manager is undone.
+constexpr int placingWindow = 1000;
 
 template <typename T>
 T* named(T* widget, const char* name)
@@ -453,17 +456,33 @@ void frmEntry::mnuhelp_Click()
 
 void frmEntry::hideForWorkingWindow()
 {
-    placeBeforeHiding_ = saveGeometry();
+    placeBeforeHiding_ = Placement{geometry(), windowState()};
     hide();
 }
 
+// A window shown again is placed anew by the window manager, which may put it in a corner of the
+// screen. It is given back its place before it is shown, and again once, should the manager move
+// it on the way (see moveEvent).
 void frmEntry::showAfterWorkingWindow()
 {
-    if (!placeBeforeHiding_.isEmpty())
-        restoreGeometry(placeBeforeHiding_);
+    if (placeBeforeHiding_) {
+        setGeometry(placeBeforeHiding_->geometry);
+        setWindowState(placeBeforeHiding_->state);
+        placingAgain_ = !(placeBeforeHiding_->state & (Qt::WindowMaximized | Qt::WindowFullScreen));
+        QTimer::singleShot(placingWindow, this, [this] { placingAgain_ = false; });
+    }
     show();
     raise();
     activateWindow();
+}
+
+void frmEntry::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    if (placingAgain_ && placeBeforeHiding_ && geometry() != placeBeforeHiding_->geometry) {
+        placingAgain_ = false;
+        setGeometry(placeBeforeHiding_->geometry);
+    }
 }
 
 // Asks whether to save the open class before it is replaced or the program ends. True when the

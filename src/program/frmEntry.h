@@ -11,6 +11,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QCheckBox;
@@ -166,6 +167,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     void buildControls();
@@ -193,7 +195,12 @@ private:
     // The class file last opened or saved: the class dialogs start in its folder from then on.
     std::string lastClassFile_;
     bool ended_ = false;
-    QByteArray placeBeforeHiding_;
+    struct Placement {
+        QRect geometry;
+        Qt::WindowStates state;
+    };
+    std::optional<Placement> placeBeforeHiding_;
+    bool placingAgain_ = false;
     QPointer<QWidget> helpWindow_;
 
     // Entering the class in the grid: marks by keyboard, codes, skills and flags by mouse,
