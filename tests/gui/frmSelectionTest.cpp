@@ -24,7 +24,6 @@ TEST_F(SelectionTest, OpensWithEveryControlCaptionAndTooltipAndReturnsToTheMainW
     start();
     EXPECT_TRUE(window->mnuSelection->isEnabled() && window->cmdSwitchCommentSelection->isEnabled());
     EXPECT_EQ(window->mnuSelection->shortcut(), QKeySequence(QStringLiteral("Ctrl+E")));
-    EXPECT_FALSE(window->mnuAutoFill->isEnabled());
     window->move(137, 91);
     const QRect place = window->geometry();
     window->mnuSelection->trigger();
