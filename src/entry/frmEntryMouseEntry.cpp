@@ -108,6 +108,7 @@ void frmEntry::rateSkill(int button, int row, int col)
 void frmEntry::setFlagForClass(int button, int col)
 {
     tq::setFlagForClass(state_.students, flagOfColumn(col), button == rightButton);
+    classChanged();
     for (int i = 0; i < state_.studentCount(); ++i)
         redrawStudentRow(i);
     // The panel shows the interview request, so it follows that heading.

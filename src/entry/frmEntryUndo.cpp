@@ -20,6 +20,7 @@ void frmEntry::pushUndo(int studentIndex)
 {
     undoStack_.push(state_.students[static_cast<size_t>(studentIndex)], studentIndex);
     showUndoState();
+    classChanged(); // the copy is taken once the change that follows the push is done
 }
 
 void frmEntry::showUndoState()
@@ -33,6 +34,7 @@ void frmEntry::doUndo()
     if (std::optional<UndoEntry> entry = undoStack_.takeLatestFor(state_.students)) {
         const int index = entry->studentIndex;
         state_.students[static_cast<size_t>(index)] = std::move(entry->savedRecord);
+        classChanged();
         redrawStudentRow(index);
         if (msfgClass->currentRow() == index + 1)
             displayDetails(index);

@@ -9,6 +9,8 @@
 #include "program/WindowArguments.h"
 #include "program/frmEntry.h"
 #include "program/frmSplash.h"
+#include "recovery/RecoveryNames.h"
+#include "recovery/RecoveryStart.h"
 #include "ui/QtDialogs.h"
 
 #include <QApplication>
@@ -54,9 +56,15 @@ int main(int argc, char** argv)
     });
     if (!started)
         return 0;
+    // Copies of unsaved work, in the user's own data folder; the copies a session that did not
+    // end normally left are offered back first. (Not in the timed start, which asks nothing.)
+    if (!timedStart && tq::startRecovery(state, &window, tq::recoveryFolderOfUser()))
+        window.offerRecoveryCopies();
     if (!given.classFile.empty())
         window.openClassFromCommandLine(given.classFile);
     if (timedStart)
         tq::quitOnceShown(&window);
-    return QApplication::exec();
+    const int result = QApplication::exec();
+    state.recovery.finish();
+    return result;
 }
