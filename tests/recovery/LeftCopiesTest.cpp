@@ -29,7 +29,7 @@ protected:
     }
     void writeClass(const std::string& instance, std::uint64_t number, const std::string& mark, std::time_t changed)
     {
-        ClassList c = test::smallClass(2);
+        ClassList c = test::newStudents(2);
         c[0].mark = mark;
         write(instance, number, CopySnapshot{c, "/home/ann/SNC.tqc", changed});
     }
@@ -87,8 +87,8 @@ TEST_F(LeftCopiesTest, ADamagedCopyIsKeptAsideUntouchedAndReportedAndTheCopyBefo
     writeClass("a", 1, "60", 100);
     writeClass("a", 2, "70", 200);
     writeClass("a", 3, "75", 300); // the write of 3 removed 1 and 2; put 2 back as if the end came first
-    ASSERT_TRUE(writeCopyFolder(folder, "a", 2, copyText(CopySnapshot{test::smallClass(2), "", 200}),
-                                copyNote(CopySnapshot{test::smallClass(2), "", 200}, "a", 1)));
+    ASSERT_TRUE(writeCopyFolder(folder, "a", 2, copyText(CopySnapshot{test::newStudents(2), "", 200}),
+                                copyNote(CopySnapshot{test::newStudents(2), "", 200}, "a", 1)));
     const std::string cut = copyPath("a", CopyKind::Class, 3, "SNC2D101.tqc");
     const std::string whole = test::readBytes(cut);
     test::writeBytes(cut, whole.substr(0, whole.size() / 2)); // cut short, yet still lines of a class
@@ -96,7 +96,7 @@ TEST_F(LeftCopiesTest, ADamagedCopyIsKeptAsideUntouchedAndReportedAndTheCopyBefo
     // A copy without its description, and one whose file is whole but no class file.
     writeClass("b", 1, "60", 100);
     fs::remove(folder + "/" + copyFolderName("b", CopyKind::Class, 1) + "/" + recoveryNoteFileName);
-    RecoveryNote note = copyNote(CopySnapshot{test::smallClass(1), "", 50}, "c", 1);
+    RecoveryNote note = copyNote(CopySnapshot{test::newStudents(1), "", 50}, "c", 1);
     ASSERT_TRUE(writeCopyFolder(folder, "c", 1, "not a class file\r\n", note));
 
     {
@@ -129,8 +129,8 @@ TEST_F(LeftCopiesTest, WhatAnEndedProgramLeftHalfDoneGoesAndSoDoCopiesOlderThanA
                folder + "/" + removingFolderName(copyFolderName("a", CopyKind::Class, 2)));
     writeClass("a", 3, "65", 150);
     writeClass("a", 4, "70", 200);
-    ASSERT_TRUE(writeCopyFolder(folder, "a", 3, copyText(CopySnapshot{test::smallClass(2), "", 150}),
-                                copyNote(CopySnapshot{test::smallClass(2), "", 150}, "a", 1)));
+    ASSERT_TRUE(writeCopyFolder(folder, "a", 3, copyText(CopySnapshot{test::newStudents(2), "", 150}),
+                                copyNote(CopySnapshot{test::newStudents(2), "", 150}, "a", 1)));
     // A running program's write in progress is its own business.
     writeClass("running", 1, "80", 400);
     fs::rename(folder + "/" + copyFolderName("running", CopyKind::Class, 1), folder + "/.writing.running.a1b2c3");

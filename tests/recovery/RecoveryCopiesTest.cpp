@@ -19,7 +19,7 @@ protected:
     test::TempDir dir;
     test::ManualTimers timers;
     std::time_t wallNow = 1796638503;
-    ClassList students = test::smallClass(3);
+    ClassList students = test::newStudents(3);
     Favourites favourites;
     PhraseLibrary library;
     RecoveryCopies recovery;
@@ -202,7 +202,7 @@ TEST_F(RecoveryCopiesTest, SavedFavouritesLoseTheirCopy)
 
 TEST_F(RecoveryCopiesTest, TwoProgramsInOneFolderEachKeepTheirOwnCopy)
 {
-    ClassList other = test::smallClass(5, "MPM2D1-02");
+    ClassList other = test::newStudents(5, "MPM2D1-02");
     Favourites otherFavourites;
     RecoveryCopies second;
     ASSERT_TRUE(start(second, "20261207T101503-2-00000002", other, otherFavourites));
@@ -241,7 +241,7 @@ TEST_F(RecoveryCopiesTest, ARestoredCopyIsWrittenAtOnceWithTheTimeAndFileItHad)
 
 TEST(RecoveryCopiesOff, WithoutAStartNothingIsKeptAndNothingFails)
 {
-    ClassList students = test::smallClass(1);
+    ClassList students = test::newStudents(1);
     Favourites favourites;
     RecoveryCopies recovery;
     recovery.classChanged();

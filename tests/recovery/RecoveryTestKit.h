@@ -1,10 +1,11 @@
 #pragma once
-// For the tests of recovery copies: timers and a clock moved by hand, small classes, and a look
+// For the tests of recovery copies: timers and a clock moved by hand, and a look
 // at what the recovery folder holds.
 #include "classdata/StudentRecord.h"
 #include "recovery/LeftCopies.h"
 #include "recovery/RecoveryCopies.h"
 #include "recovery/RecoveryNames.h"
+#include "support/NewStudents.h"
 
 #include <algorithm>
 #include <functional>
@@ -51,14 +52,6 @@ private:
     };
     std::vector<Task> tasks_;
 };
-
-inline ClassList smallClass(int n, const std::string& course = "SNC2D1-01")
-{
-    ClassList c;
-    for (int i = 0; i < n; ++i)
-        c.push_back(newStudentRecord(course, std::to_string(200000000 + i), "Last" + std::to_string(i), "Sam", "M", ""));
-    return c;
-}
 
 // The copy folders in `folder`, of one instance or of all.
 inline std::vector<std::string> copyFolders(const std::string& folder, const std::string& instance = {})
