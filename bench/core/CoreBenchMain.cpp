@@ -19,12 +19,16 @@ int main(int argc, char** argv)
         {"Master membership, 3-code class", "BM_MasterMembership3Codes", "BM_Floor_ReadLines_MasterFile", 2.0},
         {"Update 501 students against the master file", "BM_UpdateClassFromMaster501",
          "BM_Floor_ReadLines_MasterFile", 0},
+        {"Recovery copy written (501), on the writer's thread", "BM_Recovery_Write501",
+         "BM_Floor_WriteLinesDurable_ClassFile", 0},
     };
     const std::string frame = "a frame (16.7 ms)";
     goals.budgets = {
         {"composeComments, all 501 students", "BM_ComposeComments501", frameSeconds, frame},
         {"lookupPhrase x 100,000", "BM_LookupPhrase100k", frameSeconds, frame},
         {"Update 501 students against the master file", "BM_UpdateClassFromMaster501", frameSeconds, frame},
+        {"Recovery snapshot of 501 students, on the window's thread", "BM_Recovery_Snapshot501", 0.001,
+         "1 ms of the window's time per change"},
     };
     const char* names[] = {"Name", "Mark", "Course"};
     const char* starts[] = {"shuffled", "sorted", "reversed"};

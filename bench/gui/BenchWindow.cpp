@@ -30,7 +30,19 @@ std::map<int, std::unique_ptr<BenchWindow>>& openWindows()
     static std::map<int, std::unique_ptr<BenchWindow>> windows;
     return windows;
 }
+
+std::vector<std::unique_ptr<BenchWindow>>& keptWindows()
+{
+    static std::vector<std::unique_ptr<BenchWindow>> windows;
+    return windows;
+}
 } // namespace
+
+BenchWindow& keepBenchWindow(std::unique_ptr<BenchWindow> window)
+{
+    keptWindows().push_back(std::move(window));
+    return *keptWindows().back();
+}
 
 BenchWindow& benchWindow(int classSize)
 {
@@ -45,6 +57,7 @@ BenchWindow& benchWindow(int classSize)
 void closeBenchWindows()
 {
     openWindows().clear();
+    keptWindows().clear();
 }
 
 void settle()

@@ -18,6 +18,7 @@ public:
 
     frmEntry& window() { return *window_; }
     const ClassList& students() const { return state_.students; }
+    ProgramState& state() { return state_; }
     // Forgets the messages shown so far (an over-long comment's warning, each time it is shown).
     void forgetMessages() { dialogs_.calls.clear(); }
 
@@ -29,6 +30,8 @@ private:
 
 // One window per class size for the whole run: 10 (the small class) or 501 (the large one).
 BenchWindow& benchWindow(int classSize);
+// Keeps a window made for some benchmarks alone until the others are closed.
+BenchWindow& keepBenchWindow(std::unique_ptr<BenchWindow> window);
 // Closes them; before the application object goes, which they need.
 void closeBenchWindows();
 

@@ -35,6 +35,10 @@ int main(int argc, char** argv)
         {"Search, one keyword (626 found), painted", "BM_Search/1", "BM_Floor_BareListView/1", 1.5},
         {"Search, duplicate filter at 399 matches, painted", "BM_Search/2", "BM_Floor_BareListView/2", 1.5},
         {"Open Comment Selection (1,000 favourites)", "BM_OpenSelection", "BM_Floor_BareWindowWithList", 1.5},
+        {"Type a mark (501), recovery copies at most every 2 s, against none", "BM_Recovery_TypeMark501/1",
+         "BM_Recovery_TypeMark501/0", 1.1},
+        {"Type a mark (501), a recovery copy after every mark, against none", "BM_Recovery_TypeMark501/2",
+         "BM_Recovery_TypeMark501/0", 0},
     };
     const std::string frame = "a frame (16.7 ms)";
     goals.budgets = {
@@ -51,6 +55,8 @@ int main(int argc, char** argv)
         {"Search, duplicate filter at 399 matches", "BM_Search/2", frameSeconds, frame},
         {"Move a favourite up or down (1,000)", "BM_Favourites_MoveRow", frameSeconds, frame},
         {"One step of dragging a favourite (1,000)", "BM_Favourites_DragStep", frameSeconds, frame},
+        {"Recovery copy's part on the window's thread (501)", "BM_Recovery_WindowPart501", 0.001,
+         "1 ms of the window's time per change"},
     };
     const int result = runBenchmarksWithGoals(argc, argv, goals);
     closeBenchWindows();

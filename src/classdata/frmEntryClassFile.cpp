@@ -33,8 +33,10 @@ void frmEntry::OpenClassFile()
 
 void frmEntry::openClassFromCommandLine(const std::string& path)
 {
-    // No class is open yet, so there is nothing to ask about saving; no file dialog was
-    // completed either, so the first class dialog still starts in the teacher's folder.
+    // No file dialog was completed yet, so the first class dialog still starts in the teacher's
+    // folder. A class restored from a recovery copy may be open: it is offered for saving first.
+    if (!offerToSaveClass(QStringLiteral("Do you want to save the current class?"), QStringLiteral("Open New Class")))
+        return;
     openClass(path);
     if (state_.studentCount() > 0)
         enableClassCommands();
@@ -49,6 +51,7 @@ void frmEntry::openClass(const std::string& path)
         return;
     }
     state_.students = std::move(std::get<ClassList>(read));
+    state_.recovery.classOpened(path);
     clearUndo();
     fillflexGrid();
     showClassFile(path);
@@ -59,13 +62,17 @@ void frmEntry::saveCommand()
     if (state_.studentCount() < 1)
         return;
     sortByName(state_.students);
+    classChanged();
     fillflexGrid();
     saveas();
 }
 
 bool frmEntry::saveas()
 {
-    const std::string proposed = classFileBaseName(state_.students.empty() ? std::string() : state_.students.front().courseCode);
+    // A class restored from a recovery copy goes back to the file it came from, if the teacher wishes.
+    const std::string proposed =
+        !restoredFrom_.empty() ? fileNameOf(restoredFrom_)
+                               : classFileBaseName(state_.students.empty() ? std::string() : state_.students.front().courseCode);
     const QString chosen = dialogs_.saveFile(this, QStringLiteral("Save Class File"), classFilter,
                                              displayPath(classDialogFolder()), QString::fromStdString(proposed));
     if (chosen.isEmpty())
@@ -81,6 +88,7 @@ bool frmEntry::saveas()
                          QString::fromLatin1(programTitle));
         return false;
     }
+    state_.recovery.classSaved(path);
     showClassFile(path);
     return true;
 }
@@ -90,6 +98,7 @@ void frmEntry::sortCommand(void (*sort)(ClassList&))
     if (state_.studentCount() < 1)
         return;
     sort(state_.students);
+    classChanged();
     fillflexGrid();
     clearUndo();
 }
@@ -115,6 +124,7 @@ void frmEntry::updateCommand()
     }
     sortByName(updated);
     state_.students = std::move(updated);
+    classChanged();
     clearUndo(); // the students may now stand at other places
     fillflexGrid();
 }

@@ -23,6 +23,7 @@ void frmEntry::newTrillium()
 
 void frmEntry::showNewClass()
 {
+    state_.recovery.classStarted();
     clearUndo();
     fillflexGrid();
     if (state_.studentCount() > 0) {

@@ -57,6 +57,7 @@ void frmEntry::applyFreeFormComment(int studentIndex, const std::string& offered
         showMessage(freeFormUnchangedMessage());
         return;
     }
+    classChanged();
     redrawStudentRow(studentIndex);
     displayDetails(studentIndex);
 }

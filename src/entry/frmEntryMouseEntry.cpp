@@ -116,6 +116,7 @@ void frmEntry::setFlagForClass(int button, int col)
     undoStack_.pushClassFlags(state_.students, flagOfColumn(col), button == rightButton);
     showUndoState();
     tq::setFlagForClass(state_.students, flagOfColumn(col), button == rightButton);
+    classChanged();
     for (int i = 0; i < state_.studentCount(); ++i)
         redrawStudentRow(i);
     // The panel shows the interview request, so it follows that heading.

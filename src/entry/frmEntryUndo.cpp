@@ -20,6 +20,7 @@ void frmEntry::pushUndo(int studentIndex)
 {
     undoStack_.push(state_.students[static_cast<size_t>(studentIndex)], studentIndex);
     showUndoState();
+    classChanged(); // the copy is taken once the change that follows the push is done
 }
 
 void frmEntry::showUndoState()
@@ -31,6 +32,7 @@ void frmEntry::showUndoState()
 void frmEntry::doUndo()
 {
     if (const std::optional<UndoneChange> undone = undoStack_.undoLatest(state_.students)) {
+        classChanged();
         for (const int index : undone->students)
             redrawStudentRow(index);
         const int current = msfgClass->currentRow() - 1;

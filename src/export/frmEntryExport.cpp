@@ -12,6 +12,7 @@ void frmEntry::mnuExport_Click()
         return;
     // Undo finds a student wherever the sort puts them; the undo goes only with the class itself.
     sortByName(state_.students);
+    classChanged();
     fillflexGrid();
     hideForWorkingWindow();
     exportWindow = new frmExport(state_, dialogs_, this);
@@ -23,8 +24,10 @@ void frmEntry::returnFromExport(bool classReplaced)
 {
     // An update that replaced the class leaves no student for the undo to go back to; one that
     // failed left the class, and its undo, as they were.
-    if (classReplaced)
+    if (classReplaced) {
         clearUndo();
+        classChanged();
+    }
     fillflexGrid();
     showAfterWorkingWindow();
 }

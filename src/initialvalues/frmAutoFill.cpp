@@ -263,9 +263,12 @@ void frmAutoFill::leave()
     if (left_)
         return;
     left_ = true;
-    if (!state_.favourites.favouritesFile.empty())
+    if (!state_.favourites.favouritesFile.empty()) {
         if (MaybeMessage m = saveFavourites(state_.favourites))
-            showMessage(*m); // the ranges stay in memory, where mark entry uses them
+            showMessage(*m); // the ranges stay in memory, where mark entry uses them, and in the recovery copy
+        else
+            state_.recovery.favouritesSaved();
+    }
     emit returned();
 }
 

@@ -22,11 +22,13 @@ void frmAutoFill::showFavourites()
 void frmAutoFill::cmdOpenFavourites_Click()
 {
     // The edits made here must reach the disk before another file replaces them in memory.
-    if (!state_.favourites.favouritesFile.empty())
+    if (!state_.favourites.favouritesFile.empty()) {
         if (MaybeMessage m = saveFavourites(state_.favourites)) {
             showMessage(*m);
             return;
         }
+        state_.recovery.favouritesSaved();
+    }
     openFavourites();
 }
 
@@ -47,6 +49,7 @@ void frmAutoFill::openFavourites()
         // A refused file is not the teacher's favourites: leaving must not write over it.
         state_.favourites.favouritesFile.clear();
     }
+    state_.recovery.favouritesSaved(); // what memory holds is the file's, or nothing
     showFavourites();
     fillflexGrid();
     displayDetails(1);

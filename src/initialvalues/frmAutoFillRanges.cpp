@@ -50,9 +50,11 @@ void frmAutoFill::cmdDelete_Click()
         showRangesFrom(row);
 }
 
-// The grid again after the table changed, with `position` the current row and shown below.
+// The grid again after the table changed, with `position` the current row and shown below. The
+// change is reported for the recovery copy.
 void frmAutoFill::showRangesFrom(int position)
 {
+    state_.recovery.favouritesChanged();
     const int col = msfgClass->currentCol();
     fillflexGrid();
     if (isRangeRow(position))

@@ -4,6 +4,7 @@
 #include "classdata/StudentRecord.h"
 #include "phrases/PhraseLibrary.h"
 #include "program/Clock.h"
+#include "recovery/RecoveryCopies.h"
 #include "selection/FavouritesFile.h"
 
 #include <string>
@@ -30,6 +31,9 @@ struct ProgramState {
     ProgramFolders folders;
     std::string school; // the school's name from the set-up file (Windows-1252); empty = none
     Clock clock = systemClock();
+    // Copies of the class and favourites while they hold unsaved changes; the windows report
+    // each change and save to it. Keeps nothing until main() starts it.
+    RecoveryCopies recovery;
 
     int studentCount() const { return static_cast<int>(students.size()); }
     std::string phraseLibraryPath() const

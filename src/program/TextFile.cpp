@@ -54,6 +54,14 @@ std::vector<std::string> textFileLines(std::string_view bytes)
 
 std::optional<std::string> readTextFile(const std::string& path)
 {
+    std::optional<std::string> bytes = readFileBytes(path);
+    if (!bytes)
+        return std::nullopt;
+    return decodedText(std::move(*bytes));
+}
+
+std::optional<std::string> readFileBytes(const std::string& path)
+{
     // Only an ordinary file: opening a pipe or a device could wait for ever.
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
@@ -85,7 +93,7 @@ std::optional<std::string> readTextFile(const std::string& path)
     }
     ::close(fd);
     bytes.resize(used);
-    return decodedText(std::move(bytes));
+    return bytes;
 }
 
 std::optional<std::vector<std::string>> readTextLines(const std::string& path)
@@ -209,6 +217,11 @@ std::string folderOfFile(const std::string& path)
     if (slash == std::string::npos)
         return ".";
     return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string fileNameOf(const std::string& path)
+{
+    return path.substr(path.find_last_of('/') + 1);
 }
 
 std::string fileExtensionTail(const std::string& path, size_t n)

@@ -14,6 +14,8 @@ namespace tq {
 // A whole text file as Windows-1252 bytes (see decodedText). Nothing when the file cannot be
 // opened or read (or is a folder).
 std::optional<std::string> readTextFile(const std::string& path);
+// A whole file's bytes as they are, without decoding. Nothing as for readTextFile.
+std::optional<std::string> readFileBytes(const std::string& path);
 
 // A file's bytes as the program's text. A file that begins with a UTF-8 byte-order mark (a
 // spreadsheet's "CSV UTF-8", a text editor's "UTF-8 with BOM") has announced its encoding: the mark
@@ -54,5 +56,6 @@ bool replaceFileAtomically(const std::string& path, std::string_view bytes,
 bool fileExists(const std::string& path);        // an ordinary file (not a folder)
 std::string fileExtensionTail(const std::string& path, size_t n); // last n characters
 std::string folderOfFile(const std::string& path); // the folder holding `path` ("." for a bare name)
+std::string fileNameOf(const std::string& path);   // `path` without its folder
 
 } // namespace tq

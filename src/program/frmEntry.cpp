@@ -421,6 +421,7 @@ std::string frmEntry::favouritesDialogFolder() const
 // from the master list has none until it is saved.
 void frmEntry::showClassFile(const std::string& path)
 {
+    restoredFrom_.clear();
     lastClassFile_ = path.empty() ? lastClassFile_ : path;
     lblClassFile->setText(path.empty() ? QStringLiteral("Class file: not saved yet")
                                        : QStringLiteral("Class file: ") + QFile::decodeName(path.c_str()));
@@ -502,6 +503,7 @@ void frmEntry::leave()
         return;
     if (!offerToSaveClass(QStringLiteral("Do you want to save the class?"), QStringLiteral("Exit Tallyquill")))
         return;
+    state_.recovery.classDiscarded(); // saved, or the teacher chose not to
     endProgram();
 }
 

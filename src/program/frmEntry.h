@@ -38,6 +38,7 @@ class frmAutoFill;
 class frmExport;
 class frmGetTrilliumfile;
 class frmSelection;
+struct LeftCopy;
 
 class frmEntry : public QMainWindow {
     Q_OBJECT
@@ -238,6 +239,17 @@ private:
 private:
     PrintScript classReportScript();
     void showDetailsAfterReport();
+
+    // Recovery copies of unsaved work: each change of the class is reported, and once the window
+    // is up the copies left by a session that did not end normally are offered back.
+public:
+    void classChanged();
+    void offerRecoveryCopies();
+
+private:
+    void restoreClass(const LeftCopy& copy);
+    void restoreFavourites(const LeftCopy& copy);
+    std::string restoredFrom_; // the file a class restored from a copy came from, until it is saved
 };
 
 } // namespace tq

@@ -6,9 +6,12 @@
 #include "program/SetupFile.h"
 #include "program/TeacherFolder.h"
 #include "program/StampCursor.h"
+#include "program/TestDriver.h"
 #include "program/WindowArguments.h"
 #include "program/frmEntry.h"
 #include "program/frmSplash.h"
+#include "recovery/RecoveryNames.h"
+#include "recovery/RecoveryStart.h"
 #include "ui/QtDialogs.h"
 
 #include <QApplication>
@@ -40,23 +43,39 @@ int main(int argc, char** argv)
     tq::applySetupFile(state);
     tq::applyWindowArguments(given, state);
 
-    tq::ui::QtDialogs dialogs;
+    // A test may drive the program from outside (see TestDriver.h); its dialogs then answer it.
+    const std::unique_ptr<tq::TestDriver> driver = tq::TestDriver::fromEnvironment();
+    tq::ui::QtDialogs qtDialogs;
+    tq::ui::Dialogs& dialogs = driver ? driver->dialogs() : qtDialogs;
     tq::frmEntry window(state, dialogs);
     // The start-up benchmark's timed start (see QuitAfterStart.h): no start-up window, then quit.
     const std::optional<tq::QuitAfterStart> timedStart = tq::quitAfterStartFromEnvironment();
-    const bool started = window.Form_Load([&dialogs, &timedStart](tq::ProgramState& s) {
+    const bool started = window.Form_Load([&dialogs, &timedStart, &driver](tq::ProgramState& s) {
         if (timedStart) {
             s.favourites.favouritesFile = timedStart->favouritesFile;
             return;
         }
+        if (driver)
+            return;
         tq::frmSplash splash(s, dialogs);
         splash.exec();
     });
     if (!started)
         return 0;
+    // Copies of unsaved work, in the user's own data folder; the copies a session that did not
+    // end normally left are offered back first. (Not in the timed start, which asks nothing.)
+    if (!timedStart &&
+        tq::startRecovery(state, &window, tq::recoveryFolderOfUser(),
+                          driver ? driver->recoveryInterval() : tq::RecoveryCopies::defaultInterval,
+                          driver ? driver->recoveryWriteHook() : tq::CopyWriteHook()))
+        window.offerRecoveryCopies();
     if (!given.classFile.empty())
         window.openClassFromCommandLine(given.classFile);
     if (timedStart)
         tq::quitOnceShown(&window);
-    return QApplication::exec();
+    if (driver)
+        driver->drive(window, state);
+    const int result = QApplication::exec();
+    state.recovery.finish();
+    return result;
 }

@@ -38,12 +38,14 @@ void frmSelection::showFavourites()
 void frmSelection::newFavourites()
 {
     tq::newFavourites(state_.favourites);
+    state_.recovery.favouritesSaved(); // nothing in a new list to lose
     showFavourites();
 }
 
 void frmSelection::rebuildEntries()
 {
     state_.favourites.favourites = entriesFromRows(lstFavourites->lines());
+    state_.recovery.favouritesChanged();
 }
 
 void frmSelection::editRows(const RowChange& change, const std::string& inserted)
@@ -97,6 +99,7 @@ void frmSelection::cmdDeleteFavourite_Click()
     std::vector<std::string>& entries = state_.favourites.favourites;
     if (change->from < entries.size())
         entries.erase(entries.begin() + static_cast<long>(change->from));
+    state_.recovery.favouritesChanged();
 }
 
 QString frmSelection::dialogFolder() const
@@ -139,6 +142,7 @@ void frmSelection::openFavourites()
         return;
     if (MaybeMessage m = openFavouritesFile(state_.favourites, QFile::encodeName(chosen).toStdString(), state_.phrases))
         showMessage(*m);
+    state_.recovery.favouritesSaved(); // what memory holds is the file's, or nothing
     showFavourites();
 }
 
@@ -149,6 +153,8 @@ void frmSelection::mnuAddToFavourites_Click()
     if (!chosen.isEmpty()) {
         if (MaybeMessage m = appendFavouritesFile(state_.favourites, QFile::encodeName(chosen).toStdString()))
             showMessage(*m);
+        else
+            state_.recovery.favouritesChanged();
     }
     showFavourites();
 }
@@ -177,6 +183,7 @@ bool frmSelection::writeFavourites()
         showMessage(*m);
         return false;
     }
+    state_.recovery.favouritesSaved();
     return true;
 }
 

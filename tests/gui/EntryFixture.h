@@ -7,6 +7,7 @@
 #include "entry/UndoStack.h"
 #include "entry/frmFreeFormCommentEntry.h"
 #include "selection/FavouritesList.h"
+#include "support/NewStudents.h"
 
 #include <QAction>
 #include <QApplication>
@@ -36,11 +37,7 @@ protected:
     // Opens a class of `n` new students (no marks, no comments, every skill "3").
     void openNewClass(int n)
     {
-        ClassList c;
-        for (int i = 0; i < n; ++i)
-            c.push_back(newStudentRecord("SNC2D1-01", std::to_string(200000000 + i), "Last" + std::to_string(i),
-                                         i % 2 ? "Sam" : "Alex", i % 2 ? "M" : "F", ""));
-        ASSERT_TRUE(saveClassFile(root.file("home/new.tqc"), c));
+        ASSERT_TRUE(saveClassFile(root.file("home/new.tqc"), newStudents(n)));
         if (state.studentCount() > 0)
             dialogs.answerQuestion(false);
         openClass(root.file("home/new.tqc"));

@@ -1,0 +1,218 @@
+// Recovery copies from the main window and the working windows: what reaches the copy, what
+// removes it, and the copies of a session that did not end normally offered back at start-up.
+#include "RecoveryFixture.h"
+
+#include "entry/ClassGridLayout.h"
+#include "initialvalues/RangeGridLayout.h"
+#include "recovery/RecoveryTexts.h"
+#include "selection/frmSelection.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QToolButton>
+
+using namespace tq;
+using namespace tq::test;
+using Kind = ui::ScriptedDialogs::Kind;
+
+TEST_F(RecoveryWindowTest, EveryKindOfChangeReachesTheCopyAndASaveRemovesIt)
+{
+    startKeeping();
+    openNewClass(4);
+    EXPECT_FALSE(ownCopy(CopyKind::Class)); // as opened, the class is all in its file
+
+    grid()->setCurrent(1, markColumn);
+    typeMark("75");
+    EXPECT_EQ(copiedClass(), state.students);
+    EXPECT_EQ(copiedClass()[0].mark, "75");
+
+    window->cmdSwitch_Click();
+    clickCell(2, firstSkillColumn);
+    clickCell(0, iepColumn, Qt::RightButton); // the heading: every student
+    EXPECT_EQ(copiedClass(), state.students);
+    EXPECT_EQ(copiedClass()[1].skill(1), "2");
+    EXPECT_EQ(copiedClass()[3].iep, "Y");
+
+    window->cmdUndo->click(); // the skill
+    EXPECT_EQ(copiedClass()[1].skill(1), "3");
+    window->mnuSortMarks->trigger();
+    EXPECT_EQ(copiedClass(), state.students);
+    EXPECT_EQ(copiedClass()[0].mark, "75");
+
+    grid()->setCurrent(2, markColumn);
+    frmFreeFormCommentEntry* dialog = openDialog();
+    ASSERT_TRUE(dialog);
+    dialog->txtComment->setPlainText(QStringLiteral("Sam reads widely."));
+    dialog->cmdOkay->click();
+    settle();
+    EXPECT_EQ(copiedClass()[1].freeFormComment, "Sam reads widely.");
+
+    dialogs.answerSaveFile(QString::fromStdString(root.file("home/saved.tqc")));
+    window->mnuSave->trigger();
+    EXPECT_FALSE(ownCopy(CopyKind::Class));
+    EXPECT_EQ(readClassFile(root.file("home/saved.tqc")), (std::variant<ClassList, Message>(state.students)));
+}
+
+TEST_F(RecoveryWindowTest, TheCopyStaysWhileTheClassDoesAndGoesWhenTheTeacherSaysNoAtExit)
+{
+    startKeeping();
+    openNewClass(3);
+    grid()->setCurrent(1, markColumn);
+    typeMark("75");
+    // No to saving before Open, and then no file chosen: the class and its copy stay.
+    dialogs.answerQuestion(false);
+    window->mnuOpenClass->trigger();
+    EXPECT_EQ(state.studentCount(), 3);
+    EXPECT_EQ(copiedClass()[0].mark, "75");
+    // A Yes whose save is cancelled keeps both too.
+    dialogs.answerQuestion(true);
+    window->mnuExit->trigger();
+    EXPECT_FALSE(window->programEnded());
+    EXPECT_EQ(copiedClass()[0].mark, "75");
+
+    dialogs.answerQuestion(false);
+    window->mnuExit->trigger();
+    ASSERT_TRUE(window->programEnded());
+    state.recovery.finish();
+    EXPECT_TRUE(namesInFolder(recoveryFolder()).empty());
+}
+
+TEST_F(RecoveryWindowTest, AClassLeftBySessionThatDidNotEndIsRestoredAndProposedForItsOwnFile)
+{
+    ClassList left = test::newStudents(5, "ENG2D1-01");
+    left[2].mark = "64";
+    const std::string original = root.file("home/My English.tqc");
+    const std::string ended = leaveEndedCopy("ended", CopySnapshot{left, original, 1796638503});
+
+    dialogs.answerQuestion(true);
+    startKeeping();
+    ASSERT_EQ(questions().size(), 1u);
+    const QString text = questions()[0].text;
+    EXPECT_EQ(questions()[0].title, "Restore Class");
+    EXPECT_TRUE(text.contains("Class: ENG2D1-01, 5 students")) << text.toStdString();
+    EXPECT_TRUE(text.contains(QString::fromStdString("File: " + original))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QString::fromStdString("Last changed: " + lastChangedText(1796638503))));
+
+    ASSERT_EQ(state.students, left);
+    EXPECT_TRUE(window->mnuSave->isEnabled() && window->cmdSave->isEnabled() && window->mnuExport->isEnabled());
+    EXPECT_EQ(window->lblClassFile->text().toStdString(), restoredClassStatus(original));
+    // It is now this program's copy, with the time of the last change it had.
+    EXPECT_FALSE(inRecoveryFolder(ended));
+    const std::optional<LeftCopy> own = ownCopy(CopyKind::Class);
+    ASSERT_TRUE(own);
+    EXPECT_EQ(own->note.changed, 1796638503);
+    EXPECT_EQ(own->note.originalFile, original);
+
+    // Save proposes the file it came from, in its folder; the dialog asks before replacing it.
+    window->mnuSave->trigger();
+    ASSERT_EQ(dialogs.callsOf(Kind::SaveFile).size(), 1u);
+    EXPECT_EQ(dialogs.callsOf(Kind::SaveFile)[0].fileName, "My English.tqc");
+    EXPECT_EQ(dialogs.callsOf(Kind::SaveFile)[0].initialFolder, QString::fromStdString(root.file("home")));
+    EXPECT_FALSE(std::filesystem::exists(original)); // nothing written unasked
+    EXPECT_TRUE(ownCopy(CopyKind::Class));
+
+    // A class file named on the command line does not push the restored class out unasked.
+    dialogs.answerQuestion(false);
+    window->openClassFromCommandLine(sampleClassCopy());
+    ASSERT_EQ(questions().size(), 2u);
+    EXPECT_EQ(questions()[1].title, "Open New Class");
+    EXPECT_EQ(state.studentCount(), 28);
+    EXPECT_FALSE(ownCopy(CopyKind::Class));
+}
+
+TEST_F(RecoveryWindowTest, NoDeletesACopyAndAClassFoundAfterOneWasRestoredCanWaitForTheNextStart)
+{
+    ClassList first = test::newStudents(2, "ENG2D1-01");
+    const std::string latest = leaveEndedCopy("a", CopySnapshot{first, "", 300});
+    const std::string kept = leaveEndedCopy("b", CopySnapshot{test::newStudents(3, "MPM2D1-01"), "", 200});
+    const std::string dropped = leaveEndedCopy("c", CopySnapshot{test::newStudents(4, "SNC2D1-01"), "", 100});
+    Favourites fav;
+    fav.favouritesFile = root.file("home/Science.tqf");
+    fav.initialRanges = defaultInitialRanges();
+    const std::string favourites = leaveEndedCopy("c", CopySnapshot{fav, "", 100});
+    for (bool yes : {true, true, false, false})
+        dialogs.answerQuestion(yes);
+    startKeeping();
+
+    ASSERT_EQ(questions().size(), 4u);
+    EXPECT_TRUE(questions()[0].text.contains("Class: ENG2D1-01, 2 students"));
+    EXPECT_TRUE(questions()[0].text.contains("File: none yet (a new class, never saved)"));
+    for (size_t q : {1u, 2u}) {
+        EXPECT_EQ(questions()[q].title, "Restore Class");
+        EXPECT_TRUE(questions()[q].text.contains("keep this copy until Tallyquill next starts")) << q;
+    }
+    EXPECT_TRUE(questions()[1].text.contains("Class: MPM2D1-01, 3 students"));
+    EXPECT_EQ(questions()[3].title, "Restore Favourites");
+    EXPECT_EQ(state.students, first);
+    EXPECT_TRUE(state.favourites.favouritesFile.empty());
+    EXPECT_FALSE(inRecoveryFolder(latest));
+    EXPECT_TRUE(inRecoveryFolder(kept));
+    EXPECT_FALSE(inRecoveryFolder(dropped));
+    EXPECT_FALSE(inRecoveryFolder(favourites));
+    // The session that left the kept copy keeps its lock file; the others' are gone.
+    EXPECT_TRUE(inRecoveryFolder(lockFileName("b")));
+    EXPECT_FALSE(inRecoveryFolder(lockFileName("a")));
+    EXPECT_FALSE(inRecoveryFolder(lockFileName("c")));
+}
+
+TEST_F(RecoveryWindowTest, ADamagedCopyIsReportedWithWhereItWasKeptAndNothingIsLoaded)
+{
+    const std::string name = leaveEndedCopy("ended", CopySnapshot{test::newStudents(5, "ENG2D1-01"), "", 100});
+    const std::string copy = recoveryFolder() + "/" + name + "/ENG2D101.tqc";
+    const std::string bytes = readBytes(copy);
+    writeBytes(copy, bytes.substr(0, bytes.size() - 40));
+
+    startKeeping();
+    EXPECT_TRUE(questions().empty());
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].title, "Damaged Recovery Copy");
+    EXPECT_TRUE(messages()[0].text.contains("Class: ENG2D1-01, 5 students"));
+    const std::string keptAt = recoveryFolder() + "/damaged/" + name;
+    EXPECT_TRUE(messages()[0].text.endsWith(QString::fromStdString("kept aside, unchanged, in:\n" + keptAt)))
+        << messages()[0].text.toStdString();
+    EXPECT_EQ(readBytes(keptAt + "/ENG2D101.tqc"), bytes.substr(0, bytes.size() - 40));
+    EXPECT_EQ(state.studentCount(), 0);
+}
+
+TEST_F(RecoveryWindowTest, RestoredFavouritesAreShownAndEditsInBothWorkingWindowsAreCopiedUntilSaved)
+{
+    const PhraseLibrary library = loadPhraseLibrary(root.file("program/TQPhraseLibrary.csv")).library;
+    Favourites fav;
+    fav.favouritesFile = sampleFavourites();
+    ASSERT_FALSE(readFavourites(fav, library));
+    fav.favourites.erase(fav.favourites.begin()); // the edit the session did not save
+    leaveEndedCopy("ended", CopySnapshot{fav, "", 100});
+
+    dialogs.answerQuestion(true);
+    startKeeping();
+    ASSERT_EQ(questions().size(), 1u);
+    EXPECT_TRUE(questions()[0].text.contains(QString::fromStdString("Favourites: " + fav.favouritesFile)));
+    EXPECT_EQ(state.favourites.favourites, fav.favourites);
+    EXPECT_EQ(state.favourites.initialRanges, fav.initialRanges);
+    EXPECT_TRUE(window->optAutoFill->isEnabled() && window->optAutoFill->isChecked());
+    EXPECT_TRUE(ownCopy(CopyKind::Favourites));
+
+    // Initial Values Setup: a rating stepped is copied; leaving saves the file, and the copy goes.
+    window->mnuAutoFill->trigger();
+    ASSERT_TRUE(autoFill());
+    clickRange(1, firstRangeSkillColumn);
+    const std::optional<LeftCopy> copied = ownCopy(CopyKind::Favourites);
+    ASSERT_TRUE(copied);
+    EXPECT_EQ(std::get<Favourites>(copied->data).initialRanges, state.favourites.initialRanges);
+    EXPECT_NE(state.favourites.initialRanges, fav.initialRanges);
+    goBack();
+    EXPECT_FALSE(ownCopy(CopyKind::Favourites));
+    EXPECT_EQ(readBytes(fav.favouritesFile), favouritesFileText(state.favourites));
+
+    // Comment Selection: a separator added is copied until the list is saved on the way back.
+    window->cmdSwitchCommentSelection->click();
+    ASSERT_TRUE(window->selectionWindow);
+    window->selectionWindow->findChild<QPushButton*>(QStringLiteral("cmdInsertDashes"))->click();
+    ASSERT_TRUE(ownCopy(CopyKind::Favourites));
+    EXPECT_EQ(std::get<Favourites>(ownCopy(CopyKind::Favourites)->data).favourites, state.favourites.favourites);
+    window->selectionWindow->findChild<QPushButton*>(QStringLiteral("cmdBack"))->click();
+    settle();
+    EXPECT_FALSE(ownCopy(CopyKind::Favourites));
+    EXPECT_EQ(readBytes(fav.favouritesFile), favouritesFileText(state.favourites));
+}
