@@ -34,6 +34,9 @@ TEST_F(RecoveryWindowTest, EveryKindOfChangeReachesTheCopyAndASaveRemovesIt)
     EXPECT_EQ(copiedClass()[1].skill(1), "2");
     EXPECT_EQ(copiedClass()[3].iep, "Y");
 
+    window->cmdUndo->click(); // the heading
+    EXPECT_EQ(copiedClass()[3].iep, state.students[3].iep);
+    EXPECT_NE(copiedClass()[3].iep, "Y");
     window->cmdUndo->click(); // the skill
     EXPECT_EQ(copiedClass()[1].skill(1), "3");
     window->mnuSortMarks->trigger();
