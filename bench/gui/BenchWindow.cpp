@@ -2,7 +2,12 @@
 
 #include "bench/BenchData.h"
 
+#include "entry/ClassGridLayout.h"
+#include "ui/ClassGrid.h"
+
 #include <QCoreApplication>
+#include <QLineEdit>
+#include <QTest>
 
 #include <map>
 #include <stdexcept>
@@ -64,6 +69,14 @@ void settle()
 {
     // Posted events include the repaint requests: the dirty parts of the window are painted here.
     QCoreApplication::sendPostedEvents();
+}
+
+void typeMarkAndEnter(frmEntry& window, int row, int turn)
+{
+    window.msfgClass->setCurrent(row, markColumn);
+    QTest::keyClick(window.msfgClass, '8');
+    QTest::keyClick(window.txtDataEntry, turn % 2 ? '5' : '6');
+    QTest::keyClick(window.txtDataEntry, Qt::Key_Return);
 }
 
 std::vector<int> ordinaryStudentRows(const ClassList& students)

@@ -43,4 +43,8 @@ void settle();
 // classes share, so that an action is measured on the same students at either size.
 std::vector<int> ordinaryStudentRows(const ClassList& students);
 
+// Types a mark of two digits into the mark cell of `row` and stores it with Enter; the mark is
+// 85 or 86 by `turn`, so that each turn changes the student.
+void typeMarkAndEnter(frmEntry& window, int row, int turn);
+
 } // namespace tq::bench

@@ -68,10 +68,7 @@ void BM_Recovery_TypeMark501(benchmark::State& state)
     const std::vector<int> rows = ordinaryStudentRows(bench.students());
     int turn = 0;
     for (auto _ : state) {
-        window.msfgClass->setCurrent(rows[static_cast<size_t>(turn % 2)], markColumn);
-        QTest::keyClick(window.msfgClass, '8');
-        QTest::keyClick(window.txtDataEntry, turn % 2 ? '5' : '6');
-        QTest::keyClick(window.txtDataEntry, Qt::Key_Return);
+        typeMarkAndEnter(window, rows[static_cast<size_t>(turn % 2)], turn);
         QCoreApplication::processEvents();
         settle();
         bench.forgetMessages();

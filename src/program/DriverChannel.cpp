@@ -1,26 +1,12 @@
 #include "program/DriverChannel.h"
 
+#include "program/LineEscape.h"
+
 #include <cerrno>
 #include <poll.h>
 #include <unistd.h>
 
 namespace tq {
-
-std::string escapedLine(std::string_view text)
-{
-    std::string out;
-    for (char c : text) {
-        if (c == '\\')
-            out += "\\\\";
-        else if (c == '\n')
-            out += "\\n";
-        else if (c == '\r')
-            out += "\\r";
-        else
-            out += c;
-    }
-    return out;
-}
 
 bool DriverChannel::fill()
 {

@@ -33,6 +33,4 @@ private:
     std::mutex sayMutex_;
 };
 
-std::string escapedLine(std::string_view text);
-
 } // namespace tq

@@ -2,6 +2,7 @@
 list(APPEND TQ_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/TeacherFolder.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TextFile.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/LineEscape.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FileNames.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Cp1252.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Clock.cpp

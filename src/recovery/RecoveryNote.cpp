@@ -1,5 +1,6 @@
 #include "recovery/RecoveryNote.h"
 
+#include "program/LineEscape.h"
 #include "program/TextFile.h"
 
 #include <charconv>
@@ -10,37 +11,6 @@
 namespace tq {
 
 namespace {
-// A value on one line: backslash, CR and LF escaped (a path may hold any of them).
-std::string escaped(std::string_view value)
-{
-    std::string out;
-    for (char c : value) {
-        if (c == '\\')
-            out += "\\\\";
-        else if (c == '\n')
-            out += "\\n";
-        else if (c == '\r')
-            out += "\\r";
-        else
-            out += c;
-    }
-    return out;
-}
-
-std::string unescaped(std::string_view value)
-{
-    std::string out;
-    for (size_t i = 0; i < value.size(); ++i) {
-        if (value[i] != '\\' || i + 1 == value.size()) {
-            out += value[i];
-            continue;
-        }
-        const char next = value[++i];
-        out += next == 'n' ? '\n' : next == 'r' ? '\r' : next;
-    }
-    return out;
-}
-
 template <typename T>
 std::optional<T> numberIn(const std::string& s, int base = 10)
 {
@@ -68,7 +38,7 @@ std::string recoveryNoteText(const RecoveryNote& note)
     std::snprintf(checksum, sizeof checksum, "%016" PRIx64, note.checksum);
     std::string text;
     const auto line = [&text](std::string_view key, std::string_view value) {
-        text.append(key).append("=").append(escaped(value)).append("\n");
+        text.append(key).append("=").append(escapedLine(value)).append("\n");
     };
     line("kind", copyKindName(note.kind));
     line("copy", note.copyFile);
@@ -89,7 +59,7 @@ std::optional<RecoveryNote> parseRecoveryNote(std::string_view text)
     for (std::string_view line : lineViews(text)) {
         const size_t equals = line.find('=');
         if (equals != std::string_view::npos)
-            values.emplace(std::string(line.substr(0, equals)), unescaped(line.substr(equals + 1)));
+            values.emplace(std::string(line.substr(0, equals)), unescapedLine(line.substr(equals + 1)));
     }
     for (const char* key : {"kind", "copy", "length", "checksum", "original", "course", "count", "changed", "pid",
                             "instance"})
