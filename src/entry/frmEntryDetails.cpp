@@ -43,6 +43,20 @@ void frmEntry::showFavourites()
     lstFavourites->showFavourites(state_.favourites, state_.phrases);
 }
 
+void frmEntry::showEditedFavourites()
+{
+    // In the skills view the key stays in sight; the list behind it is brought up to date for
+    // when the teacher switches back.
+    if (lstLearningSkills->isHidden())
+        showFavourites();
+    else
+        lstFavourites->showFavourites(state_.favourites, state_.phrases);
+    if (!state_.favourites.favouritesFile.empty()) {
+        optAutoFill->setEnabled(true);
+        optAutoFill->setChecked(true);
+    }
+}
+
 void frmEntry::showLearningSkills()
 {
     cmdOpenFavourites->setEnabled(false);

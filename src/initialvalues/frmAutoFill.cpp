@@ -14,6 +14,7 @@
 #include "ui/Dialogs.h"
 #include "ui/ElidedLabel.h"
 #include "ui/Fonts.h"
+#include "ui/NamedControls.h"
 #include "ui/Twips.h"
 
 #include <QCloseEvent>
@@ -29,6 +30,9 @@
 
 namespace tq {
 
+using ui::named;
+using ui::pictureButton;
+
 namespace {
 // Sizes in twips.
 constexpr int gridHeight = 6900;
@@ -38,22 +42,6 @@ constexpr int smallScreenCut = 2520;
 const char* const learningSkillValues[] = {"1    Needs Improvement", "2    Satisfactory", "3    Good",
                                            "4    Excellent!"};
 
-template <typename T>
-T* named(T* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
-QToolButton* pictureButton(QWidget* parent, const char* name, const char* tip, const char* icon)
-{
-    auto* button = named(new QToolButton(parent), name);
-    button->setToolTip(QString::fromLatin1(tip));
-    button->setIcon(QIcon(QString::fromLatin1(icon)));
-    button->setIconSize(QSize(24, 24));
-    button->setAutoRaise(true);
-    return button;
-}
 } // namespace
 
 frmAutoFill::frmAutoFill(ProgramState& state, ui::Dialogs& dialogs, QWidget* parent)

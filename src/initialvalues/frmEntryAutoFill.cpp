@@ -28,11 +28,7 @@ void frmEntry::mnuAutoFill_Click()
 void frmEntry::returnFromAutoFill()
 {
     // The window may have opened another file; the list shows whatever is open now.
-    showFavourites();
-    if (!state_.favourites.favouritesFile.empty()) {
-        optAutoFill->setEnabled(true);
-        optAutoFill->setChecked(true);
-    }
+    showEditedFavourites();
     showAfterWorkingWindow();
 }
 

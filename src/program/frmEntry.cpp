@@ -14,6 +14,7 @@
 #include "ui/EventHook.h"
 #include "ui/ElidedLabel.h"
 #include "ui/Fonts.h"
+#include "ui/NamedControls.h"
 #include "ui/Twips.h"
 
 #include <QApplication>
@@ -39,6 +40,8 @@
 
 namespace tq {
 
+using ui::named;
+
 namespace {
 // Sizes of the window's parts, in twips.
 constexpr int gridWidth = 8200;
@@ -50,13 +53,6 @@ constexpr int smallScreenGridCut = 2650;
 constexpr int smallScreenListCut = 2520;
 // How long after the main window is shown again a move by the window manager is undone.
 constexpr int placingWindow = 1000;
-
-template <typename T>
-T* named(T* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 QAction* namedAction(QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut = {})
 {
@@ -228,12 +224,7 @@ void frmEntry::buildToolButtons()
         {&cmdUndo, "cmdUndo", "Undo", ":/icons/undo.svg"},
     };
     for (const Button& b : buttons) {
-        auto* button = named(new QToolButton(this), b.name);
-        button->setToolTip(QString::fromLatin1(b.tip));
-        button->setIcon(QIcon(QString::fromLatin1(b.icon)));
-        button->setIconSize(QSize(24, 24));
-        button->setAutoRaise(true);
-        *b.button = button;
+        *b.button = ui::pictureButton(this, b.name, b.tip, b.icon);
     }
     connect(cmdNew, &QToolButton::clicked, this, [this] { newTrillium(); });
     connect(cmdOpen, &QToolButton::clicked, this, [this] { OpenClassFile(); });

@@ -79,6 +79,9 @@ public:
     void fillflexGrid();
     void displayDetails(int studentIndex);
     void showFavourites();
+    // After a working window changed the favourites: the list (or, in the skills view, the list
+    // behind it) and the "Initial Values" box show what is open now.
+    void showEditedFavourites();
     void showLearningSkills();
     void cmdSwitch_Click();
     void Highlight();

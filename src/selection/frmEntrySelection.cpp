@@ -23,16 +23,7 @@ void frmEntry::returnFromSelection()
 {
     // The window deletes itself once closed; the teacher may open a new one at once.
     selectionWindow = nullptr;
-    // In the skills view the key stays in sight; the list behind it is brought up to date for
-    // when the teacher switches back.
-    if (lstLearningSkills->isHidden())
-        showFavourites();
-    else
-        lstFavourites->showFavourites(state_.favourites, state_.phrases);
-    if (!state_.favourites.favouritesFile.empty()) {
-        optAutoFill->setEnabled(true);
-        optAutoFill->setChecked(true);
-    }
+    showEditedFavourites();
     showAfterWorkingWindow();
 }
 

@@ -7,6 +7,7 @@
 #include "ui/Codepage.h"
 #include "ui/ElidedLabel.h"
 #include "ui/Fonts.h"
+#include "ui/NamedControls.h"
 #include "ui/SharedIcons.h"
 #include "ui/Twips.h"
 
@@ -32,6 +33,8 @@ static void registerSelectionIcons()
 
 namespace tq {
 
+using ui::pictureButton;
+
 namespace {
 // Sizes in twips.
 constexpr int windowWidth = 19800;
@@ -53,15 +56,6 @@ Widget* control(const char* name, Args&&... args)
     return w;
 }
 
-QToolButton* pictureButton(QWidget* parent, const char* name, const char* tip, const char* icon)
-{
-    auto* b = control<QToolButton>(name, parent);
-    b->setToolTip(QString::fromLatin1(tip));
-    b->setIcon(ui::sharedIcon(QString::fromLatin1(icon)));
-    b->setIconSize(QSize(24, 24));
-    b->setAutoRaise(true);
-    return b;
-}
 } // namespace
 
 frmSelection::frmSelection(ProgramState& state, ui::Dialogs& dialogs, QWidget* parent)

@@ -8,6 +8,7 @@ list(APPEND TQ_GUI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/ElidedLabel.cpp
     ${CMAKE_CURRENT_LIST_DIR}/EventHook.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Fonts.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/NamedControls.cpp
     ${CMAKE_CURRENT_LIST_DIR}/QtDialogs.cpp
     ${CMAKE_CURRENT_LIST_DIR}/QtLinePrinter.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RecordingPrinter.cpp

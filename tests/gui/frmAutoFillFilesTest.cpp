@@ -62,6 +62,15 @@ TEST_F(AutoFillTest, LeavingSavesTheRangesAndBringsTheMainWindowBackWithInitialV
     EXPECT_FALSE(autoFill());
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(rangesOnDisk(path, state.phrases)[1].rangeSkills[5], "1");
+
+    // Left from the skills view, the main window stays in it: the key on show, the list behind.
+    openNewClass(2);
+    window->cmdSwitch->click();
+    window->mnuAutoFill->trigger();
+    ASSERT_TRUE(autoFill());
+    goBack();
+    EXPECT_TRUE(window->lstLearningSkills->isVisible());
+    EXPECT_FALSE(window->lstFavourites->isVisible());
 }
 
 TEST_F(AutoFillTest, AnotherFileIsOpenedAfterTheOpenOneIsSaved)
