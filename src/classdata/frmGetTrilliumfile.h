@@ -34,13 +34,6 @@ public:
     // The codes chosen in the current mode, in list order.
     std::vector<std::string> chosenCodes() const;
 
-    QLabel* lblSelect = nullptr;
-    QComboBox* cboClasses = nullptr;
-    QListWidget* lstMultiSelect = nullptr;
-    QCheckBox* chkMultiCourse = nullptr;
-    QLabel* lblWarning = nullptr;
-    QPushButton* cmdGetClass = nullptr;
-
 signals:
     // The new class is in the program state; the dialog closes itself next.
     void classBuilt();
@@ -48,6 +41,13 @@ signals:
     void programMustEnd();
 
 private:
+    QLabel* lblSelect = nullptr;
+    QComboBox* cboClasses = nullptr;
+    QListWidget* lstMultiSelect = nullptr;
+    QCheckBox* chkMultiCourse = nullptr;
+    QLabel* lblWarning = nullptr;
+    QPushButton* cmdGetClass = nullptr;
+
     ProgramState& state_;
     ui::Dialogs& dialogs_;
 };

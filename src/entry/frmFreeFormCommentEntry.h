@@ -26,6 +26,7 @@ public:
     void cmdOkay_Click();
     void cmdCancel_Click();
 
+private:
     QPlainTextEdit* txtComment = nullptr;
     QLabel* lblLength = nullptr;
     QPushButton* cmdOkay = nullptr;
@@ -37,7 +38,6 @@ public:
     QLabel* Label5 = nullptr;
     QLabel* Label6 = nullptr;
 
-private:
     void buildLayout();
 
     ui::Dialogs& dialogs_;

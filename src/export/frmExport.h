@@ -32,12 +32,6 @@ public:
     // Asks for the file name and writes the eFile.
     void exportFile();
 
-    QPlainTextEdit* picOut = nullptr;
-    ui::ClassGrid* msfgClass = nullptr;
-    QCheckBox* chkConfirm = nullptr;
-    QPushButton* cmdExport = nullptr;
-    QPushButton* cmdReturn = nullptr;
-
     // True once the update against the master list has replaced the class (it fails without
     // touching it: master file missing, unreadable or too old).
     bool classReplaced() const { return classReplaced_; }
@@ -50,6 +44,12 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    QPlainTextEdit* picOut = nullptr;
+    ui::ClassGrid* msfgClass = nullptr;
+    QCheckBox* chkConfirm = nullptr;
+    QPushButton* cmdExport = nullptr;
+    QPushButton* cmdReturn = nullptr;
+
     void showReport(const std::vector<std::string>& lines);
     void setConfirmationColumnWidths();
     void fitGridToColumns();

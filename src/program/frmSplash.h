@@ -20,6 +20,11 @@ class frmSplash : public QDialog {
 public:
     frmSplash(ProgramState& state, ui::Dialogs& dialogs, QWidget* parent = nullptr);
 
+public slots:
+    void cmdOpenFavourites_Click();
+    void cmdCancel_Click();
+
+private:
     QLabel* Label1 = nullptr;   // the program's name in the display font
     QLabel* Label2 = nullptr;   // version and school
     QLabel* Label3 = nullptr;   // credits
@@ -28,11 +33,6 @@ public:
     QPushButton* cmdOpenFavourites = nullptr;
     QPushButton* cmdCancel = nullptr;
 
-public slots:
-    void cmdOpenFavourites_Click();
-    void cmdCancel_Click();
-
-private:
     void buildControls();
     void Form_Load();
 

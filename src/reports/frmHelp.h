@@ -12,14 +12,15 @@ class frmHelp : public QDialog {
 public:
     explicit frmHelp(QWidget* parent = nullptr);
 
-    QTextEdit* Text1 = nullptr;
-    QPushButton* Command1 = nullptr;
-
     // Fills Text1 with the help text, one line to a paragraph.
     void printstuff();
 
 public slots:
     void Command1_Click();
+
+private:
+    QTextEdit* Text1 = nullptr;
+    QPushButton* Command1 = nullptr;
 };
 
 } // namespace tq

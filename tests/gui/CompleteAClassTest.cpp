@@ -1,5 +1,6 @@
 // A whole class entered by keyboard and mouse, saved, and found again when reopened.
 #include "EntryFixture.h"
+#include "ControlOf.h"
 
 #include "entry/ClassGridLayout.h"
 #include "selection/FavouritesList.h"
@@ -64,8 +65,8 @@ TEST_F(EntryTest, AClassCompletedByKeyboardAndMouseSurvivesSaveAndReopen)
     grid()->setCurrent(6, 3);
     frmFreeFormCommentEntry* dialog = openDialog();
     ASSERT_TRUE(dialog);
-    dialog->txtComment->setPlainText("Works steadily, and asks for help when needed.");
-    dialog->cmdOkay->click();
+    controlOf<QPlainTextEdit>(dialog, "txtComment")->setPlainText("Works steadily, and asks for help when needed.");
+    controlOf<QPushButton>(dialog, "cmdOkay")->click();
     settle();
 
     EXPECT_EQ(student(2).comment4, "1001");

@@ -1,6 +1,7 @@
 // Recovery copies from the main window and the working windows: what reaches the copy, what
 // removes it, and the copies of a session that did not end normally offered back at start-up.
 #include "RecoveryFixture.h"
+#include "ControlOf.h"
 
 #include "entry/ClassGridLayout.h"
 #include "initialvalues/RangeGridLayout.h"
@@ -46,8 +47,8 @@ TEST_F(RecoveryWindowTest, EveryKindOfChangeReachesTheCopyAndASaveRemovesIt)
     grid()->setCurrent(2, markColumn);
     frmFreeFormCommentEntry* dialog = openDialog();
     ASSERT_TRUE(dialog);
-    dialog->txtComment->setPlainText(QStringLiteral("Sam reads widely."));
-    dialog->cmdOkay->click();
+    controlOf<QPlainTextEdit>(dialog, "txtComment")->setPlainText(QStringLiteral("Sam reads widely."));
+    controlOf<QPushButton>(dialog, "cmdOkay")->click();
     settle();
     EXPECT_EQ(copiedClass()[1].freeFormComment, "Sam reads widely.");
 

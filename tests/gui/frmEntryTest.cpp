@@ -1,4 +1,5 @@
 #include "ui/ElidedLabel.h"
+#include "ControlOf.h"
 #include "MainWindowFixture.h"
 
 #include "classdata/ClassFile.h"
@@ -248,8 +249,8 @@ TEST_F(MainWindowTest, ClassDialogsStartInTheDocumentsFolderThenWhereTheClassCam
     // A new class has no file yet; the dialogs stay in the folder of the last class file.
     dialogs.answerQuestion(false);
     window->newTrillium();
-    window->getClassDialog->cboClasses->setCurrentText("ENG2D1-01");
-    window->getClassDialog->cmdGetClass->click();
+    controlOf<QComboBox>(window->getClassDialog, "cboClasses")->setCurrentText("ENG2D1-01");
+    controlOf<QPushButton>(window->getClassDialog, "cmdGetClass")->click();
     EXPECT_EQ(window->lblClassFile->text(), "Class file: not saved yet");
     dialogs.answerQuestion(false);
     window->OpenClassFile(); // cancelled

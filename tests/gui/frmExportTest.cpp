@@ -1,6 +1,7 @@
 // The eFile window: verification against the master list, the reports, the confirmation grid
 // and the export; and the whole road from the master list to the eFile.
 #include "MainWindowFixture.h"
+#include "ControlOf.h"
 
 #include "classdata/frmGetTrilliumfile.h"
 #include "export/ExportFile.h"
@@ -29,8 +30,8 @@ protected:
     void newClass(const QString& code)
     {
         window->newTrillium();
-        window->getClassDialog->cboClasses->setCurrentText(code);
-        window->getClassDialog->cmdGetClass->click();
+        controlOf<QComboBox>(window->getClassDialog, "cboClasses")->setCurrentText(code);
+        controlOf<QPushButton>(window->getClassDialog, "cmdGetClass")->click();
         QApplication::processEvents();
     }
 
@@ -61,7 +62,7 @@ protected:
         ASSERT_TRUE(exporter());
     }
 
-    QString report() const { return exporter()->picOut->toPlainText(); }
+    QString report() const { return controlOf<QPlainTextEdit>(exporter(), "picOut")->toPlainText(); }
 };
 } // namespace
 
@@ -75,7 +76,7 @@ TEST_F(ExportWindow, ReportsTheIncompleteStudentsAndOffersNoExport)
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(exporter()->isVisible());
     EXPECT_EQ(exporter()->windowTitle(), "eFile Confirmation and Verification");
-    EXPECT_TRUE(exporter()->picOut->isVisible());
+    EXPECT_TRUE(controlOf<QPlainTextEdit>(exporter(), "picOut")->isVisible());
     const QStringList lines = report().split('\n');
     ASSERT_EQ(lines.size(), 11); // four students, one line each
     EXPECT_EQ(lines[0], "There are problems with your class.");
@@ -84,12 +85,12 @@ TEST_F(ExportWindow, ReportsTheIncompleteStudentsAndOffersNoExport)
                 lines[4].endsWith("  has no comment") || lines[4].endsWith("  one or more missing Learning Skills"));
     EXPECT_EQ(report().count("  has no mark"), 1);
     EXPECT_EQ(lines[10], "Everyone MUST have a mark, at least one comment and all 6 learning skills.");
-    EXPECT_FALSE(exporter()->chkConfirm->isVisible());
-    EXPECT_FALSE(exporter()->cmdExport->isVisible());
-    EXPECT_EQ(exporter()->msfgClass->rows(), 0);
-    EXPECT_EQ(exporter()->cmdReturn->text(), "Return to Mark / Comment Entry ");
+    EXPECT_FALSE(controlOf<QCheckBox>(exporter(), "chkConfirm")->isVisible());
+    EXPECT_FALSE(controlOf<QPushButton>(exporter(), "cmdExport")->isVisible());
+    EXPECT_EQ(controlOf<ui::ClassGrid>(exporter(), "msfgClass")->rows(), 0);
+    EXPECT_EQ(controlOf<QPushButton>(exporter(), "cmdReturn")->text(), "Return to Mark / Comment Entry ");
 
-    exporter()->cmdReturn->click();
+    controlOf<QPushButton>(exporter(), "cmdReturn")->click();
     QApplication::processEvents();
     EXPECT_FALSE(exporter());
     EXPECT_TRUE(window->isVisible());
@@ -112,7 +113,7 @@ TEST_F(ExportWindow, ReportsStudentsAddedOrDroppedAndKeepsTheUpdatedClass)
     EXPECT_EQ(lines[6], "The following students are no longer enrolled in your class(s):");
     EXPECT_EQ(lines[8], ui::fromCp1252(name));
     EXPECT_EQ(lines[13], ui::fromCp1252(name)); // and back under the real number, with empty entries
-    EXPECT_FALSE(exporter()->chkConfirm->isVisible());
+    EXPECT_FALSE(controlOf<QCheckBox>(exporter(), "chkConfirm")->isVisible());
 
     // Closing the window returns in the same way; the grid shows the updated class.
     exporter()->close();
@@ -135,9 +136,9 @@ TEST_F(ExportWindow, AFailedUpdateShowsOnlyItsMessage)
     openExport();
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_EQ(messages()[0].text, "TQ5: You need to be at school to have access to the current student info.");
-    EXPECT_FALSE(exporter()->picOut->isVisible());
-    EXPECT_FALSE(exporter()->chkConfirm->isVisible());
-    EXPECT_TRUE(exporter()->cmdReturn->isVisible());
+    EXPECT_FALSE(controlOf<QPlainTextEdit>(exporter(), "picOut")->isVisible());
+    EXPECT_FALSE(controlOf<QCheckBox>(exporter(), "chkConfirm")->isVisible());
+    EXPECT_TRUE(controlOf<QPushButton>(exporter(), "cmdReturn")->isVisible());
     EXPECT_EQ(state.studentCount(), 28);
 }
 
@@ -153,7 +154,7 @@ TEST_F(ExportWindow, AFailedUpdateKeepsTheUndoOfTheClassItLeftAlone)
     ASSERT_EQ(window->undoStack().size(), 1u);
     std::filesystem::remove(root.file("data/TQStudentInfo.txt"));
     openExport(); // TQ5: the class stays as it was
-    exporter()->cmdReturn->click();
+    controlOf<QPushButton>(exporter(), "cmdReturn")->click();
     QApplication::processEvents();
     EXPECT_EQ(window->undoStack().size(), 1u);
     EXPECT_TRUE(window->cmdUndo->isEnabled());
@@ -170,7 +171,7 @@ TEST_F(ExportWindow, AFailedUpdateKeepsTheUndoOfTheClassItLeftAlone)
     window->msfgClass_KeyPress('7');
     window->commitMarkEntry();
     openExport();
-    exporter()->cmdReturn->click();
+    controlOf<QPushButton>(exporter(), "cmdReturn")->click();
     QApplication::processEvents();
     EXPECT_EQ(window->undoStack().size(), 0u);
     EXPECT_FALSE(window->cmdUndo->isEnabled());
@@ -183,8 +184,8 @@ TEST_F(ExportWindow, AConfirmedLargeClassIsLaidOutOnWhite)
     ASSERT_EQ(state.studentCount(), 40);
     completeEveryone();
     openExport();
-    ui::ClassGrid* grid = exporter()->msfgClass;
-    EXPECT_FALSE(exporter()->picOut->isVisible());
+    ui::ClassGrid* grid = controlOf<ui::ClassGrid>(exporter(), "msfgClass");
+    EXPECT_FALSE(controlOf<QPlainTextEdit>(exporter(), "picOut")->isVisible());
     EXPECT_EQ(grid->cols(), 16);
     EXPECT_EQ(grid->text(0, 0), "Course");
     EXPECT_EQ(grid->text(0, 15), "Interview");
@@ -201,13 +202,13 @@ TEST_F(ExportWindow, AConfirmedLargeClassIsLaidOutOnWhite)
     EXPECT_EQ(grid->mergedTop(3, 2), 1);
     EXPECT_EQ(grid->text(2, 6), QString::fromStdString(state.students[0].skillResponsibility));
 
-    EXPECT_TRUE(exporter()->chkConfirm->isVisible());
-    EXPECT_FALSE(exporter()->chkConfirm->isChecked());
-    EXPECT_FALSE(exporter()->cmdExport->isVisible());
-    exporter()->chkConfirm->click();
-    EXPECT_TRUE(exporter()->cmdExport->isVisible());
-    exporter()->chkConfirm->click();
-    EXPECT_FALSE(exporter()->cmdExport->isVisible());
+    EXPECT_TRUE(controlOf<QCheckBox>(exporter(), "chkConfirm")->isVisible());
+    EXPECT_FALSE(controlOf<QCheckBox>(exporter(), "chkConfirm")->isChecked());
+    EXPECT_FALSE(controlOf<QPushButton>(exporter(), "cmdExport")->isVisible());
+    controlOf<QCheckBox>(exporter(), "chkConfirm")->click();
+    EXPECT_TRUE(controlOf<QPushButton>(exporter(), "cmdExport")->isVisible());
+    controlOf<QCheckBox>(exporter(), "chkConfirm")->click();
+    EXPECT_FALSE(controlOf<QPushButton>(exporter(), "cmdExport")->isVisible());
 }
 
 TEST_F(ExportWindow, EveryCommentLineShowsWhole)
@@ -219,7 +220,7 @@ TEST_F(ExportWindow, EveryCommentLineShowsWhole)
     state.students[3].freeFormComment = "WM natural leaders MW " + std::string(60, 'W') + " Woven Words Mown Meadows "
                                         "Whimsical Wombats Wander Widely";
     openExport();
-    ui::ClassGrid* grid = exporter()->msfgClass;
+    ui::ClassGrid* grid = controlOf<ui::ClassGrid>(exporter(), "msfgClass");
     ASSERT_GT(grid->rows(), 1);
     const QFontMetrics metrics(grid->font());
     const int column = ui::twipsToPixelsX(grid->columnWidthTwips(5), grid);
@@ -239,17 +240,17 @@ TEST_F(ExportWindow, CancellingOrFailingTheExportWritesNothingAndSaysSo)
     openClass(sampleClassCopy());
     completeEveryone();
     openExport();
-    exporter()->chkConfirm->click();
-    exporter()->cmdExport->click(); // the save dialog is cancelled
+    controlOf<QCheckBox>(exporter(), "chkConfirm")->click();
+    controlOf<QPushButton>(exporter(), "cmdExport")->click(); // the save dialog is cancelled
     QApplication::processEvents();
     EXPECT_TRUE(window->isVisible());
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_TRUE(messages()[0].text.startsWith("TQ15: "));
 
     openExport();
-    exporter()->chkConfirm->click();
+    controlOf<QCheckBox>(exporter(), "chkConfirm")->click();
     dialogs.answerSaveFile(QString::fromStdString(root.file("no such folder/ENG2D101.trc")));
-    exporter()->cmdExport->click();
+    controlOf<QPushButton>(exporter(), "cmdExport")->click();
     ASSERT_EQ(messages().size(), 3u);
     EXPECT_TRUE(messages()[2].text.startsWith("TQTemp: The eFile could not be written."));
 }
@@ -266,11 +267,11 @@ TEST_F(ExportWindow, TheWholeRoadFromTheMasterListToTheEFile)
     ASSERT_TRUE(std::filesystem::exists(root.file("home/ENG2D101.tqc")));
 
     openExport();
-    EXPECT_EQ(exporter()->msfgClass->backgroundOutsideCells(), exporter()->palette().color(QPalette::Button));
-    exporter()->chkConfirm->click();
+    EXPECT_EQ(controlOf<ui::ClassGrid>(exporter(), "msfgClass")->backgroundOutsideCells(), exporter()->palette().color(QPalette::Button));
+    controlOf<QCheckBox>(exporter(), "chkConfirm")->click();
     // A name given without an extension gets ".trc".
     dialogs.answerSaveFile(QString::fromStdString(root.file("home/ENG2D101")));
-    exporter()->cmdExport->click();
+    controlOf<QPushButton>(exporter(), "cmdExport")->click();
     QApplication::processEvents();
 
     const auto saves = dialogs.callsOf(Kind::SaveFile);
@@ -296,9 +297,9 @@ TEST_F(ExportWindow, TheWindowAndTheCommandLineMakeTheSameEFile)
     openClass(dataFile("cli/two-sections-unsorted.tqc"));
     const ClassList opened = state.students;
     openExport();
-    exporter()->chkConfirm->click();
+    controlOf<QCheckBox>(exporter(), "chkConfirm")->click();
     dialogs.answerSaveFile(QString::fromStdString(root.file("home/window.trc")));
-    exporter()->cmdExport->click();
+    controlOf<QPushButton>(exporter(), "cmdExport")->click();
     QApplication::processEvents();
 
     // What the command line's export does with the same class.

@@ -1,6 +1,7 @@
 // Free-form comments: the dialog opened from the details panel and what its answer does to the
 // student, the grid and the panel.
 #include "EntryFixture.h"
+#include "ControlOf.h"
 
 #include "phrases/Composition.h"
 
@@ -34,17 +35,17 @@ TEST_F(FreeFormTest, AnEditedCommentReplacesTheCodesUntilCancelBringsThemBack)
     ASSERT_TRUE(dialog);
     EXPECT_EQ(dialog->windowTitle(), "Free Form Comment Entry");
     EXPECT_TRUE(dialog->isModal());
-    EXPECT_EQ(dialog->txtComment->toPlainText(), QString::fromStdString(composed));
-    EXPECT_EQ(dialog->lblLength->text(), QString("Length: %1/460").arg(composed.size()));
-    EXPECT_EQ(dialog->cmdOkay->text(), "Okay: Take the Above Text as the Free Form Comment");
-    EXPECT_EQ(dialog->cmdCancel->text(), "Cancel: Return to the Normal Coded Comment Mode");
-    EXPECT_EQ(dialog->Label1->text(), "You can edit and change the comment here.");
-    EXPECT_TRUE(dialog->Label2->text().endsWith("no 'does it make sense' check.  "));
-    EXPECT_TRUE(dialog->Label4->text().startsWith("Once you change the comment and hit \"Okay\" all"));
-    EXPECT_TRUE(dialog->Label6->text().endsWith("shifted characters like ^ will be removed."));
+    EXPECT_EQ(controlOf<QPlainTextEdit>(dialog, "txtComment")->toPlainText(), QString::fromStdString(composed));
+    EXPECT_EQ(controlOf<QLabel>(dialog, "lblLength")->text(), QString("Length: %1/460").arg(composed.size()));
+    EXPECT_EQ(controlOf<QPushButton>(dialog, "cmdOkay")->text(), "Okay: Take the Above Text as the Free Form Comment");
+    EXPECT_EQ(controlOf<QPushButton>(dialog, "cmdCancel")->text(), "Cancel: Return to the Normal Coded Comment Mode");
+    EXPECT_EQ(controlOf<QLabel>(dialog, "Label1")->text(), "You can edit and change the comment here.");
+    EXPECT_TRUE(controlOf<QLabel>(dialog, "Label2")->text().endsWith("no 'does it make sense' check.  "));
+    EXPECT_TRUE(controlOf<QLabel>(dialog, "Label4")->text().startsWith("Once you change the comment and hit \"Okay\" all"));
+    EXPECT_TRUE(controlOf<QLabel>(dialog, "Label6")->text().endsWith("shifted characters like ^ will be removed."));
 
-    dialog->txtComment->setPlainText("Layla writes with flair - and reads?\nwidely.");
-    dialog->cmdOkay->click();
+    controlOf<QPlainTextEdit>(dialog, "txtComment")->setPlainText("Layla writes with flair - and reads?\nwidely.");
+    controlOf<QPushButton>(dialog, "cmdOkay")->click();
     settle();
     EXPECT_EQ(rowComments(1), "Free|Form|Code|Click|Below");
     EXPECT_TRUE(student(1).hasFreeForm);
@@ -57,8 +58,8 @@ TEST_F(FreeFormTest, AnEditedCommentReplacesTheCodesUntilCancelBringsThemBack)
     // Opened again it offers the free-form text; Cancel returns to the codes.
     dialog = openDialog();
     ASSERT_TRUE(dialog);
-    EXPECT_EQ(dialog->txtComment->toPlainText(), "Layla writes with flair   and reads  widely.");
-    dialog->cmdCancel->click();
+    EXPECT_EQ(controlOf<QPlainTextEdit>(dialog, "txtComment")->toPlainText(), "Layla writes with flair   and reads  widely.");
+    controlOf<QPushButton>(dialog, "cmdCancel")->click();
     settle();
     EXPECT_EQ(rowComments(1), "1017|1016|1014|0103|");
     EXPECT_FALSE(student(1).hasFreeForm);
@@ -72,7 +73,7 @@ TEST_F(FreeFormTest, OkayWithoutAChangeSaysSoAndTheCloseBoxActsAsCancel)
     openClass(sampleClassCopy());
     frmFreeFormCommentEntry* dialog = openDialog();
     ASSERT_TRUE(dialog);
-    dialog->cmdOkay->click();
+    controlOf<QPushButton>(dialog, "cmdOkay")->click();
     settle();
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_EQ(messages()[0].text, "There was no change to the coded comment, therefore free form comments NOT used.");
@@ -83,7 +84,7 @@ TEST_F(FreeFormTest, OkayWithoutAChangeSaysSoAndTheCloseBoxActsAsCancel)
     grid()->setCurrent(11, 3);
     dialog = openDialog();
     ASSERT_TRUE(dialog);
-    EXPECT_TRUE(dialog->txtComment->toPlainText().startsWith("Jasmine has worked hard this term, "));
+    EXPECT_TRUE(controlOf<QPlainTextEdit>(dialog, "txtComment")->toPlainText().startsWith("Jasmine has worked hard this term, "));
     dialog->close();
     settle();
     EXPECT_FALSE(student(11).hasFreeForm);
@@ -97,8 +98,8 @@ TEST_F(FreeFormTest, ABlankCommentIsConfirmedFirstAndALongOneIsCutAt460)
     grid()->setCurrent(11, 3);
     frmFreeFormCommentEntry* dialog = openDialog();
     ASSERT_TRUE(dialog);
-    dialog->txtComment->setPlainText("   ");
-    dialog->cmdOkay->click(); // answered No: the dialog stays
+    controlOf<QPlainTextEdit>(dialog, "txtComment")->setPlainText("   ");
+    controlOf<QPushButton>(dialog, "cmdOkay")->click(); // answered No: the dialog stays
     const auto questions = dialogs.callsOf(Kind::Question);
     ASSERT_EQ(questions.size(), 1u);
     EXPECT_EQ(questions[0].text, "An empty comment will restore coded comments. Is this what you want?");
@@ -106,12 +107,12 @@ TEST_F(FreeFormTest, ABlankCommentIsConfirmedFirstAndALongOneIsCutAt460)
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_TRUE(student(11).hasFreeForm);
 
-    dialog->txtComment->setPlainText(QString(500, 'a'));
-    EXPECT_EQ(dialog->txtComment->toPlainText().size(), 460);
-    EXPECT_EQ(dialog->lblLength->text(), "Length: 460/460");
-    dialog->txtComment->clear();
+    controlOf<QPlainTextEdit>(dialog, "txtComment")->setPlainText(QString(500, 'a'));
+    EXPECT_EQ(controlOf<QPlainTextEdit>(dialog, "txtComment")->toPlainText().size(), 460);
+    EXPECT_EQ(controlOf<QLabel>(dialog, "lblLength")->text(), "Length: 460/460");
+    controlOf<QPlainTextEdit>(dialog, "txtComment")->clear();
     dialogs.answerQuestion(true);
-    dialog->cmdOkay->click();
+    controlOf<QPushButton>(dialog, "cmdOkay")->click();
     settle();
     EXPECT_FALSE(student(11).hasFreeForm);
     EXPECT_EQ(cell(11, 4), "1003");
@@ -120,10 +121,10 @@ TEST_F(FreeFormTest, ABlankCommentIsConfirmedFirstAndALongOneIsCutAt460)
     grid()->setCurrent(21, 3);
     dialog = openDialog();
     ASSERT_TRUE(dialog);
-    EXPECT_EQ(dialog->txtComment->toPlainText(), "");
-    EXPECT_EQ(dialog->lblLength->text(), "Length: 0/460");
-    QTest::keyClicks(dialog->txtComment, "Good term.");
-    dialog->cmdOkay->click();
+    EXPECT_EQ(controlOf<QPlainTextEdit>(dialog, "txtComment")->toPlainText(), "");
+    EXPECT_EQ(controlOf<QLabel>(dialog, "lblLength")->text(), "Length: 0/460");
+    QTest::keyClicks(controlOf<QPlainTextEdit>(dialog, "txtComment"), "Good term.");
+    controlOf<QPushButton>(dialog, "cmdOkay")->click();
     settle();
     EXPECT_EQ(student(21).freeFormComment, "Good term.");
 }
@@ -136,8 +137,8 @@ TEST_F(FreeFormTest, UndoOfAnEarlierMarkAlsoTakesBackALaterFreeFormComment)
     grid()->setCurrent(1, 3);
     frmFreeFormCommentEntry* dialog = openDialog();
     ASSERT_TRUE(dialog);
-    dialog->txtComment->setPlainText("A new comment.");
-    dialog->cmdOkay->click();
+    controlOf<QPlainTextEdit>(dialog, "txtComment")->setPlainText("A new comment.");
+    controlOf<QPushButton>(dialog, "cmdOkay")->click();
     settle();
     ASSERT_EQ(cell(1, 4), "Free");
     window->cmdUndo->click();

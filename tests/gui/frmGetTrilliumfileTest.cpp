@@ -1,5 +1,6 @@
 // New class from the master list, and the Update command.
 #include "MainWindowFixture.h"
+#include "ControlOf.h"
 
 #include "classdata/ClassSort.h"
 #include "classdata/MasterFile.h"
@@ -35,11 +36,11 @@ protected:
 
     void select(const QStringList& codes)
     {
-        if (!dialog()->chkMultiCourse->isChecked())
-            dialog()->chkMultiCourse->click();
-        dialog()->lstMultiSelect->clearSelection();
+        if (!controlOf<QCheckBox>(dialog(), "chkMultiCourse")->isChecked())
+            controlOf<QCheckBox>(dialog(), "chkMultiCourse")->click();
+        controlOf<QListWidget>(dialog(), "lstMultiSelect")->clearSelection();
         for (const QString& code : codes)
-            dialog()->lstMultiSelect->findItems(code, Qt::MatchExactly).front()->setSelected(true);
+            controlOf<QListWidget>(dialog(), "lstMultiSelect")->findItems(code, Qt::MatchExactly).front()->setSelected(true);
     }
 
     int enrolled(const std::string& code) const
@@ -64,29 +65,29 @@ TEST_F(NewClassWindow, OpensWithTheClassCodesOfTheMasterList)
     EXPECT_FALSE(dialog()->isModal());
     EXPECT_EQ(dialog()->windowTitle(), "Get New Class File");
     EXPECT_TRUE(dialogs.callsOf(Kind::Question).empty()); // no class open: nothing to save
-    EXPECT_EQ(dialog()->lblSelect->text(), "Select a Class     ");
+    EXPECT_EQ(controlOf<QLabel>(dialog(), "lblSelect")->text(), "Select a Class     ");
     const int codes = static_cast<int>(readClassCodeList(root.file("data/TQStudentInfo.txt"), systemClock()).codes.size());
     ASSERT_GT(codes, 70);
-    EXPECT_EQ(dialog()->cboClasses->count(), codes);
-    EXPECT_EQ(dialog()->lstMultiSelect->count(), codes);
-    for (int i = 1; i < dialog()->cboClasses->count(); ++i)
-        EXPECT_LT(dialog()->cboClasses->itemText(i - 1), dialog()->cboClasses->itemText(i));
-    EXPECT_TRUE(dialog()->lstMultiSelect->findItems("sh1x", Qt::MatchExactly).size() == 1);
-    EXPECT_TRUE(dialog()->lstMultiSelect->findItems("LUNCH1", Qt::MatchExactly).empty());
-    EXPECT_TRUE(dialog()->cmdGetClass->isVisible());
-    EXPECT_FALSE(dialog()->lblWarning->isVisible());
+    EXPECT_EQ(controlOf<QComboBox>(dialog(), "cboClasses")->count(), codes);
+    EXPECT_EQ(controlOf<QListWidget>(dialog(), "lstMultiSelect")->count(), codes);
+    for (int i = 1; i < controlOf<QComboBox>(dialog(), "cboClasses")->count(); ++i)
+        EXPECT_LT(controlOf<QComboBox>(dialog(), "cboClasses")->itemText(i - 1), controlOf<QComboBox>(dialog(), "cboClasses")->itemText(i));
+    EXPECT_TRUE(controlOf<QListWidget>(dialog(), "lstMultiSelect")->findItems("sh1x", Qt::MatchExactly).size() == 1);
+    EXPECT_TRUE(controlOf<QListWidget>(dialog(), "lstMultiSelect")->findItems("LUNCH1", Qt::MatchExactly).empty());
+    EXPECT_TRUE(controlOf<QPushButton>(dialog(), "cmdGetClass")->isVisible());
+    EXPECT_FALSE(controlOf<QLabel>(dialog(), "lblWarning")->isVisible());
 
-    dialog()->chkMultiCourse->click();
-    EXPECT_EQ(dialog()->lblSelect->text(), "Select ALL Classes");
-    EXPECT_EQ(dialog()->cmdGetClass->text(), "Get Classes");
-    EXPECT_TRUE(dialog()->lblWarning->isVisible());
-    EXPECT_TRUE(dialog()->lblWarning->text().startsWith("This feature is intended for teachers"));
-    EXPECT_TRUE(dialog()->lstMultiSelect->isVisible());
-    EXPECT_FALSE(dialog()->cboClasses->isVisible());
-    dialog()->chkMultiCourse->click();
-    EXPECT_EQ(dialog()->cmdGetClass->text(), "Get Class");
-    EXPECT_EQ(dialog()->lblSelect->text(), "Select a Class");
-    EXPECT_TRUE(dialog()->cboClasses->isVisible());
+    controlOf<QCheckBox>(dialog(), "chkMultiCourse")->click();
+    EXPECT_EQ(controlOf<QLabel>(dialog(), "lblSelect")->text(), "Select ALL Classes");
+    EXPECT_EQ(controlOf<QPushButton>(dialog(), "cmdGetClass")->text(), "Get Classes");
+    EXPECT_TRUE(controlOf<QLabel>(dialog(), "lblWarning")->isVisible());
+    EXPECT_TRUE(controlOf<QLabel>(dialog(), "lblWarning")->text().startsWith("This feature is intended for teachers"));
+    EXPECT_TRUE(controlOf<QListWidget>(dialog(), "lstMultiSelect")->isVisible());
+    EXPECT_FALSE(controlOf<QComboBox>(dialog(), "cboClasses")->isVisible());
+    controlOf<QCheckBox>(dialog(), "chkMultiCourse")->click();
+    EXPECT_EQ(controlOf<QPushButton>(dialog(), "cmdGetClass")->text(), "Get Class");
+    EXPECT_EQ(controlOf<QLabel>(dialog(), "lblSelect")->text(), "Select a Class");
+    EXPECT_TRUE(controlOf<QComboBox>(dialog(), "cboClasses")->isVisible());
 }
 
 TEST_F(NewClassWindow, NoClassIsChosenUntilTheTeacherChoosesOne)
@@ -96,10 +97,10 @@ TEST_F(NewClassWindow, NoClassIsChosenUntilTheTeacherChoosesOne)
     const ClassList before = state.students;
     dialogs.answerQuestion(false);
     openDialog();
-    EXPECT_EQ(dialog()->cboClasses->currentIndex(), -1);
-    EXPECT_EQ(dialog()->cboClasses->currentText(), "");
+    EXPECT_EQ(controlOf<QComboBox>(dialog(), "cboClasses")->currentIndex(), -1);
+    EXPECT_EQ(controlOf<QComboBox>(dialog(), "cboClasses")->currentText(), "");
     // Get Class (or Enter) straight away builds nothing: the dialog stays, and so does the class.
-    dialog()->cmdGetClass->click();
+    controlOf<QPushButton>(dialog(), "cmdGetClass")->click();
     QApplication::processEvents();
     ASSERT_TRUE(dialog());
     EXPECT_TRUE(dialog()->isVisible());
@@ -111,8 +112,8 @@ TEST_F(NewClassWindow, GetClassBuildsTheClassAndShowsIt)
 {
     start();
     openDialog();
-    dialog()->cboClasses->setCurrentText("ENG2D1-01");
-    dialog()->cmdGetClass->click();
+    controlOf<QComboBox>(dialog(), "cboClasses")->setCurrentText("ENG2D1-01");
+    controlOf<QPushButton>(dialog(), "cmdGetClass")->click();
     QApplication::processEvents();
     EXPECT_FALSE(dialog());
     ASSERT_EQ(state.studentCount(), 28);
@@ -131,7 +132,7 @@ TEST_F(NewClassWindow, SeveralCodesGiveOneClassWithEveryEnrolment)
     start();
     openDialog();
     select({"ENG2D1-02", "ENG2D1-01"});
-    dialog()->cmdGetClass->click();
+    controlOf<QPushButton>(dialog(), "cmdGetClass")->click();
     // Two students are in both sections: they come twice, under 01 first.
     ASSERT_EQ(state.studentCount(), enrolled("ENG2D1-01") + enrolled("ENG2D1-02"));
     int twice = 0;
@@ -158,14 +159,14 @@ TEST_F(NewClassWindow, TheOpenClassStaysUntilANewOneIsBuilt)
 
     // Nothing selected: the dialog stays and so does the class.
     select({});
-    dialog()->cmdGetClass->click();
+    controlOf<QPushButton>(dialog(), "cmdGetClass")->click();
     EXPECT_TRUE(dialog()->isVisible());
     EXPECT_EQ(state.students, before);
 
     // The master list gone since the dialog opened: TQ10b, and still nothing lost.
     std::filesystem::remove(root.file("data/TQStudentInfo.txt"));
     select({"MPM2D1-01"});
-    dialog()->cmdGetClass->click();
+    controlOf<QPushButton>(dialog(), "cmdGetClass")->click();
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_EQ(ui::toCp1252(messages()[0].text), masterUnreadableMessage().text);
     EXPECT_TRUE(dialog()->isVisible());
@@ -182,8 +183,8 @@ TEST_F(NewClassWindow, AnOldMasterListIsRefusedWithTQ9)
     EXPECT_TRUE(messages()[0].text.startsWith("TQ9: The Trillium class data file is 40 days old."));
     EXPECT_EQ(messages()[0].title, "Your Trillium Class File is Too Old!");
     EXPECT_TRUE(dialog()->isVisible());
-    EXPECT_EQ(dialog()->cboClasses->count(), 0);
-    EXPECT_FALSE(dialog()->cmdGetClass->isVisible());
+    EXPECT_EQ(controlOf<QComboBox>(dialog(), "cboClasses")->count(), 0);
+    EXPECT_FALSE(controlOf<QPushButton>(dialog(), "cmdGetClass")->isVisible());
 }
 
 TEST_F(NewClassWindow, AMissingMasterListClosesTheDialogAndAnEmptyOneEndsTheProgram)

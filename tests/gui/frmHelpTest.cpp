@@ -1,4 +1,5 @@
 #include "reports/frmHelp.h"
+#include "ControlOf.h"
 
 #include "reports/HelpText.h"
 
@@ -13,6 +14,8 @@
 namespace tq {
 namespace {
 
+using test::controlOf;
+
 TEST(frmHelpTest, ShowsTheHelpTextReadOnlyBesideTheMainWindow)
 {
     QWidget mainWindow;
@@ -21,10 +24,10 @@ TEST(frmHelpTest, ShowsTheHelpTextReadOnlyBesideTheMainWindow)
 
     EXPECT_EQ(help->windowTitle(), "Help");
     EXPECT_FALSE(help->isModal());
-    EXPECT_TRUE(help->Text1->isReadOnly());
-    EXPECT_EQ(help->Command1->text(), "CLOSE");
+    EXPECT_TRUE(controlOf<QTextEdit>(help, "Text1")->isReadOnly());
+    EXPECT_EQ(controlOf<QPushButton>(help, "Command1")->text(), "CLOSE");
 
-    const QStringList shown = help->Text1->toPlainText().split(QLatin1Char('\n'));
+    const QStringList shown = controlOf<QTextEdit>(help, "Text1")->toPlainText().split(QLatin1Char('\n'));
     const std::vector<std::string> expected = helpTextLines();
     ASSERT_EQ(shown.size(), static_cast<qsizetype>(expected.size()));
     for (size_t i = 0; i < expected.size(); ++i)
@@ -40,7 +43,7 @@ TEST(frmHelpTest, CloseButtonClosesAndFreesTheWindow)
     mainWindow.show();
     QPointer<frmHelp> help = new frmHelp(&mainWindow);
     help->show();
-    QTest::mouseClick(help->Command1, Qt::LeftButton);
+    QTest::mouseClick(controlOf<QPushButton>(help, "Command1"), Qt::LeftButton);
     EXPECT_TRUE(help.isNull() || !help->isVisible());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(help.isNull());

@@ -1,4 +1,5 @@
 #include "program/frmSplash.h"
+#include "ControlOf.h"
 
 #include "program/ProgramState.h"
 #include "support/TestFiles.h"
@@ -16,6 +17,8 @@
 
 namespace tq {
 namespace {
+
+using test::controlOf;
 
 using ui::ScriptedDialogs;
 
@@ -53,27 +56,27 @@ TEST_F(frmSplashTest, ShowsTheProgramVersionSchoolAndCredits)
     state.school = "\xc9" "cole Lakeshore Collegiate Institute"; // Windows-1252, as the set-up file gives it
     frmSplash splash(state, dialogs);
     EXPECT_EQ(splash.windowTitle(), "Tallyquill v3.1 (Linux edition)");
-    EXPECT_EQ(splash.Label1->text(), "Tallyquill");
-    EXPECT_EQ(splash.Label2->text(), QString::fromUtf8("Version 3.1 (Linux edition)      \u00c9cole Lakeshore Collegiate Institute"));
-    EXPECT_EQ(splash.Label3->text(), "by the Tallyquill developers");
-    EXPECT_EQ(splash.cmdOpenFavourites->text(), "Open An Existing Favourite Phrase File");
-    EXPECT_EQ(splash.cmdCancel->text(), "Proceed Without Opening An Existing Favourite File");
+    EXPECT_EQ(controlOf<QLabel>(&splash, "Label1")->text(), "Tallyquill");
+    EXPECT_EQ(controlOf<QLabel>(&splash, "Label2")->text(), QString::fromUtf8("Version 3.1 (Linux edition)      \u00c9cole Lakeshore Collegiate Institute"));
+    EXPECT_EQ(controlOf<QLabel>(&splash, "Label3")->text(), "by the Tallyquill developers");
+    EXPECT_EQ(controlOf<QPushButton>(&splash, "cmdOpenFavourites")->text(), "Open An Existing Favourite Phrase File");
+    EXPECT_EQ(controlOf<QPushButton>(&splash, "cmdCancel")->text(), "Proceed Without Opening An Existing Favourite File");
 
     // Tests and the main window find the controls by name.
     for (const char* name : {"Label1", "Label2", "Label3", "Image1", "Image2", "cmdOpenFavourites", "cmdCancel"})
         EXPECT_NE(splash.findChild<QWidget*>(name), nullptr) << name;
 
-    EXPECT_FALSE(splash.Image1->pixmap().isNull());
-    EXPECT_FALSE(splash.Image2->pixmap().isNull());
-    EXPECT_TRUE(QFontInfo(splash.cmdOpenFavourites->font()).fixedPitch());
-    EXPECT_TRUE(QFontInfo(splash.cmdCancel->font()).fixedPitch());
-    EXPECT_GT(QFontInfo(splash.Label1->font()).pixelSize(), 2 * QFontInfo(splash.Label2->font()).pixelSize());
+    EXPECT_FALSE(controlOf<QLabel>(&splash, "Image1")->pixmap().isNull());
+    EXPECT_FALSE(controlOf<QLabel>(&splash, "Image2")->pixmap().isNull());
+    EXPECT_TRUE(QFontInfo(controlOf<QPushButton>(&splash, "cmdOpenFavourites")->font()).fixedPitch());
+    EXPECT_TRUE(QFontInfo(controlOf<QPushButton>(&splash, "cmdCancel")->font()).fixedPitch());
+    EXPECT_GT(QFontInfo(controlOf<QLabel>(&splash, "Label1")->font()).pixelSize(), 2 * QFontInfo(controlOf<QLabel>(&splash, "Label2")->font()).pixelSize());
 }
 
 TEST_F(frmSplashTest, WithoutASchoolTheVersionLineEndsAfterTheVersion)
 {
     frmSplash splash(state, dialogs);
-    EXPECT_EQ(splash.Label2->text(), "Version 3.1 (Linux edition)");
+    EXPECT_EQ(controlOf<QLabel>(&splash, "Label2")->text(), "Version 3.1 (Linux edition)");
 }
 
 TEST_F(frmSplashTest, LoadingForgetsTheFavouritesFileAndMeasuresTheScreen)
@@ -96,7 +99,7 @@ TEST_F(frmSplashTest, OpeningAFavouritesFileStartsInTheTeachersFolderWhenItIsInU
     dialogs.answerOpenFile(QFile::decodeName(QByteArray::fromStdString(chosen)));
 
     frmSplash splash(state, dialogs);
-    click(splash, splash.cmdOpenFavourites);
+    click(splash, controlOf<QPushButton>(&splash, "cmdOpenFavourites"));
 
     ASSERT_EQ(dialogs.calls.size(), 1u);
     const ScriptedDialogs::Call& call = dialogs.calls[0];
@@ -119,7 +122,7 @@ TEST_F(frmSplashTest, AnEmptyDocumentsFolderIsWhereTheDialogStartsAMissingOneIsN
         dialogs.answerOpenFile("/tmp/x.tqf");
         dialogs.calls.clear();
         frmSplash splash(state, dialogs);
-        click(splash, splash.cmdOpenFavourites);
+        click(splash, controlOf<QPushButton>(&splash, "cmdOpenFavourites"));
         ASSERT_EQ(dialogs.calls.size(), 1u) << folder;
         EXPECT_EQ(dialogs.calls[0].initialFolder, folder == teacher.path() ? QString::fromStdString(folder) : "")
             << folder;
@@ -129,7 +132,7 @@ TEST_F(frmSplashTest, AnEmptyDocumentsFolderIsWhereTheDialogStartsAMissingOneIsN
 TEST_F(frmSplashTest, CancellingTheFileDialogCarriesOnWithoutFavourites)
 {
     frmSplash splash(state, dialogs);   // nothing queued: the dialog is cancelled
-    click(splash, splash.cmdOpenFavourites);
+    click(splash, controlOf<QPushButton>(&splash, "cmdOpenFavourites"));
     EXPECT_EQ(dialogs.callsOf(ScriptedDialogs::Kind::OpenFile).size(), 1u);
     EXPECT_EQ(state.favourites.favouritesFile, "");
     EXPECT_FALSE(splash.isVisible());
@@ -139,7 +142,7 @@ TEST_F(frmSplashTest, ProceedingWithoutAFileOrClosingTheWindowLeavesNoFavourites
 {
     {
         frmSplash splash(state, dialogs);
-        click(splash, splash.cmdCancel);
+        click(splash, controlOf<QPushButton>(&splash, "cmdCancel"));
         EXPECT_FALSE(splash.isVisible());
         EXPECT_EQ(state.favourites.favouritesFile, "");
     }
