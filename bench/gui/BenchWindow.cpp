@@ -4,6 +4,7 @@
 
 #include "entry/ClassGridLayout.h"
 #include "ui/ClassGrid.h"
+#include "ui/NamedControls.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>
@@ -22,6 +23,11 @@ BenchWindow::BenchWindow(const std::string& classFile)
     const std::string favourites = files.favourites;
     if (!window_->Form_Load([favourites](ProgramState& s) { s.favourites.favouritesFile = favourites; }))
         throw std::runtime_error("the main window did not start on the generated phrase library");
+    grid_ = ui::findNamed<ui::ClassGrid>(window_.get(), "msfgClass");
+    markBox_ = ui::findNamed<QLineEdit>(window_.get(), "txtDataEntry");
+    favourites_ = ui::findNamed<FavouritesList>(window_.get(), "lstFavourites");
+    if (!grid_ || !markBox_ || !favourites_)
+        throw std::runtime_error("the main window has lost a control the benchmarks drive");
     window_->openClass(classFile);
     if (state_.students.empty())
         throw std::runtime_error("the generated class did not open: " + classFile);
@@ -71,12 +77,12 @@ void settle()
     QCoreApplication::sendPostedEvents();
 }
 
-void typeMarkAndEnter(frmEntry& window, int row, int turn)
+void typeMarkAndEnter(BenchWindow& bench, int row, int turn)
 {
-    window.msfgClass->setCurrent(row, markColumn);
-    QTest::keyClick(window.msfgClass, '8');
-    QTest::keyClick(window.txtDataEntry, turn % 2 ? '5' : '6');
-    QTest::keyClick(window.txtDataEntry, Qt::Key_Return);
+    bench.grid().setCurrent(row, markColumn);
+    QTest::keyClick(&bench.grid(), '8');
+    QTest::keyClick(&bench.markBox(), turn % 2 ? '5' : '6');
+    QTest::keyClick(&bench.markBox(), Qt::Key_Return);
 }
 
 std::vector<int> ordinaryStudentRows(const ClassList& students)

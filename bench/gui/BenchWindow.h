@@ -4,7 +4,11 @@
 // dialogs that show nothing.
 #include "program/ProgramState.h"
 #include "program/frmEntry.h"
+#include "selection/FavouritesList.h"
+#include "ui/ClassGrid.h"
 #include "ui/ScriptedDialogs.h"
+
+#include <QLineEdit>
 
 #include <memory>
 #include <string>
@@ -17,6 +21,10 @@ public:
     explicit BenchWindow(const std::string& classFile);
 
     frmEntry& window() { return *window_; }
+    // The main window's controls the benchmarks drive, found once by name.
+    ui::ClassGrid& grid() { return *grid_; }
+    QLineEdit& markBox() { return *markBox_; }
+    FavouritesList& favourites() { return *favourites_; }
     const ClassList& students() const { return state_.students; }
     ProgramState& state() { return state_; }
     // Forgets the messages shown so far (an over-long comment's warning, each time it is shown).
@@ -26,6 +34,9 @@ private:
     ProgramState state_;
     ui::ScriptedDialogs dialogs_;
     std::unique_ptr<frmEntry> window_;
+    ui::ClassGrid* grid_ = nullptr;
+    QLineEdit* markBox_ = nullptr;
+    FavouritesList* favourites_ = nullptr;
 };
 
 // One window per class size for the whole run: 10 (the small class) or 501 (the large one).
@@ -45,6 +56,6 @@ std::vector<int> ordinaryStudentRows(const ClassList& students);
 
 // Types a mark of two digits into the mark cell of `row` and stores it with Enter; the mark is
 // 85 or 86 by `turn`, so that each turn changes the student.
-void typeMarkAndEnter(frmEntry& window, int row, int turn);
+void typeMarkAndEnter(BenchWindow& bench, int row, int turn);
 
 } // namespace tq::bench

@@ -28,17 +28,16 @@ void clickCell(ui::ClassGrid& grid, int row, int col)
 void BM_Action_TypeMark(benchmark::State& state)
 {
     BenchWindow& bench = benchWindow(static_cast<int>(state.range(0)));
-    frmEntry& window = bench.window();
     const std::vector<int> rows = ordinaryStudentRows(bench.students());
     int turn = 0;
     for (auto _ : state) {
-        typeMarkAndEnter(window, rows[static_cast<size_t>(turn % 2)], turn);
+        typeMarkAndEnter(bench, rows[static_cast<size_t>(turn % 2)], turn);
         settle();
         bench.forgetMessages();
         ++turn;
     }
     const std::string& mark = bench.students()[static_cast<size_t>(rows[0] - 1)].mark;
-    if (window.txtDataEntry->isVisible() || (mark != "85" && mark != "86"))
+    if (bench.markBox().isVisible() || (mark != "85" && mark != "86"))
         state.SkipWithError("the typed mark was not stored");
 }
 BENCHMARK(BM_Action_TypeMark)->Arg(smallClassSize)->Arg(largeClassSize)->Unit(benchmark::kMicrosecond);
@@ -47,18 +46,17 @@ BENCHMARK(BM_Action_TypeMark)->Arg(smallClassSize)->Arg(largeClassSize)->Unit(be
 void BM_Action_PlaceComment(benchmark::State& state)
 {
     BenchWindow& bench = benchWindow(static_cast<int>(state.range(0)));
-    frmEntry& window = bench.window();
     const int row = ordinaryStudentRows(bench.students()).front();
     int turn = 0;
     for (auto _ : state) {
-        window.lstFavourites->setCurrentRow(turn % 2); // two codes in turn
-        clickCell(*window.msfgClass, row, firstCommentColumn + 1);
+        bench.favourites().setCurrentRow(turn % 2); // two codes in turn
+        clickCell(bench.grid(), row, firstCommentColumn + 1);
         settle();
         bench.forgetMessages();
         ++turn;
     }
     const std::string placed = bench.students()[static_cast<size_t>(row - 1)].comment(2);
-    if (window.lstFavourites->currentItem()->text().left(4) != QString::fromStdString(placed))
+    if (bench.favourites().currentItem()->text().left(4) != QString::fromStdString(placed))
         state.SkipWithError("the chosen favourite was not placed in the comment cell");
 }
 BENCHMARK(BM_Action_PlaceComment)->Arg(smallClassSize)->Arg(largeClassSize)->Unit(benchmark::kMicrosecond);
@@ -73,7 +71,7 @@ void BM_Action_RateSkill(benchmark::State& state)
     settle();
     std::set<std::string> ratings{bench.students()[static_cast<size_t>(row - 1)].skill(1)};
     for (auto _ : state) {
-        clickCell(*window.msfgClass, row, firstSkillColumn);
+        clickCell(bench.grid(), row, firstSkillColumn);
         settle();
         bench.forgetMessages();
         ratings.insert(bench.students()[static_cast<size_t>(row - 1)].skill(1));

@@ -24,7 +24,7 @@ BENCHMARK(BM_FillGrid)->Arg(smallClassSize)->Arg(largeClassSize)->Unit(benchmark
 // The floor: a plain QTableWidget window of the grid's size, filled with the grid's texts, painted.
 void BM_Floor_BareTable(benchmark::State& state)
 {
-    fillBareTableLike(state, *benchWindow(static_cast<int>(state.range(0))).window().msfgClass);
+    fillBareTableLike(state, benchWindow(static_cast<int>(state.range(0))).grid());
 }
 BENCHMARK(BM_Floor_BareTable)->Arg(largeClassSize)->Unit(benchmark::kMicrosecond);
 

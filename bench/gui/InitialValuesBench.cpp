@@ -8,6 +8,7 @@
 #include "initialvalues/frmAutoFill.h"
 #include "selection/FavouritesList.h"
 #include "ui/ClassGrid.h"
+#include "ui/NamedControls.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -27,7 +28,7 @@ frmAutoFill& openSetup()
 {
     frmEntry& window = mainWindow();
     if (!window.autoFillWindow) {
-        window.mnuAutoFill->trigger();
+        ui::findNamed<QAction>(&window, "mnuAutoFill")->trigger();
         QCoreApplication::processEvents(); // the first paint of a window shown
         settle();
     }

@@ -64,11 +64,10 @@ void BM_Recovery_TypeMark501(benchmark::State& state)
     BenchWindow& bench = state.range(0) == 0   ? benchWindow(largeClassSize)
                          : state.range(0) == 1 ? windowCopyingAsTheTeacherHasIt()
                                                : windowCopyingEveryChange();
-    frmEntry& window = bench.window();
     const std::vector<int> rows = ordinaryStudentRows(bench.students());
     int turn = 0;
     for (auto _ : state) {
-        typeMarkAndEnter(window, rows[static_cast<size_t>(turn % 2)], turn);
+        typeMarkAndEnter(bench, rows[static_cast<size_t>(turn % 2)], turn);
         QCoreApplication::processEvents();
         settle();
         bench.forgetMessages();

@@ -8,6 +8,7 @@
 #include "ui/ClassGrid.h"
 #include "ui/Dialogs.h"
 #include "ui/LinePrinter.h"
+#include "ui/NamedControls.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -84,12 +85,29 @@ void releaseKey(QWidget* target, int qtKey, const QString& text)
     QApplication::sendEvent(target, &release);
 }
 
+// The main window's controls the driver works with, found by name as a test finds them.
+ui::ClassGrid& gridOf(const frmEntry& window)
+{
+    return *ui::findNamed<ui::ClassGrid>(&window, "msfgClass");
+}
+
+QLineEdit& markBoxOf(const frmEntry& window)
+{
+    return *ui::findNamed<QLineEdit>(&window, "txtDataEntry");
+}
+
+FavouritesList& favouritesOf(const frmEntry& window)
+{
+    return *ui::findNamed<FavouritesList>(&window, "lstFavourites");
+}
+
 // One key stroke as the teacher types it: the press goes to the grid or the open mark box, the
 // release to whichever has the keyboard then.
 void typeKey(frmEntry& window, int qtKey, const QString& text)
 {
     const auto target = [&window]() -> QWidget* {
-        return window.txtDataEntry->isVisible() ? static_cast<QWidget*>(window.txtDataEntry) : window.msfgClass;
+        QLineEdit& box = markBoxOf(window);
+        return box.isVisible() ? static_cast<QWidget*>(&box) : &gridOf(window);
     };
     sendKey(target(), qtKey, text);
     releaseKey(target(), qtKey, text);
@@ -184,7 +202,7 @@ bool TestDriver::run(const std::string& command)
         std::string text;
         if (!(in >> row >> text) || row < 1 || row > state_->studentCount())
             return false;
-        window.msfgClass->setCurrent(row, markColumn);
+        gridOf(window).setCurrent(row, markColumn);
         for (char c : text) {
             const int qtKey = c >= 'a' && c <= 'z' ? c - 'a' + Qt::Key_A : static_cast<int>(c);
             typeKey(window, qtKey, QString(QChar(c)));
@@ -199,26 +217,25 @@ bool TestDriver::run(const std::string& command)
         if (!(in >> row >> col >> button) || row < 0 || row > state_->studentCount() || col < 0 ||
             col >= gridColumnCount)
             return false;
-        return clickCell(*window.msfgClass, row, col, button == "right" ? Qt::RightButton : Qt::LeftButton);
+        return clickCell(gridOf(window), row, col, button == "right" ? Qt::RightButton : Qt::LeftButton);
     }
     if (verb == "favourite") {
         int index = -1;
-        if (!(in >> index) || index < 0 || index >= window.lstFavourites->count())
+        if (!(in >> index) || index < 0 || index >= favouritesOf(window).count())
             return false;
-        window.lstFavourites->setCurrentRow(index);
+        favouritesOf(window).setCurrentRow(index);
         return true;
     }
     if (verb == "menu" || verb == "button") {
         std::string name;
         in >> name;
-        const QString objectName = QString::fromStdString(name);
         if (verb == "menu") {
-            auto* action = window.findChild<QAction*>(objectName);
+            auto* action = ui::findNamed<QAction>(&window, name.c_str());
             if (!action || !action->isEnabled())
                 return false;
             action->trigger();
         } else {
-            auto* button = window.findChild<QAbstractButton*>(objectName);
+            auto* button = ui::findNamed<QAbstractButton>(&window, name.c_str());
             if (!button || !button->isEnabled())
                 return false;
             button->click();

@@ -94,7 +94,41 @@ public:
     bool commentsView() const;
     const std::string& commentRest() const { return commentRest_; }
 
-    // Controls, named as the window names them (each also carries its name as objectName).
+    // Cell-notification guards: the enter- and leave-cell handlers work only while these are true.
+    bool enterCellActive = true;
+    bool leaveCellActive = true;
+    // The comment code picked up with a right click, and its cell.
+    const PendingCode& pending() const;
+
+    // From the master list to the eFile: the Get Class dialog and the eFile window, and their return.
+    void newTrillium();
+    void showNewClass();
+    void mnuExport_Click();
+    void returnFromExport(bool classReplaced);
+    QPointer<frmGetTrilliumfile> getClassDialog; // open while the teacher picks the class
+    QPointer<frmExport> exportWindow;            // open while the main window is hidden for it
+
+    // Initial Values Setup: the mark ranges and what each gives, while the main window is hidden.
+    void mnuAutoFill_Click();
+    void returnFromAutoFill();
+    QPointer<frmAutoFill> autoFillWindow; // open while the main window is hidden for it
+
+    // The Comment Selection window, where the favourites list is built, and the return from it.
+    void mnuSelection_Click();
+    void returnFromSelection();
+    QPointer<frmSelection> selectionWindow; // open while the main window is hidden for it
+
+    // The class report: printed on paper or into a PDF file, or shown in a print preview.
+    void printClassReport();
+    void previewClassReport();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+
+private:
+    // Controls, named as the window names them (each also carries its name as objectName, by
+    // which tests and the test driver find them).
     ui::ClassGrid* msfgClass = nullptr;
     QLineEdit* txtDataEntry = nullptr;
     QPushButton* cmdSwitch = nullptr;
@@ -139,41 +173,8 @@ public:
     QAction* mnuMark = nullptr;
     QAction* mnuExport = nullptr;
     QAction* mnuhelp = nullptr;
-
-    // Cell-notification guards: the enter- and leave-cell handlers work only while these are true.
-    bool enterCellActive = true;
-    bool leaveCellActive = true;
-    // The comment code picked up with a right click, and its cell.
-    const PendingCode& pending() const;
-
-    // From the master list to the eFile: the Get Class dialog and the eFile window, and their return.
-    void newTrillium();
-    void showNewClass();
-    void mnuExport_Click();
-    void returnFromExport(bool classReplaced);
-    QPointer<frmGetTrilliumfile> getClassDialog; // open while the teacher picks the class
-    QPointer<frmExport> exportWindow;            // open while the main window is hidden for it
-
-    // Initial Values Setup: the mark ranges and what each gives, while the main window is hidden.
-    void mnuAutoFill_Click();
-    void returnFromAutoFill();
-    QPointer<frmAutoFill> autoFillWindow; // open while the main window is hidden for it
-
-    // The Comment Selection window, where the favourites list is built, and the return from it.
-    void mnuSelection_Click();
-    void returnFromSelection();
-    QPointer<frmSelection> selectionWindow; // open while the main window is hidden for it
-
-    // The class report: printed on paper or into a PDF file, or shown in a print preview.
-    void printClassReport();
-    void previewClassReport();
     QAction* mnuPrintPreview = nullptr;
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
-
-private:
     void buildControls();
     void buildMenus();
     void buildToolButtons();

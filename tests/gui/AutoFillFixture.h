@@ -37,7 +37,7 @@ protected:
     void startSetup(const std::string& favourites)
     {
         start(favourites);
-        window->mnuAutoFill->trigger();
+        mainControl<QAction>("mnuAutoFill")->trigger();
         ASSERT_TRUE(autoFill());
     }
 

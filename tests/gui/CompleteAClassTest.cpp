@@ -47,11 +47,11 @@ TEST_F(EntryTest, AClassCompletedByKeyboardAndMouseSurvivesSaveAndReopen)
     clickCell(7, 4);
     chooseFavourite("0706");
     clickCell(3, 8); // 0706 leaves CM1 for CM5
-    window->lstFavourites->setCurrentRow(window->lstFavourites->count() - 1);
+    mainControl<FavouritesList>("lstFavourites")->setCurrentRow(mainControl<FavouritesList>("lstFavourites")->count() - 1);
     clickCell(4, 6);
 
     // Skills and flags in the skills view.
-    window->cmdSwitch->click();
+    mainControl<QPushButton>("cmdSwitch")->click();
     clickCell(5, 9);
     clickCell(6, 14, Qt::RightButton);
     clickCell(2, 16);
@@ -59,7 +59,7 @@ TEST_F(EntryTest, AClassCompletedByKeyboardAndMouseSurvivesSaveAndReopen)
     clickCell(4, 15);
     clickCell(5, 18);
     clickCell(8, 16);
-    window->cmdUndo->click(); // not that one after all
+    mainControl<QToolButton>("cmdUndo")->click(); // not that one after all
 
     // A free-form comment for the sixth student.
     grid()->setCurrent(6, 3);
@@ -81,7 +81,7 @@ TEST_F(EntryTest, AClassCompletedByKeyboardAndMouseSurvivesSaveAndReopen)
 
     const std::string saved = root.file("home/Finished.tqc");
     dialogs.answerSaveFile(QString::fromStdString(saved));
-    window->cmdSave->click();
+    mainControl<QToolButton>("cmdSave")->click();
     const ClassList entered = state.students;
 
     dialogs.answerQuestion(false); // no need to save again

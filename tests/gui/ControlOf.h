@@ -1,8 +1,8 @@
 #pragma once
 // A window's control found by its name, as a teacher's window would be driven from outside: the
 // windows keep their controls to themselves.
-#include <QObject>
-#include <QString>
+#include "ui/NamedControls.h"
+
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@ namespace tq::test {
 template <typename T>
 T* controlOf(const QObject* window, const char* name)
 {
-    T* found = window ? window->findChild<T*>(QString::fromLatin1(name)) : nullptr;
+    T* found = ui::findNamed<T>(window, name);
     EXPECT_TRUE(found) << "no control " << name;
     return found;
 }

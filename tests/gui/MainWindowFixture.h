@@ -1,6 +1,7 @@
 #pragma once
 // A main window started offscreen on the sample phrase library, with scripted dialogs, in a
 // program folder of its own.
+#include "ControlOf.h"
 #include "program/ProgramState.h"
 #include "program/frmEntry.h"
 #include "support/TestFiles.h"
@@ -31,6 +32,13 @@ protected:
         state.folders = programFoldersFor(root.file("program"), root.file("home"));
     }
 
+    // A control of the main window, found by its name.
+    template <typename T>
+    T* mainControl(const char* name) const
+    {
+        return controlOf<T>(window.get(), name);
+    }
+
     // Starts the window; `favourites` is what the start-up window answers ("" for none).
     void start(const std::string& favourites = "")
     {
@@ -52,7 +60,7 @@ protected:
         return path;
     }
 
-    QString cell(int row, int col) const { return window->msfgClass->text(row, col); }
+    QString cell(int row, int col) const { return mainControl<ui::ClassGrid>("msfgClass")->text(row, col); }
     std::vector<ui::ScriptedDialogs::Call> messages() const { return dialogs.callsOf(ui::ScriptedDialogs::Kind::Message); }
 };
 

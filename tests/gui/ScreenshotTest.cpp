@@ -28,18 +28,18 @@ TEST_F(MainWindowTest, Screenshots)
     start(sampleFile("Sample.tqf"));
     save(window.get(), "main-empty.png");
     openClass(sampleClassCopy());
-    ui::ClassGrid* grid = window->msfgClass;
+    ui::ClassGrid* grid = mainControl<ui::ClassGrid>("msfgClass");
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->viewport()->mapFrom(grid, grid->cellRect(4, 3).center()));
     QTest::keyClick(grid, '7');
-    QTest::keyClick(window->txtDataEntry, '4');
+    QTest::keyClick(mainControl<QLineEdit>("txtDataEntry"), '4');
     save(window.get(), "main-mark-entry.png");
     QTest::mouseClick(grid->viewport(), Qt::RightButton, {}, grid->viewport()->mapFrom(grid, grid->cellRect(6, 5).center()));
     save(window.get(), "main-class.png");
     grid->setCurrent(3, 3); // the student whose comment is too long for Trillium
     save(window.get(), "main-warning.png");
-    window->cmdSwitch->click();
+    mainControl<QPushButton>("cmdSwitch")->click();
     save(window.get(), "main-skills.png");
-    window->cmdSwitch->click();
+    mainControl<QPushButton>("cmdSwitch")->click();
 
     window->newTrillium();
     ASSERT_TRUE(window->getClassDialog);
@@ -70,7 +70,7 @@ TEST_F(MainWindowTest, Screenshots)
     window->exportWindow->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
-    window->cmdSwitchCommentSelection->click();
+    mainControl<QPushButton>("cmdSwitchCommentSelection")->click();
     ASSERT_TRUE(window->selectionWindow);
     frmSelection* selection = window->selectionWindow;
     selection->findChild<QLineEdit*>("txtAnd1")->setText("work");

@@ -35,7 +35,7 @@ protected:
     void openSelection(const std::string& favourites = "")
     {
         start(favourites);
-        window->cmdSwitchCommentSelection->click();
+        mainControl<QPushButton>("cmdSwitchCommentSelection")->click();
         ASSERT_TRUE(selection());
     }
 

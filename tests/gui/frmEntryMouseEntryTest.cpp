@@ -20,11 +20,11 @@ TEST_F(EntryTest, AChosenFavouriteIsStampedAndOneUndoTakesBackTheMove)
     chooseFavourite("0701");
     clickCell(2, 5);
     EXPECT_EQ(student(2).comment2, "0701");
-    EXPECT_TRUE(window->lblDetail1->text().contains("[0701]"));
+    EXPECT_TRUE(mainControl<QLabel>("lblDetail1")->text().contains("[0701]"));
     clickCell(2, 7); // the same code in CM4 leaves CM2
     EXPECT_EQ(cell(2, 5) + "|" + cell(2, 7), "|0701");
     EXPECT_EQ(student(2).comment2 + "|" + student(2).comment4, "|0701");
-    window->cmdUndo->click();
+    mainControl<QToolButton>("cmdUndo")->click();
     EXPECT_EQ(cell(2, 5) + "|" + cell(2, 7), "0701|");
     EXPECT_EQ(student(2).comment2 + "|" + student(2).comment4, "0701|");
     EXPECT_EQ(undoCount(), 1u);
@@ -35,12 +35,12 @@ TEST_F(EntryTest, ARightClickShowsTheFavouriteOrPicksTheCodeUpForOtherStudents)
     start(sampleFile("Sample.tqf"));
     openClass(sampleClassCopy());
     clickCell(1, 5, Qt::RightButton); // 1016 is a favourite
-    EXPECT_EQ(window->lstFavourites->currentItem()->text().left(4), "1016");
+    EXPECT_EQ(mainControl<FavouritesList>("lstFavourites")->currentItem()->text().left(4), "1016");
     EXPECT_EQ(grid()->currentRow(), 1);
     EXPECT_EQ(grid()->currentCol(), 5);
     EXPECT_TRUE(window->pending().code.empty());
     clickCell(21, 6, Qt::RightButton); // an empty comment: the "no comment" line
-    EXPECT_EQ(window->lstFavourites->currentRow(), window->lstFavourites->count() - 1);
+    EXPECT_EQ(mainControl<FavouritesList>("lstFavourites")->currentRow(), mainControl<FavouritesList>("lstFavourites")->count() - 1);
     EXPECT_EQ(grid()->currentRow(), 21);
     EXPECT_EQ(undoCount(), 0u); // no data changed
 
@@ -48,7 +48,7 @@ TEST_F(EntryTest, ARightClickShowsTheFavouriteOrPicksTheCodeUpForOtherStudents)
     clickCell(1, 4, Qt::RightButton);
     EXPECT_EQ(window->pending().code, "1017");
     EXPECT_EQ(grid()->cellBackground(1, 4), pending);
-    EXPECT_TRUE(window->lstFavourites->selectedItems().isEmpty());
+    EXPECT_TRUE(mainControl<FavouritesList>("lstFavourites")->selectedItems().isEmpty());
     clickCell(2, 8);
     clickCell(4, 8);
     EXPECT_EQ(student(2).comment5, "1017");
@@ -59,7 +59,7 @@ TEST_F(EntryTest, ARightClickShowsTheFavouriteOrPicksTheCodeUpForOtherStudents)
     EXPECT_EQ(window->pending().code, "1014");
     EXPECT_EQ(grid()->cellBackground(1, 4), QColor(Qt::white));
     // A click in the favourites list drops the pick.
-    QListWidget* list = window->lstFavourites;
+    QListWidget* list = mainControl<FavouritesList>("lstFavourites");
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(2)).center());
     EXPECT_TRUE(window->pending().code.empty());
     EXPECT_EQ(window->pending().row, -1);
@@ -92,7 +92,7 @@ TEST_F(EntryTest, SkillsStepDownWithTheLeftButtonAndUpWithTheRightAndUndoStepByS
 {
     start();
     openClass(sampleClassCopy());
-    window->cmdSwitch->click();
+    mainControl<QPushButton>("cmdSwitch")->click();
     ASSERT_EQ(cell(1, 9), "3");
     std::string seen;
     for (int i = 0; i < 3; ++i) {
@@ -106,7 +106,7 @@ TEST_F(EntryTest, SkillsStepDownWithTheLeftButtonAndUpWithTheRightAndUndoStepByS
     EXPECT_EQ(undoCount(), 4u);
     seen.clear();
     for (int i = 0; i < 4; ++i) {
-        window->mnuUndo->trigger();
+        mainControl<QAction>("mnuUndo")->trigger();
         seen += cell(1, 9).toStdString();
     }
     EXPECT_EQ(seen, "4123");
@@ -120,14 +120,14 @@ TEST_F(EntryTest, SkillsStepDownWithTheLeftButtonAndUpWithTheRightAndUndoStepByS
     clickCell(27, 13, Qt::RightButton);
     EXPECT_EQ(student(27).skillInitiative, "4");
     EXPECT_EQ(grid()->currentRow(), 27);
-    EXPECT_TRUE(window->lblDetail3->text().endsWith("  3  3  2  3  4  4"));
+    EXPECT_TRUE(mainControl<QLabel>("lblDetail3")->text().endsWith("  3  3  2  3  4  4"));
 }
 
 TEST_F(EntryTest, FlagsToggleWithESLAndELDExclusiveAndHeadingsSetTheWholeClass)
 {
     start();
     openNewClass(4);
-    window->cmdSwitch->click();
+    mainControl<QPushButton>("cmdSwitch")->click();
     clickCell(2, 16);
     EXPECT_EQ(student(2).esl, "Y");
     clickCell(2, 17);
@@ -136,7 +136,7 @@ TEST_F(EntryTest, FlagsToggleWithESLAndELDExclusiveAndHeadingsSetTheWholeClass)
     clickCell(2, 17);
     EXPECT_EQ(student(2).esl + "|" + student(2).eld, "|");
     clickCell(3, 18);
-    EXPECT_TRUE(window->lblDetail4->text().endsWith(" Interview Request: Y"));
+    EXPECT_TRUE(mainControl<QLabel>("lblDetail4")->text().endsWith(" Interview Request: Y"));
     EXPECT_EQ(undoCount(), 4u);
 
     clickCell(0, 15, Qt::RightButton);
@@ -150,7 +150,7 @@ TEST_F(EntryTest, FlagsToggleWithESLAndELDExclusiveAndHeadingsSetTheWholeClass)
     EXPECT_EQ(student(4).iep, "");
     // The interview heading also shows in the current student's details.
     clickCell(0, 18, Qt::RightButton);
-    EXPECT_TRUE(window->lblDetail4->text().endsWith(" Interview Request: Y"));
+    EXPECT_TRUE(mainControl<QLabel>("lblDetail4")->text().endsWith(" Interview Request: Y"));
     EXPECT_EQ(student(1).interview, "Y");
     EXPECT_EQ(undoCount(), 9u); // each heading click that changed something is one step
 }
@@ -159,7 +159,7 @@ TEST_F(EntryTest, AHeadingClickIsUndoneInOneStepForTheWholeClass)
 {
     start();
     openNewClass(5);
-    window->cmdSwitch->click();
+    mainControl<QPushButton>("cmdSwitch")->click();
     clickCell(2, 15);           // IEP for student 2
     clickCell(4, 15);           // and 4
     clickCell(3, 17);           // ELD for student 3
@@ -167,11 +167,11 @@ TEST_F(EntryTest, AHeadingClickIsUndoneInOneStepForTheWholeClass)
     clickCell(0, 16, Qt::RightButton); // and ESL on for everyone, which clears the ELD
     for (int r = 1; r <= 5; ++r)
         EXPECT_EQ(student(r).iep + "|" + student(r).esl + "|" + student(r).eld, "|Y|") << r;
-    window->cmdUndo->click();
+    mainControl<QToolButton>("cmdUndo")->click();
     EXPECT_EQ(student(3).eld, "Y");
     EXPECT_EQ(cell(3, 17), "Y");
     EXPECT_EQ(student(1).esl + cell(1, 16).toStdString(), "");
-    window->cmdUndo->click();
+    mainControl<QToolButton>("cmdUndo")->click();
     for (int r = 1; r <= 5; ++r)
         EXPECT_EQ(student(r).iep + cell(r, 15).toStdString(), r == 2 || r == 4 ? "YY" : "") << r;
     EXPECT_EQ(undoCount(), 3u);
@@ -186,7 +186,7 @@ TEST_F(EntryTest, AClickOnAStudentsNumberOrNameMakesThemCurrent)
         clickCell(row, col);
         EXPECT_EQ(grid()->currentRow(), row) << col;
         EXPECT_EQ(grid()->currentCol(), 3) << col;
-        EXPECT_TRUE(window->lblDetail2->text().startsWith(QString::fromStdString(student(row).lastName)));
+        EXPECT_TRUE(mainControl<QLabel>("lblDetail2")->text().startsWith(QString::fromStdString(student(row).lastName)));
     }
     // The free-form dialog then opens for that student.
     clickCell(6, 1);

@@ -64,20 +64,20 @@ PrintScript longReport()
 TEST_F(MainWindowTest, PrintsOrPreviewsTheClassInItsOrderAndShowsTheCurrentStudentAgain)
 {
     start();
-    EXPECT_FALSE(window->mnuPrint->isEnabled() || window->mnuPrintPreview->isEnabled() || window->cmdPrint->isEnabled());
+    EXPECT_FALSE(mainControl<QAction>("mnuPrint")->isEnabled() || mainControl<QAction>("mnuPrintPreview")->isEnabled() || mainControl<QToolButton>("cmdPrint")->isEnabled());
     openClass(sampleClassCopy());
-    EXPECT_TRUE(window->mnuPrint->isEnabled() && window->mnuPrintPreview->isEnabled() && window->cmdPrint->isEnabled());
+    EXPECT_TRUE(mainControl<QAction>("mnuPrint")->isEnabled() && mainControl<QAction>("mnuPrintPreview")->isEnabled() && mainControl<QToolButton>("cmdPrint")->isEnabled());
     const QList<QAction*> file = window->menuBar()->actions().constFirst()->menu()->actions();
-    EXPECT_EQ(file.indexOf(window->mnuPrintPreview), file.indexOf(window->mnuPrint) + 1);
+    EXPECT_EQ(file.indexOf(mainControl<QAction>("mnuPrintPreview")), file.indexOf(mainControl<QAction>("mnuPrint")) + 1);
 
     state.clock = [] { return printTime(); };
-    window->mnuSortMarks->trigger();
-    window->mnuShowCourse->trigger();
-    window->msfgClass->setCurrent(2, 1);
-    const QString current = window->lblDetail2->text();
+    mainControl<QAction>("mnuSortMarks")->trigger();
+    mainControl<QAction>("mnuShowCourse")->trigger();
+    mainControl<ui::ClassGrid>("msfgClass")->setCurrent(2, 1);
+    const QString current = mainControl<QLabel>("lblDetail2")->text();
     const size_t before = messages().size();
     ui::RecordingPrinter& printer = dialogs.answerPrinter();
-    window->cmdPrint->click();
+    mainControl<QToolButton>("cmdPrint")->click();
 
     EXPECT_EQ(dialogs.callsOf(Kind::Printer).at(0).orientation, QPageLayout::Landscape);
     EXPECT_EQ(printer.log().mid(0, 9),
@@ -93,10 +93,10 @@ TEST_F(MainWindowTest, PrintsOrPreviewsTheClassInItsOrderAndShowsTheCurrentStude
     ASSERT_EQ(messages().size(), before + 1);
     EXPECT_EQ(messages().back().title, "TQ8A: Trillium Comment Length Exceeded");
     // The panel shows the student of the current row again, not the last one printed.
-    EXPECT_EQ(window->lblDetail2->text(), current);
+    EXPECT_EQ(mainControl<QLabel>("lblDetail2")->text(), current);
 
     // The preview shows the same pages.
-    window->mnuPrintPreview->trigger();
+    mainControl<QAction>("mnuPrintPreview")->trigger();
     EXPECT_EQ(dialogs.callsOf(Kind::Preview).at(0).orientation, QPageLayout::Landscape);
     EXPECT_EQ(dialogs.previews.at(0)->log(), printer.log());
 }
@@ -107,17 +107,17 @@ TEST_F(MainWindowTest, CancellingOrAFailingPrinterEndsThePrintWithoutAWord)
     openClass(sampleClassCopy());
     const size_t before = messages().size();
     dialogs.answerPrinterCancel();
-    window->cmdPrint->click();
+    mainControl<QToolButton>("cmdPrint")->click();
     EXPECT_EQ(messages().size(), before);   // the report did not even go through the students
 
     ui::RecordingPrinter& failing = dialogs.answerPrinter();
     failing.failAfterCalls(4);
-    window->mnuPrint->trigger();
+    mainControl<QAction>("mnuPrint")->trigger();
     EXPECT_EQ(failing.log().size(), 4);
     EXPECT_FALSE(failing.ended());
     for (const auto& m : messages())
         EXPECT_EQ(m.title, "TQ8A: Trillium Comment Length Exceeded");
-    EXPECT_TRUE(window->lblDetail2->text().startsWith("Ahmed"));
+    EXPECT_TRUE(mainControl<QLabel>("lblDetail2")->text().startsWith("Ahmed"));
 }
 
 TEST(ClassReportPrinting, QtsPreviewOpensWithoutWaitingOnTheReportsOwnPages)

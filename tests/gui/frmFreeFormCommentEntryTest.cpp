@@ -51,8 +51,8 @@ TEST_F(FreeFormTest, AnEditedCommentReplacesTheCodesUntilCancelBringsThemBack)
     EXPECT_TRUE(student(1).hasFreeForm);
     EXPECT_EQ(student(1).freeFormComment, "Layla writes with flair   and reads  widely.");
     EXPECT_EQ(student(1).comment1, "1017");
-    EXPECT_TRUE(window->lblDetail1->text().contains("Mark  Layla writes with flair"));
-    EXPECT_FALSE(window->lblDetail1->text().contains("["));
+    EXPECT_TRUE(mainControl<QLabel>("lblDetail1")->text().contains("Mark  Layla writes with flair"));
+    EXPECT_FALSE(mainControl<QLabel>("lblDetail1")->text().contains("["));
     EXPECT_EQ(undoCount(), 0u); // free-form comments are not recorded
 
     // Opened again it offers the free-form text; Cancel returns to the codes.
@@ -64,7 +64,7 @@ TEST_F(FreeFormTest, AnEditedCommentReplacesTheCodesUntilCancelBringsThemBack)
     EXPECT_EQ(rowComments(1), "1017|1016|1014|0103|");
     EXPECT_FALSE(student(1).hasFreeForm);
     EXPECT_EQ(student(1).freeFormComment, "");
-    EXPECT_TRUE(window->lblDetail1->text().contains("[1017]"));
+    EXPECT_TRUE(mainControl<QLabel>("lblDetail1")->text().contains("[1017]"));
 }
 
 TEST_F(FreeFormTest, OkayWithoutAChangeSaysSoAndTheCloseBoxActsAsCancel)
@@ -141,7 +141,7 @@ TEST_F(FreeFormTest, UndoOfAnEarlierMarkAlsoTakesBackALaterFreeFormComment)
     controlOf<QPushButton>(dialog, "cmdOkay")->click();
     settle();
     ASSERT_EQ(cell(1, 4), "Free");
-    window->cmdUndo->click();
+    mainControl<QToolButton>("cmdUndo")->click();
     EXPECT_EQ(student(1).mark, "89");
     EXPECT_FALSE(student(1).hasFreeForm);
     EXPECT_EQ(rowComments(1), "1017|1016|1014|0103|");

@@ -23,11 +23,11 @@ std::vector<std::string> codes(std::initializer_list<const char*> list) { return
 TEST_F(SelectionTest, OpensWithEveryControlCaptionAndTooltipAndReturnsToTheMainWindow)
 {
     start();
-    EXPECT_TRUE(window->mnuSelection->isEnabled() && window->cmdSwitchCommentSelection->isEnabled());
-    EXPECT_EQ(window->mnuSelection->shortcut(), QKeySequence(QStringLiteral("Ctrl+E")));
+    EXPECT_TRUE(mainControl<QAction>("mnuSelection")->isEnabled() && mainControl<QPushButton>("cmdSwitchCommentSelection")->isEnabled());
+    EXPECT_EQ(mainControl<QAction>("mnuSelection")->shortcut(), QKeySequence(QStringLiteral("Ctrl+E")));
     window->move(137, 91);
     const QRect place = window->geometry();
-    window->mnuSelection->trigger();
+    mainControl<QAction>("mnuSelection")->trigger();
     ASSERT_TRUE(selection());
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(selection()->windowTitle(), "Tallyquill v3.1 (Linux edition) ~ Comment Selection");
@@ -103,7 +103,7 @@ TEST_F(SelectionTest, AScreen600PixelsHighGetsAShorterWindow)
     const int normal = selection()->height();
     press("cmdBack");
     state.smallScreen = true;
-    window->cmdSwitchCommentSelection->click();
+    mainControl<QPushButton>("cmdSwitchCommentSelection")->click();
     EXPECT_EQ(selection()->height(), normal - 168); // 2520 twips at 96 dots to the inch
     EXPECT_LE(selection()->frameGeometry().height(), 600 - 30);
 }
@@ -352,8 +352,8 @@ TEST_F(SelectionTest, LeavingSavesAndTheMainWindowShowsTheListWithInitialValuesO
 {
     const std::string a = favouritesFile("A.tqf", {"0101"});
     start();
-    EXPECT_FALSE(window->optAutoFill->isEnabled());
-    window->cmdSwitchCommentSelection->click();
+    EXPECT_FALSE(mainControl<QCheckBox>("optAutoFill")->isEnabled());
+    mainControl<QPushButton>("cmdSwitchCommentSelection")->click();
     // A never-saved list left by the close box, the name dialog cancelled: kept in memory.
     searchFor("organiz");
     doubleClickResult(0);
@@ -362,42 +362,42 @@ TEST_F(SelectionTest, LeavingSavesAndTheMainWindowShowsTheListWithInitialValuesO
     EXPECT_EQ(dialogs.callsOf(Kind::SaveFile).size(), 1u);
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(entries(), built);
-    EXPECT_EQ(window->lstFavourites->codeAt(0), built[0]);
-    EXPECT_FALSE(window->optAutoFill->isEnabled());
+    EXPECT_EQ(mainControl<FavouritesList>("lstFavourites")->codeAt(0), built[0]);
+    EXPECT_FALSE(mainControl<QCheckBox>("optAutoFill")->isEnabled());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
     // Back again: the list is still there; open a file, change it, leave by Exit.
-    window->mnuSelection->trigger();
+    mainControl<QAction>("mnuSelection")->trigger();
     ASSERT_TRUE(selection());
     EXPECT_EQ(favourites()->count(), 1);
     dialogs.answerQuestion(false);
     dialogs.answerOpenFile(QString::fromStdString(a));
     press("cmdOpen");
     press("cmdInsertDashes");
-    window->optAutoFill->setChecked(false);
+    mainControl<QCheckBox>("optAutoFill")->setChecked(false);
     choose("mnuExit");
     EXPECT_EQ(readBytes(a), crlfLines({" 1 ", "80,100,0101,,,4,4,4,4,4,4", "0101", "    "}));
-    EXPECT_TRUE(window->optAutoFill->isEnabled() && window->optAutoFill->isChecked());
-    EXPECT_EQ(window->lblFavouriteFile->fullText(), QString::fromStdString("Favourite List: " + a));
-    EXPECT_EQ(window->lstFavourites->count(), 3); // and "no comment"
+    EXPECT_TRUE(mainControl<QCheckBox>("optAutoFill")->isEnabled() && mainControl<QCheckBox>("optAutoFill")->isChecked());
+    EXPECT_EQ(mainControl<ui::ElidedLabel>("lblFavouriteFile")->fullText(), QString::fromStdString("Favourite List: " + a));
+    EXPECT_EQ(mainControl<FavouritesList>("lstFavourites")->count(), 3); // and "no comment"
 
     // In the skills view the key stays on show; the list is new when the teacher switches back.
     openClass(sampleClassCopy());
-    window->cmdSwitch->click();
-    window->cmdSwitchCommentSelection->click();
+    mainControl<QPushButton>("cmdSwitch")->click();
+    mainControl<QPushButton>("cmdSwitchCommentSelection")->click();
     clickFavourite(0);
     press("cmdDeleteFavourite");
     press("cmdBack");
-    EXPECT_TRUE(window->lstLearningSkills->isVisible());
-    window->cmdSwitch->click();
-    EXPECT_EQ(window->lstFavourites->codeAt(0), "    ");
+    EXPECT_TRUE(mainControl<QListWidget>("lstLearningSkills")->isVisible());
+    mainControl<QPushButton>("cmdSwitch")->click();
+    EXPECT_EQ(mainControl<FavouritesList>("lstFavourites")->codeAt(0), "    ");
 }
 
 TEST_F(SelectionTest, FromNoFavouritesToASavedListThatTheNextStartShows)
 {
     start();
-    ASSERT_EQ(window->lstFavourites->count(), 1); // only "no comment"
-    window->cmdSwitchCommentSelection->click();
+    ASSERT_EQ(mainControl<FavouritesList>("lstFavourites")->count(), 1); // only "no comment"
+    mainControl<QPushButton>("cmdSwitchCommentSelection")->click();
     searchFor("organiz");
     doubleClickResult(0);
     doubleClickResult(1);
@@ -415,9 +415,9 @@ TEST_F(SelectionTest, FromNoFavouritesToASavedListThatTheNextStartShows)
     press("cmdBack");
     const std::string saved = root.file("home/Term.tqf");
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(window->lblFavouriteFile->fullText(), QString::fromStdString("Favourite List: " + saved));
-    EXPECT_TRUE(window->optAutoFill->isEnabled() && window->optAutoFill->isChecked());
-    const std::vector<std::string> shown = window->lstFavourites->lines();
+    EXPECT_EQ(mainControl<ui::ElidedLabel>("lblFavouriteFile")->fullText(), QString::fromStdString("Favourite List: " + saved));
+    EXPECT_TRUE(mainControl<QCheckBox>("optAutoFill")->isEnabled() && mainControl<QCheckBox>("optAutoFill")->isChecked());
+    const std::vector<std::string> shown = mainControl<FavouritesList>("lstFavourites")->lines();
     EXPECT_EQ(shown, favouritesListLines(state.favourites, state.phrases));
     EXPECT_EQ(shown.size(), 6u);
 
@@ -428,6 +428,6 @@ TEST_F(SelectionTest, FromNoFavouritesToASavedListThatTheNextStartShows)
     EXPECT_TRUE(messages().empty());
     EXPECT_EQ(entries(), built);
     EXPECT_EQ(state.favourites.initialRanges, defaultInitialRanges());
-    EXPECT_EQ(window->lstFavourites->lines(), shown);
-    EXPECT_TRUE(window->optAutoFill->isChecked());
+    EXPECT_EQ(mainControl<FavouritesList>("lstFavourites")->lines(), shown);
+    EXPECT_TRUE(mainControl<QCheckBox>("optAutoFill")->isChecked());
 }
