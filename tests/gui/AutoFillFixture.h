@@ -37,7 +37,7 @@ protected:
     void startSetup(const std::string& favourites)
     {
         start(favourites);
-        mainControl<QAction>("mnuAutoFill")->trigger();
+        menu("mnuAutoFill")->trigger();
         ASSERT_TRUE(autoFill());
     }
 

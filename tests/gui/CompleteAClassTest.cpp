@@ -47,7 +47,7 @@ TEST_F(EntryTest, AClassCompletedByKeyboardAndMouseSurvivesSaveAndReopen)
     clickCell(7, 4);
     chooseFavourite("0706");
     clickCell(3, 8); // 0706 leaves CM1 for CM5
-    mainControl<FavouritesList>("lstFavourites")->setCurrentRow(mainControl<FavouritesList>("lstFavourites")->count() - 1);
+    favouritesList()->setCurrentRow(favouritesList()->count() - 1);
     clickCell(4, 6);
 
     // Skills and flags in the skills view.
@@ -59,7 +59,7 @@ TEST_F(EntryTest, AClassCompletedByKeyboardAndMouseSurvivesSaveAndReopen)
     clickCell(4, 15);
     clickCell(5, 18);
     clickCell(8, 16);
-    mainControl<QToolButton>("cmdUndo")->click(); // not that one after all
+    toolButton("cmdUndo")->click(); // not that one after all
 
     // A free-form comment for the sixth student.
     grid()->setCurrent(6, 3);
@@ -81,7 +81,7 @@ TEST_F(EntryTest, AClassCompletedByKeyboardAndMouseSurvivesSaveAndReopen)
 
     const std::string saved = root.file("home/Finished.tqc");
     dialogs.answerSaveFile(QString::fromStdString(saved));
-    mainControl<QToolButton>("cmdSave")->click();
+    toolButton("cmdSave")->click();
     const ClassList entered = state.students;
 
     dialogs.answerQuestion(false); // no need to save again

@@ -24,7 +24,6 @@ namespace tq::test {
 
 class EntryTest : public MainWindowTest {
 protected:
-    ui::ClassGrid* grid() const { return mainControl<ui::ClassGrid>("msfgClass"); }
 
     // Starts the main window as the active window, so that the keyboard focus is real.
     void startActive(const std::string& favourites = "")
@@ -57,7 +56,7 @@ protected:
     // Where the keyboard types: the mark box while it is open, the grid otherwise.
     QWidget* keyboardTarget() const
     {
-        return mainControl<QLineEdit>("txtDataEntry")->isVisible() ? static_cast<QWidget*>(mainControl<QLineEdit>("txtDataEntry")) : grid();
+        return markBox()->isVisible() ? static_cast<QWidget*>(markBox()) : grid();
     }
 
     // One key stroke: the press goes to what has the focus, the release to what has it then
@@ -82,9 +81,9 @@ protected:
 
     void chooseFavourite(const std::string& code)
     {
-        for (int i = 0; i < mainControl<FavouritesList>("lstFavourites")->count(); ++i)
-            if (mainControl<FavouritesList>("lstFavourites")->item(i)->text().startsWith(QString::fromStdString(code))) {
-                mainControl<FavouritesList>("lstFavourites")->setCurrentRow(i);
+        for (int i = 0; i < favouritesList()->count(); ++i)
+            if (favouritesList()->item(i)->text().startsWith(QString::fromStdString(code))) {
+                favouritesList()->setCurrentRow(i);
                 return;
             }
         FAIL() << "no favourite " << code;
@@ -93,7 +92,8 @@ protected:
     // Clicks the details panel and returns the free-form dialog it opened.
     frmFreeFormCommentEntry* openDialog()
     {
-        QTest::mouseClick(mainControl<QLabel>("lblFreeFormComment"), Qt::LeftButton, {}, mainControl<QLabel>("lblFreeFormComment")->rect().center());
+        auto* details = mainControl<QLabel>("lblFreeFormComment");
+        QTest::mouseClick(details, Qt::LeftButton, {}, details->rect().center());
         auto* dialog = window->findChild<frmFreeFormCommentEntry*>();
         EXPECT_TRUE(dialog && dialog->isVisible());
         return dialog;
@@ -104,7 +104,7 @@ protected:
 
     const StudentRecord& student(int row) const { return state.students[static_cast<size_t>(row - 1)]; }
     size_t undoCount() const { return window->undoStack().size(); }
-    bool undoEnabled() const { return mainControl<QToolButton>("cmdUndo")->isEnabled() && mainControl<QAction>("mnuUndo")->isEnabled(); }
+    bool undoEnabled() const { return toolButton("cmdUndo")->isEnabled() && menu("mnuUndo")->isEnabled(); }
 };
 
 } // namespace tq::test

@@ -15,7 +15,7 @@ TEST_F(AutoFillTest, RangesSetUpHereFillCommentsAndSkillsAsMarksAreTyped)
     startActive(favourites);
     openNewClass(4);
 
-    mainControl<QAction>("mnuAutoFill")->trigger();
+    menu("mnuAutoFill")->trigger();
     ASSERT_TRUE(autoFill());
     dialogs.answerInput("0-49 50-69 70-100");
     control<QPushButton>("cmdEnterRanges")->click();
@@ -39,7 +39,7 @@ TEST_F(AutoFillTest, RangesSetUpHereFillCommentsAndSkillsAsMarksAreTyped)
     EXPECT_EQ(rangeText(3), "0-49 0707,0717,|111114");
     goBack();
     ASSERT_TRUE(window->isVisible());
-    ASSERT_TRUE(mainControl<QCheckBox>("optAutoFill")->isChecked());
+    ASSERT_TRUE(autoFillBox()->isChecked());
 
     // A student in each range, and one with "I", which counts as a mark of 0.
     grid()->setCurrent(1, markColumn);

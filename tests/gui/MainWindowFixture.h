@@ -4,9 +4,16 @@
 #include "ControlOf.h"
 #include "program/ProgramState.h"
 #include "program/frmEntry.h"
+#include "selection/FavouritesList.h"
 #include "support/TestFiles.h"
 #include "ui/ClassGrid.h"
+#include "ui/ElidedLabel.h"
 #include "ui/ScriptedDialogs.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -38,6 +45,13 @@ protected:
     {
         return controlOf<T>(window.get(), name);
     }
+    ui::ClassGrid* grid() const { return mainControl<ui::ClassGrid>("msfgClass"); }
+    QLineEdit* markBox() const { return mainControl<QLineEdit>("txtDataEntry"); }
+    FavouritesList* favouritesList() const { return mainControl<FavouritesList>("lstFavourites"); }
+    ui::ElidedLabel* favouritesLabel() const { return mainControl<ui::ElidedLabel>("lblFavouriteFile"); }
+    QCheckBox* autoFillBox() const { return mainControl<QCheckBox>("optAutoFill"); }
+    QAction* menu(const char* name) const { return mainControl<QAction>(name); }
+    QToolButton* toolButton(const char* name) const { return mainControl<QToolButton>(name); }
 
     // Starts the window; `favourites` is what the start-up window answers ("" for none).
     void start(const std::string& favourites = "")

@@ -35,12 +35,12 @@ TEST_F(RecoveryWindowTest, EveryKindOfChangeReachesTheCopyAndASaveRemovesIt)
     EXPECT_EQ(copiedClass()[1].skill(1), "2");
     EXPECT_EQ(copiedClass()[3].iep, "Y");
 
-    mainControl<QToolButton>("cmdUndo")->click(); // the heading
+    toolButton("cmdUndo")->click(); // the heading
     EXPECT_EQ(copiedClass()[3].iep, state.students[3].iep);
     EXPECT_NE(copiedClass()[3].iep, "Y");
-    mainControl<QToolButton>("cmdUndo")->click(); // the skill
+    toolButton("cmdUndo")->click(); // the skill
     EXPECT_EQ(copiedClass()[1].skill(1), "3");
-    mainControl<QAction>("mnuSortMarks")->trigger();
+    menu("mnuSortMarks")->trigger();
     EXPECT_EQ(copiedClass(), state.students);
     EXPECT_EQ(copiedClass()[0].mark, "75");
 
@@ -53,7 +53,7 @@ TEST_F(RecoveryWindowTest, EveryKindOfChangeReachesTheCopyAndASaveRemovesIt)
     EXPECT_EQ(copiedClass()[1].freeFormComment, "Sam reads widely.");
 
     dialogs.answerSaveFile(QString::fromStdString(root.file("home/saved.tqc")));
-    mainControl<QAction>("mnuSave")->trigger();
+    menu("mnuSave")->trigger();
     EXPECT_FALSE(ownCopy(CopyKind::Class));
     EXPECT_EQ(readClassFile(root.file("home/saved.tqc")), (std::variant<ClassList, Message>(state.students)));
 }
@@ -66,17 +66,17 @@ TEST_F(RecoveryWindowTest, TheCopyStaysWhileTheClassDoesAndGoesWhenTheTeacherSay
     typeMark("75");
     // No to saving before Open, and then no file chosen: the class and its copy stay.
     dialogs.answerQuestion(false);
-    mainControl<QAction>("mnuOpenClass")->trigger();
+    menu("mnuOpenClass")->trigger();
     EXPECT_EQ(state.studentCount(), 3);
     EXPECT_EQ(copiedClass()[0].mark, "75");
     // A Yes whose save is cancelled keeps both too.
     dialogs.answerQuestion(true);
-    mainControl<QAction>("mnuExit")->trigger();
+    menu("mnuExit")->trigger();
     EXPECT_FALSE(window->programEnded());
     EXPECT_EQ(copiedClass()[0].mark, "75");
 
     dialogs.answerQuestion(false);
-    mainControl<QAction>("mnuExit")->trigger();
+    menu("mnuExit")->trigger();
     ASSERT_TRUE(window->programEnded());
     state.recovery.finish();
     EXPECT_TRUE(namesInFolder(recoveryFolder()).empty());
@@ -99,7 +99,7 @@ TEST_F(RecoveryWindowTest, AClassLeftBySessionThatDidNotEndIsRestoredAndProposed
     EXPECT_TRUE(text.contains(QString::fromStdString("Last changed: " + lastChangedText(1796638503))));
 
     ASSERT_EQ(state.students, left);
-    EXPECT_TRUE(mainControl<QAction>("mnuSave")->isEnabled() && mainControl<QToolButton>("cmdSave")->isEnabled() && mainControl<QAction>("mnuExport")->isEnabled());
+    EXPECT_TRUE(menu("mnuSave")->isEnabled() && toolButton("cmdSave")->isEnabled() && menu("mnuExport")->isEnabled());
     EXPECT_EQ(mainControl<QLabel>("lblClassFile")->text().toStdString(), restoredClassStatus(original));
     // It is now this program's copy, with the time of the last change it had.
     EXPECT_FALSE(inRecoveryFolder(ended));
@@ -109,7 +109,7 @@ TEST_F(RecoveryWindowTest, AClassLeftBySessionThatDidNotEndIsRestoredAndProposed
     EXPECT_EQ(own->note.originalFile, original);
 
     // Save proposes the file it came from, in its folder; the dialog asks before replacing it.
-    mainControl<QAction>("mnuSave")->trigger();
+    menu("mnuSave")->trigger();
     ASSERT_EQ(dialogs.callsOf(Kind::SaveFile).size(), 1u);
     EXPECT_EQ(dialogs.callsOf(Kind::SaveFile)[0].fileName, "My English.tqc");
     EXPECT_EQ(dialogs.callsOf(Kind::SaveFile)[0].initialFolder, QString::fromStdString(root.file("home")));
@@ -194,11 +194,11 @@ TEST_F(RecoveryWindowTest, RestoredFavouritesAreShownAndEditsInBothWorkingWindow
     EXPECT_TRUE(questions()[0].text.contains(QString::fromStdString("Favourites: " + fav.favouritesFile)));
     EXPECT_EQ(state.favourites.favourites, fav.favourites);
     EXPECT_EQ(state.favourites.initialRanges, fav.initialRanges);
-    EXPECT_TRUE(mainControl<QCheckBox>("optAutoFill")->isEnabled() && mainControl<QCheckBox>("optAutoFill")->isChecked());
+    EXPECT_TRUE(autoFillBox()->isEnabled() && autoFillBox()->isChecked());
     EXPECT_TRUE(ownCopy(CopyKind::Favourites));
 
     // Initial Values Setup: a rating stepped is copied; leaving saves the file, and the copy goes.
-    mainControl<QAction>("mnuAutoFill")->trigger();
+    menu("mnuAutoFill")->trigger();
     ASSERT_TRUE(autoFill());
     clickRange(1, firstRangeSkillColumn);
     const std::optional<LeftCopy> copied = ownCopy(CopyKind::Favourites);

@@ -28,10 +28,10 @@ TEST_F(MainWindowTest, Screenshots)
     start(sampleFile("Sample.tqf"));
     save(window.get(), "main-empty.png");
     openClass(sampleClassCopy());
-    ui::ClassGrid* grid = mainControl<ui::ClassGrid>("msfgClass");
+    ui::ClassGrid* grid = this->grid();
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->viewport()->mapFrom(grid, grid->cellRect(4, 3).center()));
     QTest::keyClick(grid, '7');
-    QTest::keyClick(mainControl<QLineEdit>("txtDataEntry"), '4');
+    QTest::keyClick(markBox(), '4');
     save(window.get(), "main-mark-entry.png");
     QTest::mouseClick(grid->viewport(), Qt::RightButton, {}, grid->viewport()->mapFrom(grid, grid->cellRect(6, 5).center()));
     save(window.get(), "main-class.png");

@@ -32,10 +32,10 @@ TEST_F(AutoFillTest, LeavingSavesTheRangesAndBringsTheMainWindowBackWithInitialV
 {
     const std::string path = sampleFavourites();
     start(path);
-    mainControl<QCheckBox>("optAutoFill")->setChecked(false);
+    autoFillBox()->setChecked(false);
     window->move(137, 91);
     const QRect place = window->geometry();
-    mainControl<QAction>("mnuAutoFill")->trigger();
+    menu("mnuAutoFill")->trigger();
     ASSERT_TRUE(autoFill());
     clickRange(3, 5, Qt::RightButton);
     dialogs.answerInput("0-59 60-100");
@@ -47,14 +47,14 @@ TEST_F(AutoFillTest, LeavingSavesTheRangesAndBringsTheMainWindowBackWithInitialV
     EXPECT_FALSE(autoFill());
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(window->geometry(), place);
-    EXPECT_TRUE(mainControl<QCheckBox>("optAutoFill")->isEnabled());
-    EXPECT_TRUE(mainControl<QCheckBox>("optAutoFill")->isChecked());
+    EXPECT_TRUE(autoFillBox()->isEnabled());
+    EXPECT_TRUE(autoFillBox()->isChecked());
     EXPECT_EQ(rangesOnDisk(path, state.phrases), state.favourites.initialRanges);
     EXPECT_EQ(state.favourites.initialRanges[0].rangeComment3, "0717");
     EXPECT_TRUE(messages().empty());
 
     // Closing the window is a way back too, and saves as well.
-    mainControl<QAction>("mnuAutoFill")->trigger();
+    menu("mnuAutoFill")->trigger();
     ASSERT_TRUE(autoFill());
     clickRange(2, 10); // 2 becomes 1
     autoFill()->close();
@@ -66,11 +66,11 @@ TEST_F(AutoFillTest, LeavingSavesTheRangesAndBringsTheMainWindowBackWithInitialV
     // Left from the skills view, the main window stays in it: the key on show, the list behind.
     openNewClass(2);
     mainControl<QPushButton>("cmdSwitch")->click();
-    mainControl<QAction>("mnuAutoFill")->trigger();
+    menu("mnuAutoFill")->trigger();
     ASSERT_TRUE(autoFill());
     goBack();
     EXPECT_TRUE(mainControl<QListWidget>("lstLearningSkills")->isVisible());
-    EXPECT_FALSE(mainControl<FavouritesList>("lstFavourites")->isVisible());
+    EXPECT_FALSE(favouritesList()->isVisible());
 }
 
 TEST_F(AutoFillTest, AnotherFileIsOpenedAfterTheOpenOneIsSaved)
@@ -101,8 +101,8 @@ TEST_F(AutoFillTest, AnotherFileIsOpenedAfterTheOpenOneIsSaved)
     EXPECT_EQ(palette()->count(), 2);
     EXPECT_FALSE(control<QPushButton>("cmdUndo")->isEnabled());
     goBack();
-    EXPECT_EQ(mainControl<ui::ElidedLabel>("lblFavouriteFile")->fullText(), QString::fromStdString("Favourite List: " + second));
-    EXPECT_EQ(mainControl<FavouritesList>("lstFavourites")->count(), 2);
+    EXPECT_EQ(favouritesLabel()->fullText(), QString::fromStdString("Favourite List: " + second));
+    EXPECT_EQ(favouritesList()->count(), 2);
 }
 
 TEST_F(AutoFillTest, ARefusedFileIsNeverWrittenOver)
@@ -126,11 +126,11 @@ TEST_F(AutoFillTest, ARefusedFileIsNeverWrittenOver)
     goBack();
     EXPECT_EQ(readBytes(classFile), classBytes);
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(mainControl<ui::ElidedLabel>("lblFavouriteFile")->fullText(), "Favourite List: ");
+    EXPECT_EQ(favouritesLabel()->fullText(), "Favourite List: ");
 
     // A damaged favourites file likewise.
     dialogs.answerOpenFile(QString::fromStdString(favourites));
-    mainControl<QAction>("mnuAutoFill")->trigger(); // no file is open: the main window asks for one
+    menu("mnuAutoFill")->trigger(); // no file is open: the main window asks for one
     ASSERT_TRUE(autoFill());
     EXPECT_EQ(messages().size(), 1u);
     dialogs.answerOpenFile(QString::fromStdString(broken));

@@ -110,7 +110,7 @@ TEST_F(AutoFillTest, TheWholeWindowFitsAScreenOf1366By768AndShrinksOnA600PixelSc
     goBack();
 
     state.smallScreen = true;
-    mainControl<QAction>("mnuAutoFill")->trigger();
+    menu("mnuAutoFill")->trigger();
     ASSERT_TRUE(autoFill());
     QApplication::processEvents();
     const int cut = ui::twipsToPixelsY(2520, autoFill());
@@ -125,7 +125,7 @@ TEST_F(AutoFillTest, WithoutAFavouritesFileWithRangesTheMainWindowAsksForOneAndO
 {
     const QString tq6 = "TQ6: Auto Fill Setup requires that a valid favourite file be opened.";
     start();
-    mainControl<QAction>("mnuAutoFill")->trigger(); // the open dialog is cancelled
+    menu("mnuAutoFill")->trigger(); // the open dialog is cancelled
     EXPECT_FALSE(autoFill());
     EXPECT_TRUE(window->isVisible());
     ASSERT_EQ(dialogs.callsOf(Kind::OpenFile).size(), 1u);
@@ -136,14 +136,14 @@ TEST_F(AutoFillTest, WithoutAFavouritesFileWithRangesTheMainWindowAsksForOneAndO
     // A file without ranges is opened, but there is still nothing to set up.
     const std::string noRanges = root.write("home/NoRanges.tqf", favouritesText({}));
     dialogs.answerOpenFile(QString::fromStdString(noRanges));
-    mainControl<QAction>("mnuAutoFill")->trigger();
+    menu("mnuAutoFill")->trigger();
     EXPECT_FALSE(autoFill());
     EXPECT_EQ(state.favourites.favouritesFile, noRanges);
     EXPECT_EQ(messages().size(), 2u);
     // With that file open, the menu asks again; this time the file has ranges.
     const std::string favourites = sampleFavourites();
     dialogs.answerOpenFile(QString::fromStdString(favourites));
-    mainControl<QAction>("mnuAutoFill")->trigger();
+    menu("mnuAutoFill")->trigger();
     ASSERT_TRUE(autoFill());
     EXPECT_EQ(dialogs.callsOf(Kind::OpenFile).size(), 3u);
     EXPECT_EQ(messages().size(), 2u);

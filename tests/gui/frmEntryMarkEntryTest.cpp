@@ -26,19 +26,20 @@ TEST_F(EntryTest, TypedMarksAreStoredWithEnterAndTheEntryMovesDown)
     ASSERT_EQ(grid()->currentRow(), 1);
     ASSERT_EQ(grid()->currentCol(), 3);
     key(Qt::Key_7, "7");
-    ASSERT_TRUE(mainControl<QLineEdit>("txtDataEntry")->isVisible());
+    ASSERT_TRUE(markBox()->isVisible());
     // Laid exactly over the mark cell.
-    EXPECT_EQ(mainControl<QLineEdit>("txtDataEntry")->geometry().translated(grid()->viewport()->pos()), grid()->cellRect(1, 3));
-    EXPECT_TRUE(mainControl<QLineEdit>("txtDataEntry")->hasFocus());
+    EXPECT_EQ(markBox()->geometry().translated(grid()->viewport()->pos()), grid()->cellRect(1, 3));
+    EXPECT_TRUE(markBox()->hasFocus());
     key(Qt::Key_5, "5");
-    EXPECT_EQ(mainControl<QLineEdit>("txtDataEntry")->text(), "75");
+    EXPECT_EQ(markBox()->text(), "75");
     EXPECT_EQ(cell(1, 3), "89"); // nothing stored before Enter
     key(Qt::Key_Return, "\r");
-    EXPECT_FALSE(mainControl<QLineEdit>("txtDataEntry")->isVisible());
+    EXPECT_FALSE(markBox()->isVisible());
     EXPECT_EQ(cell(1, 3), "75");
     EXPECT_EQ(student(1).mark, "75");
     EXPECT_EQ(grid()->currentRow(), 2);
-    EXPECT_TRUE(mainControl<QLabel>("lblDetail2")->text().startsWith("Ahmed             67")); // the next student's details
+    // The next student's details.
+    EXPECT_TRUE(mainControl<QLabel>("lblDetail2")->text().startsWith("Ahmed             67"));
     EXPECT_TRUE(undoEnabled());
 
     // From the last student Enter wraps to the first.
@@ -53,7 +54,7 @@ TEST_F(EntryTest, TypedMarksAreStoredWithEnterAndTheEntryMovesDown)
     EXPECT_EQ(grid()->currentRow(), 2);
     // A lower-case i opens an empty box; its release makes it "I".
     key(Qt::Key_I, "i");
-    EXPECT_EQ(mainControl<QLineEdit>("txtDataEntry")->text(), "I");
+    EXPECT_EQ(markBox()->text(), "I");
     key(Qt::Key_Return, "\r");
     EXPECT_EQ(student(2).mark, "I");
     EXPECT_EQ(undoCount(), 3u);
@@ -65,13 +66,13 @@ TEST_F(EntryTest, OtherKeysEmptyTheBoxAndLeavingTheCellDropsWhatWasTyped)
     openClass(sampleClassCopy());
     key(Qt::Key_8, "8");
     key(Qt::Key_Period, ".");
-    EXPECT_EQ(mainControl<QLineEdit>("txtDataEntry")->text(), ""); // a decimal point wipes the entry
+    EXPECT_EQ(markBox()->text(), ""); // a decimal point wipes the entry
     key(Qt::Key_8, "8");
     key(Qt::Key_Backspace);
-    EXPECT_EQ(mainControl<QLineEdit>("txtDataEntry")->text(), "");
+    EXPECT_EQ(markBox()->text(), "");
     key(Qt::Key_8, "8");
     clickCell(4, 3); // another cell while the box shows "8"
-    EXPECT_FALSE(mainControl<QLineEdit>("txtDataEntry")->isVisible());
+    EXPECT_FALSE(markBox()->isVisible());
     EXPECT_EQ(student(1).mark, "89");
     EXPECT_EQ(cell(1, 3), "89");
     EXPECT_EQ(undoCount(), 0u);
@@ -79,14 +80,14 @@ TEST_F(EntryTest, OtherKeysEmptyTheBoxAndLeavingTheCellDropsWhatWasTyped)
     // Keys in any column but MRK open nothing.
     clickCell(4, 5);
     key(Qt::Key_7, "7");
-    EXPECT_FALSE(mainControl<QLineEdit>("txtDataEntry")->isVisible());
+    EXPECT_FALSE(markBox()->isVisible());
 
     // Enter in the grid opens an empty box and takes the highlight off the row; Enter again
     // only steps down.
     clickCell(4, 3);
     key(Qt::Key_Return, "\r");
-    EXPECT_TRUE(mainControl<QLineEdit>("txtDataEntry")->isVisible());
-    EXPECT_EQ(mainControl<QLineEdit>("txtDataEntry")->text(), "");
+    EXPECT_TRUE(markBox()->isVisible());
+    EXPECT_EQ(markBox()->text(), "");
     EXPECT_EQ(grid()->cellBackground(4, 0), window->palette().color(QPalette::Button));
     key(Qt::Key_Return, "\r");
     EXPECT_EQ(grid()->currentRow(), 5);
@@ -99,10 +100,10 @@ TEST_F(EntryTest, OtherKeysEmptyTheBoxAndLeavingTheCellDropsWhatWasTyped)
     // next button, where Space would press it.
     clickCell(1, 3);
     key(Qt::Key_6, "6");
-    ASSERT_TRUE(mainControl<QLineEdit>("txtDataEntry")->hasFocus());
+    ASSERT_TRUE(markBox()->hasFocus());
     grid()->setTopRow(2);
     ASSERT_EQ(grid()->topRow(), 2);
-    EXPECT_FALSE(mainControl<QLineEdit>("txtDataEntry")->isVisible());
+    EXPECT_FALSE(markBox()->isVisible());
     EXPECT_TRUE(grid()->hasFocus());
     EXPECT_FALSE(mainControl<QPushButton>("cmdSwitch")->hasFocus());
     EXPECT_EQ(student(1).mark, "89");
@@ -112,7 +113,7 @@ TEST_F(EntryTest, AMarkBringsItsRangesInitialValuesInRedAndOneUndoTakesAllBack)
 {
     startActive(sampleFile("Sample.tqf")); // 50-59: 0706 0719 0714, every skill 2
     openNewClass(4);
-    ASSERT_TRUE(mainControl<QCheckBox>("optAutoFill")->isChecked());
+    ASSERT_TRUE(autoFillBox()->isChecked());
     typeMark("55");
     EXPECT_EQ(cell(1, 4) + cell(1, 5) + cell(1, 6) + cell(1, 7), "070607190714");
     for (int c : {4, 5, 6, 9, 14})
@@ -133,24 +134,24 @@ TEST_F(EntryTest, AMarkBringsItsRangesInitialValuesInRedAndOneUndoTakesAllBack)
     EXPECT_EQ(student(3).skillResponsibility, "1");
     EXPECT_EQ(student(3).comment1, "");
     // Unticked: the mark alone.
-    mainControl<QCheckBox>("optAutoFill")->setChecked(false);
+    autoFillBox()->setChecked(false);
     typeMark("55");
     EXPECT_EQ(student(4).comment1, "");
     EXPECT_EQ(student(4).skillResponsibility, "3");
 
     // Undo, latest first; the first student's mark, codes and skills go back at once.
     for (int i = 0; i < 3; ++i)
-        mainControl<QToolButton>("cmdUndo")->click();
+        toolButton("cmdUndo")->click();
     EXPECT_EQ(grid()->currentRow(), 2);
     EXPECT_EQ(student(2).skillOrganization, "3");
     EXPECT_EQ(student(2).comment2, "0702");
     EXPECT_EQ(student(1).mark, "55");
-    mainControl<QToolButton>("cmdUndo")->click();
+    toolButton("cmdUndo")->click();
     EXPECT_EQ(grid()->currentRow(), 1);
     EXPECT_EQ(student(1), newStudentRecord("SNC2D1-01", "200000000", "Last0", "Alex", "F", ""));
     EXPECT_EQ(cell(1, 3) + cell(1, 4) + cell(1, 9), "3");
     EXPECT_FALSE(undoEnabled());
-    mainControl<QAction>("mnuUndo")->trigger(); // nothing left: nothing happens
+    menu("mnuUndo")->trigger(); // nothing left: nothing happens
     EXPECT_EQ(student(1).mark, "");
 }
 
@@ -161,26 +162,26 @@ TEST_F(EntryTest, UndoShowsTheRestoredStudentAndSortsAndOtherClassesEmptyIt)
     typeMark("60");
     grid()->setCurrent(10, 3);
     EXPECT_TRUE(mainControl<QLabel>("lblDetail2")->text().startsWith("Grewal"));
-    mainControl<QToolButton>("cmdUndo")->click();
+    toolButton("cmdUndo")->click();
     EXPECT_EQ(grid()->currentRow(), 1);
     EXPECT_EQ(grid()->cellBackground(1, 0), window->palette().color(QPalette::Highlight));
     EXPECT_EQ(grid()->cellBackground(10, 0), window->palette().color(QPalette::Button));
     EXPECT_TRUE(mainControl<QLabel>("lblDetail2")->text().startsWith("Ahmed             89"));
 
     typeMark("60");
-    mainControl<QAction>("mnuSortNames")->trigger();
+    menu("mnuSortNames")->trigger();
     EXPECT_FALSE(undoEnabled());
-    mainControl<QAction>("mnuUndo")->trigger();
+    menu("mnuUndo")->trigger();
     EXPECT_EQ(student(1).mark, "60");
 
     // Saving sorts by name; undo still finds the student changed before.
-    mainControl<QAction>("mnuSortMarks")->trigger();
+    menu("mnuSortMarks")->trigger();
     const std::string top = student(1).lastName + student(1).firstName;
     const std::string topMark = student(1).mark;
     typeMark("42");
     dialogs.answerSaveFile(QString::fromStdString(root.file("home/Saved.tqc")));
-    mainControl<QToolButton>("cmdSave")->click();
-    mainControl<QToolButton>("cmdUndo")->click();
+    toolButton("cmdSave")->click();
+    toolButton("cmdUndo")->click();
     const StudentRecord& restored = student(grid()->currentRow());
     EXPECT_EQ(restored.lastName + restored.firstName, top);
     EXPECT_EQ(restored.mark, topMark);
@@ -201,11 +202,11 @@ TEST_F(EntryTest, ARebuildOfTheGridClosesTheMarkBoxWithoutStoringIt)
     // Each way the grid is rebuilt while the teacher has a mark half typed; the Enter that
     // follows must not store it on whichever student the rebuilt grid starts at.
     const std::function<void()> rebuilds[] = {
-        [&] { dialogs.answerSaveFile(""); mainControl<QAction>("mnuSave")->trigger(); },
-        [&] { mainControl<QAction>("mnuSortMarks")->trigger(); },
-        [&] { mainControl<QAction>("mnuShowCourse")->trigger(); },
+        [&] { dialogs.answerSaveFile(""); menu("mnuSave")->trigger(); },
+        [&] { menu("mnuSortMarks")->trigger(); },
+        [&] { menu("mnuShowCourse")->trigger(); },
         [&] {
-            mainControl<QAction>("mnuExport")->trigger();
+            menu("mnuExport")->trigger();
             ASSERT_TRUE(window->exportWindow);
             window->exportWindow->close();
             QApplication::processEvents();
@@ -217,11 +218,11 @@ TEST_F(EntryTest, ARebuildOfTheGridClosesTheMarkBoxWithoutStoringIt)
         grid()->setCurrent(5, 3);
         key(Qt::Key_4, "4");
         key(Qt::Key_2, "2");
-        ASSERT_TRUE(mainControl<QLineEdit>("txtDataEntry")->isVisible());
+        ASSERT_TRUE(markBox()->isVisible());
         ClassList before = state.students;
         const size_t undoBefore = undoCount();
         rebuild();
-        EXPECT_FALSE(mainControl<QLineEdit>("txtDataEntry")->isVisible());
+        EXPECT_FALSE(markBox()->isVisible());
         key(Qt::Key_Return, "\r"); // reaches the grid, which opens an empty box
         key(Qt::Key_Return, "\r"); // which stores nothing
         // The rebuilds may sort the class; its students are as they were, wherever they stand.

@@ -24,7 +24,7 @@ TEST_F(EntryTest, AChosenFavouriteIsStampedAndOneUndoTakesBackTheMove)
     clickCell(2, 7); // the same code in CM4 leaves CM2
     EXPECT_EQ(cell(2, 5) + "|" + cell(2, 7), "|0701");
     EXPECT_EQ(student(2).comment2 + "|" + student(2).comment4, "|0701");
-    mainControl<QToolButton>("cmdUndo")->click();
+    toolButton("cmdUndo")->click();
     EXPECT_EQ(cell(2, 5) + "|" + cell(2, 7), "0701|");
     EXPECT_EQ(student(2).comment2 + "|" + student(2).comment4, "0701|");
     EXPECT_EQ(undoCount(), 1u);
@@ -35,12 +35,12 @@ TEST_F(EntryTest, ARightClickShowsTheFavouriteOrPicksTheCodeUpForOtherStudents)
     start(sampleFile("Sample.tqf"));
     openClass(sampleClassCopy());
     clickCell(1, 5, Qt::RightButton); // 1016 is a favourite
-    EXPECT_EQ(mainControl<FavouritesList>("lstFavourites")->currentItem()->text().left(4), "1016");
+    EXPECT_EQ(favouritesList()->currentItem()->text().left(4), "1016");
     EXPECT_EQ(grid()->currentRow(), 1);
     EXPECT_EQ(grid()->currentCol(), 5);
     EXPECT_TRUE(window->pending().code.empty());
     clickCell(21, 6, Qt::RightButton); // an empty comment: the "no comment" line
-    EXPECT_EQ(mainControl<FavouritesList>("lstFavourites")->currentRow(), mainControl<FavouritesList>("lstFavourites")->count() - 1);
+    EXPECT_EQ(favouritesList()->currentRow(), favouritesList()->count() - 1);
     EXPECT_EQ(grid()->currentRow(), 21);
     EXPECT_EQ(undoCount(), 0u); // no data changed
 
@@ -48,7 +48,7 @@ TEST_F(EntryTest, ARightClickShowsTheFavouriteOrPicksTheCodeUpForOtherStudents)
     clickCell(1, 4, Qt::RightButton);
     EXPECT_EQ(window->pending().code, "1017");
     EXPECT_EQ(grid()->cellBackground(1, 4), pending);
-    EXPECT_TRUE(mainControl<FavouritesList>("lstFavourites")->selectedItems().isEmpty());
+    EXPECT_TRUE(favouritesList()->selectedItems().isEmpty());
     clickCell(2, 8);
     clickCell(4, 8);
     EXPECT_EQ(student(2).comment5, "1017");
@@ -59,7 +59,7 @@ TEST_F(EntryTest, ARightClickShowsTheFavouriteOrPicksTheCodeUpForOtherStudents)
     EXPECT_EQ(window->pending().code, "1014");
     EXPECT_EQ(grid()->cellBackground(1, 4), QColor(Qt::white));
     // A click in the favourites list drops the pick.
-    QListWidget* list = mainControl<FavouritesList>("lstFavourites");
+    QListWidget* list = favouritesList();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(2)).center());
     EXPECT_TRUE(window->pending().code.empty());
     EXPECT_EQ(window->pending().row, -1);
@@ -106,7 +106,7 @@ TEST_F(EntryTest, SkillsStepDownWithTheLeftButtonAndUpWithTheRightAndUndoStepByS
     EXPECT_EQ(undoCount(), 4u);
     seen.clear();
     for (int i = 0; i < 4; ++i) {
-        mainControl<QAction>("mnuUndo")->trigger();
+        menu("mnuUndo")->trigger();
         seen += cell(1, 9).toStdString();
     }
     EXPECT_EQ(seen, "4123");
@@ -167,11 +167,11 @@ TEST_F(EntryTest, AHeadingClickIsUndoneInOneStepForTheWholeClass)
     clickCell(0, 16, Qt::RightButton); // and ESL on for everyone, which clears the ELD
     for (int r = 1; r <= 5; ++r)
         EXPECT_EQ(student(r).iep + "|" + student(r).esl + "|" + student(r).eld, "|Y|") << r;
-    mainControl<QToolButton>("cmdUndo")->click();
+    toolButton("cmdUndo")->click();
     EXPECT_EQ(student(3).eld, "Y");
     EXPECT_EQ(cell(3, 17), "Y");
     EXPECT_EQ(student(1).esl + cell(1, 16).toStdString(), "");
-    mainControl<QToolButton>("cmdUndo")->click();
+    toolButton("cmdUndo")->click();
     for (int r = 1; r <= 5; ++r)
         EXPECT_EQ(student(r).iep + cell(r, 15).toStdString(), r == 2 || r == 4 ? "YY" : "") << r;
     EXPECT_EQ(undoCount(), 3u);
@@ -186,7 +186,8 @@ TEST_F(EntryTest, AClickOnAStudentsNumberOrNameMakesThemCurrent)
         clickCell(row, col);
         EXPECT_EQ(grid()->currentRow(), row) << col;
         EXPECT_EQ(grid()->currentCol(), 3) << col;
-        EXPECT_TRUE(mainControl<QLabel>("lblDetail2")->text().startsWith(QString::fromStdString(student(row).lastName)));
+        const QString lastName = QString::fromStdString(student(row).lastName);
+        EXPECT_TRUE(mainControl<QLabel>("lblDetail2")->text().startsWith(lastName));
     }
     // The free-form dialog then opens for that student.
     clickCell(6, 1);

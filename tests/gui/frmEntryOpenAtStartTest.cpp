@@ -16,15 +16,15 @@ TEST_F(MainWindowTest, AClassNamedAtStartOpensWithItsCommandsAndWithoutAnyQuesti
     window->openClassFromCommandLine(sampleClassCopy());
 
     ASSERT_EQ(state.studentCount(), 28);
-    EXPECT_EQ(mainControl<ui::ClassGrid>("msfgClass")->rows(), 29);
+    EXPECT_EQ(grid()->rows(), 29);
     EXPECT_EQ(mainControl<QLabel>("lblCourse")->text(), "ENG2D1-01");
     EXPECT_EQ(mainControl<QLabel>("lblClassSize")->text(), "28 Students");
-    for (QAction* a : {mainControl<QAction>("mnuSave"), mainControl<QAction>("mnuPrint"), mainControl<QAction>("mnuSortNames"), mainControl<QAction>("mnuSortMarks"),
-                       mainControl<QAction>("mnuUpdate"), mainControl<QAction>("mnuExport")})
+    for (QAction* a : {menu("mnuSave"), menu("mnuPrint"), menu("mnuSortNames"), menu("mnuSortMarks"),
+                       menu("mnuUpdate"), menu("mnuExport")})
         EXPECT_TRUE(a->isEnabled()) << a->objectName().toStdString();
-    EXPECT_TRUE(mainControl<QToolButton>("cmdSave")->isEnabled());
-    EXPECT_TRUE(mainControl<QToolButton>("cmdPrint")->isEnabled());
-    EXPECT_FALSE(mainControl<QToolButton>("cmdUndo")->isEnabled());
+    EXPECT_TRUE(toolButton("cmdSave")->isEnabled());
+    EXPECT_TRUE(toolButton("cmdPrint")->isEnabled());
+    EXPECT_FALSE(toolButton("cmdUndo")->isEnabled());
     EXPECT_TRUE(dialogs.calls.empty());
     // No file dialog was completed: the first class dialog still starts in the teacher's folder.
     EXPECT_TRUE(state.firstFileDialog);
@@ -52,8 +52,8 @@ TEST_F(MainWindowTest, AClassFileNamedAtStartThatCannotBeUsedShowsWhyAndTheProgr
         ASSERT_EQ(messages().size(), 1u) << c.path;
         EXPECT_TRUE(messages()[0].text.startsWith(c.message)) << messages()[0].text.toStdString();
         EXPECT_EQ(state.studentCount(), 0);
-        EXPECT_FALSE(mainControl<QAction>("mnuSave")->isEnabled());
-        EXPECT_FALSE(mainControl<QToolButton>("cmdSave")->isEnabled());
+        EXPECT_FALSE(menu("mnuSave")->isEnabled());
+        EXPECT_FALSE(toolButton("cmdSave")->isEnabled());
         EXPECT_FALSE(window->programEnded());
     }
 }

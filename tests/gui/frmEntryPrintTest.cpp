@@ -64,20 +64,22 @@ PrintScript longReport()
 TEST_F(MainWindowTest, PrintsOrPreviewsTheClassInItsOrderAndShowsTheCurrentStudentAgain)
 {
     start();
-    EXPECT_FALSE(mainControl<QAction>("mnuPrint")->isEnabled() || mainControl<QAction>("mnuPrintPreview")->isEnabled() || mainControl<QToolButton>("cmdPrint")->isEnabled());
+    EXPECT_FALSE(menu("mnuPrint")->isEnabled() || menu("mnuPrintPreview")->isEnabled() ||
+                 toolButton("cmdPrint")->isEnabled());
     openClass(sampleClassCopy());
-    EXPECT_TRUE(mainControl<QAction>("mnuPrint")->isEnabled() && mainControl<QAction>("mnuPrintPreview")->isEnabled() && mainControl<QToolButton>("cmdPrint")->isEnabled());
+    EXPECT_TRUE(menu("mnuPrint")->isEnabled() && menu("mnuPrintPreview")->isEnabled() &&
+                toolButton("cmdPrint")->isEnabled());
     const QList<QAction*> file = window->menuBar()->actions().constFirst()->menu()->actions();
-    EXPECT_EQ(file.indexOf(mainControl<QAction>("mnuPrintPreview")), file.indexOf(mainControl<QAction>("mnuPrint")) + 1);
+    EXPECT_EQ(file.indexOf(menu("mnuPrintPreview")), file.indexOf(menu("mnuPrint")) + 1);
 
     state.clock = [] { return printTime(); };
-    mainControl<QAction>("mnuSortMarks")->trigger();
-    mainControl<QAction>("mnuShowCourse")->trigger();
-    mainControl<ui::ClassGrid>("msfgClass")->setCurrent(2, 1);
+    menu("mnuSortMarks")->trigger();
+    menu("mnuShowCourse")->trigger();
+    grid()->setCurrent(2, 1);
     const QString current = mainControl<QLabel>("lblDetail2")->text();
     const size_t before = messages().size();
     ui::RecordingPrinter& printer = dialogs.answerPrinter();
-    mainControl<QToolButton>("cmdPrint")->click();
+    toolButton("cmdPrint")->click();
 
     EXPECT_EQ(dialogs.callsOf(Kind::Printer).at(0).orientation, QPageLayout::Landscape);
     EXPECT_EQ(printer.log().mid(0, 9),
@@ -96,7 +98,7 @@ TEST_F(MainWindowTest, PrintsOrPreviewsTheClassInItsOrderAndShowsTheCurrentStude
     EXPECT_EQ(mainControl<QLabel>("lblDetail2")->text(), current);
 
     // The preview shows the same pages.
-    mainControl<QAction>("mnuPrintPreview")->trigger();
+    menu("mnuPrintPreview")->trigger();
     EXPECT_EQ(dialogs.callsOf(Kind::Preview).at(0).orientation, QPageLayout::Landscape);
     EXPECT_EQ(dialogs.previews.at(0)->log(), printer.log());
 }
@@ -107,12 +109,12 @@ TEST_F(MainWindowTest, CancellingOrAFailingPrinterEndsThePrintWithoutAWord)
     openClass(sampleClassCopy());
     const size_t before = messages().size();
     dialogs.answerPrinterCancel();
-    mainControl<QToolButton>("cmdPrint")->click();
+    toolButton("cmdPrint")->click();
     EXPECT_EQ(messages().size(), before);   // the report did not even go through the students
 
     ui::RecordingPrinter& failing = dialogs.answerPrinter();
     failing.failAfterCalls(4);
-    mainControl<QAction>("mnuPrint")->trigger();
+    menu("mnuPrint")->trigger();
     EXPECT_EQ(failing.log().size(), 4);
     EXPECT_FALSE(failing.ended());
     for (const auto& m : messages())

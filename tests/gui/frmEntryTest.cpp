@@ -38,37 +38,37 @@ TEST_F(MainWindowTest, StartsWithoutFavouritesAndWithoutAClass)
     start();
     // The empty grid has nothing to scroll.
     QApplication::processEvents();
-    EXPECT_FALSE(mainControl<ui::ClassGrid>("msfgClass")->horizontalScrollBar()->isVisible());
+    EXPECT_FALSE(grid()->horizontalScrollBar()->isVisible());
     EXPECT_EQ(window->windowTitle().left(14), "Tallyquill v3.");
     EXPECT_TRUE(window->windowTitle().endsWith(" ~ Mark / Phrase Entry"));
-    EXPECT_FALSE(mainControl<QCheckBox>("optAutoFill")->isEnabled());
-    for (QAction* a : {mainControl<QAction>("mnuSave"), mainControl<QAction>("mnuPrint"), mainControl<QAction>("mnuSortNames"), mainControl<QAction>("mnuSortMarks"),
-                       mainControl<QAction>("mnuUpdate"), mainControl<QAction>("mnuExport"), mainControl<QAction>("mnuUndo")})
+    EXPECT_FALSE(autoFillBox()->isEnabled());
+    for (QAction* a : {menu("mnuSave"), menu("mnuPrint"), menu("mnuSortNames"), menu("mnuSortMarks"),
+                       menu("mnuUpdate"), menu("mnuExport"), menu("mnuUndo")})
         EXPECT_FALSE(a->isEnabled()) << a->objectName().toStdString();
-    EXPECT_FALSE(mainControl<QToolButton>("cmdSave")->isEnabled());
-    EXPECT_FALSE(mainControl<QToolButton>("cmdUndo")->isEnabled());
-    EXPECT_TRUE(mainControl<QToolButton>("cmdOpen")->isEnabled());
-    EXPECT_FALSE(mainControl<QAction>("mnuSortCourse")->isVisible());
-    EXPECT_TRUE(mainControl<QAction>("mnuMark")->isChecked());
-    EXPECT_EQ(mainControl<ui::ElidedLabel>("lblFavouriteFile")->fullText(), "Favourite List: ");
-    ASSERT_EQ(mainControl<FavouritesList>("lstFavourites")->count(), 1);
-    EXPECT_EQ(mainControl<FavouritesList>("lstFavourites")->item(0)->text(), "           no comment (delete existing comment)");
+    EXPECT_FALSE(toolButton("cmdSave")->isEnabled());
+    EXPECT_FALSE(toolButton("cmdUndo")->isEnabled());
+    EXPECT_TRUE(toolButton("cmdOpen")->isEnabled());
+    EXPECT_FALSE(menu("mnuSortCourse")->isVisible());
+    EXPECT_TRUE(menu("mnuMark")->isChecked());
+    EXPECT_EQ(favouritesLabel()->fullText(), "Favourite List: ");
+    ASSERT_EQ(favouritesList()->count(), 1);
+    EXPECT_EQ(favouritesList()->item(0)->text(), "           no comment (delete existing comment)");
     EXPECT_GT(state.phrases.phraseCount(), 300u);
     EXPECT_TRUE(messages().empty());
-    EXPECT_EQ(mainControl<QAction>("mnuOpenFavourites")->shortcut(), QKeySequence("Ctrl+O"));
-    EXPECT_EQ(mainControl<QAction>("mnuSelection")->text(), "Comment S&election");
-    EXPECT_EQ(mainControl<QToolButton>("cmdNew")->toolTip(), "Create New Class File of Students");
+    EXPECT_EQ(menu("mnuOpenFavourites")->shortcut(), QKeySequence("Ctrl+O"));
+    EXPECT_EQ(menu("mnuSelection")->text(), "Comment S&election");
+    EXPECT_EQ(toolButton("cmdNew")->toolTip(), "Create New Class File of Students");
 }
 
 TEST_F(MainWindowTest, StartsWithTheChosenFavourites)
 {
     start(sampleFile("Sample.tqf"));
-    EXPECT_TRUE(mainControl<QCheckBox>("optAutoFill")->isEnabled());
-    EXPECT_TRUE(mainControl<QCheckBox>("optAutoFill")->isChecked());
-    EXPECT_EQ(mainControl<FavouritesList>("lstFavourites")->count(), static_cast<int>(state.favourites.favourites.size()) + 1);
-    EXPECT_EQ(mainControl<FavouritesList>("lstFavourites")->item(0)->text().left(5), QString::fromStdString(state.favourites.favourites[0] + " "));
+    EXPECT_TRUE(autoFillBox()->isEnabled());
+    EXPECT_TRUE(autoFillBox()->isChecked());
+    EXPECT_EQ(favouritesList()->count(), static_cast<int>(state.favourites.favourites.size()) + 1);
+    EXPECT_EQ(favouritesList()->item(0)->text().left(5), QString::fromStdString(state.favourites.favourites[0] + " "));
     EXPECT_EQ(state.favourites.initialRanges.size(), 7u);
-    EXPECT_EQ(mainControl<ui::ElidedLabel>("lblFavouriteFile")->fullText(), QString::fromStdString("Favourite List: " + sampleFile("Sample.tqf")));
+    EXPECT_EQ(favouritesLabel()->fullText(), QString::fromStdString("Favourite List: " + sampleFile("Sample.tqf")));
 }
 
 TEST_F(MainWindowTest, AMissingPhraseLibraryEndsTheProgramWithTQ2)
@@ -87,7 +87,7 @@ TEST_F(MainWindowTest, OpeningAClassFillsTheGridLabelsAndDetails)
     start();
     openClass(sampleClassCopy());
     ASSERT_EQ(state.studentCount(), 28);
-    EXPECT_EQ(mainControl<ui::ClassGrid>("msfgClass")->rows(), 29);
+    EXPECT_EQ(grid()->rows(), 29);
     EXPECT_EQ(cell(0, 4), "  CM1");
     EXPECT_EQ(cell(0, 13), "  I");
     EXPECT_EQ(cell(1, 0), "316-208-659");
@@ -100,14 +100,14 @@ TEST_F(MainWindowTest, OpeningAClassFillsTheGridLabelsAndDetails)
     EXPECT_EQ(mainControl<QLabel>("lblClassSize")->text(), "28 Students");
     EXPECT_TRUE(mainControl<QLabel>("lblDetail1")->text().startsWith("316208659       Mark  [1017] Layla "));
     EXPECT_TRUE(mainControl<QLabel>("lblDetail2")->text().startsWith("Ahmed             89  "));
-    for (QAction* a : {mainControl<QAction>("mnuSave"), mainControl<QAction>("mnuSortNames"), mainControl<QAction>("mnuSortMarks"), mainControl<QAction>("mnuUpdate")})
+    for (QAction* a : {menu("mnuSave"), menu("mnuSortNames"), menu("mnuSortMarks"), menu("mnuUpdate")})
         EXPECT_TRUE(a->isEnabled());
-    EXPECT_TRUE(mainControl<QToolButton>("cmdSave")->isEnabled());
-    EXPECT_EQ(mainControl<ui::ClassGrid>("msfgClass")->columnWidthTwips(4), 525);
-    EXPECT_EQ(mainControl<ui::ClassGrid>("msfgClass")->columnWidthTwips(9), 0);
-    EXPECT_EQ(mainControl<ui::ClassGrid>("msfgClass")->fixedCols(), 3);
+    EXPECT_TRUE(toolButton("cmdSave")->isEnabled());
+    EXPECT_EQ(grid()->columnWidthTwips(4), 525);
+    EXPECT_EQ(grid()->columnWidthTwips(9), 0);
+    EXPECT_EQ(grid()->fixedCols(), 3);
     // Fewer than 36 students: the area outside the cells stays button face.
-    EXPECT_EQ(mainControl<ui::ClassGrid>("msfgClass")->backgroundOutsideCells(), window->palette().color(QPalette::Button));
+    EXPECT_EQ(grid()->backgroundOutsideCells(), window->palette().color(QPalette::Button));
     const auto opens = dialogs.callsOf(Kind::OpenFile);
     ASSERT_EQ(opens.size(), 1u);
     EXPECT_EQ(opens[0].filter, "Tallyquill Classes (*.tqc)|*.tqc");
@@ -120,15 +120,15 @@ TEST_F(MainWindowTest, TheHighlightAndDetailsFollowTheCurrentRow)
     start();
     openClass(sampleClassCopy());
     const QColor highlight = window->palette().color(QPalette::Highlight);
-    EXPECT_EQ(mainControl<ui::ClassGrid>("msfgClass")->cellBackground(1, 0), highlight);
-    EXPECT_EQ(mainControl<ui::ClassGrid>("msfgClass")->cellForeground(1, 2), QColor(Qt::white));
-    mainControl<ui::ClassGrid>("msfgClass")->setFocus();
-    QTest::keyClick(mainControl<ui::ClassGrid>("msfgClass"), Qt::Key_Down);
-    QTest::keyClick(mainControl<ui::ClassGrid>("msfgClass"), Qt::Key_Down);
-    EXPECT_EQ(mainControl<ui::ClassGrid>("msfgClass")->currentRow(), 3);
-    EXPECT_EQ(mainControl<ui::ClassGrid>("msfgClass")->cellBackground(1, 1), window->palette().color(QPalette::Button));
-    EXPECT_EQ(mainControl<ui::ClassGrid>("msfgClass")->cellForeground(1, 1), QColor(Qt::black));
-    EXPECT_EQ(mainControl<ui::ClassGrid>("msfgClass")->cellBackground(3, 2), highlight);
+    EXPECT_EQ(grid()->cellBackground(1, 0), highlight);
+    EXPECT_EQ(grid()->cellForeground(1, 2), QColor(Qt::white));
+    grid()->setFocus();
+    QTest::keyClick(grid(), Qt::Key_Down);
+    QTest::keyClick(grid(), Qt::Key_Down);
+    EXPECT_EQ(grid()->currentRow(), 3);
+    EXPECT_EQ(grid()->cellBackground(1, 1), window->palette().color(QPalette::Button));
+    EXPECT_EQ(grid()->cellForeground(1, 1), QColor(Qt::black));
+    EXPECT_EQ(grid()->cellBackground(3, 2), highlight);
     EXPECT_TRUE(mainControl<QLabel>("lblDetail2")->text().startsWith("Anderson"));
     // The over-long comment of this student shows the TQ8A warning under the details whenever the
     // student is shown; it is no message box, so it takes no key or click meant for the grid.
@@ -142,9 +142,9 @@ TEST_F(MainWindowTest, TheHighlightAndDetailsFollowTheCurrentRow)
                                  "Trillium limits.")) << warning.toStdString();
     EXPECT_TRUE(mainControl<QLabel>("lblDetail5")->text().endsWith(" ..."));
     EXPECT_GE(window->commentRest().size(), 72u);
-    QTest::keyClick(mainControl<ui::ClassGrid>("msfgClass"), Qt::Key_Down);
+    QTest::keyClick(grid(), Qt::Key_Down);
     EXPECT_FALSE(mainControl<QFrame>("fraCommentWarning")->isVisible());
-    mainControl<ui::ClassGrid>("msfgClass")->setCurrent(3, 5);
+    grid()->setCurrent(3, 5);
     EXPECT_TRUE(mainControl<QFrame>("fraCommentWarning")->isVisible());
 }
 
@@ -153,17 +153,17 @@ TEST_F(MainWindowTest, TheViewSwitchesBetweenCommentsAndSkillsAndARebuildReturns
     start(sampleFile("Sample.tqf"));
     openClass(sampleClassCopy());
     mainControl<QPushButton>("cmdSwitch")->click();
-    EXPECT_EQ(mainControl<ui::ClassGrid>("msfgClass")->columnWidthTwips(4), 0);
-    EXPECT_EQ(mainControl<ui::ClassGrid>("msfgClass")->columnWidthTwips(18), 290);
+    EXPECT_EQ(grid()->columnWidthTwips(4), 0);
+    EXPECT_EQ(grid()->columnWidthTwips(18), 290);
     EXPECT_TRUE(mainControl<QListWidget>("lstLearningSkills")->isVisible());
-    EXPECT_FALSE(mainControl<FavouritesList>("lstFavourites")->isVisible());
+    EXPECT_FALSE(favouritesList()->isVisible());
     EXPECT_EQ(mainControl<QListWidget>("lstLearningSkills")->count(), 39);
-    EXPECT_EQ(mainControl<ui::ElidedLabel>("lblFavouriteFile")->fullText(), "Learning Skills");
-    EXPECT_FALSE(mainControl<QToolButton>("cmdOpenFavourites")->isEnabled());
-    mainControl<QAction>("mnuSortMarks")->trigger();
-    EXPECT_EQ(mainControl<ui::ClassGrid>("msfgClass")->columnWidthTwips(4), 525);
-    EXPECT_TRUE(mainControl<FavouritesList>("lstFavourites")->isVisible());
-    EXPECT_TRUE(mainControl<QToolButton>("cmdOpenFavourites")->isEnabled());
+    EXPECT_EQ(favouritesLabel()->fullText(), "Learning Skills");
+    EXPECT_FALSE(toolButton("cmdOpenFavourites")->isEnabled());
+    menu("mnuSortMarks")->trigger();
+    EXPECT_EQ(grid()->columnWidthTwips(4), 525);
+    EXPECT_TRUE(favouritesList()->isVisible());
+    EXPECT_TRUE(toolButton("cmdOpenFavourites")->isEnabled());
     EXPECT_EQ(cell(1, 3), "95"); // the highest mark of the class now stands first
     EXPECT_EQ(cell(28, 3), "");
 }
@@ -171,17 +171,17 @@ TEST_F(MainWindowTest, TheViewSwitchesBetweenCommentsAndSkillsAndARebuildReturns
 TEST_F(MainWindowTest, ShowCourseCodesNeedsAClass)
 {
     start();
-    mainControl<QAction>("mnuShowCourse")->trigger();
-    EXPECT_FALSE(mainControl<QAction>("mnuShowCourse")->isChecked());
+    menu("mnuShowCourse")->trigger();
+    EXPECT_FALSE(menu("mnuShowCourse")->isChecked());
     openClass(sampleClassCopy());
-    mainControl<QAction>("mnuShowCourse")->trigger();
-    EXPECT_TRUE(mainControl<QAction>("mnuShowCourse")->isChecked());
-    EXPECT_TRUE(mainControl<QAction>("mnuSortCourse")->isVisible());
+    menu("mnuShowCourse")->trigger();
+    EXPECT_TRUE(menu("mnuShowCourse")->isChecked());
+    EXPECT_TRUE(menu("mnuSortCourse")->isVisible());
     EXPECT_EQ(cell(1, 1), "ENG2D1-01: Ahmed");
     EXPECT_EQ(cell(1, 0), "316-208-659");
     EXPECT_TRUE(mainControl<QLabel>("lblDetail1")->text().startsWith("316208659    ENG2D1-01 Mark  [1017]"));
-    mainControl<QAction>("mnuShowCourse")->trigger();
-    EXPECT_FALSE(mainControl<QAction>("mnuSortCourse")->isVisible());
+    menu("mnuShowCourse")->trigger();
+    EXPECT_FALSE(menu("mnuSortCourse")->isVisible());
     EXPECT_EQ(cell(1, 1), "Ahmed");
 }
 
@@ -207,9 +207,9 @@ TEST_F(MainWindowTest, SavingSortsByNameAndWritesTheProposedFile)
 {
     start();
     openClass(sampleClassCopy());
-    mainControl<QAction>("mnuSortMarks")->trigger();
+    menu("mnuSortMarks")->trigger();
     dialogs.answerSaveFile(QString::fromStdString(root.file("home/Saved")));
-    mainControl<QToolButton>("cmdSave")->click();
+    toolButton("cmdSave")->click();
     const auto saves = dialogs.callsOf(Kind::SaveFile);
     ASSERT_EQ(saves.size(), 1u);
     EXPECT_EQ(saves[0].fileName, "ENG2D101");
@@ -222,7 +222,7 @@ TEST_F(MainWindowTest, SavingSortsByNameAndWritesTheProposedFile)
 
     // A save that cannot be written says so.
     dialogs.answerSaveFile(QString::fromStdString(root.file("home/no/folder/x.tqc")));
-    mainControl<QAction>("mnuSave")->trigger();
+    menu("mnuSave")->trigger();
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_TRUE(messages()[0].text.startsWith("TQTemp: The class could not be saved as "));
 }
@@ -241,7 +241,7 @@ TEST_F(MainWindowTest, ClassDialogsStartInTheDocumentsFolderThenWhereTheClassCam
     // Ctrl+S saves back where the class came from, under the name the program proposes: the
     // sample's own name, so the teacher's dialog asks before replacing it.
     dialogs.answerSaveFile(QString::fromStdString(opened));
-    mainControl<QAction>("mnuSave")->trigger();
+    menu("mnuSave")->trigger();
     const auto save = dialogs.callsOf(Kind::SaveFile).back();
     EXPECT_EQ(save.initialFolder, QString::fromStdString(root.file("home/Tallyquill Sample")));
     EXPECT_EQ(save.fileName, "ENG2D101");
@@ -266,17 +266,17 @@ TEST_F(MainWindowTest, ALargeClassTurnsTheOutsideWhite)
     start();
     saveClassFile(root.file("home/big.tqc"), classOf(36));
     openClass(root.file("home/big.tqc"));
-    EXPECT_EQ(mainControl<ui::ClassGrid>("msfgClass")->backgroundOutsideCells(), QColor(Qt::white));
+    EXPECT_EQ(grid()->backgroundOutsideCells(), QColor(Qt::white));
     dialogs.answerQuestion(false);
     saveClassFile(root.file("home/small.tqc"), classOf(35));
     openClass(root.file("home/small.tqc"));
-    EXPECT_EQ(mainControl<ui::ClassGrid>("msfgClass")->backgroundOutsideCells(), window->palette().color(QPalette::Button));
+    EXPECT_EQ(grid()->backgroundOutsideCells(), window->palette().color(QPalette::Button));
 }
 
 TEST_F(MainWindowTest, ExitAsksOnlyWithAClass)
 {
     start();
-    mainControl<QAction>("mnuExit")->trigger();
+    menu("mnuExit")->trigger();
     EXPECT_TRUE(window->programEnded());
     EXPECT_TRUE(dialogs.calls.empty());
 }
@@ -303,7 +303,7 @@ TEST_F(MainWindowTest, NoActionGoesOnAfterAYesWhoseSaveDidNotHappen)
     // Exit: Yes, and the save fails (no such folder): the message, and the window stays.
     dialogs.answerQuestion(true);
     dialogs.answerSaveFile(QString::fromStdString(root.file("gone/ENG2D101.tqc")));
-    mainControl<QAction>("mnuExit")->trigger();
+    menu("mnuExit")->trigger();
     EXPECT_FALSE(window->programEnded());
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_TRUE(messages()[0].text.startsWith("TQTemp: The class could not be saved"));
@@ -311,17 +311,17 @@ TEST_F(MainWindowTest, NoActionGoesOnAfterAYesWhoseSaveDidNotHappen)
     // New and Open: Yes, then Cancel: no Get Class dialog, no open dialog, the class as it was.
     dialogs.answerQuestion(true);
     dialogs.answerSaveFile("");
-    mainControl<QToolButton>("cmdNew")->click();
+    toolButton("cmdNew")->click();
     EXPECT_FALSE(window->getClassDialog);
     dialogs.answerQuestion(true);
     dialogs.answerSaveFile("");
-    mainControl<QToolButton>("cmdOpen")->click();
+    toolButton("cmdOpen")->click();
     EXPECT_TRUE(dialogs.callsOf(Kind::OpenFile).size() == 1u); // only the first open, by the fixture
     EXPECT_EQ(state.students, before);
 
     // The teacher repeats Exit and answers No: the class is discarded on purpose.
     dialogs.answerQuestion(false);
-    mainControl<QAction>("mnuExit")->trigger();
+    menu("mnuExit")->trigger();
     EXPECT_TRUE(window->programEnded());
     EXPECT_TRUE(dialogs.allAnswersUsed());
 }
@@ -332,7 +332,7 @@ TEST_F(MainWindowTest, ASavedClassLetsTheActionGoOn)
     openClass(sampleClassCopy());
     dialogs.answerQuestion(true);
     dialogs.answerSaveFile(QString::fromStdString(root.file("home/kept")));
-    mainControl<QAction>("mnuExit")->trigger();
+    menu("mnuExit")->trigger();
     EXPECT_TRUE(window->programEnded());
     const auto read = readClassFile(root.file("home/kept.tqc"));
     ASSERT_TRUE(std::holds_alternative<ClassList>(read));
@@ -342,13 +342,13 @@ TEST_F(MainWindowTest, ASavedClassLetsTheActionGoOn)
 TEST_F(MainWindowTest, OpeningFavouritesReplacesTheListAndCancelChangesNothing)
 {
     start();
-    mainControl<QToolButton>("cmdOpenFavourites")->click(); // cancelled
-    EXPECT_FALSE(mainControl<QCheckBox>("optAutoFill")->isEnabled());
+    toolButton("cmdOpenFavourites")->click(); // cancelled
+    EXPECT_FALSE(autoFillBox()->isEnabled());
     EXPECT_EQ(state.favourites.favouritesFile, "");
     dialogs.answerOpenFile(QString::fromStdString(sampleFile("Sample.tqf")));
-    mainControl<QAction>("mnuOpenFavourites")->trigger();
-    EXPECT_TRUE(mainControl<QCheckBox>("optAutoFill")->isChecked());
-    EXPECT_GT(mainControl<FavouritesList>("lstFavourites")->count(), 30);
+    menu("mnuOpenFavourites")->trigger();
+    EXPECT_TRUE(autoFillBox()->isChecked());
+    EXPECT_GT(favouritesList()->count(), 30);
     EXPECT_EQ(dialogs.callsOf(Kind::OpenFile)[0].filter, "Tallyquill Favourites (*.tqf)|*.tqf");
 }
 
@@ -359,8 +359,8 @@ TEST_F(MainWindowTest, EveryFavouriteIsShownWholeAndTheListScrollsSideways)
     start();
     window->show();
     dialogs.answerOpenFile(QString::fromStdString(sampleFile("Sample.tqf")));
-    mainControl<QAction>("mnuOpenFavourites")->trigger();
-    QListWidget* list = mainControl<FavouritesList>("lstFavourites");
+    menu("mnuOpenFavourites")->trigger();
+    QListWidget* list = favouritesList();
     list->doItemsLayout();
     QCoreApplication::processEvents();
     const QFontMetrics metrics(list->font());
@@ -381,7 +381,7 @@ TEST_F(MainWindowTest, ThePointerShowsWhatAClickWouldDo)
 {
     start(sampleFile("Sample.tqf"));
     openClass(sampleClassCopy());
-    ui::ClassGrid* grid = mainControl<ui::ClassGrid>("msfgClass");
+    ui::ClassGrid* grid = this->grid();
     auto pointerOver = [&](int row, int col) {
         QTest::mouseMove(grid->viewport(), grid->viewport()->mapFrom(grid, grid->cellRect(row, col).center()));
         return grid->pointer();
@@ -389,7 +389,7 @@ TEST_F(MainWindowTest, ThePointerShowsWhatAClickWouldDo)
     using P = ui::ClassGrid::Pointer;
     // Nothing picked and nothing chosen in the list: the arrow over the comment columns.
     EXPECT_EQ(pointerOver(2, 5), P::Arrow);
-    mainControl<FavouritesList>("lstFavourites")->setCurrentRow(0);
+    favouritesList()->setCurrentRow(0);
     EXPECT_EQ(pointerOver(2, 7), P::Custom);
     EXPECT_EQ(pointerOver(0, 6), P::Custom);  // the heading row of the band too
     EXPECT_EQ(pointerOver(2, 1), P::Arrow);   // outside the band
@@ -406,15 +406,15 @@ TEST_F(MainWindowTest, ThePointerShowsWhatAClickWouldDo)
 TEST_F(MainWindowTest, ASixHundredPixelScreenGetsTheReducedLayout)
 {
     start();
-    const int gridHeight = mainControl<ui::ClassGrid>("msfgClass")->minimumHeight();
-    const int listHeight = mainControl<FavouritesList>("lstFavourites")->minimumHeight();
+    const int gridHeight = grid()->minimumHeight();
+    const int listHeight = favouritesList()->minimumHeight();
     const int windowHeight = window->height();
     window.reset();
     state.smallScreen = true;
     window = std::make_unique<frmEntry>(state, dialogs);
     ASSERT_TRUE(window->Form_Load([](ProgramState& s) { s.smallScreen = true; }));
-    EXPECT_EQ(gridHeight - mainControl<ui::ClassGrid>("msfgClass")->minimumHeight(), ui::twipsToPixelsY(2650, window.get()));
-    EXPECT_EQ(listHeight - mainControl<FavouritesList>("lstFavourites")->minimumHeight(), ui::twipsToPixelsY(2520, window.get()));
+    EXPECT_EQ(gridHeight - grid()->minimumHeight(), ui::twipsToPixelsY(2650, window.get()));
+    EXPECT_EQ(listHeight - favouritesList()->minimumHeight(), ui::twipsToPixelsY(2520, window.get()));
     EXPECT_EQ(windowHeight - window->height(), ui::twipsToPixelsY(2520, window.get()));
 }
 
@@ -426,18 +426,18 @@ TEST_F(MainWindowTest, SortByCourseIsOfferedWithCourseCodesAndClearsNothingElse)
         mixed.push_back(newStudentRecord(course, "1234567" + std::to_string(mixed.size()) + "0", "Same", "Name", "F", ""));
     saveClassFile(root.file("home/mixed.tqc"), mixed);
     openClass(root.file("home/mixed.tqc"));
-    mainControl<QAction>("mnuShowCourse")->trigger();
-    mainControl<QAction>("mnuSortCourse")->trigger();
+    menu("mnuShowCourse")->trigger();
+    menu("mnuSortCourse")->trigger();
     EXPECT_EQ(cell(1, 1), "ENG2D1-01: Same");
     EXPECT_EQ(cell(2, 0), "123-456-700");
     EXPECT_EQ(cell(3, 0), "123-456-720");
-    EXPECT_FALSE(mainControl<QAction>("mnuUndo")->isEnabled());
+    EXPECT_FALSE(menu("mnuUndo")->isEnabled());
 }
 
 TEST_F(MainWindowTest, HelpOpensBesideTheMainWindow)
 {
     start();
-    mainControl<QAction>("mnuhelp")->trigger();
+    menu("mnuhelp")->trigger();
     QWidget* help = window->findChild<QWidget*>("frmHelp");
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(help->isVisible());
@@ -445,12 +445,12 @@ TEST_F(MainWindowTest, HelpOpensBesideTheMainWindow)
     EXPECT_TRUE(window->isVisible());
 
     // A second click brings the open help window forward rather than opening another.
-    mainControl<QAction>("mnuhelp")->trigger();
-    mainControl<QAction>("mnuhelp")->trigger();
+    menu("mnuhelp")->trigger();
+    menu("mnuhelp")->trigger();
     EXPECT_EQ(window->findChildren<QWidget*>("frmHelp").size(), 1);
     help->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    mainControl<QAction>("mnuhelp")->trigger();
+    menu("mnuhelp")->trigger();
     const QList<QWidget*> helps = window->findChildren<QWidget*>("frmHelp");
     ASSERT_EQ(helps.size(), 1);
     EXPECT_TRUE(helps[0]->isVisible());
@@ -463,25 +463,25 @@ TEST_F(MainWindowTest, TheGridAndListTakeTheRoomTheWindowGivesAndTheViewsMoveNot
     window->show();
     QApplication::processEvents();
     const QSize smallest = window->minimumSizeHint();
-    const QRect grid = mainControl<ui::ClassGrid>("msfgClass")->geometry();
-    const QRect list = mainControl<FavouritesList>("lstFavourites")->geometry();
+    const QRect gridPlace = grid()->geometry();
+    const QRect list = favouritesList()->geometry();
 
     window->resize(window->width() + 400, window->height() + 300);
     QApplication::processEvents();
-    EXPECT_EQ(mainControl<ui::ClassGrid>("msfgClass")->height(), grid.height() + 300);
-    EXPECT_EQ(mainControl<FavouritesList>("lstFavourites")->width(), list.width() + 400);
-    EXPECT_GT(mainControl<FavouritesList>("lstFavourites")->height(), list.height() + 250);
+    EXPECT_EQ(grid()->height(), gridPlace.height() + 300);
+    EXPECT_EQ(favouritesList()->width(), list.width() + 400);
+    EXPECT_GT(favouritesList()->height(), list.height() + 250);
     // Every student now fits: nothing to scroll.
-    EXPECT_TRUE(mainControl<ui::ClassGrid>("msfgClass")->cellRect(state.studentCount(), 1).bottom() < mainControl<ui::ClassGrid>("msfgClass")->viewport()->height());
+    EXPECT_TRUE(grid()->cellRect(state.studentCount(), 1).bottom() < grid()->viewport()->height());
 
     // Switching between comments and skills moves nothing, not even with a long favourites path.
-    const QRect window0 = window->geometry(), grid0 = mainControl<ui::ClassGrid>("msfgClass")->geometry(),
+    const QRect window0 = window->geometry(), grid0 = grid()->geometry(),
                 details0 = mainControl<QFrame>("Shape1")->geometry();
     for (int i = 0; i < 2; ++i) {
         mainControl<QPushButton>("cmdSwitch")->click();
         QApplication::processEvents();
         EXPECT_EQ(window->geometry(), window0);
-        EXPECT_EQ(mainControl<ui::ClassGrid>("msfgClass")->geometry(), grid0);
+        EXPECT_EQ(grid()->geometry(), grid0);
         EXPECT_EQ(mainControl<QFrame>("Shape1")->geometry(), details0);
     }
     // The smallest the window goes is the size it starts at.

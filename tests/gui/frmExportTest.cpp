@@ -58,7 +58,7 @@ protected:
 
     void openExport()
     {
-        mainControl<QAction>("mnuExport")->trigger();
+        menu("mnuExport")->trigger();
         ASSERT_TRUE(exporter());
     }
 
@@ -95,7 +95,7 @@ TEST_F(ExportWindow, ReportsTheIncompleteStudentsAndOffersNoExport)
     EXPECT_FALSE(exporter());
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(window->geometry(), place); // back where the teacher left it
-    EXPECT_EQ(mainControl<ui::ClassGrid>("msfgClass")->rows(), 29);
+    EXPECT_EQ(grid()->rows(), 29);
     EXPECT_TRUE(messages().empty());
 }
 
@@ -125,7 +125,7 @@ TEST_F(ExportWindow, ReportsStudentsAddedOrDroppedAndKeepsTheUpdatedClass)
     ASSERT_NE(back, state.students.end());
     EXPECT_TRUE(back->mark.empty());
     const int row = static_cast<int>(back - state.students.begin()) + 1;
-    EXPECT_EQ(mainControl<ui::ClassGrid>("msfgClass")->text(row, 3), "");
+    EXPECT_EQ(grid()->text(row, 3), "");
 }
 
 TEST_F(ExportWindow, AFailedUpdateShowsOnlyItsMessage)
@@ -148,7 +148,7 @@ TEST_F(ExportWindow, AFailedUpdateKeepsTheUndoOfTheClassItLeftAlone)
     openClass(sampleClassCopy());
     const std::string mark = state.students[4].mark;
     const std::string number = state.students[4].studentNumber;
-    mainControl<ui::ClassGrid>("msfgClass")->setCurrent(5, 3);
+    grid()->setCurrent(5, 3);
     window->msfgClass_KeyPress('7');
     window->commitMarkEntry();
     ASSERT_EQ(window->undoStack().size(), 1u);
@@ -157,8 +157,8 @@ TEST_F(ExportWindow, AFailedUpdateKeepsTheUndoOfTheClassItLeftAlone)
     controlOf<QPushButton>(exporter(), "cmdReturn")->click();
     QApplication::processEvents();
     EXPECT_EQ(window->undoStack().size(), 1u);
-    EXPECT_TRUE(mainControl<QToolButton>("cmdUndo")->isEnabled());
-    mainControl<QToolButton>("cmdUndo")->click();
+    EXPECT_TRUE(toolButton("cmdUndo")->isEnabled());
+    toolButton("cmdUndo")->click();
     const auto student = std::find_if(state.students.begin(), state.students.end(), [&](const StudentRecord& s) {
         return s.studentNumber == number;
     });
@@ -167,14 +167,14 @@ TEST_F(ExportWindow, AFailedUpdateKeepsTheUndoOfTheClassItLeftAlone)
 
     // An update that ran replaced the class: its undo goes.
     std::filesystem::copy_file(sampleFile("TQStudentInfo.txt"), root.file("data/TQStudentInfo.txt"));
-    mainControl<ui::ClassGrid>("msfgClass")->setCurrent(5, 3);
+    grid()->setCurrent(5, 3);
     window->msfgClass_KeyPress('7');
     window->commitMarkEntry();
     openExport();
     controlOf<QPushButton>(exporter(), "cmdReturn")->click();
     QApplication::processEvents();
     EXPECT_EQ(window->undoStack().size(), 0u);
-    EXPECT_FALSE(mainControl<QToolButton>("cmdUndo")->isEnabled());
+    EXPECT_FALSE(toolButton("cmdUndo")->isEnabled());
 }
 
 TEST_F(ExportWindow, AConfirmedLargeClassIsLaidOutOnWhite)

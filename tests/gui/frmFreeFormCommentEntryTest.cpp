@@ -141,7 +141,7 @@ TEST_F(FreeFormTest, UndoOfAnEarlierMarkAlsoTakesBackALaterFreeFormComment)
     controlOf<QPushButton>(dialog, "cmdOkay")->click();
     settle();
     ASSERT_EQ(cell(1, 4), "Free");
-    mainControl<QToolButton>("cmdUndo")->click();
+    toolButton("cmdUndo")->click();
     EXPECT_EQ(student(1).mark, "89");
     EXPECT_FALSE(student(1).hasFreeForm);
     EXPECT_EQ(rowComments(1), "1017|1016|1014|0103|");

@@ -57,9 +57,9 @@ protected:
 TEST_F(NewClassWindow, OpensWithTheClassCodesOfTheMasterList)
 {
     start();
-    EXPECT_TRUE(mainControl<QAction>("mnuNewTrillium")->isEnabled());
-    EXPECT_TRUE(mainControl<QToolButton>("cmdNew")->isEnabled());
-    QTest::mouseClick(mainControl<QToolButton>("cmdNew"), Qt::LeftButton);
+    EXPECT_TRUE(menu("mnuNewTrillium")->isEnabled());
+    EXPECT_TRUE(toolButton("cmdNew")->isEnabled());
+    QTest::mouseClick(toolButton("cmdNew"), Qt::LeftButton);
     ASSERT_TRUE(dialog());
     EXPECT_TRUE(dialog()->isVisible());
     EXPECT_FALSE(dialog()->isModal());
@@ -119,10 +119,10 @@ TEST_F(NewClassWindow, GetClassBuildsTheClassAndShowsIt)
     ASSERT_EQ(state.studentCount(), 28);
     EXPECT_EQ(state.students[0].courseCode, "ENG2D1-01");
     EXPECT_EQ(state.students[0].skillInitiative, "3");
-    EXPECT_EQ(mainControl<ui::ClassGrid>("msfgClass")->rows(), 29);
+    EXPECT_EQ(grid()->rows(), 29);
     EXPECT_EQ(mainControl<QLabel>("lblCourse")->text(), "ENG2D1-01");
     EXPECT_EQ(mainControl<QLabel>("lblDetail1")->text(), "");
-    for (QAction* a : {mainControl<QAction>("mnuSave"), mainControl<QAction>("mnuSortNames"), mainControl<QAction>("mnuSortMarks"), mainControl<QAction>("mnuUpdate"), mainControl<QAction>("mnuExport")})
+    for (QAction* a : {menu("mnuSave"), menu("mnuSortNames"), menu("mnuSortMarks"), menu("mnuUpdate"), menu("mnuExport")})
         EXPECT_TRUE(a->isEnabled()) << a->objectName().toStdString();
     EXPECT_TRUE(messages().empty());
 }
@@ -171,7 +171,7 @@ TEST_F(NewClassWindow, TheOpenClassStaysUntilANewOneIsBuilt)
     EXPECT_EQ(ui::toCp1252(messages()[0].text), masterUnreadableMessage().text);
     EXPECT_TRUE(dialog()->isVisible());
     EXPECT_EQ(state.students, before);
-    EXPECT_EQ(mainControl<ui::ClassGrid>("msfgClass")->text(1, 1), "Ahmed");
+    EXPECT_EQ(grid()->text(1, 1), "Ahmed");
 }
 
 TEST_F(NewClassWindow, AnOldMasterListIsRefusedWithTQ9)
@@ -217,5 +217,5 @@ TEST_F(NewClassWindow, AFailedUpdateLeavesTheClassInItsOrder)
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_EQ(ui::toCp1252(messages()[0].text), masterUnavailableForUpdateMessage().text);
     EXPECT_EQ(state.students, before);
-    EXPECT_EQ(mainControl<ui::ClassGrid>("msfgClass")->text(1, 1), QString::fromStdString(before[0].lastName));
+    EXPECT_EQ(grid()->text(1, 1), QString::fromStdString(before[0].lastName));
 }

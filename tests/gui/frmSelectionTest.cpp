@@ -23,11 +23,12 @@ std::vector<std::string> codes(std::initializer_list<const char*> list) { return
 TEST_F(SelectionTest, OpensWithEveryControlCaptionAndTooltipAndReturnsToTheMainWindow)
 {
     start();
-    EXPECT_TRUE(mainControl<QAction>("mnuSelection")->isEnabled() && mainControl<QPushButton>("cmdSwitchCommentSelection")->isEnabled());
-    EXPECT_EQ(mainControl<QAction>("mnuSelection")->shortcut(), QKeySequence(QStringLiteral("Ctrl+E")));
+    EXPECT_TRUE(menu("mnuSelection")->isEnabled());
+    EXPECT_TRUE(mainControl<QPushButton>("cmdSwitchCommentSelection")->isEnabled());
+    EXPECT_EQ(menu("mnuSelection")->shortcut(), QKeySequence(QStringLiteral("Ctrl+E")));
     window->move(137, 91);
     const QRect place = window->geometry();
-    mainControl<QAction>("mnuSelection")->trigger();
+    menu("mnuSelection")->trigger();
     ASSERT_TRUE(selection());
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(selection()->windowTitle(), "Tallyquill v3.1 (Linux edition) ~ Comment Selection");
@@ -352,7 +353,7 @@ TEST_F(SelectionTest, LeavingSavesAndTheMainWindowShowsTheListWithInitialValuesO
 {
     const std::string a = favouritesFile("A.tqf", {"0101"});
     start();
-    EXPECT_FALSE(mainControl<QCheckBox>("optAutoFill")->isEnabled());
+    EXPECT_FALSE(autoFillBox()->isEnabled());
     mainControl<QPushButton>("cmdSwitchCommentSelection")->click();
     // A never-saved list left by the close box, the name dialog cancelled: kept in memory.
     searchFor("organiz");
@@ -362,24 +363,24 @@ TEST_F(SelectionTest, LeavingSavesAndTheMainWindowShowsTheListWithInitialValuesO
     EXPECT_EQ(dialogs.callsOf(Kind::SaveFile).size(), 1u);
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(entries(), built);
-    EXPECT_EQ(mainControl<FavouritesList>("lstFavourites")->codeAt(0), built[0]);
-    EXPECT_FALSE(mainControl<QCheckBox>("optAutoFill")->isEnabled());
+    EXPECT_EQ(favouritesList()->codeAt(0), built[0]);
+    EXPECT_FALSE(autoFillBox()->isEnabled());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
     // Back again: the list is still there; open a file, change it, leave by Exit.
-    mainControl<QAction>("mnuSelection")->trigger();
+    menu("mnuSelection")->trigger();
     ASSERT_TRUE(selection());
     EXPECT_EQ(favourites()->count(), 1);
     dialogs.answerQuestion(false);
     dialogs.answerOpenFile(QString::fromStdString(a));
     press("cmdOpen");
     press("cmdInsertDashes");
-    mainControl<QCheckBox>("optAutoFill")->setChecked(false);
+    autoFillBox()->setChecked(false);
     choose("mnuExit");
     EXPECT_EQ(readBytes(a), crlfLines({" 1 ", "80,100,0101,,,4,4,4,4,4,4", "0101", "    "}));
-    EXPECT_TRUE(mainControl<QCheckBox>("optAutoFill")->isEnabled() && mainControl<QCheckBox>("optAutoFill")->isChecked());
-    EXPECT_EQ(mainControl<ui::ElidedLabel>("lblFavouriteFile")->fullText(), QString::fromStdString("Favourite List: " + a));
-    EXPECT_EQ(mainControl<FavouritesList>("lstFavourites")->count(), 3); // and "no comment"
+    EXPECT_TRUE(autoFillBox()->isEnabled() && autoFillBox()->isChecked());
+    EXPECT_EQ(favouritesLabel()->fullText(), QString::fromStdString("Favourite List: " + a));
+    EXPECT_EQ(favouritesList()->count(), 3); // and "no comment"
 
     // In the skills view the key stays on show; the list is new when the teacher switches back.
     openClass(sampleClassCopy());
@@ -390,13 +391,13 @@ TEST_F(SelectionTest, LeavingSavesAndTheMainWindowShowsTheListWithInitialValuesO
     press("cmdBack");
     EXPECT_TRUE(mainControl<QListWidget>("lstLearningSkills")->isVisible());
     mainControl<QPushButton>("cmdSwitch")->click();
-    EXPECT_EQ(mainControl<FavouritesList>("lstFavourites")->codeAt(0), "    ");
+    EXPECT_EQ(favouritesList()->codeAt(0), "    ");
 }
 
 TEST_F(SelectionTest, FromNoFavouritesToASavedListThatTheNextStartShows)
 {
     start();
-    ASSERT_EQ(mainControl<FavouritesList>("lstFavourites")->count(), 1); // only "no comment"
+    ASSERT_EQ(favouritesList()->count(), 1); // only "no comment"
     mainControl<QPushButton>("cmdSwitchCommentSelection")->click();
     searchFor("organiz");
     doubleClickResult(0);
@@ -415,9 +416,9 @@ TEST_F(SelectionTest, FromNoFavouritesToASavedListThatTheNextStartShows)
     press("cmdBack");
     const std::string saved = root.file("home/Term.tqf");
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(mainControl<ui::ElidedLabel>("lblFavouriteFile")->fullText(), QString::fromStdString("Favourite List: " + saved));
-    EXPECT_TRUE(mainControl<QCheckBox>("optAutoFill")->isEnabled() && mainControl<QCheckBox>("optAutoFill")->isChecked());
-    const std::vector<std::string> shown = mainControl<FavouritesList>("lstFavourites")->lines();
+    EXPECT_EQ(favouritesLabel()->fullText(), QString::fromStdString("Favourite List: " + saved));
+    EXPECT_TRUE(autoFillBox()->isEnabled() && autoFillBox()->isChecked());
+    const std::vector<std::string> shown = favouritesList()->lines();
     EXPECT_EQ(shown, favouritesListLines(state.favourites, state.phrases));
     EXPECT_EQ(shown.size(), 6u);
 
@@ -428,6 +429,6 @@ TEST_F(SelectionTest, FromNoFavouritesToASavedListThatTheNextStartShows)
     EXPECT_TRUE(messages().empty());
     EXPECT_EQ(entries(), built);
     EXPECT_EQ(state.favourites.initialRanges, defaultInitialRanges());
-    EXPECT_EQ(mainControl<FavouritesList>("lstFavourites")->lines(), shown);
-    EXPECT_TRUE(mainControl<QCheckBox>("optAutoFill")->isChecked());
+    EXPECT_EQ(favouritesList()->lines(), shown);
+    EXPECT_TRUE(autoFillBox()->isChecked());
 }
