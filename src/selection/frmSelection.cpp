@@ -8,7 +8,6 @@
 #include "ui/ElidedLabel.h"
 #include "ui/Fonts.h"
 #include "ui/NamedControls.h"
-#include "ui/SharedIcons.h"
 #include "ui/Twips.h"
 
 #include <QAction>
@@ -51,9 +50,7 @@ void fillList(QComboBox* list, std::span<const CategoryItem> items)
 template <typename Widget, typename... Args>
 Widget* control(const char* name, Args&&... args)
 {
-    auto* w = new Widget(std::forward<Args>(args)...);
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
+    return ui::named(new Widget(std::forward<Args>(args)...), name);
 }
 
 } // namespace
