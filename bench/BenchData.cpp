@@ -2,9 +2,9 @@
 // set to a folder.
 #include "bench/BenchData.h"
 
-#include "classdata/ClassFile.h"
-#include "program/Message.h"
-#include "program/TextFile.h"
+#include "core/base/Message.h"
+#include "core/base/TextFile.h"
+#include "core/classdata/ClassFile.h"
 
 #include <algorithm>
 #include <cstdio>

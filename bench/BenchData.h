@@ -2,9 +2,9 @@
 // The data the benchmarks run on: every file of the program at the largest size it must handle,
 // made up deterministically from one number, so that two runs with the same number measure the
 // same bytes.
-#include "classdata/StudentRecord.h"
-#include "phrases/PhraseLibrary.h"
-#include "selection/FavouritesFile.h"
+#include "core/classdata/StudentRecord.h"
+#include "core/phrases/PhraseLibrary.h"
+#include "core/selection/FavouritesFile.h"
 
 #include <array>
 #include <cstdint>

@@ -4,7 +4,7 @@
 // as quoted sentences, and category markers.
 #include "bench/BenchData.h"
 
-#include "program/Message.h"
+#include "core/base/Message.h"
 
 #include <cstdio>
 

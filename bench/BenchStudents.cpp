@@ -2,10 +2,10 @@
 // 501 made from the three sections that hold 167 students each.
 #include "bench/BenchData.h"
 
-#include "classdata/ClassSort.h"
-#include "phrases/Composition.h"
-#include "program/Message.h"
-#include "program/TextFile.h"
+#include "core/base/Message.h"
+#include "core/base/TextFile.h"
+#include "core/classdata/ClassSort.h"
+#include "core/phrases/Composition.h"
 
 #include <algorithm>
 #include <numeric>

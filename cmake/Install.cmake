@@ -53,7 +53,7 @@ foreach(size 16 32 48 64 128 256)
   install(FILES ${TQ_PACKAGING_DIR}/icons/tallyquill-${size}.png
           DESTINATION ${TQ_INSTALL_SHARE_DIR}/icons/hicolor/${size}x${size}/apps RENAME tallyquill.png)
 endforeach()
-install(FILES ${PROJECT_SOURCE_DIR}/src/program/icons/tallyquill.svg
+install(FILES ${PROJECT_SOURCE_DIR}/src/gui/icons/tallyquill.svg
         DESTINATION ${TQ_INSTALL_SHARE_DIR}/icons/hicolor/scalable/apps)
 install(FILES ${TQ_PACKAGING_DIR}/tallyquill-mime.xml DESTINATION ${TQ_INSTALL_SHARE_DIR}/mime/packages
         RENAME tallyquill.xml)

@@ -1,8 +1,8 @@
 // The class file reader: any file must give a class of at most 501 students or TQ8. A class that
 // reads must also make an eFile of exactly one line per student, whatever its names and comments.
 #include "FuzzSupport.h"
-#include "classdata/ClassFile.h"
-#include "export/ExportFile.h"
+#include "core/classdata/ClassFile.h"
+#include "core/export/ExportFile.h"
 
 using namespace tq;
 

@@ -1,6 +1,6 @@
 // Read a class file, write it, read it again: the two classes must be equal.
 #include "FuzzSupport.h"
-#include "classdata/ClassFile.h"
+#include "core/classdata/ClassFile.h"
 
 using namespace tq;
 

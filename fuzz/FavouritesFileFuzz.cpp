@@ -2,7 +2,7 @@
 // entries and ranges; a file appended to a list must keep it within 1,000 entries, and the list
 // must still save to a file that reads.
 #include "FuzzSupport.h"
-#include "selection/FavouritesFile.h"
+#include "core/selection/FavouritesFile.h"
 
 using namespace tq;
 

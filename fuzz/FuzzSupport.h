@@ -1,7 +1,7 @@
 #pragma once
 // Shared by the fuzz targets: the input as the text or the lines a reader sees, and a check that
 // stops the fuzzer with a report when a property of the readers does not hold.
-#include "program/TextFile.h"
+#include "core/base/TextFile.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,8 +1,8 @@
 // The master file readers: the class-code list for the Get Class dialog, then the membership
 // read for the first codes of that list, as a new class or an update would ask for them.
 #include "FuzzSupport.h"
-#include "classdata/CsvText.h"
-#include "classdata/MasterFile.h"
+#include "core/classdata/CsvText.h"
+#include "core/classdata/MasterFile.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,7 +1,7 @@
 // The phrase library loader: any file must load or be refused with TQ1/TQ2, and every code of a
 // loaded library must be one the lookup can be asked about.
 #include "FuzzSupport.h"
-#include "phrases/PhraseLibrary.h"
+#include "core/phrases/PhraseLibrary.h"
 
 using namespace tq;
 

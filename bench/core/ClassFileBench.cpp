@@ -1,9 +1,9 @@
 // The class file of 501 students: opening and saving it.
 #include "bench/BenchData.h"
 #include "bench/core/ReadLinesFloor.h"
-#include "classdata/ClassFile.h"
-#include "classdata/CsvText.h"
-#include "program/TextFile.h"
+#include "core/base/TextFile.h"
+#include "core/classdata/ClassFile.h"
+#include "core/classdata/CsvText.h"
 
 #include <benchmark/benchmark.h>
 

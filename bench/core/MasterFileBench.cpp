@@ -2,9 +2,9 @@
 // of a three-section class, and the update of the 501-student class against it.
 #include "bench/BenchData.h"
 #include "bench/core/ReadLinesFloor.h"
-#include "classdata/ClassFile.h"
-#include "classdata/ClassUpdate.h"
-#include "classdata/MasterFile.h"
+#include "core/classdata/ClassFile.h"
+#include "core/classdata/ClassUpdate.h"
+#include "core/classdata/MasterFile.h"
 
 #include <benchmark/benchmark.h>
 

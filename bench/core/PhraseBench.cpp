@@ -2,9 +2,9 @@
 // comments.
 #include "bench/BenchData.h"
 #include "bench/core/ReadLinesFloor.h"
-#include "phrases/Composition.h"
-#include "phrases/PhraseLibrary.h"
-#include "classdata/ClassFile.h"
+#include "core/classdata/ClassFile.h"
+#include "core/phrases/Composition.h"
+#include "core/phrases/PhraseLibrary.h"
 
 #include <benchmark/benchmark.h>
 

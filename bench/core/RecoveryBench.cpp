@@ -1,8 +1,8 @@
 // Recovery copies of the class of 501 students: what the window spends on one (taking the
 // snapshot) and what the writer's thread spends writing it.
 #include "bench/BenchData.h"
-#include "classdata/ClassFile.h"
-#include "recovery/CopyWriter.h"
+#include "core/classdata/ClassFile.h"
+#include "core/recovery/CopyWriter.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,8 +1,8 @@
 // The three orders of a 501-student class, from a shuffled class, one already in that order and
 // one in the reverse order.
 #include "bench/BenchData.h"
-#include "classdata/ClassFile.h"
-#include "classdata/ClassSort.h"
+#include "core/classdata/ClassFile.h"
+#include "core/classdata/ClassSort.h"
 
 #include <benchmark/benchmark.h>
 

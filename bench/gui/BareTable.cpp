@@ -1,8 +1,8 @@
 #include "bench/gui/BareTable.h"
 
 #include "bench/gui/BenchWindow.h"
-#include "ui/ClassGrid.h"
-#include "ui/Twips.h"
+#include "gui/widgets/ClassGrid.h"
+#include "gui/widgets/Twips.h"
 
 #include <QCoreApplication>
 #include <QHeaderView>

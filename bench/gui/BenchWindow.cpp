@@ -2,9 +2,9 @@
 
 #include "bench/BenchData.h"
 
-#include "entry/ClassGridLayout.h"
-#include "ui/ClassGrid.h"
-#include "ui/NamedControls.h"
+#include "core/entry/ClassGridLayout.h"
+#include "gui/widgets/ClassGrid.h"
+#include "gui/widgets/NamedControls.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>

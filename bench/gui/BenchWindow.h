@@ -2,11 +2,11 @@
 // The main window as the teacher has it at full scale: started offscreen on the 10,000-phrase
 // library with the 1,000-entry favourites list, with a generated class open, and with scripted
 // dialogs that show nothing.
-#include "program/ProgramState.h"
-#include "program/frmEntry.h"
-#include "selection/FavouritesList.h"
-#include "ui/ClassGrid.h"
-#include "ui/ScriptedDialogs.h"
+#include "core/program/ProgramState.h"
+#include "gui/main/frmEntry.h"
+#include "gui/widgets/ClassGrid.h"
+#include "gui/widgets/FavouritesList.h"
+#include "gui/widgets/ScriptedDialogs.h"
 
 #include <QLineEdit>
 

@@ -3,9 +3,9 @@
 // do, and is painted before the next.
 #include "bench/BenchData.h"
 #include "bench/gui/BenchWindow.h"
-#include "entry/ClassGridLayout.h"
-#include "selection/FavouritesList.h"
-#include "ui/ClassGrid.h"
+#include "core/entry/ClassGridLayout.h"
+#include "gui/widgets/ClassGrid.h"
+#include "gui/widgets/FavouritesList.h"
 
 #include <QLineEdit>
 #include <QListWidget>

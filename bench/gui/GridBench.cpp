@@ -2,7 +2,7 @@
 #include "bench/BenchData.h"
 #include "bench/gui/BareTable.h"
 #include "bench/gui/BenchWindow.h"
-#include "ui/ClassGrid.h"
+#include "gui/widgets/ClassGrid.h"
 
 #include <benchmark/benchmark.h>
 

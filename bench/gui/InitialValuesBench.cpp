@@ -4,11 +4,11 @@
 #include "bench/BenchData.h"
 #include "bench/gui/BareTable.h"
 #include "bench/gui/BenchWindow.h"
-#include "initialvalues/RangeGridLayout.h"
-#include "initialvalues/frmAutoFill.h"
-#include "selection/FavouritesList.h"
-#include "ui/ClassGrid.h"
-#include "ui/NamedControls.h"
+#include "core/initialvalues/RangeGridLayout.h"
+#include "gui/initialvalues/frmAutoFill.h"
+#include "gui/widgets/ClassGrid.h"
+#include "gui/widgets/FavouritesList.h"
+#include "gui/widgets/NamedControls.h"
 
 #include <QAction>
 #include <QCoreApplication>

@@ -5,9 +5,9 @@
 // writer's thread writes them meanwhile, as it would.
 #include "bench/BenchData.h"
 #include "bench/gui/BenchWindow.h"
-#include "entry/ClassGridLayout.h"
-#include "recovery/RecoveryStart.h"
-#include "ui/ClassGrid.h"
+#include "core/entry/ClassGridLayout.h"
+#include "gui/recovery/RecoveryStart.h"
+#include "gui/widgets/ClassGrid.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>

@@ -3,8 +3,8 @@
 // dragging a favourite; and opening the window, against a bare window showing the same list.
 #include "bench/BenchData.h"
 #include "bench/gui/BenchWindow.h"
-#include "selection/FavouritesList.h"
-#include "selection/frmSelection.h"
+#include "gui/selection/frmSelection.h"
+#include "gui/widgets/FavouritesList.h"
 
 #include <QCheckBox>
 #include <QComboBox>

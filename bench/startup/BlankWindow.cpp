@@ -1,7 +1,7 @@
 // The floor of start-up: a blank Qt Widgets main window of the program's size, which, under the
 // same timed start as the program (TQ_QUIT_AFTER_START=1), ends once it has been painted.
-#include "program/QuitAfterStart.h"
-#include "program/QuitOnceShown.h"
+#include "app/QuitAfterStart.h"
+#include "app/QuitOnceShown.h"
 
 #include <QApplication>
 #include <QMainWindow>

@@ -1,6 +1,6 @@
 // Start-up, as a whole process, to the main window shown: the program on the 10,000-phrase
 // library with the 1,000-entry favourites file, against a blank Qt Widgets window. Both run
-// offscreen under TQ_QUIT_AFTER_START=1 (see src/program/QuitAfterStart.h).
+// offscreen under TQ_QUIT_AFTER_START=1 (see src/app/QuitAfterStart.h).
 #include "bench/BenchData.h"
 #include "bench/MedianRatios.h"
 

@@ -2,10 +2,10 @@
 // whole at each of its limits, so that the benchmarks measure full-scale work.
 #include "bench/BenchData.h"
 
-#include "classdata/ClassFile.h"
-#include "classdata/ClassUpdate.h"
-#include "classdata/MasterFile.h"
-#include "phrases/Composition.h"
+#include "core/classdata/ClassFile.h"
+#include "core/classdata/ClassUpdate.h"
+#include "core/classdata/MasterFile.h"
+#include "core/phrases/Composition.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>

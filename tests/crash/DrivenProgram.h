@@ -1,6 +1,6 @@
 #pragma once
 // The real program started in a process of its own, offscreen, with a home folder of the test's
-// own, and driven through its standard input and output (src/program/TestDriver.h).
+// own, and driven through its standard input and output (src/app/TestDriver.h).
 #include <sys/types.h>
 
 #include <chrono>

@@ -3,7 +3,7 @@
 // that is not one the teacher had. Also killed in each step of a recovery write.
 #include "DrivenProgram.h"
 
-#include "recovery/CopyFolders.h"
+#include "core/recovery/CopyFolders.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 // setup window's controls by name and click its ranges grid the way a teacher does.
 #include "EntryFixture.h"
 
-#include "initialvalues/frmAutoFill.h"
+#include "gui/initialvalues/frmAutoFill.h"
 
 #include <filesystem>
 

@@ -1,5 +1,5 @@
 // Merged columns of the grid: one student's repeated identity drawn as one block.
-#include "ui/ClassGrid.h"
+#include "gui/widgets/ClassGrid.h"
 
 #include <QApplication>
 #include <QImage>

@@ -2,9 +2,9 @@
 #include "EntryFixture.h"
 #include "ControlOf.h"
 
-#include "entry/ClassGridLayout.h"
-#include "selection/FavouritesList.h"
-#include "ui/Codepage.h"
+#include "core/entry/ClassGridLayout.h"
+#include "gui/widgets/Codepage.h"
+#include "gui/widgets/FavouritesList.h"
 
 #include <QPushButton>
 

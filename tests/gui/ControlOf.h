@@ -1,7 +1,7 @@
 #pragma once
 // A window's control found by its name, as a teacher's window would be driven from outside: the
 // windows keep their controls to themselves.
-#include "ui/NamedControls.h"
+#include "gui/widgets/NamedControls.h"
 
 
 #include <gtest/gtest.h>

@@ -3,10 +3,10 @@
 // with either button and typing keys into whatever has the focus.
 #include "MainWindowFixture.h"
 
-#include "classdata/ClassFile.h"
-#include "entry/UndoStack.h"
-#include "entry/frmFreeFormCommentEntry.h"
-#include "selection/FavouritesList.h"
+#include "core/classdata/ClassFile.h"
+#include "core/entry/UndoStack.h"
+#include "gui/entry/frmFreeFormCommentEntry.h"
+#include "gui/widgets/FavouritesList.h"
 #include "support/NewStudents.h"
 
 #include <QAction>

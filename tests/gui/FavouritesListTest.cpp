@@ -1,6 +1,6 @@
 // The favourites list shared by the windows: what a row stands for, the teacher's choice as
 // opposed to the program's look-up, and the whole phrase on show as a tooltip.
-#include "selection/FavouritesList.h"
+#include "gui/widgets/FavouritesList.h"
 
 #include <QHelpEvent>
 #include <QSignalSpy>

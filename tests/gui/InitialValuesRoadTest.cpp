@@ -2,7 +2,7 @@
 // then marks typed in the main window give each student the values of the mark's range.
 #include "AutoFillFixture.h"
 
-#include "entry/ClassGridLayout.h"
+#include "core/entry/ClassGridLayout.h"
 
 #include <QCheckBox>
 

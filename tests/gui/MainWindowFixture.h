@@ -2,13 +2,13 @@
 // A main window started offscreen on the sample phrase library, with scripted dialogs, in a
 // program folder of its own.
 #include "ControlOf.h"
-#include "program/ProgramState.h"
-#include "program/frmEntry.h"
-#include "selection/FavouritesList.h"
+#include "core/program/ProgramState.h"
+#include "gui/main/frmEntry.h"
+#include "gui/widgets/FavouritesList.h"
 #include "support/TestFiles.h"
-#include "ui/ClassGrid.h"
-#include "ui/ElidedLabel.h"
-#include "ui/ScriptedDialogs.h"
+#include "gui/widgets/ClassGrid.h"
+#include "gui/widgets/ElidedLabel.h"
+#include "gui/widgets/ScriptedDialogs.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -3,9 +3,9 @@
 // end of each event (no interval), and copies that an ended session left behind.
 #include "AutoFillFixture.h"
 
-#include "recovery/CopyWriter.h"
-#include "recovery/LeftCopies.h"
-#include "recovery/RecoveryStart.h"
+#include "core/recovery/CopyWriter.h"
+#include "core/recovery/LeftCopies.h"
+#include "gui/recovery/RecoveryStart.h"
 
 #include <QCoreApplication>
 

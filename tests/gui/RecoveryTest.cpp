@@ -3,10 +3,10 @@
 #include "RecoveryFixture.h"
 #include "ControlOf.h"
 
-#include "entry/ClassGridLayout.h"
-#include "initialvalues/RangeGridLayout.h"
-#include "recovery/RecoveryTexts.h"
-#include "selection/frmSelection.h"
+#include "core/entry/ClassGridLayout.h"
+#include "core/initialvalues/RangeGridLayout.h"
+#include "core/recovery/RecoveryTexts.h"
+#include "gui/selection/frmSelection.h"
 
 #include <QAction>
 #include <QCheckBox>

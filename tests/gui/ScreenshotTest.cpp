@@ -2,9 +2,9 @@
 // developer can look at them. Skipped otherwise.
 #include "MainWindowFixture.h"
 
-#include "classdata/frmGetTrilliumfile.h"
-#include "export/frmExport.h"
-#include "selection/frmSelection.h"
+#include "gui/classdata/frmGetTrilliumfile.h"
+#include "gui/export/frmExport.h"
+#include "gui/selection/frmSelection.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -3,9 +3,9 @@
 // does: search, double-click results, click favourites rows and buttons.
 #include "MainWindowFixture.h"
 
-#include "selection/FavouritesList.h"
-#include "selection/frmSelection.h"
-#include "ui/Codepage.h"
+#include "gui/selection/frmSelection.h"
+#include "gui/widgets/Codepage.h"
+#include "gui/widgets/FavouritesList.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,4 +1,4 @@
-#include "program/StampCursor.h"
+#include "gui/widgets/StampCursor.h"
 
 #include <QIcon>
 #include <QImage>

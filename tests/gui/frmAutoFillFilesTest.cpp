@@ -3,7 +3,7 @@
 // when a file is refused or cannot be written.
 #include "AutoFillFixture.h"
 
-#include "ui/ElidedLabel.h"
+#include "gui/widgets/ElidedLabel.h"
 
 #include <QCheckBox>
 

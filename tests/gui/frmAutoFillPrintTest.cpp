@@ -2,12 +2,12 @@
 // preview and, through the real printer, in a PDF file.
 #include "AutoFillFixture.h"
 
-#include "initialvalues/InitialValuesPrintout.h"
-#include "reports/PrintScriptPlayer.h"
+#include "core/initialvalues/InitialValuesPrintout.h"
+#include "gui/reports/PrintScriptPlayer.h"
 #include "support/LocalTime.h"
-#include "ui/Codepage.h"
-#include "ui/Fonts.h"
-#include "ui/QtLinePrinter.h"
+#include "gui/widgets/Codepage.h"
+#include "gui/widgets/Fonts.h"
+#include "gui/widgets/QtLinePrinter.h"
 
 #include "ui_QtPrinting.h"
 

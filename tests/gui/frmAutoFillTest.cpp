@@ -3,10 +3,10 @@
 // back, with every file it writes checked on disk.
 #include "AutoFillFixture.h"
 
-#include "ui/Codepage.h"
-#include "ui/ElidedLabel.h"
-#include "ui/Fonts.h"
-#include "ui/Twips.h"
+#include "gui/widgets/Codepage.h"
+#include "gui/widgets/ElidedLabel.h"
+#include "gui/widgets/Fonts.h"
+#include "gui/widgets/Twips.h"
 
 #include <QCheckBox>
 #include <QScrollArea>

@@ -1,9 +1,9 @@
 // Typing marks in the main window, with initial values, and taking them back with undo.
 #include "EntryFixture.h"
 
-#include "classdata/ClassSort.h"
-#include "export/frmExport.h"
-#include "ui/QtDialogs.h"
+#include "core/classdata/ClassSort.h"
+#include "gui/export/frmExport.h"
+#include "gui/widgets/QtDialogs.h"
 
 #include <filesystem>
 #include <functional>

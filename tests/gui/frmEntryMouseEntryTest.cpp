@@ -1,7 +1,7 @@
 // Entering comment codes, learning skills and flags in the main window with the mouse.
 #include "EntryFixture.h"
 
-#include "selection/FavouritesList.h"
+#include "gui/widgets/FavouritesList.h"
 
 #include <QLabel>
 #include <QPushButton>

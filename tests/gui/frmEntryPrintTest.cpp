@@ -2,13 +2,13 @@
 // real printer writing it into a PDF file.
 #include "MainWindowFixture.h"
 
-#include "classdata/ClassFile.h"
-#include "reports/ClassReport.h"
-#include "reports/PrintScriptPlayer.h"
+#include "core/classdata/ClassFile.h"
+#include "core/reports/ClassReport.h"
+#include "gui/reports/PrintScriptPlayer.h"
 #include "support/LocalTime.h"
-#include "ui/Codepage.h"
-#include "ui/QtDialogs.h"
-#include "ui/QtLinePrinter.h"
+#include "gui/widgets/Codepage.h"
+#include "gui/widgets/QtDialogs.h"
+#include "gui/widgets/QtLinePrinter.h"
 
 #include "ui_QtPrinting.h"
 

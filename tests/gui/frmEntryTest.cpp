@@ -1,12 +1,12 @@
-#include "ui/ElidedLabel.h"
+#include "gui/widgets/ElidedLabel.h"
 #include "ControlOf.h"
 #include "MainWindowFixture.h"
 
-#include "classdata/ClassFile.h"
-#include "classdata/ClassSort.h"
-#include "classdata/frmGetTrilliumfile.h"
-#include "selection/FavouritesList.h"
-#include "ui/Twips.h"
+#include "core/classdata/ClassFile.h"
+#include "core/classdata/ClassSort.h"
+#include "gui/classdata/frmGetTrilliumfile.h"
+#include "gui/widgets/FavouritesList.h"
+#include "gui/widgets/Twips.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -3,12 +3,12 @@
 #include "MainWindowFixture.h"
 #include "ControlOf.h"
 
-#include "classdata/frmGetTrilliumfile.h"
-#include "export/ExportFile.h"
-#include "export/Verification.h"
-#include "export/frmExport.h"
-#include "ui/Codepage.h"
-#include "ui/Twips.h"
+#include "core/export/ExportFile.h"
+#include "core/export/Verification.h"
+#include "gui/classdata/frmGetTrilliumfile.h"
+#include "gui/export/frmExport.h"
+#include "gui/widgets/Codepage.h"
+#include "gui/widgets/Twips.h"
 
 #include <QAction>
 #include <QApplication>

@@ -3,7 +3,7 @@
 #include "EntryFixture.h"
 #include "ControlOf.h"
 
-#include "phrases/Composition.h"
+#include "core/phrases/Composition.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>

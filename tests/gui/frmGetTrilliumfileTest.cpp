@@ -2,12 +2,12 @@
 #include "MainWindowFixture.h"
 #include "ControlOf.h"
 
-#include "classdata/ClassSort.h"
-#include "classdata/MasterFile.h"
-#include "classdata/NewClass.h"
-#include "classdata/frmGetTrilliumfile.h"
-#include "program/TextFile.h"
-#include "ui/Codepage.h"
+#include "core/base/TextFile.h"
+#include "core/classdata/ClassSort.h"
+#include "core/classdata/MasterFile.h"
+#include "core/classdata/NewClass.h"
+#include "gui/classdata/frmGetTrilliumfile.h"
+#include "gui/widgets/Codepage.h"
 
 #include <QAction>
 #include <QApplication>

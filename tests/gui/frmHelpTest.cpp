@@ -1,7 +1,7 @@
-#include "reports/frmHelp.h"
+#include "gui/reports/frmHelp.h"
 #include "ControlOf.h"
 
-#include "reports/HelpText.h"
+#include "core/reports/HelpText.h"
 
 #include <QCoreApplication>
 #include <QEvent>

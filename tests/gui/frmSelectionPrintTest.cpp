@@ -4,10 +4,10 @@
 
 #include "SelectionFixture.h"
 
-#include "reports/FavouritesReport.h"
-#include "reports/PrintScriptPlayer.h"
+#include "core/reports/FavouritesReport.h"
+#include "gui/reports/PrintScriptPlayer.h"
 #include "support/LocalTime.h"
-#include "ui/QtLinePrinter.h"
+#include "gui/widgets/QtLinePrinter.h"
 
 #include <QPrinter>
 #include <QProcess>

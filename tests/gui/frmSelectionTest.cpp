@@ -4,8 +4,8 @@
 
 #include "SelectionFixture.h"
 
-#include "selection/FavouritesRows.h"
-#include "ui/ElidedLabel.h"
+#include "core/selection/FavouritesRows.h"
+#include "gui/widgets/ElidedLabel.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -1,9 +1,9 @@
-#include "program/frmSplash.h"
+#include "gui/startup/frmSplash.h"
 #include "ControlOf.h"
 
-#include "program/ProgramState.h"
+#include "core/program/ProgramState.h"
 #include "support/TestFiles.h"
-#include "ui/ScriptedDialogs.h"
+#include "gui/widgets/ScriptedDialogs.h"
 
 #include <QFile>
 #include <QFontInfo>

@@ -1,6 +1,6 @@
 // The grid: cell notifications, mouse and keyboard, fixed rows and columns, widths, colours.
-#include "ui/ClassGrid.h"
-#include "ui/Twips.h"
+#include "gui/widgets/ClassGrid.h"
+#include "gui/widgets/Twips.h"
 
 #include <QApplication>
 #include <QImage>

@@ -1,9 +1,9 @@
 // Scripted dialogs, the recording printer, and the real printer writing a PDF file.
-#include "ui/Fonts.h"
-#include "ui/QtDialogs.h"
-#include "ui/QtLinePrinter.h"
-#include "ui/RecordingPrinter.h"
-#include "ui/ScriptedDialogs.h"
+#include "gui/widgets/Fonts.h"
+#include "gui/widgets/QtDialogs.h"
+#include "gui/widgets/QtLinePrinter.h"
+#include "gui/widgets/RecordingPrinter.h"
+#include "gui/widgets/ScriptedDialogs.h"
 
 #include <QAbstractButton>
 #include <QApplication>

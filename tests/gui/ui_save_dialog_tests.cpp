@@ -1,9 +1,9 @@
 // The real save dialog, driven as a teacher drives it: the name typed, the final name settled
 // by the dialog, and the question before a file is replaced.
 #include "support/TestFiles.h"
-#include "ui/QtDialogs.h"
-#include "ui/SaveFileDialog.h"
-#include "ui/ScriptedDialogs.h"
+#include "gui/widgets/QtDialogs.h"
+#include "gui/widgets/SaveFileDialog.h"
+#include "gui/widgets/ScriptedDialogs.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,8 +1,8 @@
 // Code page, file filters, twips and font stand-ins.
-#include "ui/Codepage.h"
-#include "ui/Dialogs.h"
-#include "ui/Fonts.h"
-#include "ui/Twips.h"
+#include "gui/widgets/Codepage.h"
+#include "gui/widgets/Dialogs.h"
+#include "gui/widgets/Fonts.h"
+#include "gui/widgets/Twips.h"
 
 #include <QFontInfo>
 #include <QWidget>

@@ -1,6 +1,6 @@
 #pragma once
 // Mark ranges written out in one line each, for tests of the initial values.
-#include "selection/FavouritesFile.h"
+#include "core/selection/FavouritesFile.h"
 
 #include <array>
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 // A class of new students, as the master list gives them: no marks, no comments, every skill "3".
-#include "classdata/StudentRecord.h"
+#include "core/classdata/StudentRecord.h"
 
 #include <string>
 

@@ -2,7 +2,7 @@
 // One check for every save of the program (class file, favourites file, eFile): whatever goes
 // wrong on the teacher's disk, the file that was there before survives byte for byte and no
 // temporary file is left behind.
-#include "program/TextFile.h"
+#include "core/base/TextFile.h"
 
 #include <functional>
 #include <string>

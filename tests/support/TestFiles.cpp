@@ -1,6 +1,6 @@
 #include "support/TestFiles.h"
 
-#include "classdata/ClassFile.h"
+#include "core/classdata/ClassFile.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 #pragma once
 // Helpers for tests that read and write real files.
-#include "classdata/StudentRecord.h"
-#include "program/TextFile.h"
+#include "core/base/TextFile.h"
+#include "core/classdata/StudentRecord.h"
 
 #include <ostream>
 

@@ -1,0 +1,313 @@
+#include "app/CommandLine.h"
+
+#include "core/base/TeacherFolder.h"
+#include "core/classdata/ClassFile.h"
+#include "core/classdata/ClassSort.h"
+#include "core/classdata/ClassUpdate.h"
+#include "core/classdata/MasterFile.h"
+#include "core/entry/ClassGridLayout.h"
+#include "core/export/ExportFile.h"
+#include "core/export/Verification.h"
+#include "core/phrases/PhraseLibraryCheck.h"
+#include "core/program/ProgramState.h"
+#include "core/program/SetupFile.h"
+#include "core/selection/SearchOptions.h"
+
+#include <filesystem>
+#include <optional>
+#include <ostream>
+#include <variant>
+
+namespace tq {
+
+namespace {
+const char* const commandNames[] = {"check-library", "verify", "export", "update", "documents-folder", "search"};
+
+bool isCommandName(const std::string& word)
+{
+    for (const char* name : commandNames)
+        if (word == name)
+            return true;
+    return false;
+}
+
+bool isHelp(const std::string& word) { return word == "--help" || word == "-h"; }
+
+struct Invocation {
+    std::string command;
+    std::vector<std::string> operands;
+    std::optional<std::string> library;
+    std::optional<std::string> data;
+    bool help = false;
+    std::string error; // what is wrong with the command line
+};
+
+Invocation parse(const std::vector<std::string>& args)
+{
+    Invocation inv;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        std::optional<std::string>* option = a.starts_with("--library") ? &inv.library
+                                           : a.starts_with("--data")    ? &inv.data
+                                                                        : nullptr;
+        const size_t nameLength = a.starts_with("--library") ? 9 : 6;
+        if (option && a.size() == nameLength) {
+            if (i + 1 >= args.size()) {
+                inv.error = a + " needs a value";
+                return inv;
+            }
+            *option = args[++i];
+        } else if (option && a[nameLength] == '=') {
+            *option = a.substr(nameLength + 1);
+        } else if (isHelp(a)) {
+            inv.help = true;
+        } else if (inv.command == "search" && isSearchOption(a)) {
+            // A keyword is taken as given, even one that begins with a hyphen.
+            inv.operands.push_back(a);
+            if (searchOptionTakesValue(a) && i + 1 < args.size())
+                inv.operands.push_back(args[++i]);
+        } else if (a.starts_with("-") && a != "-") {
+            inv.error = "unknown option " + a;
+            return inv;
+        } else if (inv.command.empty()) {
+            inv.command = a;
+        } else {
+            inv.operands.push_back(a);
+        }
+    }
+    if (!inv.help && !isCommandName(inv.command))
+        inv.error = inv.command.empty() ? "no command given" : "unknown command " + inv.command;
+    return inv;
+}
+
+// Messages are kept with CR LF line ends, as the windows show them; a terminal wants LF.
+void printMessage(std::ostream& err, const Message& m)
+{
+    std::string text = m.text;
+    for (size_t at = text.find(crlf); at != std::string::npos; at = text.find(crlf, at))
+        text.erase(at, 1);
+    err << text << '\n';
+}
+
+void printLines(std::ostream& out, const std::vector<std::string>& lines)
+{
+    for (const std::string& line : lines)
+        out << line << '\n';
+}
+
+struct Context {
+    std::string libraryPath;
+    std::string masterPath;
+    Clock now;
+    std::ostream& out;
+    std::ostream& err;
+};
+
+// The phrase library as start-up reads it; nothing (after printing its message) when it
+// cannot be used.
+std::optional<PhraseLibrary> loadLibrary(const Context& c)
+{
+    PhraseLibraryLoad load = loadPhraseLibrary(c.libraryPath);
+    if (load.message) {
+        printMessage(c.err, *load.message);
+        return std::nullopt;
+    }
+    return std::move(load.library);
+}
+
+std::optional<ClassList> openClass(const Context& c, const std::string& path)
+{
+    std::variant<ClassList, Message> read = readClassFile(path);
+    if (const Message* refused = std::get_if<Message>(&read)) {
+        printMessage(c.err, *refused);
+        return std::nullopt;
+    }
+    return std::get<ClassList>(std::move(read));
+}
+
+int checkLibrary(const Context& c)
+{
+    const PhraseLibraryLoad load = loadPhraseLibrary(c.libraryPath);
+    if (load.message) {
+        printMessage(c.out, *load.message);
+        return exitUnusable;
+    }
+    c.out << "Phrases: " << load.library.phraseCount() << '\n';
+    const std::optional<std::vector<std::string>> lines = readTextLines(c.libraryPath);
+    const std::vector<std::string> problems = phraseOrderProblems(lines.value_or(std::vector<std::string>()));
+    printLines(c.out, problems);
+    return problems.empty() ? exitPassed : exitReported;
+}
+
+// Verifies the class as the eFile window does; when it passes and `exportPath` is given, writes
+// the eFile there instead of printing the confirmation grid.
+int verifyOrExport(const Context& c, const std::string& classPath, const std::string* exportPath)
+{
+    const std::optional<PhraseLibrary> library = loadLibrary(c);
+    if (!library)
+        return exitUnusable;
+    std::optional<ClassList> students = openClass(c, classPath);
+    if (!students)
+        return exitUnusable;
+    const Verification v = verifyClass(*students, *library, c.masterPath, c.now);
+    if (v.updateFailed) {
+        printMessage(c.err, *v.message);
+        return exitUnusable;
+    }
+    if (!v.passed()) {
+        printLines(c.out, v.report);
+        return exitReported;
+    }
+    if (exportPath) {
+        if (!writeExportFile(*exportPath, *students, *library)) {
+            printMessage(c.err, exportFailedMessage());
+            return exitUnusable;
+        }
+        return exitPassed;
+    }
+    for (const ConfirmationRow& row : v.grid)
+        c.out << joinTabs(row) << '\n';
+    return exitPassed;
+}
+
+int updateClass(const Context& c, const std::string& classPath, const std::string& outPath)
+{
+    std::optional<ClassList> students = openClass(c, classPath);
+    if (!students)
+        return exitUnusable;
+    sortByName(*students);
+    const ClassUpdateResult update =
+        updateClassFromMaster(*students, c.masterPath, c.now, static_cast<size_t>(maxStudents), static_cast<size_t>(maxStudents));
+    if (update.failed) {
+        printMessage(c.err, *update.message);
+        return exitUnusable;
+    }
+    sortByName(*students);
+    if (!saveClassFile(outPath, *students)) {
+        c.err << "The class could not be saved as " << outPath << ". The file that was there before, if any, is unchanged.\n";
+        return exitUnusable;
+    }
+    for (const StudentRecord& s : update.addedStudents)
+        c.out << "Added: " << s.lastName << ' ' << s.firstName << ' ' << s.courseCode << '\n';
+    for (const StudentRecord& s : update.droppedStudents)
+        c.out << "Dropped: " << s.lastName << ' ' << s.firstName << ' ' << s.courseCode << '\n';
+    return exitPassed;
+}
+
+// The rows the Comment Selection window's result list would show, in the library's own bytes.
+int searchLibrary(const Context& c, const SearchCriteria& criteria)
+{
+    const std::optional<PhraseLibrary> library = loadLibrary(c);
+    if (!library)
+        return exitUnusable;
+    for (const int i : searchPhrases(*library, criteria))
+        c.out << searchResultLine(library->phrases()[static_cast<size_t>(i)]) << '\n';
+    return exitPassed;
+}
+} // namespace
+
+bool isCommandLineRequest(const std::vector<std::string>& args)
+{
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--library" || a == "--data") {
+            ++i;
+            continue;
+        }
+        if (a.starts_with("--library=") || a.starts_with("--data="))
+            continue;
+        return isHelp(a) || isCommandName(a);
+    }
+    return false;
+}
+
+std::string commandLineUsage()
+{
+    return "Usage: tallyquill [--library FILE] [--data DIR] COMMAND ARGUMENTS\n"
+           "       tallyquill [--library FILE] [--data DIR] [CLASS.tqc]\n"
+           "Without a command the program opens its window, and then the class file when one is given.\n"
+           "\n"
+           "Commands:\n"
+           "  check-library [FILE]       check a phrase library: the number of phrases, then one line\n"
+           "                             per code out of ascending order or used twice\n"
+           "  verify CLASS.tqc           update the class against the master list and check it as the\n"
+           "                             eFile window does; print the report, or the class as it would\n"
+           "                             be confirmed (one line per grid row, cells separated by tabs)\n"
+           "  export CLASS.tqc OUT.trc   verify the class and, when it passes, write its eFile OUT.trc\n"
+           "  update CLASS.tqc OUT.tqc   update the class against the master list, save it as OUT.tqc\n"
+           "                             and list the students added and dropped\n"
+           "  documents-folder           print the teacher's Documents folder, where the file dialogs\n"
+           "                             start\n"
+           + searchUsage() +
+           "\n"
+           "Options:\n"
+           "  --library FILE   the phrase library (default: TQPhraseLibrary.csv beside the program)\n"
+           "  --data DIR       the folder holding the master file TQStudentInfo.txt (default: the\n"
+           "                   DataFolder of TQSetup.ini beside the program, or else the data\n"
+           "                   folder beside the program's folder)\n"
+           "  --help           show this text\n"
+           "\n"
+           "Exit status: 0 done (the class passes, the library is in order); 1 a report was printed;\n"
+           "2 a file could not be used or the command line is wrong (the reason on standard error).\n";
+}
+
+int runCommandLine(const std::vector<std::string>& args, const std::string& programFolder, std::ostream& out,
+                   std::ostream& err, const Clock& now)
+{
+    const Invocation inv = parse(args);
+    if (inv.help) {
+        out << commandLineUsage();
+        return exitPassed;
+    }
+    const size_t wanted = inv.command == "documents-folder"                           ? 0
+                          : inv.command == "check-library" || inv.command == "verify" ? 1
+                                                                                      : 2;
+    const bool optionalOperand = inv.command == "check-library";
+    std::string error = inv.error;
+    SearchOptions search;
+    if (error.empty() && inv.command == "search") {
+        search = parseSearchOptions(inv.operands);
+        error = search.error;
+    } else if (error.empty() && (inv.operands.size() > wanted || (!optionalOperand && inv.operands.size() < wanted))) {
+        error = "wrong number of arguments for " + inv.command;
+    }
+    if (!error.empty()) {
+        err << "tallyquill: " << error << "\n\n" << commandLineUsage();
+        return exitUnusable;
+    }
+
+    if (inv.command == "documents-folder") {
+        out << documentsFolderOfUser() << '\n';
+        return exitPassed;
+    }
+
+    // The administrator's set-up file may name the master-file folder; --data outranks it.
+    ProgramState defaults;
+    defaults.folders = programFoldersFor(programFolder, std::string());
+    applySetupFile(defaults);
+    Context c{inv.library.value_or(defaults.phraseLibraryPath()),
+              masterFilePath(inv.data.value_or(defaults.folders.dataFolder)), now, out, err};
+    if (inv.command == "check-library") {
+        if (!inv.operands.empty())
+            c.libraryPath = inv.operands[0];
+        return checkLibrary(c);
+    }
+    if (inv.command == "search")
+        return searchLibrary(c, search.criteria);
+    if (inv.command == "verify")
+        return verifyOrExport(c, inv.operands[0], nullptr);
+    if (inv.command == "export")
+        return verifyOrExport(c, inv.operands[0], &inv.operands[1]);
+    return updateClass(c, inv.operands[0], inv.operands[1]);
+}
+
+std::string executableFolder(const char* argv0)
+{
+    std::error_code ec;
+    std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec)
+        exe = std::filesystem::absolute(argv0 ? argv0 : "", ec);
+    return exe.parent_path().string();
+}
+
+} // namespace tq

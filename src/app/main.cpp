@@ -1,0 +1,81 @@
+// Tallyquill: start-up of the windowed program, or of its command line when a command is given.
+#include "app/CommandLine.h"
+#include "app/QuitAfterStart.h"
+#include "app/QuitOnceShown.h"
+#include "app/TestDriver.h"
+#include "app/WindowArguments.h"
+#include "core/base/TeacherFolder.h"
+#include "core/program/ProgramState.h"
+#include "core/program/SetupFile.h"
+#include "core/recovery/RecoveryNames.h"
+#include "gui/main/frmEntry.h"
+#include "gui/recovery/RecoveryStart.h"
+#include "gui/startup/frmSplash.h"
+#include "gui/widgets/QtDialogs.h"
+#include "gui/widgets/StampCursor.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QIcon>
+
+#include <iostream>
+
+int main(int argc, char** argv)
+{
+    // A command runs without any window, before Qt is started.
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (tq::isCommandLineRequest(args))
+        return tq::runCommandLine(args, tq::executableFolder(argv[0]), std::cout, std::cerr);
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tallyquill"));
+    // The desktop entry's name, so that the desktop shows the window under the program's icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("tallyquill"));
+    tq::loadIconResources();
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tallyquill.svg")));
+    // Qt has taken its own options (-platform, -style, ...) out of argv by now.
+    const tq::WindowArguments given = tq::windowArguments(std::vector<std::string>(argv + 1, argv + argc));
+
+    // The folders beside the program, then the administrator's set-up file, then the command line.
+    tq::ProgramState state;
+    state.folders = tq::programFoldersFor(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString(),
+                                          tq::documentsFolderOfUser());
+    tq::applySetupFile(state);
+    tq::applyWindowArguments(given, state);
+
+    // A test may drive the program from outside (see TestDriver.h); its dialogs then answer it.
+    const std::unique_ptr<tq::TestDriver> driver = tq::TestDriver::fromEnvironment();
+    tq::ui::QtDialogs qtDialogs;
+    tq::ui::Dialogs& dialogs = driver ? driver->dialogs() : qtDialogs;
+    tq::frmEntry window(state, dialogs);
+    // The start-up benchmark's timed start (see QuitAfterStart.h): no start-up window, then quit.
+    const std::optional<tq::QuitAfterStart> timedStart = tq::quitAfterStartFromEnvironment();
+    const bool started = window.Form_Load([&dialogs, &timedStart, &driver](tq::ProgramState& s) {
+        if (timedStart) {
+            s.favourites.favouritesFile = timedStart->favouritesFile;
+            return;
+        }
+        if (driver)
+            return;
+        tq::frmSplash splash(s, dialogs);
+        splash.exec();
+    });
+    if (!started)
+        return 0;
+    // Copies of unsaved work, in the user's own data folder; the copies a session that did not
+    // end normally left are offered back first. (Not in the timed start, which asks nothing.)
+    if (!timedStart &&
+        tq::startRecovery(state, &window, tq::recoveryFolderOfUser(),
+                          driver ? driver->recoveryInterval() : tq::RecoveryCopies::defaultInterval,
+                          driver ? driver->recoveryWriteHook() : tq::CopyWriteHook()))
+        window.offerRecoveryCopies();
+    if (!given.classFile.empty())
+        window.openClassFromCommandLine(given.classFile);
+    if (timedStart)
+        tq::quitOnceShown(&window);
+    if (driver)
+        driver->drive(window, state);
+    const int result = QApplication::exec();
+    state.recovery.finish();
+    return result;
+}

@@ -1,0 +1,75 @@
+#include "core/entry/UndoStack.h"
+
+namespace tq {
+
+namespace {
+// Where the student with this course and number stands in `students`, looking first at the
+// place it had; -1 when it is not in the class.
+int findStudent(const ClassList& students, const std::string& courseCode, const std::string& number, int wasAt)
+{
+    const auto standsAt = [&](size_t i) {
+        return students[i].studentNumber == number && students[i].courseCode == courseCode;
+    };
+    if (wasAt >= 0 && static_cast<size_t>(wasAt) < students.size() && standsAt(static_cast<size_t>(wasAt)))
+        return wasAt;
+    for (size_t i = 0; i < students.size(); ++i)
+        if (standsAt(i))
+            return static_cast<int>(i);
+    return -1;
+}
+
+std::optional<UndoneChange> undo(UndoEntry& entry, ClassList& students)
+{
+    const StudentRecord& saved = entry.savedRecord;
+    const int at = findStudent(students, saved.courseCode, saved.studentNumber, entry.studentIndex);
+    if (at < 0)
+        return std::nullopt;
+    students[static_cast<size_t>(at)] = std::move(entry.savedRecord);
+    return UndoneChange{{at}, at};
+}
+
+std::optional<UndoneChange> undo(ClassFlagsEntry& entry, ClassList& students)
+{
+    UndoneChange done;
+    for (const ClassFlagsEntry::Saved& saved : entry.students) {
+        const int at = findStudent(students, saved.courseCode, saved.studentNumber, saved.studentIndex);
+        if (at < 0)
+            continue;
+        storeFlags(students[static_cast<size_t>(at)], saved.flags);
+        done.students.push_back(at);
+    }
+    if (done.students.empty())
+        return std::nullopt;
+    return done;
+}
+} // namespace
+
+void UndoStack::push(const StudentRecord& student, int index)
+{
+    entries_.push(UndoEntry{student, index});
+}
+
+void UndoStack::pushClassFlags(const ClassList& students, StudentFlag flag, bool on)
+{
+    ClassFlagsEntry entry;
+    for (size_t i = 0; i < students.size(); ++i) {
+        const FlagCells before = flagsOf(students[i]);
+        if (before != flagsAfterHeadingClick(before, flag, on))
+            entry.students.push_back({students[i].courseCode, students[i].studentNumber, static_cast<int>(i), before});
+    }
+    if (!entry.students.empty())
+        entries_.push(std::move(entry));
+}
+
+std::optional<UndoneChange> UndoStack::undoLatest(ClassList& students)
+{
+    std::optional<std::variant<UndoEntry, ClassFlagsEntry>> latest = entries_.takeLatest();
+    if (!latest)
+        return std::nullopt;
+    std::optional<UndoneChange> done = std::visit([&](auto& entry) { return undo(entry, students); }, *latest);
+    if (!done)
+        entries_.clear();
+    return done;
+}
+
+} // namespace tq

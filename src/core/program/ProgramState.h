@@ -1,0 +1,46 @@
+#pragma once
+// Everything the running program holds: the class, the phrase library, the favourites with their
+// initial-value ranges, the folders, the school and a few flags. main() creates one and hands it to every window.
+#include "core/base/Clock.h"
+#include "core/classdata/StudentRecord.h"
+#include "core/phrases/PhraseLibrary.h"
+#include "core/recovery/RecoveryCopies.h"
+#include "core/selection/FavouritesFile.h"
+
+#include <string>
+
+namespace tq {
+
+struct ProgramFolders {
+    std::string programFolder;   // holds the executable and the phrase library
+    std::string appParentFolder; // the folder that holds the program folder
+    std::string dataFolder;      // appParentFolder + "/data": the master file
+    std::string teacherFolder;   // the teacher's own folder, where class dialogs start first
+    std::string phraseLibraryFile; // another phrase library named on the command line; empty = none
+};
+
+// The folders derived from the program folder (the executable's folder).
+ProgramFolders programFoldersFor(const std::string& programFolder, const std::string& teacherFolder);
+
+struct ProgramState {
+    ClassList students;
+    PhraseLibrary phrases;
+    Favourites favourites;
+    bool firstFileDialog = true;
+    bool smallScreen = false;
+    ProgramFolders folders;
+    std::string school; // the school's name from the set-up file (Windows-1252); empty = none
+    Clock clock = systemClock();
+    // Copies of the class and favourites while they hold unsaved changes; the windows report
+    // each change and save to it. Keeps nothing until main() starts it.
+    RecoveryCopies recovery;
+
+    int studentCount() const { return static_cast<int>(students.size()); }
+    std::string phraseLibraryPath() const
+    {
+        return folders.phraseLibraryFile.empty() ? folders.programFolder + "/" + phraseLibraryFileName
+                                                 : folders.phraseLibraryFile;
+    }
+};
+
+} // namespace tq

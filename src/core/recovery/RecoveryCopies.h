@@ -1,0 +1,123 @@
+#pragma once
+// Recovery copies of the work the teacher has not saved: while the class or the favourites
+// hold changes that are in no file, a copy of them is kept in the program's own recovery folder,
+// so that a crash, a power cut or a killed session costs at most the last moments of work.
+//
+// The windows tell this object what happened (a change, a save, an open); it never looks at a
+// window. A change marks the data as changed and asks for a snapshot at the end of the current
+// event (the window's own handling of the change is complete by then), or, when a copy was taken
+// less than an interval ago, once the interval is over: however fast the teacher works, the
+// window copies the data at most once an interval, and the disk is written on a thread of its
+// own (CopyWriter.h). Everything here runs on the window's thread.
+//
+// Until start() succeeds nothing is kept and every call does nothing, so windows in tests and
+// programs without a recovery folder need no checks.
+#include "core/base/Clock.h"
+#include "core/classdata/StudentRecord.h"
+#include "core/recovery/CopyFolders.h"
+#include "core/recovery/InstanceLock.h"
+#include "core/selection/FavouritesFile.h"
+
+#include <array>
+#include <chrono>
+#include <ctime>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace tq {
+
+class CopyWriter;
+struct CopySnapshot;
+
+class RecoveryCopies {
+public:
+    using Delay = std::chrono::milliseconds;
+    using TimePoint = std::chrono::steady_clock::time_point;
+    // Runs a task on the window's thread once the delay is over (0: at the end of the event).
+    using RunLater = std::function<void(Delay, std::function<void()>)>;
+
+    static constexpr Delay defaultInterval{2000};
+
+    struct Settings {
+        std::string folder;
+        std::string instance; // a new id when empty
+        Delay interval = defaultInterval;
+        RunLater runLater;
+        std::function<TimePoint()> now = [] { return std::chrono::steady_clock::now(); };
+        Clock wallClock = systemClock();
+        CopyWriteHook writeHook; // tests stop the program in the middle of a write
+    };
+
+    RecoveryCopies();
+    ~RecoveryCopies();
+    RecoveryCopies(const RecoveryCopies&) = delete;
+    RecoveryCopies& operator=(const RecoveryCopies&) = delete;
+
+    // Keeps copies of `students` and `favourites` from now on, in `settings.folder`. False (and
+    // nothing kept) when the folder cannot be made or the instance's lock cannot be taken.
+    bool start(const ClassList& students, const Favourites& favourites, Settings settings);
+    bool active() const { return writer_ != nullptr; }
+    const std::string& folder() const { return settings_.folder; }
+    const std::string& instance() const { return settings_.instance; }
+
+    // The class. A change of any kind: an entry, an undo, a sort, an update.
+    void classChanged();
+    // The class in memory is the one in `path`, just opened or saved: no copy is needed.
+    void classOpened(const std::string& path);
+    void classSaved(const std::string& path);
+    // A class read from no file took the place of the open one (a new class from the master list).
+    void classStarted();
+    // The teacher chose not to save the class (No at Exit): its copy goes.
+    void classDiscarded();
+    // The file the open class came from or was last saved to; "" for none.
+    const std::string& classOriginalFile() const { return classOriginal_; }
+
+    // The favourites list and its ranges: a change, and a save (also an open of another file, or
+    // a new list: what memory holds is then in a file, or is nothing to lose).
+    void favouritesChanged();
+    void favouritesSaved();
+
+    // A copy restored at start-up, now in memory, becomes this program's own: its copy is
+    // written at once, with the original file and the time of the last change it had. True
+    // once it is on disk; only then may the copy it came from go.
+    bool keepRestored(CopyKind kind, const std::string& originalFile, std::time_t changed);
+
+    // Waits until every copy asked for is written or removed.
+    void flush();
+    // The program's normal end: what was asked for is done, and the lock is let go of. Copies
+    // still kept (favourites that could not be saved, a class the program ended without asking
+    // about) stay for the next start.
+    void finish();
+
+private:
+    struct Pending {
+        bool changed = false;   // changes not yet in a snapshot
+        bool scheduled = false; // a snapshot is due
+        std::optional<TimePoint> lastSnapshot;
+        std::time_t lastChange = 0;
+    };
+
+    void changed(CopyKind kind);
+    void schedule(CopyKind kind);
+    void takeSnapshot(CopyKind kind);
+    CopySnapshot snapshotOf(CopyKind kind) const;
+    Pending& pending(CopyKind kind) { return pending_[static_cast<size_t>(kind)]; }
+
+    Settings settings_;
+    const ClassList* students_ = nullptr;
+    const Favourites* favourites_ = nullptr;
+    std::string classOriginal_;
+    std::array<Pending, 2> pending_{};
+    InstanceLock lock_;
+    std::unique_ptr<CopyWriter> writer_;
+    std::shared_ptr<char> alive_ = std::make_shared<char>(); // tasks run later check it
+};
+
+// How long after a change the snapshot is taken: at once when none was taken in the last
+// interval, otherwise when the interval since the last one is over.
+RecoveryCopies::Delay snapshotDelay(std::optional<RecoveryCopies::TimePoint> lastSnapshot,
+                                    RecoveryCopies::TimePoint now, RecoveryCopies::Delay interval);
+
+} // namespace tq

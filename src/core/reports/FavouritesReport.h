@@ -1,0 +1,15 @@
+#pragma once
+// The printed favourites list: a heading with the date and time and the file's name, each entry
+// with its phrase, then the initial values of every mark range in fixed-pitch columns. It is
+// printed across the page (landscape), where the columns of the ranges fit.
+#include "core/phrases/PhraseLibrary.h"
+#include "core/reports/PrintScript.h"
+#include "core/selection/FavouritesFile.h"
+
+#include <ctime>
+
+namespace tq {
+
+PrintScript favouritesReport(const Favourites& fav, const PhraseLibrary& library, std::time_t now);
+
+} // namespace tq

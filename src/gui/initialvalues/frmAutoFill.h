@@ -1,0 +1,121 @@
+#pragma once
+// "Initial Values Setup": the teacher's mark ranges and, for each, the three comment codes and
+// six learning-skill ratings a student whose mark falls in it receives by default. Ranges are
+// entered, split and deleted; codes are placed from the favourites list with the mouse and
+// ratings stepped by clicking, each edit undoable; the settings can be printed. Leaving saves
+// them with the favourites and hands over to the main window.
+#include "core/initialvalues/RangeEditing.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class QFrame;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QToolButton;
+
+namespace tq {
+
+struct Message;
+struct ProgramState;
+class CommentCodePicker;
+class FavouritesList;
+class PrintScript;
+namespace ui {
+class ClassGrid;
+class Dialogs;
+class ElidedLabel;
+} // namespace ui
+
+class frmAutoFill : public QWidget {
+    Q_OBJECT
+
+public:
+    frmAutoFill(ProgramState& state, ui::Dialogs& dialogs, QWidget* parent = nullptr);
+    ~frmAutoFill() override;
+
+    // Shows the window with the open favourites file's ranges (asking for a file when none is
+    // open; the window closes again when the teacher chooses none).
+    void Form_Load();
+
+    // Redraws the ranges grid from the ranges.
+    void fillflexGrid();
+
+signals:
+    // The window has been left, by any way out, and the favourites saved; the main window takes
+    // over again.
+    void returned();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildControls();
+    void buildLayout();
+    void connectControls();
+    void applySmallScreenLayout();
+    void showMessage(const Message& m);
+
+    // The ranges grid and the three detail lines of one range.
+    void redrawRangeRow(int position);
+    void displayDetails(int position);
+    InitialValueRange& rangeAt(int position);
+    bool isRangeRow(int row) const;
+
+    // Entering, splitting and deleting ranges.
+    void cmdEnterRanges_Click();
+    void cmdSplit_Click();
+    void cmdDelete_Click();
+    void showRangesFrom(int position);
+
+    // Codes and ratings by mouse, and their undo.
+    void msfgClass_MouseUp(int button, int shift, int xTwips, int yTwips);
+    void msfgClass_MouseMove(int xTwips, int yTwips);
+    void lstFavourites_Click();
+    void placeCode(int row, int col);
+    void rateSkill(int button, int row, int col);
+    void pushUndo(int position);
+    void cmdUndo_Click();
+    void discardUndo();
+
+    // The favourites file.
+    void showFavourites();
+    void openFavourites();
+    void cmdOpenFavourites_Click();
+
+    // The printout of the settings, on paper or in a preview.
+    PrintScript initialValuesScript() const;
+    void printInitialValues();
+    void previewInitialValues();
+
+    // Saves the favourites and hands back to the main window; runs once.
+    void leave();
+
+    ProgramState& state_;
+    ui::Dialogs& dialogs_;
+    bool left_ = false;
+    std::unique_ptr<CommentCodePicker> codePicker_;
+    RangeUndo undo_;
+
+    ui::ClassGrid* msfgClass{};
+    QPushButton* cmdEnterRanges{};
+    QPushButton* cmdSplit{};
+    QPushButton* cmdDelete{};
+    QPushButton* cmdUndo{};
+    QToolButton* cmdPrint{};
+    QToolButton* cmdPrintPreview{};
+    QToolButton* cmdOpenFavourites{};
+    QPushButton* cmdBack{};
+    FavouritesList* lstFavourites{};
+    QListWidget* lstLearningSkills{};
+    QLabel* Label1{};
+    QFrame* Frame1{};
+    QLabel* lblDetail1{};
+    QLabel* lblDetail2{};
+    QLabel* lblDetail3{};
+    ui::ElidedLabel* lblFavouriteFile{};
+};
+
+} // namespace tq

@@ -1,0 +1,89 @@
+// Giving a range its comment codes and ratings with the mouse: a right click on a code shows
+// its favourite or picks the code up, a left click places the picked or chosen code, and a
+// click on a rating steps it. Every edit keeps the range as it was first, for undo.
+#include "core/entry/SkillRating.h"
+#include "core/initialvalues/RangeGridLayout.h"
+#include "core/program/ProgramState.h"
+#include "gui/initialvalues/frmAutoFill.h"
+#include "gui/widgets/ClassGrid.h"
+#include "gui/widgets/CommentCodePicker.h"
+#include "gui/widgets/GridCellText.h"
+
+#include <QPushButton>
+
+namespace tq {
+
+void frmAutoFill::msfgClass_MouseUp(int button, int, int, int)
+{
+    const int row = msfgClass->mouseRow();
+    const int col = msfgClass->mouseCol();
+    if (!isRangeRow(row))
+        return;
+    if (isRangeCommentColumn(col)) {
+        if (button == rightButton)
+            codePicker_->lookUpOrPickUp(row, col);
+        else if (button == leftButton && codePicker_->hasCode())
+            placeCode(row, col);
+    }
+    if (isRangeSkillColumn(col))
+        rateSkill(button, row, col);
+    displayDetails(row);
+}
+
+void frmAutoFill::placeCode(int row, int col)
+{
+    codePicker_->placeInto(row, col, firstRangeCommentColumn, rangeCommentCount);
+    pushUndo(row);
+    InitialValueRange& range = rangeAt(row);
+    for (int k = 1; k <= rangeCommentCount; ++k)
+        range.rangeComment(k) = cellBytes(*msfgClass, row, firstRangeCommentColumn + k - 1);
+    state_.recovery.favouritesChanged();
+}
+
+void frmAutoFill::rateSkill(int button, int row, int col)
+{
+    setCellBytes(*msfgClass, row, col, rangeRatingAfterClick(cellBytes(*msfgClass, row, col), button));
+    pushUndo(row);
+    InitialValueRange& range = rangeAt(row);
+    for (size_t k = 0; k < range.rangeSkills.size(); ++k)
+        range.rangeSkills[k] = cellBytes(*msfgClass, row, firstRangeSkillColumn + static_cast<int>(k));
+    state_.recovery.favouritesChanged();
+}
+
+void frmAutoFill::msfgClass_MouseMove(int xTwips, int)
+{
+    switch (rangeGridPointer(xTwips, codePicker_->hasCode())) {
+    case RangeGridPointer::Drop: msfgClass->setPointer(ui::ClassGrid::Pointer::Custom); break;
+    case RangeGridPointer::Rating: msfgClass->setPointer(ui::ClassGrid::Pointer::DiagonalSizing); break;
+    case RangeGridPointer::Arrow: msfgClass->setPointer(ui::ClassGrid::Pointer::Arrow); break;
+    }
+}
+
+void frmAutoFill::lstFavourites_Click()
+{
+    codePicker_->drop();
+}
+
+void frmAutoFill::pushUndo(int position)
+{
+    undo_.push(RangeUndoEntry{rangeAt(position), position});
+    cmdUndo->setEnabled(true);
+}
+
+void frmAutoFill::cmdUndo_Click()
+{
+    if (const std::optional<int> position = undoRangeEdit(state_.favourites.initialRanges, undo_)) {
+        state_.recovery.favouritesChanged();
+        redrawRangeRow(*position);
+        displayDetails(*position);
+    }
+    cmdUndo->setEnabled(!undo_.empty());
+}
+
+void frmAutoFill::discardUndo()
+{
+    undo_.clear();
+    cmdUndo->setEnabled(false);
+}
+
+} // namespace tq

@@ -1,0 +1,132 @@
+// The main window's class commands: open, save, sort and update.
+#include "core/classdata/ClassFile.h"
+#include "core/classdata/ClassSort.h"
+#include "core/classdata/ClassUpdate.h"
+#include "core/classdata/MasterFile.h"
+#include "gui/main/frmEntry.h"
+#include "gui/widgets/Dialogs.h"
+
+#include <QFile>
+
+namespace tq {
+
+namespace {
+const QString classFilter = QStringLiteral("Tallyquill Classes (*.tqc)|*.tqc");
+
+std::string nativePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+QString displayPath(const std::string& path) { return QFile::decodeName(path.c_str()); }
+} // namespace
+
+void frmEntry::OpenClassFile()
+{
+    if (!offerToSaveClass(QStringLiteral("Do you want to save the current class?"), QStringLiteral("Open New Class")))
+        return;
+    const QString chosen = dialogs_.openFile(this, QStringLiteral("Open Class File"), classFilter,
+                                             displayPath(classDialogFolder()));
+    if (!chosen.isEmpty()) {
+        state_.firstFileDialog = false;
+        openClass(nativePath(chosen));
+    }
+    if (state_.studentCount() > 0)
+        enableClassCommands();
+}
+
+void frmEntry::openClassFromCommandLine(const std::string& path)
+{
+    // No file dialog was completed yet, so the first class dialog still starts in the teacher's
+    // folder. A class restored from a recovery copy may be open: it is offered for saving first.
+    if (!offerToSaveClass(QStringLiteral("Do you want to save the current class?"), QStringLiteral("Open New Class")))
+        return;
+    openClass(path);
+    if (state_.studentCount() > 0)
+        enableClassCommands();
+}
+
+void frmEntry::openClass(const std::string& path)
+{
+    // The file is read into a class of its own: a refused file leaves the open class as it was.
+    std::variant<ClassList, Message> read = readClassFile(path);
+    if (const Message* refused = std::get_if<Message>(&read)) {
+        showMessage(*refused);
+        return;
+    }
+    state_.students = std::move(std::get<ClassList>(read));
+    state_.recovery.classOpened(path);
+    clearUndo();
+    fillflexGrid();
+    showClassFile(path);
+}
+
+void frmEntry::saveCommand()
+{
+    if (state_.studentCount() < 1)
+        return;
+    sortByName(state_.students);
+    classChanged();
+    fillflexGrid();
+    saveas();
+}
+
+bool frmEntry::saveas()
+{
+    // A class restored from a recovery copy goes back to the file it came from, if the teacher wishes.
+    const std::string proposed =
+        !restoredFrom_.empty() ? fileNameOf(restoredFrom_)
+                               : classFileBaseName(state_.students.empty() ? std::string() : state_.students.front().courseCode);
+    const QString chosen = dialogs_.saveFile(this, QStringLiteral("Save Class File"), classFilter,
+                                             displayPath(classDialogFolder()), QString::fromStdString(proposed));
+    if (chosen.isEmpty())
+        return false;
+    state_.firstFileDialog = false;
+    const std::string path = nativePath(chosen);
+    if (!saveClassFile(path, state_.students)) {
+        // Saying nothing here would let a teacher leave believing the class was saved.
+        dialogs_.message(this,
+                         QStringLiteral("TQTemp: The class could not be saved as ") + displayPath(path) +
+                             QStringLiteral(". The file that was there before, if any, is unchanged. Please save "
+                                            "the class in another folder."),
+                         QString::fromLatin1(programTitle));
+        return false;
+    }
+    state_.recovery.classSaved(path);
+    showClassFile(path);
+    return true;
+}
+
+void frmEntry::sortCommand(void (*sort)(ClassList&))
+{
+    if (state_.studentCount() < 1)
+        return;
+    sort(state_.students);
+    classChanged();
+    fillflexGrid();
+    clearUndo();
+}
+
+void frmEntry::updateCommand()
+{
+    if (!dialogs_.question(this,
+                           QStringLiteral("Update will update your class(s) with the current students. Some students "
+                                          "may be dropped and others added. This is NECESSARY in order to efile an old "
+                                          "class. Proceed?"),
+                           QStringLiteral("Update Class List")))
+        return;
+    // The update works on a sorted copy, so that a refused update (TQ4, TQ5) leaves the class
+    // exactly as it was, in its order too.
+    ClassList updated = state_.students;
+    sortByName(updated);
+    const ClassUpdateResult result = updateClassFromMaster(updated, masterFilePath(state_.folders.dataFolder),
+                                                           state_.clock, updateListCapacity, updateListCapacity);
+    if (result.failed) {
+        if (result.message)
+            showMessage(*result.message);
+        return;
+    }
+    sortByName(updated);
+    state_.students = std::move(updated);
+    classChanged();
+    clearUndo(); // the students may now stand at other places
+    fillflexGrid();
+}
+
+} // namespace tq

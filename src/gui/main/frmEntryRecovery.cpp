@@ -1,0 +1,73 @@
+// The main window's part in the recovery copies: each change of the class is reported, and once
+// the window is up the copies left by a session that did not end normally are offered back.
+#include "core/recovery/LeftCopies.h"
+#include "core/recovery/RecoveryTexts.h"
+#include "gui/main/frmEntry.h"
+#include "gui/widgets/Dialogs.h"
+
+#include <QCheckBox>
+#include <QLabel>
+
+namespace tq {
+
+void frmEntry::classChanged()
+{
+    state_.recovery.classChanged();
+}
+
+void frmEntry::offerRecoveryCopies()
+{
+    RecoveryCopies& recovery = state_.recovery;
+    if (!recovery.active())
+        return;
+    LeftCopies left(recovery.folder(), recovery.instance(), state_.phrases);
+    for (const DamagedCopy& damaged : left.damaged()) {
+        const RecoveryText m = damagedCopyMessage(damaged, recovery.folder());
+        dialogs_.message(this, QString::fromUtf8(m.text), QString::fromUtf8(m.title), ui::Dialogs::Icon::Exclamation);
+    }
+    bool restored[2] = {false, false}; // one class and one favourites list can be open
+    for (const LeftCopy& copy : left.copies()) {
+        bool& kindRestored = restored[static_cast<size_t>(copy.kind())];
+        const RecoveryText q = kindRestored ? keepForLaterQuestion(copy) : restoreQuestion(copy);
+        const bool yes = dialogs_.question(this, QString::fromUtf8(q.text), QString::fromUtf8(q.title));
+        if (!yes) {
+            left.discard(copy);
+            continue;
+        }
+        if (kindRestored)
+            continue; // kept for the next start
+        kindRestored = true;
+        if (copy.kind() == CopyKind::Class)
+            restoreClass(copy);
+        else
+            restoreFavourites(copy);
+        // The copy found goes only once this program's own copy of it is on disk.
+        if (recovery.keepRestored(copy.kind(), copy.note.originalFile, copy.note.changed))
+            left.discard(copy);
+    }
+}
+
+// The restored class is open as if it had just been made: the class commands work, the save
+// dialog proposes the file it came from (asking before it replaces it), and the status line
+// says it is not saved.
+void frmEntry::restoreClass(const LeftCopy& copy)
+{
+    state_.students = std::get<ClassList>(copy.data);
+    clearUndo();
+    fillflexGrid();
+    enableClassCommands();
+    showClassFile(copy.note.originalFile); // the class dialogs start in its folder
+    restoredFrom_ = copy.note.originalFile;
+    lblClassFile->setText(QString::fromUtf8(restoredClassStatus(copy.note.originalFile)));
+}
+
+void frmEntry::restoreFavourites(const LeftCopy& copy)
+{
+    state_.favourites = std::get<Favourites>(copy.data);
+    showFavourites();
+    const bool named = !state_.favourites.favouritesFile.empty();
+    optAutoFill->setEnabled(named);
+    optAutoFill->setChecked(named);
+}
+
+} // namespace tq

@@ -1,0 +1,29 @@
+#include "gui/widgets/Codepage.h"
+
+#include "core/base/Cp1252.h"
+
+#include <QList>
+
+namespace tq::ui {
+
+QString fromCp1252(const std::string& bytes)
+{
+    QString text;
+    text.resize(static_cast<qsizetype>(bytes.size()));
+    QChar* out = text.data();
+    for (const char ch : bytes)
+        *out++ = QChar(static_cast<char16_t>(cp1252CharOf(static_cast<unsigned char>(ch))));
+    return text;
+}
+
+std::string toCp1252(const QString& text)
+{
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(text.size()));
+    // Iterating by code point turns a surrogate pair into one '?', not two.
+    for (const uint c : text.toUcs4())
+        bytes.push_back(cp1252ByteFor(static_cast<char32_t>(c)));
+    return bytes;
+}
+
+} // namespace tq::ui

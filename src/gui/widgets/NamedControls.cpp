@@ -1,0 +1,50 @@
+#include "gui/widgets/NamedControls.h"
+
+#include "gui/widgets/SharedIcons.h"
+
+#include <QToolButton>
+#include <QWidget>
+
+namespace tq::ui {
+
+namespace {
+bool isOtherWindow(const QObject* object)
+{
+    const auto* widget = qobject_cast<const QWidget*>(object);
+    if (!widget)
+        return false;
+    const Qt::WindowType type = widget->windowType();
+    return type == Qt::Window || type == Qt::Dialog; // menus (popups) hold the window's actions
+}
+
+void collectNamed(const QObject* owner, const QString& name, std::vector<QObject*>& found)
+{
+    for (QObject* child : owner->children()) {
+        if (isOtherWindow(child))
+            continue;
+        if (child->objectName() == name)
+            found.push_back(child);
+        collectNamed(child, name, found);
+    }
+}
+} // namespace
+
+std::vector<QObject*> ownNamedObjects(const QObject* owner, const QString& name)
+{
+    std::vector<QObject*> found;
+    if (owner)
+        collectNamed(owner, name, found);
+    return found;
+}
+
+QToolButton* pictureButton(QWidget* parent, const char* name, const char* tip, const char* iconPath)
+{
+    auto* button = named(new QToolButton(parent), name);
+    button->setToolTip(QString::fromLatin1(tip));
+    button->setIcon(sharedIcon(QString::fromLatin1(iconPath)));
+    button->setIconSize(QSize(24, 24));
+    button->setAutoRaise(true);
+    return button;
+}
+
+} // namespace tq::ui

@@ -1,0 +1,56 @@
+#pragma once
+// A printer for tests: it prints nothing and keeps every call as an event, so a report's
+// exact lines, fonts and page breaks can be asserted.
+#include "gui/widgets/LinePrinter.h"
+
+#include <QStringList>
+#include <vector>
+
+namespace tq::ui {
+
+class RecordingPrinter : public LinePrinter {
+public:
+    struct Event {
+        enum class Kind { Orientation, Font, Line, NewPage, FitLines, End };
+        Kind kind;
+        QString text;                 // the line, for Line
+        QString fontName;             // the font in effect, for Font and Line; the font fitted, for FitLines
+        qreal fontSize = 0;
+        Orientation orientation = Orientation::Portrait;   // for Orientation
+        int lines = 0;                // for FitLines
+    };
+
+    bool setOrientation(Orientation orientation) override;
+    bool setFont(const QString& name, qreal pointSize) override;
+    QString fontName() const override { return m_fontName; }
+    qreal fontSize() const override { return m_fontSize; }
+    bool printLine(const QString& text) override;
+    bool newPage() override;
+    bool fitLinesPerPage(int lines, const QString& fontName, qreal pointSize) override;
+    bool endDocument() override;
+
+    const std::vector<Event>& events() const { return m_events; }
+    // The events as text, one entry each: "orientation landscape", "font Courier New 9",
+    // "line [Courier New 9] text", "new page", "fit 64 lines [Courier New 9]",
+    // "end document".
+    QStringList log() const;
+    // Only the printed texts, in order.
+    QStringList lines() const;
+    bool ended() const { return m_ended; }
+
+    // Makes the printer fail from its (count + 1)-th call on: such calls record nothing and
+    // answer false. A negative count never fails.
+    void failAfterCalls(int count) { m_failAfter = count; }
+
+private:
+    bool accept();
+
+    std::vector<Event> m_events;
+    QString m_fontName = QString::fromLatin1(defaultPrinterFontName);
+    qreal m_fontSize = defaultPrinterFontSize;
+    bool m_ended = false;
+    int m_calls = 0;
+    int m_failAfter = -1;
+};
+
+} // namespace tq::ui

@@ -1,0 +1,142 @@
+#include "gui/widgets/ScriptedDialogs.h"
+
+namespace tq::ui {
+namespace {
+
+template <typename T>
+T takeOr(std::deque<T>& queue, T fallback)
+{
+    if (queue.empty())
+        return fallback;
+    T answer = std::move(queue.front());
+    queue.pop_front();
+    return answer;
+}
+
+// Hands the program a printer whose recording the script keeps.
+class SharedPrinter : public LinePrinter {
+public:
+    explicit SharedPrinter(std::shared_ptr<RecordingPrinter> target) : m_target(std::move(target)) {}
+    bool setOrientation(Orientation orientation) override { return m_target->setOrientation(orientation); }
+    bool setFont(const QString& name, qreal pointSize) override { return m_target->setFont(name, pointSize); }
+    QString fontName() const override { return m_target->fontName(); }
+    qreal fontSize() const override { return m_target->fontSize(); }
+    bool printLine(const QString& text) override { return m_target->printLine(text); }
+    bool newPage() override { return m_target->newPage(); }
+    bool fitLinesPerPage(int lines, const QString& fontName, qreal pointSize) override
+    {
+        return m_target->fitLinesPerPage(lines, fontName, pointSize);
+    }
+    bool endDocument() override { return m_target->endDocument(); }
+
+private:
+    std::shared_ptr<RecordingPrinter> m_target;
+};
+
+} // namespace
+
+RecordingPrinter& ScriptedDialogs::answerPrinter()
+{
+    m_printerAnswers.push_back(std::make_shared<RecordingPrinter>());
+    return *m_printerAnswers.back();
+}
+
+bool ScriptedDialogs::allAnswersUsed() const
+{
+    return m_questions.empty() && m_inputs.empty() && m_openFiles.empty() && m_saveFiles.empty()
+        && m_printerAnswers.empty();
+}
+
+std::vector<ScriptedDialogs::Call> ScriptedDialogs::callsOf(Kind kind) const
+{
+    std::vector<Call> out;
+    for (const Call& call : calls) {
+        if (call.kind == kind)
+            out.push_back(call);
+    }
+    return out;
+}
+
+void ScriptedDialogs::message(QWidget*, const QString& text, const QString& title, Icon icon)
+{
+    Call call;
+    call.kind = Kind::Message;
+    call.text = text;
+    call.title = title;
+    call.icon = icon;
+    calls.push_back(call);
+}
+
+bool ScriptedDialogs::question(QWidget*, const QString& text, const QString& title)
+{
+    Call call;
+    call.kind = Kind::Question;
+    call.text = text;
+    call.title = title;
+    calls.push_back(call);
+    return takeOr(m_questions, false);
+}
+
+QString ScriptedDialogs::input(QWidget*, const QString& prompt, const QString& title, const QString& defaultText)
+{
+    Call call;
+    call.kind = Kind::Input;
+    call.text = prompt;
+    call.title = title;
+    call.defaultText = defaultText;
+    calls.push_back(call);
+    return takeOr(m_inputs, QString());
+}
+
+QString ScriptedDialogs::openFile(QWidget*, const QString& title, const QString& filter, const QString& initialFolder)
+{
+    Call call;
+    call.kind = Kind::OpenFile;
+    call.title = title;
+    call.filter = filter;
+    call.initialFolder = initialFolder;
+    calls.push_back(call);
+    return takeOr(m_openFiles, QString());
+}
+
+QString ScriptedDialogs::saveFile(QWidget*, const QString& title, const QString& filter,
+                                  const QString& initialFolder, const QString& fileName)
+{
+    Call call;
+    call.kind = Kind::SaveFile;
+    call.title = title;
+    call.filter = filter;
+    call.initialFolder = initialFolder;
+    call.fileName = fileName;
+    calls.push_back(call);
+    // The answer as the real dialog gives it: with the filter's extension.
+    return pathWithRequiredExtension(takeOr(m_saveFiles, QString()), filter);
+}
+
+std::unique_ptr<LinePrinter> ScriptedDialogs::choosePrinter(QWidget*, QPageLayout::Orientation orientation)
+{
+    Call call;
+    call.kind = Kind::Printer;
+    call.orientation = orientation;
+    calls.push_back(call);
+    std::shared_ptr<RecordingPrinter> printer = takeOr(m_printerAnswers, std::shared_ptr<RecordingPrinter>());
+    if (!printer)
+        return nullptr;
+    m_printersHandedOut.push_back(printer);
+    return std::make_unique<SharedPrinter>(std::move(printer));
+}
+
+void ScriptedDialogs::previewPrint(QWidget*, const QString& title, QPageLayout::Orientation orientation,
+                                   PaintPages paint)
+{
+    Call call;
+    call.kind = Kind::Preview;
+    call.title = title;
+    call.orientation = orientation;
+    calls.push_back(call);
+    auto pages = std::make_shared<RecordingPrinter>();
+    paint(*pages);
+    previews.push_back(std::move(pages));
+}
+
+} // namespace tq::ui

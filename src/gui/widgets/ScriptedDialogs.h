@@ -1,0 +1,73 @@
+#pragma once
+// Dialogs for tests: they show nothing and never wait. Answers come from queues filled by the
+// test; every call is recorded with its exact texts. A save dialog's answer gets the filter's
+// extension, as the real dialog's does. With its queue empty a question answers
+// No, an input box and a file dialog answer "" (cancel), and the printer choice is cancelled.
+#include "gui/widgets/Dialogs.h"
+#include "gui/widgets/RecordingPrinter.h"
+
+#include <deque>
+#include <memory>
+#include <vector>
+
+namespace tq::ui {
+
+class ScriptedDialogs : public Dialogs {
+public:
+    enum class Kind { Message, Question, Input, OpenFile, SaveFile, Printer, Preview };
+
+    struct Call {
+        Kind kind = Kind::Message;
+        QString text;            // message or question text, input prompt; empty for the others
+        QString title;           // also the print preview's title
+        Icon icon = Icon::None;  // messages only
+        QString defaultText;     // input boxes only
+        QString filter;          // file dialogs: the filter as the program gave it
+        QString initialFolder;
+        QString fileName;        // save dialogs: the proposed name
+        QPageLayout::Orientation orientation = QPageLayout::Portrait;   // printer choice, preview
+    };
+
+    // Every call, in order.
+    std::vector<Call> calls;
+
+    void answerQuestion(bool yes) { m_questions.push_back(yes); }
+    void answerInput(const QString& text) { m_inputs.push_back(text); }
+    void answerOpenFile(const QString& path) { m_openFiles.push_back(path); }
+    void answerSaveFile(const QString& path) { m_saveFiles.push_back(path); }
+    // Queues a printer choice; the printer returned is the one the program will print on. It
+    // stays readable here after the program has let go of it.
+    RecordingPrinter& answerPrinter();
+    void answerPrinterCancel() { m_printerAnswers.push_back(nullptr); }
+
+    // True when every queued answer has been used.
+    bool allAnswersUsed() const;
+    // The calls of one kind.
+    std::vector<Call> callsOf(Kind kind) const;
+
+    void message(QWidget* parent, const QString& text, const QString& title, Icon icon = Icon::None) override;
+    bool question(QWidget* parent, const QString& text, const QString& title) override;
+    QString input(QWidget* parent, const QString& prompt, const QString& title,
+                  const QString& defaultText = QString()) override;
+    QString openFile(QWidget* parent, const QString& title, const QString& filter,
+                     const QString& initialFolder) override;
+    QString saveFile(QWidget* parent, const QString& title, const QString& filter,
+                     const QString& initialFolder, const QString& fileName) override;
+    std::unique_ptr<LinePrinter> choosePrinter(QWidget* parent, QPageLayout::Orientation orientation) override;
+    // Paints the pages at once into a recording printer, kept in `previews`.
+    void previewPrint(QWidget* parent, const QString& title, QPageLayout::Orientation orientation,
+                      PaintPages paint) override;
+
+    // What each print preview showed, in order.
+    std::vector<std::shared_ptr<RecordingPrinter>> previews;
+
+private:
+    std::deque<bool> m_questions;
+    std::deque<QString> m_inputs;
+    std::deque<QString> m_openFiles;
+    std::deque<QString> m_saveFiles;
+    std::deque<std::shared_ptr<RecordingPrinter>> m_printerAnswers;   // null: cancel
+    std::vector<std::shared_ptr<RecordingPrinter>> m_printersHandedOut;
+};
+
+} // namespace tq::ui

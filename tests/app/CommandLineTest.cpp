@@ -1,0 +1,304 @@
+// The command line, run as the built program on the fixtures of tests/data/cli.
+#include "app/CommandLine.h"
+#include "core/classdata/ClassFile.h"
+#include "core/classdata/ClassSort.h"
+#include "support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace tq;
+using namespace tq::test;
+
+namespace {
+#ifdef TQ_EXECUTABLE
+const char* const builtProgram = TQ_EXECUTABLE;
+#else
+const char* const builtProgram = ""; // the tests that run it are skipped
+#endif
+
+std::string cli(const std::string& name) { return dataFile("cli/" + name); }
+
+struct Outcome {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+class CommandLine : public ::testing::Test {
+protected:
+    TempDir dir;
+
+    void SetUp() override
+    {
+#ifndef TQ_EXECUTABLE
+        GTEST_SKIP() << "the program is not built";
+#endif
+        // A fresh copy, so the master file is never too old.
+        std::filesystem::create_directories(dir.file("data"));
+        std::filesystem::copy_file(cli("master.txt"), dir.file("data/TQStudentInfo.txt"));
+    }
+
+    // Runs the program with --library and --data pointing at the fixtures.
+    Outcome run(std::vector<std::string> args, bool withFolders = true)
+    {
+        if (withFolders)
+            args.insert(args.begin(), {"--library", cli("library.csv"), "--data", dir.file("data")});
+        return runAs(builtProgram, std::move(args));
+    }
+
+    // Runs the program found at `executable` (a link or a copy of the built one), as it is.
+    Outcome runAs(const std::string& executable, std::vector<std::string> args)
+    {
+        args.insert(args.begin(), executable);
+        const std::string outPath = dir.file("stdout"), errPath = dir.file("stderr");
+        const pid_t pid = fork();
+        if (pid == 0) {
+            const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+            const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+            dup2(out, 1);
+            dup2(err, 2);
+            std::vector<char*> argv;
+            for (std::string& a : args)
+                argv.push_back(a.data());
+            argv.push_back(nullptr);
+            execv(argv[0], argv.data());
+            _exit(127);
+        }
+        int status = 0;
+        waitpid(pid, &status, 0);
+        Outcome r;
+        r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        r.out = readBytes(outPath);
+        r.err = readBytes(errPath);
+        return r;
+    }
+};
+
+std::string lines(std::initializer_list<std::string> ls)
+{
+    std::string s;
+    for (const std::string& l : ls)
+        s += l + "\n";
+    return s;
+}
+} // namespace
+
+TEST(CommandLineRequest, OnlyACommandOrHelpLeavesTheWindowAlone)
+{
+    EXPECT_FALSE(isCommandLineRequest({}));
+    EXPECT_FALSE(isCommandLineRequest({"-platform", "offscreen"}));
+    EXPECT_FALSE(isCommandLineRequest({"-platform", "offscreen", "ENG2D1-01.tqc"}));
+    EXPECT_TRUE(isCommandLineRequest({"--help"}));
+    EXPECT_TRUE(isCommandLineRequest({"--data", "/x", "verify", "a.tqc"}));
+    EXPECT_TRUE(isCommandLineRequest({"--library=/x.csv", "check-library"}));
+    EXPECT_TRUE(isCommandLineRequest({"search", "--grade", "1"}));
+    EXPECT_FALSE(isCommandLineRequest({"--data", "verify"}));
+}
+
+TEST_F(CommandLine, ChecksAPhraseLibrary)
+{
+    Outcome r = run({"check-library"});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, "Phrases: 6\n");
+
+    r = run({"check-library", cli("library-unordered.csv")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.out, lines({"Phrases: 6", "Line 4: code 0102 is out of ascending order after code 0103 and may not be found.",
+                            "Line 6: code 0101 is a duplicate of line 2."}));
+
+    r = run({"check-library", dir.file("none.csv")});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_TRUE(r.out.starts_with("TQ2: TQPhraseLibary.csv file could not be found")) << r.out;
+}
+
+TEST_F(CommandLine, APassingClassIsPrintedAsConfirmedOrExported)
+{
+    Outcome r = run({"verify", cli("pass.tqc")});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, readBytes(cli("pass-grid.txt")));
+    EXPECT_EQ(r.err, "");
+
+    r = run({"export", cli("pass.tqc"), dir.file("out.trc")});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(readBytes(dir.file("out.trc")), readBytes(cli("pass.trc")));
+}
+
+TEST_F(CommandLine, VerifyAndExportSortTheClassByNameFirstAsTheEFileCommandDoes)
+{
+    // Two sections, a student in both, the file out of name order: the eFile command sorts the
+    // class by name before it updates it, so the update builds the student's two records in the
+    // order of the sorted class's codes. The command line must give exactly the same.
+    const auto unsorted = readClassFile(cli("two-sections-unsorted.tqc"));
+    ASSERT_TRUE(std::holds_alternative<ClassList>(unsorted));
+    ClassList sorted = std::get<ClassList>(unsorted);
+    sortByName(sorted);
+    ASSERT_TRUE(saveClassFile(dir.file("sorted.tqc"), sorted));
+
+    const Outcome fromUnsorted = run({"verify", cli("two-sections-unsorted.tqc")});
+    const Outcome fromSorted = run({"verify", dir.file("sorted.tqc")});
+    EXPECT_EQ(fromUnsorted.exitCode, 0) << fromUnsorted.err;
+    EXPECT_EQ(fromUnsorted.out, fromSorted.out);
+    // Sam's record under the first section comes first.
+    EXPECT_LT(fromUnsorted.out.find("SCH3U1-01\t333444555"), fromUnsorted.out.find("SCH3U1-02\t333444555"));
+
+    EXPECT_EQ(run({"export", cli("two-sections-unsorted.tqc"), dir.file("a.trc")}).exitCode, 0);
+    EXPECT_EQ(run({"export", dir.file("sorted.tqc"), dir.file("b.trc")}).exitCode, 0);
+    EXPECT_EQ(readBytes(dir.file("a.trc")), readBytes(dir.file("b.trc")));
+}
+
+TEST_F(CommandLine, VerifyPrintsTheReportOfAnIncompleteOrChangedClass)
+{
+    Outcome r = run({"verify", cli("incomplete.tqc")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.out, readBytes(cli("incomplete-report.txt")));
+
+    r = run({"export", cli("changed.tqc"), dir.file("out.trc")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.out, readBytes(cli("changed-report.txt")));
+    EXPECT_FALSE(std::filesystem::exists(dir.file("out.trc")));
+}
+
+TEST_F(CommandLine, UpdateSavesTheClassAndListsTheChanges)
+{
+    const Outcome r = run({"update", cli("changed.tqc"), dir.file("out.tqc")});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, lines({"Added: Fox Robin SCH3U1-01", "Dropped: Gone Pat SCH3U1-01"}));
+    EXPECT_EQ(readBytes(dir.file("out.tqc")), readBytes(cli("changed-updated.tqc")));
+}
+
+TEST_F(CommandLine, FilesThatCannotBeUsedExitWithTheirMessage)
+{
+    Outcome r = run({"verify", dir.file("missing.tqc")});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_EQ(r.out, "");
+    EXPECT_TRUE(r.err.starts_with("TQ")) << r.err;
+
+    std::filesystem::remove(dir.file("data/TQStudentInfo.txt"));
+    r = run({"update", cli("changed.tqc"), dir.file("out.tqc")});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_EQ(r.err, "TQ5: You need to be at school to have access to the current student info.\n");
+    EXPECT_FALSE(std::filesystem::exists(dir.file("out.tqc")));
+
+    r = run({"verify"});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_TRUE(r.err.starts_with("tallyquill: wrong number of arguments for verify\n\nUsage: tallyquill")) << r.err;
+
+    r = run({"--help"}, false);
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, commandLineUsage());
+}
+
+TEST_F(CommandLine, AProgramStartedThroughALinkFindsTheFilesBesideItsRealSelf)
+{
+    // The command on the PATH is a symbolic link to the program in its own folder, where the
+    // build put the sample phrase library.
+    const std::string link = dir.file("tallyquill");
+    std::filesystem::create_symlink(builtProgram, link);
+    const Outcome r = runAs(link, {"check-library"});
+    EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
+    EXPECT_TRUE(r.out.starts_with("Phrases: ")) << r.out;
+}
+
+TEST_F(CommandLine, TheSetUpFileNamesTheMasterFileFolderAndDataOutranksIt)
+{
+    // A program folder of its own, to hold a set-up file: a hard link to the program where the
+    // file system allows one, or else a copy.
+    std::filesystem::create_directories(dir.file("bin"));
+    const std::string program = dir.file("bin/tallyquill");
+    std::error_code ec;
+    std::filesystem::create_hard_link(builtProgram, program, ec);
+    if (ec)
+        std::filesystem::copy_file(builtProgram, program);
+    std::filesystem::create_directories(dir.file("shared"));
+    std::filesystem::copy_file(cli("master.txt"), dir.file("shared/TQStudentInfo.txt"));
+    dir.write("bin/TQSetup.ini", "School=Lakeshore\r\nDataFolder=../shared\r\n");
+
+    const std::vector<std::string> update = {"--library", cli("library.csv"), "update", cli("changed.tqc"), dir.file("out.tqc")};
+    Outcome r = runAs(program, update);
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, lines({"Added: Fox Robin SCH3U1-01", "Dropped: Gone Pat SCH3U1-01"}));
+
+    std::filesystem::remove(dir.file("shared/TQStudentInfo.txt"));
+    r = runAs(program, update);
+    EXPECT_EQ(r.exitCode, 2) << "the set-up file's folder was used";
+    EXPECT_TRUE(r.err.starts_with("TQ5:")) << r.err;
+
+    std::vector<std::string> withData = update;
+    withData.insert(withData.begin(), {"--data", dir.file("data")});
+    r = runAs(program, withData);
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+}
+
+TEST_F(CommandLine, SearchListsTheRowsTheWindowWouldShowInTheLibrarysBytes)
+{
+    const auto search = [&](std::vector<std::string> options) {
+        options.insert(options.begin(), {"--library", cli("search-library.csv"), "search"});
+        return run(options, false);
+    };
+    const std::string r0101 = "0101 @ reads widely and with care\n";
+    const std::string r0102 = "0102 \"@ reads widely and with care.\"\n";
+    const std::string r0103 = "0103   @ reads widely and with care \n";
+    const std::string r0104 = "0104 @ \xE9" "crit avec soin et pr\xE9" "cision\n";
+    const std::string r0105 = "0105 @ should review % notes before tests\n";
+    const std::string r0106 = "0106 @ asks thoughtful questions in class\n";
+    const std::string r0107 = "0107 @ works well with others\n";
+    const std::string r0108 = "0108 @ WORKS WELL WITH OTHERS\n";
+
+    // Everything, less the phrase that repeats 0101 but for its surrounding spaces; texts that
+    // differ only in case both stay.
+    Outcome r = search({});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, r0101 + r0102 + r0104 + r0105 + r0106 + r0107 + r0108);
+    EXPECT_EQ(r.err, "");
+    r = search({"--no-dups"});
+    EXPECT_EQ(r.out, r0101 + r0102 + r0103 + r0104 + r0105 + r0106 + r0107 + r0108);
+
+    // Lists by item number, keywords in any case; a keyword typed in UTF-8 finds the code page's
+    // letters, capital or small.
+    r = search({"--grade", "1", "--and1", "READS", "--or", "\xC3\x89" "CRIT"});
+    EXPECT_EQ(r.out, r0101 + r0104);
+    r = search({"--department=33"});
+    EXPECT_EQ(r.out, r0106);
+    r = search({"--category", "1", "--skill", "4", "--and1", "with", "--and2", "others", "--not", "upper"});
+    EXPECT_EQ(r.out, r0107 + r0108);
+    // An empty keyword is not used; a keyword may begin with a hyphen; finding nothing is no error.
+    r = search({"--skill", "1", "--and1", "", "--not="});
+    EXPECT_EQ(r.out, r0101 + r0105);
+    r = search({"--or", "-x"});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, "");
+}
+
+TEST_F(CommandLine, ABadSearchOptionShowsTheUsage)
+{
+    const std::string usage = commandLineUsage();
+    for (const auto& [options, reason] : std::vector<std::pair<std::vector<std::string>, std::string>>{
+             {{"--grade", "10"}, "--grade takes an item number from 0 (All) to 9, not \"10\""},
+             {{"--department", "-1"}, "--department takes an item number from 0 (All) to 34, not \"-1\""},
+             {{"--skill=x"}, "--skill takes an item number from 0 (All) to 6, not \"x\""},
+             {{"--category", ""}, "--category takes an item number from 0 (All) to 4, not \"\""},
+             {{"--and1"}, "--and1 needs a value"},
+             {{"--no-dups=1"}, "unknown option --no-dups=1"},
+             {{"extra"}, "unknown search option extra"},
+             {{"--colour", "1"}, "unknown option --colour"}}) {
+        std::vector<std::string> args{"search"};
+        args.insert(args.end(), options.begin(), options.end());
+        const Outcome r = run(args);
+        EXPECT_EQ(r.exitCode, 2) << reason;
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.err, "tallyquill: " + reason + "\n\n" + usage);
+    }
+    // The search options belong to the search alone.
+    EXPECT_EQ(run({"verify", "--grade", "1", cli("pass.tqc")}).exitCode, 2);
+
+    const Outcome missing = run({"--library", dir.file("none.csv"), "search"}, false);
+    EXPECT_EQ(missing.exitCode, 2);
+    EXPECT_TRUE(missing.err.starts_with("TQ2: ")) << missing.err;
+    EXPECT_EQ(missing.out, "");
+}
