@@ -27,18 +27,18 @@ frmEntry& mainWindow() { return benchWindow(smallClassSize).window(); }
 frmAutoFill& openSetup()
 {
     frmEntry& window = mainWindow();
-    if (!window.autoFillWindow) {
+    if (!window.working.autoFillWindow) {
         ui::findNamed<QAction>(&window, "mnuAutoFill")->trigger();
         QCoreApplication::processEvents(); // the first paint of a window shown
         settle();
     }
-    return *window.autoFillWindow;
+    return *window.working.autoFillWindow;
 }
 
 // Leaves the window (which saves the favourites) and lets it go.
 void closeSetup()
 {
-    if (frmAutoFill* setup = mainWindow().autoFillWindow) {
+    if (frmAutoFill* setup = mainWindow().working.autoFillWindow) {
         setup->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCoreApplication::processEvents();

@@ -66,7 +66,7 @@ public:
     }
     ~OpenSelection()
     {
-        delete main_.selectionWindow.data(); // gone without leaving: nothing is saved
+        delete main_.working.selectionWindow.data(); // gone without leaving: nothing is saved
         main_.showAfterWorkingWindow();
         settle();
     }
@@ -74,7 +74,7 @@ public:
     template <typename T>
     T& control(const char* name) const
     {
-        T* w = main_.selectionWindow->findChild<T*>(QString::fromLatin1(name));
+        T* w = main_.working.selectionWindow->findChild<T*>(QString::fromLatin1(name));
         if (!w)
             throw std::runtime_error(std::string("no control ") + name);
         return *w;
@@ -220,7 +220,7 @@ void BM_OpenSelection(benchmark::State& state)
         main.mnuSelection_Click();
         settleList();
         state.PauseTiming();
-        delete main.selectionWindow.data();
+        delete main.working.selectionWindow.data();
         state.ResumeTiming();
     }
     main.showAfterWorkingWindow();

@@ -11,7 +11,7 @@ namespace tq::test {
 
 class AutoFillTest : public EntryTest {
 protected:
-    frmAutoFill* autoFill() const { return window->autoFillWindow; }
+    frmAutoFill* autoFill() const { return window->working.autoFillWindow; }
 
     template <typename T>
     T* control(const char* name) const

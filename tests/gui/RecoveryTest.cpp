@@ -211,11 +211,11 @@ TEST_F(RecoveryWindowTest, RestoredFavouritesAreShownAndEditsInBothWorkingWindow
 
     // Comment Selection: a separator added is copied until the list is saved on the way back.
     mainControl<QPushButton>("cmdSwitchCommentSelection")->click();
-    ASSERT_TRUE(window->selectionWindow);
-    window->selectionWindow->findChild<QPushButton*>(QStringLiteral("cmdInsertDashes"))->click();
+    ASSERT_TRUE(window->working.selectionWindow);
+    window->working.selectionWindow->findChild<QPushButton*>(QStringLiteral("cmdInsertDashes"))->click();
     ASSERT_TRUE(ownCopy(CopyKind::Favourites));
     EXPECT_EQ(std::get<Favourites>(ownCopy(CopyKind::Favourites)->data).favourites, state.favourites.favourites);
-    window->selectionWindow->findChild<QPushButton*>(QStringLiteral("cmdBack"))->click();
+    window->working.selectionWindow->findChild<QPushButton*>(QStringLiteral("cmdBack"))->click();
     settle();
     EXPECT_FALSE(ownCopy(CopyKind::Favourites));
     EXPECT_EQ(readBytes(fav.favouritesFile), favouritesFileText(state.favourites));

@@ -42,14 +42,14 @@ TEST_F(MainWindowTest, Screenshots)
     mainControl<QPushButton>("cmdSwitch")->click();
 
     window->newTrillium();
-    ASSERT_TRUE(window->getClassDialog);
-    save(window->getClassDialog, "new-class.png");
-    window->getClassDialog->close();
+    ASSERT_TRUE(window->working.getClassDialog);
+    save(window->working.getClassDialog, "new-class.png");
+    window->working.getClassDialog->close();
 
     window->mnuExport_Click();
-    ASSERT_TRUE(window->exportWindow);
-    save(window->exportWindow, "efile-report.png");
-    window->exportWindow->close();
+    ASSERT_TRUE(window->working.exportWindow);
+    save(window->working.exportWindow, "efile-report.png");
+    window->working.exportWindow->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
     // A class that passes: the confirmation grid, one comment of wide letters among the rest.
@@ -65,14 +65,14 @@ TEST_F(MainWindowTest, Screenshots)
     state.students[2].hasFreeForm = true;
     state.students[2].freeFormComment = "WM natural leaders MW " + std::string(60, 'W') + " Woven Words Mown Meadows";
     window->mnuExport_Click();
-    ASSERT_TRUE(window->exportWindow);
-    save(window->exportWindow, "efile-grid.png");
-    window->exportWindow->close();
+    ASSERT_TRUE(window->working.exportWindow);
+    save(window->working.exportWindow, "efile-grid.png");
+    window->working.exportWindow->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
     mainControl<QPushButton>("cmdSwitchCommentSelection")->click();
-    ASSERT_TRUE(window->selectionWindow);
-    frmSelection* selection = window->selectionWindow;
+    ASSERT_TRUE(window->working.selectionWindow);
+    frmSelection* selection = window->working.selectionWindow;
     selection->findChild<QLineEdit*>("txtAnd1")->setText("work");
     selection->findChild<QPushButton*>("cmdSearch")->click();
     auto* results = selection->findChild<QListView*>("lstComments");

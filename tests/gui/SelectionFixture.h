@@ -20,7 +20,7 @@ namespace tq::test {
 
 class SelectionTest : public MainWindowTest {
 protected:
-    frmSelection* selection() const { return window->selectionWindow; }
+    frmSelection* selection() const { return window->working.selectionWindow; }
 
     template <typename T>
     T* control(const char* name) const

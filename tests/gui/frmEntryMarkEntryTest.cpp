@@ -207,8 +207,8 @@ TEST_F(EntryTest, ARebuildOfTheGridClosesTheMarkBoxWithoutStoringIt)
         [&] { menu("mnuShowCourse")->trigger(); },
         [&] {
             menu("mnuExport")->trigger();
-            ASSERT_TRUE(window->exportWindow);
-            window->exportWindow->close();
+            ASSERT_TRUE(window->working.exportWindow);
+            window->working.exportWindow->close();
             QApplication::processEvents();
         },
     };

@@ -249,8 +249,8 @@ TEST_F(MainWindowTest, ClassDialogsStartInTheDocumentsFolderThenWhereTheClassCam
     // A new class has no file yet; the dialogs stay in the folder of the last class file.
     dialogs.answerQuestion(false);
     window->newTrillium();
-    controlOf<QComboBox>(window->getClassDialog, "cboClasses")->setCurrentText("ENG2D1-01");
-    controlOf<QPushButton>(window->getClassDialog, "cmdGetClass")->click();
+    controlOf<QComboBox>(window->working.getClassDialog, "cboClasses")->setCurrentText("ENG2D1-01");
+    controlOf<QPushButton>(window->working.getClassDialog, "cmdGetClass")->click();
     EXPECT_EQ(mainControl<QLabel>("lblClassFile")->text(), "Class file: not saved yet");
     dialogs.answerQuestion(false);
     window->OpenClassFile(); // cancelled
@@ -312,7 +312,7 @@ TEST_F(MainWindowTest, NoActionGoesOnAfterAYesWhoseSaveDidNotHappen)
     dialogs.answerQuestion(true);
     dialogs.answerSaveFile("");
     toolButton("cmdNew")->click();
-    EXPECT_FALSE(window->getClassDialog);
+    EXPECT_FALSE(window->working.getClassDialog);
     dialogs.answerQuestion(true);
     dialogs.answerSaveFile("");
     toolButton("cmdOpen")->click();

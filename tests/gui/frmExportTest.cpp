@@ -25,13 +25,13 @@ using Kind = ui::ScriptedDialogs::Kind;
 namespace {
 class ExportWindow : public MainWindowTest {
 protected:
-    frmExport* exporter() const { return window->exportWindow; }
+    frmExport* exporter() const { return window->working.exportWindow; }
 
     void newClass(const QString& code)
     {
         window->newTrillium();
-        controlOf<QComboBox>(window->getClassDialog, "cboClasses")->setCurrentText(code);
-        controlOf<QPushButton>(window->getClassDialog, "cmdGetClass")->click();
+        controlOf<QComboBox>(window->working.getClassDialog, "cboClasses")->setCurrentText(code);
+        controlOf<QPushButton>(window->working.getClassDialog, "cmdGetClass")->click();
         QApplication::processEvents();
     }
 

@@ -26,7 +26,7 @@ using Kind = ui::ScriptedDialogs::Kind;
 namespace {
 class NewClassWindow : public MainWindowTest {
 protected:
-    frmGetTrilliumfile* dialog() const { return window->getClassDialog; }
+    frmGetTrilliumfile* dialog() const { return window->working.getClassDialog; }
 
     void openDialog()
     {

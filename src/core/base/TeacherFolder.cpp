@@ -81,4 +81,9 @@ bool teacherFolderFound(const std::string& folder)
     return !ec;
 }
 
+std::string dialogStartFolder(const std::string& teacherFolder)
+{
+    return teacherFolderFound(teacherFolder) ? teacherFolder : std::string();
+}
+
 } // namespace tq

@@ -16,5 +16,7 @@ std::string documentsFolderOfUser();
 // True when `folder` is an existing folder that can be listed, even an empty one: the dialogs
 // start there. A folder that cannot be examined counts as absent; this never throws.
 bool teacherFolderFound(const std::string& folder);
+// Where a file dialog starts: `teacherFolder` when found, else empty (the dialog's own choice).
+std::string dialogStartFolder(const std::string& teacherFolder);
 
 } // namespace tq

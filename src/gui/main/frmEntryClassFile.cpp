@@ -3,6 +3,7 @@
 #include "core/classdata/ClassSort.h"
 #include "core/classdata/ClassUpdate.h"
 #include "core/classdata/MasterFile.h"
+#include "gui/main/ClassFileStatus.h"
 #include "gui/main/frmEntry.h"
 #include "gui/widgets/Dialogs.h"
 
@@ -22,7 +23,7 @@ void frmEntry::OpenClassFile()
     if (!offerToSaveClass(QStringLiteral("Do you want to save the current class?"), QStringLiteral("Open New Class")))
         return;
     const QString chosen = dialogs_.openFile(this, QStringLiteral("Open Class File"), classFilter,
-                                             displayPath(classDialogFolder()));
+                                             displayPath(classFile_->dialogFolder(state_.folders.teacherFolder)));
     if (!chosen.isEmpty()) {
         state_.firstFileDialog = false;
         openClass(nativePath(chosen));
@@ -54,7 +55,7 @@ void frmEntry::openClass(const std::string& path)
     state_.recovery.classOpened(path);
     clearUndo();
     fillflexGrid();
-    showClassFile(path);
+    classFile_->showFile(path);
 }
 
 void frmEntry::saveCommand()
@@ -71,10 +72,10 @@ bool frmEntry::saveas()
 {
     // A class restored from a recovery copy goes back to the file it came from, if the teacher wishes.
     const std::string proposed =
-        !restoredFrom_.empty() ? fileNameOf(restoredFrom_)
+        !classFile_->restoredFrom().empty() ? fileNameOf(classFile_->restoredFrom())
                                : classFileBaseName(state_.students.empty() ? std::string() : state_.students.front().courseCode);
     const QString chosen = dialogs_.saveFile(this, QStringLiteral("Save Class File"), classFilter,
-                                             displayPath(classDialogFolder()), QString::fromStdString(proposed));
+                                             displayPath(classFile_->dialogFolder(state_.folders.teacherFolder)), QString::fromStdString(proposed));
     if (chosen.isEmpty())
         return false;
     state_.firstFileDialog = false;
@@ -89,7 +90,7 @@ bool frmEntry::saveas()
         return false;
     }
     state_.recovery.classSaved(path);
-    showClassFile(path);
+    classFile_->showFile(path);
     return true;
 }
 

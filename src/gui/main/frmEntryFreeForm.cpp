@@ -5,27 +5,8 @@
 #include "gui/main/frmEntry.h"
 #include "gui/widgets/ClassGrid.h"
 #include "gui/widgets/Codepage.h"
-#include "gui/widgets/EventHook.h"
-
-#include <QFrame>
-#include <QLabel>
-#include <QMouseEvent>
 
 namespace tq {
-
-void frmEntry::connectFreeForm()
-{
-    lblFreeFormComment->setCursor(Qt::PointingHandCursor);
-    lblFreeFormComment->setToolTip(QStringLiteral("Click to write a free form comment for this student"));
-    lblFreeFormComment->raise();
-    ui::onEvent(lblFreeFormComment, QEvent::MouseButtonRelease, [this](QEvent* e) {
-        auto* mouse = static_cast<QMouseEvent*>(e);
-        if (mouse->button() == Qt::LeftButton && lblFreeFormComment->rect().contains(mouse->position().toPoint()))
-            lblFreeFormComment_Click();
-    });
-    // The clickable area covers the detail lines whatever size the panel is given.
-    ui::onEvent(Shape1, QEvent::Resize, [this](QEvent*) { lblFreeFormComment->setGeometry(Shape1->rect()); });
-}
 
 void frmEntry::lblFreeFormComment_Click()
 {
@@ -43,23 +24,19 @@ void frmEntry::lblFreeFormComment_Click()
                 if (index >= state_.studentCount())
                     return;
                 const StudentRecord& now = state_.students[static_cast<size_t>(index)];
-                if (now.studentNumber == number && now.courseCode == course)
-                    applyFreeFormComment(index, offered, ui::toCp1252(dialog->freeFormText()));
+                if (now.studentNumber != number || now.courseCode != course)
+                    return;
+                const FreeFormOutcome outcome = applyFreeFormResult(state_.students[static_cast<size_t>(index)],
+                                                                    offered, ui::toCp1252(dialog->freeFormText()));
+                if (outcome == FreeFormOutcome::Unchanged) {
+                    showMessage(freeFormUnchangedMessage());
+                    return;
+                }
+                classChanged();
+                redrawStudentRow(index);
+                displayDetails(index);
             });
     dialog->open();
-}
-
-void frmEntry::applyFreeFormComment(int studentIndex, const std::string& offered, const std::string& result)
-{
-    const FreeFormOutcome outcome =
-        applyFreeFormResult(state_.students[static_cast<size_t>(studentIndex)], offered, result);
-    if (outcome == FreeFormOutcome::Unchanged) {
-        showMessage(freeFormUnchangedMessage());
-        return;
-    }
-    classChanged();
-    redrawStudentRow(studentIndex);
-    displayDetails(studentIndex);
 }
 
 } // namespace tq

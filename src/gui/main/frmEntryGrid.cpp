@@ -1,43 +1,39 @@
 // The class grid of the main window: rebuilding it from the class, the highlight of the current
-// student, the two column views and the mouse pointer over it.
+// student, and the two column views.
 #include "core/entry/ClassGridLayout.h"
+#include "gui/main/FavouritesPanel.h"
+#include "gui/main/MarkEntryBox.h"
 #include "gui/main/frmEntry.h"
 #include "gui/widgets/ClassGrid.h"
 #include "gui/widgets/Codepage.h"
-#include "gui/widgets/CommentCodePicker.h"
-#include "gui/widgets/FavouritesList.h"
-#include "gui/widgets/StampCursor.h"
 
 #include <QLabel>
-#include <QLineEdit>
 #include <QPalette>
 
 namespace tq {
 
 namespace {
-// The band of the five comment columns and of the six skill columns, in twips from the grid's left.
-constexpr int commentBandLeft = 5000;
-constexpr int commentBandRight = 7735;
-constexpr int skillBandRight = 6800;
-
 QColor buttonFace(const QWidget* w) { return w->palette().color(QPalette::Button); }
 QColor selectionHighlight(const QWidget* w) { return w->palette().color(QPalette::Highlight); }
-} // namespace
 
-void frmEntry::connectGrid()
+void colourIdentityCells(ui::ClassGrid* grid, const QColor& background, const QColor& text)
 {
-    connect(msfgClass, &ui::ClassGrid::enterCell, this, [this] { msfgClass_EnterCell(); });
-    connect(msfgClass, &ui::ClassGrid::leaveCell, this, [this] { msfgClass_LeaveCell(); });
-    connect(msfgClass, &ui::ClassGrid::mouseMoved, this, [this](int, int, int x, int y) { msfgClass_MouseMove(x, y); });
-    msfgClass->setCustomPointer(stampCursor());
+    const int row = grid->currentRow();
+    if (row < 1)
+        return;
+    for (int c = 0; c < fixedGridColumns; ++c) {
+        grid->setCellBackground(row, c, background);
+        grid->setCellForeground(row, c, text);
+    }
 }
+} // namespace
 
 void frmEntry::fillflexGrid()
 {
     // A mark half typed belongs to the student it was typed for: the box closes without storing
     // it, as leaving its cell does, before the rows under it change.
-    if (txtDataEntry->isVisible())
-        hideMarkEntryBox();
+    if (markEntry_->isOpen())
+        markEntry_->close();
     const int count = state_.studentCount();
     if (count == 0)
         return;
@@ -68,19 +64,6 @@ void frmEntry::fillflexGrid()
     Highlight();
 }
 
-namespace {
-void colourIdentityCells(ui::ClassGrid* grid, const QColor& background, const QColor& text)
-{
-    const int row = grid->currentRow();
-    if (row < 1)
-        return;
-    for (int c = 0; c < fixedGridColumns; ++c) {
-        grid->setCellBackground(row, c, background);
-        grid->setCellForeground(row, c, text);
-    }
-}
-} // namespace
-
 void frmEntry::Highlight()
 {
     colourIdentityCells(msfgClass, selectionHighlight(this), Qt::white);
@@ -109,8 +92,8 @@ void frmEntry::msfgClass_LeaveCell()
 {
     if (!leaveCellActive)
         return;
-    if (txtDataEntry->isVisible())
-        hideMarkEntryBox(); // what was typed is dropped
+    if (markEntry_->isOpen())
+        markEntry_->close(); // what was typed is dropped
     unHighlight();
 }
 
@@ -124,7 +107,8 @@ void frmEntry::cmdSwitch_Click()
     if (commentsView()) {
         for (int c = firstCommentColumn; c < firstSkillColumn; ++c)
             msfgClass->setColumnWidthTwips(c, 0);
-        showLearningSkills();
+        favouritesPanel_->showLearningSkills();
+        commands_->setOpenFavouritesEnabled(false);
         for (int c = firstSkillColumn; c < gridColumnCount; ++c)
             msfgClass->setColumnWidthTwips(c, skillColumnWidth);
     } else {
@@ -134,22 +118,6 @@ void frmEntry::cmdSwitch_Click()
         for (int c = firstSkillColumn; c < gridColumnCount; ++c)
             msfgClass->setColumnWidthTwips(c, 0);
     }
-}
-
-void frmEntry::msfgClass_MouseMove(int xTwips, int)
-{
-    const int row = msfgClass->mouseRow();
-    const int col = msfgClass->mouseCol();
-    const bool dropMode = commentsView() && codePicker_->hasCode() &&
-                          xTwips >= commentBandLeft && xTwips <= commentBandRight;
-    if (dropMode) {
-        const bool freeFormCell = row >= 1 && row <= state_.studentCount() && col >= firstCommentColumn &&
-                                  col < firstSkillColumn && state_.students[static_cast<size_t>(row - 1)].hasFreeForm;
-        msfgClass->setPointer(freeFormCell ? ui::ClassGrid::Pointer::Arrow : ui::ClassGrid::Pointer::Custom);
-        return;
-    }
-    const bool skillBand = !commentsView() && xTwips >= commentBandLeft && xTwips <= skillBandRight;
-    msfgClass->setPointer(skillBand ? ui::ClassGrid::Pointer::DiagonalSizing : ui::ClassGrid::Pointer::Arrow);
 }
 
 } // namespace tq

@@ -2,11 +2,11 @@
 // the window is up the copies left by a session that did not end normally are offered back.
 #include "core/recovery/LeftCopies.h"
 #include "core/recovery/RecoveryTexts.h"
+#include "gui/main/ClassFileStatus.h"
 #include "gui/main/frmEntry.h"
 #include "gui/widgets/Dialogs.h"
 
 #include <QCheckBox>
-#include <QLabel>
 
 namespace tq {
 
@@ -37,37 +37,26 @@ void frmEntry::offerRecoveryCopies()
         if (kindRestored)
             continue; // kept for the next start
         kindRestored = true;
-        if (copy.kind() == CopyKind::Class)
-            restoreClass(copy);
-        else
-            restoreFavourites(copy);
+        if (copy.kind() == CopyKind::Class) {
+            // The restored class is open as if it had just been made: the class commands work,
+            // the save dialog proposes the file it came from (asking before it replaces it), and
+            // the status line says it is not saved.
+            state_.students = std::get<ClassList>(copy.data);
+            clearUndo();
+            fillflexGrid();
+            enableClassCommands();
+            classFile_->showRestored(copy.note.originalFile);
+        } else {
+            state_.favourites = std::get<Favourites>(copy.data);
+            showFavourites();
+            const bool named = !state_.favourites.favouritesFile.empty();
+            optAutoFill->setEnabled(named);
+            optAutoFill->setChecked(named);
+        }
         // The copy found goes only once this program's own copy of it is on disk.
         if (recovery.keepRestored(copy.kind(), copy.note.originalFile, copy.note.changed))
             left.discard(copy);
     }
-}
-
-// The restored class is open as if it had just been made: the class commands work, the save
-// dialog proposes the file it came from (asking before it replaces it), and the status line
-// says it is not saved.
-void frmEntry::restoreClass(const LeftCopy& copy)
-{
-    state_.students = std::get<ClassList>(copy.data);
-    clearUndo();
-    fillflexGrid();
-    enableClassCommands();
-    showClassFile(copy.note.originalFile); // the class dialogs start in its folder
-    restoredFrom_ = copy.note.originalFile;
-    lblClassFile->setText(QString::fromUtf8(restoredClassStatus(copy.note.originalFile)));
-}
-
-void frmEntry::restoreFavourites(const LeftCopy& copy)
-{
-    state_.favourites = std::get<Favourites>(copy.data);
-    showFavourites();
-    const bool named = !state_.favourites.favouritesFile.empty();
-    optAutoFill->setEnabled(named);
-    optAutoFill->setChecked(named);
 }
 
 } // namespace tq

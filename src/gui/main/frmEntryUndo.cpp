@@ -5,28 +5,28 @@
 #include "gui/widgets/ClassGrid.h"
 #include "gui/widgets/GridCellText.h"
 
-#include <QAction>
-#include <QToolButton>
-
 namespace tq {
 
-void frmEntry::connectUndo()
-{
-    connect(cmdUndo, &QToolButton::clicked, this, [this] { doUndo(); });
-    connect(mnuUndo, &QAction::triggered, this, [this] { doUndo(); });
-}
-
-void frmEntry::pushUndo(int studentIndex)
+void frmEntry::studentChanging(int studentIndex)
 {
     undoStack_.push(state_.students[static_cast<size_t>(studentIndex)], studentIndex);
-    showUndoState();
+    commands_->setUndoEnabled(true);
     classChanged(); // the copy is taken once the change that follows the push is done
 }
 
-void frmEntry::showUndoState()
+void frmEntry::classFlagsChanging(StudentFlag flag, bool on)
 {
-    cmdUndo->setEnabled(!undoStack_.empty());
-    mnuUndo->setEnabled(!undoStack_.empty());
+    // One step of undo gives every student's flag back: a slip on a heading must not cost the
+    // teacher a class's worth of flags.
+    undoStack_.pushClassFlags(state_.students, flag, on);
+    commands_->setUndoEnabled(!undoStack_.empty());
+    classChanged();
+}
+
+void frmEntry::clearUndo()
+{
+    undoStack_.clear();
+    commands_->setUndoEnabled(false);
 }
 
 void frmEntry::doUndo()
@@ -42,7 +42,7 @@ void frmEntry::doUndo()
         else
             msfgClass->setCurrentRow(shown + 1); // the cell notifications move the highlight and details
     }
-    showUndoState();
+    commands_->setUndoEnabled(!undoStack_.empty());
 }
 
 void frmEntry::redrawStudentRow(int studentIndex)

@@ -1,0 +1,43 @@
+#include "gui/main/ClassFileStatus.h"
+
+#include "core/base/TeacherFolder.h"
+#include "core/base/TextFile.h"
+#include "core/recovery/RecoveryTexts.h"
+#include "gui/widgets/NamedControls.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QStatusBar>
+
+namespace tq {
+
+ClassFileStatus::ClassFileStatus(QStatusBar& bar) : QObject(&bar)
+{
+    lblClassFile = ui::named(new QLabel(&bar), "lblClassFile");
+    lblClassFile->setTextFormat(Qt::PlainText);
+    bar.addWidget(lblClassFile, 1);
+}
+
+// The status line names the file the open class was read from or last saved to; a class made
+// from the master list has none until it is saved.
+void ClassFileStatus::showFile(const std::string& path)
+{
+    restoredFrom_.clear();
+    lastClassFile_ = path.empty() ? lastClassFile_ : path;
+    lblClassFile->setText(path.empty() ? QStringLiteral("Class file: not saved yet")
+                                       : QStringLiteral("Class file: ") + QFile::decodeName(path.c_str()));
+}
+
+void ClassFileStatus::showRestored(const std::string& originalFile)
+{
+    showFile(originalFile); // the class dialogs start in its folder
+    restoredFrom_ = originalFile;
+    lblClassFile->setText(QString::fromUtf8(restoredClassStatus(originalFile)));
+}
+
+std::string ClassFileStatus::dialogFolder(const std::string& teacherFolder) const
+{
+    return lastClassFile_.empty() ? dialogStartFolder(teacherFolder) : folderOfFile(lastClassFile_);
+}
+
+} // namespace tq

@@ -1,0 +1,142 @@
+#include "gui/main/MainCommands.h"
+
+#include "gui/widgets/NamedControls.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace tq {
+
+MainCommands::MainCommands(QMainWindow& window) : QObject(&window)
+{
+    buildMenus(window);
+    cmdSwitch = ui::named(new QPushButton(QStringLiteral("Comments/Skills"), &window), "cmdSwitch");
+    cmdSwitchCommentSelection = ui::named(
+        new QPushButton(QStringLiteral("Add a Comment: Switch to Comment Selection Mode "), &window),
+        "cmdSwitchCommentSelection");
+    connect(cmdSwitch, &QPushButton::clicked, this, [this] { emit chosen(MainCommand::SwitchView); });
+    connect(cmdSwitchCommentSelection, &QPushButton::clicked, this, [this] { emit chosen(MainCommand::Selection); });
+}
+
+QAction* MainCommands::action(QWidget* menu, const char* name, const char* caption, MainCommand command,
+                              const char* shortcut)
+{
+    auto* item = new QAction(QString::fromLatin1(caption), menu);
+    item->setObjectName(QString::fromLatin1(name));
+    if (shortcut)
+        item->setShortcut(QKeySequence(QString::fromLatin1(shortcut)));
+    menu->addAction(item);
+    connect(item, &QAction::triggered, this, [this, command] { emit chosen(command); });
+    return item;
+}
+
+void MainCommands::buildMenus(QMainWindow& window)
+{
+    using C = MainCommand;
+    QMenuBar* bar = window.menuBar();
+    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    action(file, "mnuOpenFavourites", "&Open Favourites", C::OpenFavourites, "Ctrl+O");
+    file->addSeparator()->setObjectName(QStringLiteral("mnuf"));
+    action(file, "mnuNewTrillium", "New Class File From Trillium", C::NewClass, "Ctrl+N");
+    action(file, "mnuOpenClass", "Open Existing Class File", C::OpenClass);
+    mnuSave = action(file, "mnuSave", "&Save Class File", C::Save, "Ctrl+S");
+    file->addSeparator()->setObjectName(QStringLiteral("munfiller1"));
+    mnuUpdate = action(file, "mnuUpdate", "&Update Class File", C::Update);
+    file->addSeparator()->setObjectName(QStringLiteral("mnufiller1"));
+    mnuPrint = action(file, "mnuPrint", "&Print", C::Print, "Ctrl+P");
+    mnuPrintPreview = action(file, "mnuPrintPreview", "Print Pre&view", C::PrintPreview);
+    file->addSeparator()->setObjectName(QStringLiteral("mnufiller2"));
+    action(file, "mnuExit", "E&xit", C::Exit);
+
+    QMenu* edit = bar->addMenu(QStringLiteral("Edit"));
+    mnuUndo = action(edit, "mnuUndo", "&Undo", C::Undo, "Ctrl+U");
+
+    QMenu* view = bar->addMenu(QStringLiteral("View"));
+    mnuShowCourse = action(view, "mnuShowCourse", "Show Course Codes", C::ShowCourseCodes);
+    mnuShowCourse->setCheckable(true);
+
+    QMenu* sort = bar->addMenu(QStringLiteral("&Sort"));
+    mnuSortNames = action(sort, "mnuSortNames", "Sort &Names (alphabetically)", C::SortNames);
+    mnuSortMarks = action(sort, "mnuSortMarks", "Sort &Marks (descending)", C::SortMarks);
+    mnuSortCourse = action(sort, "mnuSortCourse", "Sort Course (alphabetically)", C::SortCourse);
+    mnuSortCourse->setVisible(false);
+
+    QMenu* mode = bar->addMenu(QStringLiteral("&Mode"));
+    action(mode, "mnuAutoFill", "Initial Values Setup", C::InitialValues);
+    action(mode, "mnuSelection", "Comment S&election", C::Selection, "Ctrl+E");
+    // The mode the window is in: it stays checked and does nothing.
+    QAction* mnuMark = mode->addAction(QStringLiteral("Mark / Comment Entry"));
+    mnuMark->setObjectName(QStringLiteral("mnuMark"));
+    mnuMark->setCheckable(true);
+    mnuMark->setChecked(true);
+    connect(mnuMark, &QAction::triggered, mnuMark, [mnuMark] { mnuMark->setChecked(true); });
+
+    QMenu* efile = bar->addMenu(QStringLiteral("&eFile"));
+    mnuExport = action(efile, "mnuExport", "Convert Class File to Trillium Format for Mark Submission", C::Export);
+
+    // "&Help" has no items: choosing the menu itself opens the help window.
+    action(bar, "mnuhelp", "&Help", C::Help);
+}
+
+void MainCommands::addPictureButtons(QWidget& window)
+{
+    struct Button {
+        QToolButton** button;
+        const char* name;
+        const char* tip;
+        const char* icon;
+        MainCommand command;
+    };
+    QToolButton* cmdNew = nullptr;
+    QToolButton* cmdOpen = nullptr;
+    const Button buttons[] = {
+        {&cmdNew, "cmdNew", "Create New Class File of Students", ":/icons/new.svg", MainCommand::NewClass},
+        {&cmdOpen, "cmdOpen", "Open Previously Saved Class File", ":/icons/open.svg", MainCommand::OpenClass},
+        {&cmdSave, "cmdSave", "Save Class File", ":/icons/save.svg", MainCommand::Save},
+        {&cmdPrint, "cmdPrint", "Print Class File", ":/icons/print.svg", MainCommand::Print},
+        {&cmdOpenFavourites, "cmdOpenFavourites", "Open Favourites", ":/icons/openFavourites.svg",
+         MainCommand::OpenFavourites},
+        {&cmdUndo, "cmdUndo", "Undo", ":/icons/undo.svg", MainCommand::Undo},
+    };
+    for (const Button& b : buttons) {
+        *b.button = ui::pictureButton(&window, b.name, b.tip, b.icon);
+        connect(*b.button, &QToolButton::clicked, this, [this, command = b.command] { emit chosen(command); });
+        pictureButtons_.push_back(*b.button);
+    }
+}
+
+void MainCommands::setClassCommandsEnabled(bool enabled)
+{
+    for (QWidget* w : std::initializer_list<QWidget*>{cmdSave, cmdPrint})
+        w->setEnabled(enabled);
+    for (QAction* a : {mnuSave, mnuPrint, mnuPrintPreview, mnuSortNames, mnuSortMarks, mnuUpdate, mnuExport})
+        a->setEnabled(enabled);
+}
+
+void MainCommands::setUndoEnabled(bool enabled)
+{
+    cmdUndo->setEnabled(enabled);
+    mnuUndo->setEnabled(enabled);
+}
+
+void MainCommands::setOpenFavouritesEnabled(bool enabled)
+{
+    cmdOpenFavourites->setEnabled(enabled);
+}
+
+bool MainCommands::courseCodesShown() const
+{
+    return mnuShowCourse->isChecked();
+}
+
+void MainCommands::showCourseCodes(bool shown)
+{
+    mnuShowCourse->setChecked(shown);
+    mnuSortCourse->setVisible(shown);
+}
+
+} // namespace tq

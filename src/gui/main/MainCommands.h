@@ -1,0 +1,72 @@
+#pragma once
+// The main window's commands as the teacher reaches them: the menus, the picture buttons above
+// the grid and the two text buttons below it. Each control names one command; choosing it, by
+// mouse or shortcut, reports that command for the window to carry out.
+#include <QObject>
+
+#include <vector>
+
+class QAction;
+class QMainWindow;
+class QPushButton;
+class QToolButton;
+class QWidget;
+
+namespace tq {
+
+enum class MainCommand {
+    OpenFavourites, NewClass, OpenClass, Save, Update, Print, PrintPreview, Exit,
+    Undo, ShowCourseCodes, SortNames, SortMarks, SortCourse,
+    InitialValues, Selection, Export, Help, SwitchView,
+};
+
+class MainCommands : public QObject {
+    Q_OBJECT
+
+public:
+    // Builds the menus into `window`'s menu bar and the two text buttons as `window`'s controls.
+    explicit MainCommands(QMainWindow& window);
+    // The picture buttons, made last so that the keyboard reaches them after the other controls.
+    void addPictureButtons(QWidget& window);
+
+    // The commands that need an open class, enabled or not.
+    void setClassCommandsEnabled(bool enabled);
+    void setUndoEnabled(bool enabled);
+    void setOpenFavouritesEnabled(bool enabled);
+    // View > Show Course Codes, checked or not; Sort Course is offered only while it is.
+    bool courseCodesShown() const;
+    void showCourseCodes(bool shown);
+
+    // The picture buttons in their order, and the two text buttons, for the window to lay out.
+    const std::vector<QToolButton*>& pictureButtons() const { return pictureButtons_; }
+    QPushButton* viewSwitchButton() const { return cmdSwitch; }
+    QPushButton* selectionButton() const { return cmdSwitchCommentSelection; }
+
+signals:
+    void chosen(MainCommand command);
+
+private:
+    void buildMenus(QMainWindow& window);
+    QAction* action(QWidget* menu, const char* name, const char* caption, MainCommand command,
+                    const char* shortcut = nullptr);
+
+    QAction* mnuSave = nullptr;
+    QAction* mnuUpdate = nullptr;
+    QAction* mnuPrint = nullptr;
+    QAction* mnuPrintPreview = nullptr;
+    QAction* mnuUndo = nullptr;
+    QAction* mnuShowCourse = nullptr;
+    QAction* mnuSortNames = nullptr;
+    QAction* mnuSortMarks = nullptr;
+    QAction* mnuSortCourse = nullptr;
+    QAction* mnuExport = nullptr;
+    QToolButton* cmdSave = nullptr;
+    QToolButton* cmdPrint = nullptr;
+    QToolButton* cmdOpenFavourites = nullptr;
+    QToolButton* cmdUndo = nullptr;
+    QPushButton* cmdSwitch = nullptr;
+    QPushButton* cmdSwitchCommentSelection = nullptr;
+    std::vector<QToolButton*> pictureButtons_;
+};
+
+} // namespace tq

@@ -1,0 +1,108 @@
+#include "gui/main/MarkEntryBox.h"
+
+#include "core/entry/MarkEntry.h"
+#include "gui/widgets/ClassGrid.h"
+#include "gui/widgets/Codepage.h"
+#include "gui/widgets/EventHook.h"
+#include "gui/widgets/NamedControls.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QScrollBar>
+
+namespace tq {
+
+namespace {
+MarkKey markKeyOf(int qtKey)
+{
+    if (qtKey == Qt::Key_I)
+        return MarkKey::LetterI;
+    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) // the keypad's digits carry the same key codes
+        return MarkKey::Digit;
+    if (qtKey == Qt::Key_Shift)
+        return MarkKey::Shift;
+    return MarkKey::Other;
+}
+} // namespace
+
+MarkEntryBox::MarkEntryBox(ui::ClassGrid& grid) : QObject(&grid), grid_(grid)
+{
+    // The box lies on the grid's cell area: showing or hiding it there lays nothing else out again.
+    txtDataEntry = ui::named(new QLineEdit(grid.viewport()), "txtDataEntry");
+    txtDataEntry->hide();
+    // A thin border in the highlight colour tells the teacher the cell is being typed into.
+    txtDataEntry->setFrame(false);
+    txtDataEntry->setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid palette(highlight); border-radius: 0; "
+                                               "padding: 0 1px; background: palette(base); }"));
+    txtDataEntry->setFont(grid.font());
+    new ui::EventHook(txtDataEntry, [this](QEvent* e) {
+        if (e->type() != QEvent::KeyPress && e->type() != QEvent::KeyRelease)
+            return false;
+        const int qtKey = static_cast<QKeyEvent*>(e)->key();
+        if (e->type() == QEvent::KeyRelease) {
+            if (txtDataEntry->isVisible())
+                keyReleased(qtKey);
+            return false;
+        }
+        if (qtKey != Qt::Key_Return && qtKey != Qt::Key_Enter)
+            return false; // typed into the box as usual
+        // Enter stores the mark and goes no further: passed on to the grid below, it would open
+        // the box again.
+        emit enterPressed();
+        return true;
+    });
+    // The box follows its cell when the grid scrolls.
+    for (QScrollBar* bar : {grid.verticalScrollBar(), grid.horizontalScrollBar()})
+        connect(bar, &QScrollBar::valueChanged, this, [this] {
+            if (txtDataEntry->isVisible())
+                place();
+        });
+}
+
+void MarkEntryBox::open(const std::string& text)
+{
+    txtDataEntry->setText(ui::fromCp1252(text));
+    place();
+    txtDataEntry->show();
+    txtDataEntry->setFocus(Qt::OtherFocusReason);
+}
+
+void MarkEntryBox::place()
+{
+    const QRect cell = grid_.currentCellRect();
+    if (cell.isEmpty()) {
+        close(); // the mark cell has scrolled out of sight: nothing is stored
+        return;
+    }
+    txtDataEntry->setGeometry(cell.translated(-grid_.viewport()->pos()));
+    txtDataEntry->raise();
+}
+
+void MarkEntryBox::close()
+{
+    // The grid takes the keyboard back first: a focused box that is hidden hands the focus to the
+    // next control in tab order (the Comments/Skills button), where Space or Enter would press it.
+    if (txtDataEntry->hasFocus())
+        grid_.setFocus(Qt::OtherFocusReason);
+    txtDataEntry->hide();
+}
+
+bool MarkEntryBox::isOpen() const
+{
+    return txtDataEntry->isVisible();
+}
+
+std::string MarkEntryBox::text() const
+{
+    return ui::toCp1252(txtDataEntry->text());
+}
+
+void MarkEntryBox::keyReleased(int qtKey)
+{
+    const std::string typed = text();
+    const std::string filtered = filterMarkText(typed, markKeyOf(qtKey));
+    if (filtered != typed)
+        txtDataEntry->setText(ui::fromCp1252(filtered)); // the caret goes to the end: 0 or 1
+}
+
+} // namespace tq

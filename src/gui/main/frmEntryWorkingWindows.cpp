@@ -1,0 +1,81 @@
+// The main window's switches to the working windows: Comment Selection, Initial Values Setup and
+// eFile. The main window hides while one is open and comes back, where the teacher left it,
+// showing what the working window may have changed.
+#include "core/classdata/ClassSort.h"
+#include "core/initialvalues/InitialValuesSetup.h"
+#include "gui/export/frmExport.h"
+#include "gui/initialvalues/frmAutoFill.h"
+#include "gui/main/WindowPlacement.h"
+#include "gui/main/frmEntry.h"
+#include "gui/selection/frmSelection.h"
+
+namespace tq {
+
+void frmEntry::mnuSelection_Click()
+{
+    if (working.selectionWindow)
+        return;
+    placement_->hideWindow();
+    working.selectionWindow = new frmSelection(state_, dialogs_, this);
+    connect(working.selectionWindow, &frmSelection::returned, this, [this] {
+        // The window deletes itself once closed; the teacher may open a new one at once.
+        working.selectionWindow = nullptr;
+        returnFromWorkingWindow();
+    });
+    working.selectionWindow->Form_Load();
+}
+
+void frmEntry::mnuAutoFill_Click()
+{
+    if (working.autoFillWindow)
+        return;
+    // A favourites file with ranges is asked for when none is open.
+    if (!initialValuesEditable(state_.favourites))
+        openFavourites();
+    if (!initialValuesEditable(state_.favourites)) {
+        showMessage(initialValuesNeedFavouritesMessage());
+        return;
+    }
+    placement_->hideWindow();
+    working.autoFillWindow = new frmAutoFill(state_, dialogs_, this);
+    connect(working.autoFillWindow, &frmAutoFill::returned, this, [this] { returnFromWorkingWindow(); });
+    working.autoFillWindow->Form_Load();
+}
+
+// Back from Comment Selection or Initial Values Setup: the list shows whatever favourites are
+// open now (the window may have opened another file), with Initial Values ticked.
+void frmEntry::returnFromWorkingWindow()
+{
+    showEditedFavourites();
+    showAfterWorkingWindow();
+}
+
+void frmEntry::mnuExport_Click()
+{
+    if (state_.studentCount() < 1 || working.exportWindow)
+        return;
+    // Undo finds a student wherever the sort puts them; the undo goes only with the class itself.
+    sortByName(state_.students);
+    classChanged();
+    fillflexGrid();
+    placement_->hideWindow();
+    working.exportWindow = new frmExport(state_, dialogs_, this);
+    connect(working.exportWindow, &frmExport::returned, this, [this] {
+        // An update that replaced the class leaves no student for the undo to go back to; one
+        // that failed left the class, and its undo, as they were.
+        if (working.exportWindow->classReplaced()) {
+            clearUndo();
+            classChanged();
+        }
+        fillflexGrid();
+        showAfterWorkingWindow();
+    });
+    working.exportWindow->Form_Load();
+}
+
+void frmEntry::showAfterWorkingWindow()
+{
+    placement_->showWindowAgain();
+}
+
+} // namespace tq
