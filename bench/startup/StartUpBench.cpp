@@ -103,9 +103,14 @@ void BM_StartUp_Program(benchmark::State& state) { timedStarts(state, programCop
 void BM_Floor_StartUp_BlankWindow(benchmark::State& state) { timedStarts(state, TQ_BLANK_WINDOW, "", false); }
 void BM_StartUpCpu_Program(benchmark::State& state) { timedStarts(state, programCopy(), sharedBenchFiles().favourites, true); }
 void BM_Floor_StartUpCpu_BlankWindow(benchmark::State& state) { timedStarts(state, TQ_BLANK_WINDOW, "", true); }
+// The program with the library but no favourites file: what the list of 1,000 favourites adds.
+void BM_StartUp_ProgramNoFavourites(benchmark::State& state) { timedStarts(state, programCopy(), "", false); }
+void BM_StartUpCpu_ProgramNoFavourites(benchmark::State& state) { timedStarts(state, programCopy(), "", true); }
 BENCHMARK(BM_StartUp_Program)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_StartUp_ProgramNoFavourites)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_Floor_StartUp_BlankWindow)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_StartUpCpu_Program)->Unit(benchmark::kMillisecond)->UseManualTime();
+BENCHMARK(BM_StartUpCpu_ProgramNoFavourites)->Unit(benchmark::kMillisecond)->UseManualTime();
 BENCHMARK(BM_Floor_StartUpCpu_BlankWindow)->Unit(benchmark::kMillisecond)->UseManualTime();
 
 } // namespace
@@ -119,6 +124,9 @@ int main(int argc, char** argv)
         {"Start-up to the main window (10,000 phrases, 1,000 favourites), clock", "BM_StartUp_Program",
          "BM_Floor_StartUp_BlankWindow", 1.3},
         {"The same, CPU time of the started process", "BM_StartUpCpu_Program", "BM_Floor_StartUpCpu_BlankWindow", 1.3},
+        {"Start-up with the library and no favourites, clock", "BM_StartUp_ProgramNoFavourites",
+         "BM_Floor_StartUp_BlankWindow", 1.3},
+        {"The same, CPU time", "BM_StartUpCpu_ProgramNoFavourites", "BM_Floor_StartUpCpu_BlankWindow", 1.3},
     };
     return runBenchmarksWithGoals(argc, argv, goals);
 }

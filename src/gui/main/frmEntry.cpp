@@ -29,6 +29,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <future>
+
 namespace tq {
 
 using ui::named;
@@ -135,12 +137,16 @@ void frmEntry::applySmallScreenLayout()
 
 bool frmEntry::Form_Load(const SplashRunner& runSplash)
 {
+    // The phrase library is read on a thread of its own while the start-up window is on screen;
+    // nothing uses it before it is complete, and a library that cannot be used still ends the
+    // program with its message.
+    std::future<PhraseLibraryLoad> reading = std::async(std::launch::async, loadPhraseLibrary, state_.phraseLibraryPath());
     runSplash(state_);
     state_.firstFileDialog = true;
     enterCellActive = true;
     leaveCellActive = true;
 
-    PhraseLibraryLoad load = loadPhraseLibrary(state_.phraseLibraryPath());
+    PhraseLibraryLoad load = reading.get();
     state_.phrases = std::move(load.library);
     if (load.message) {
         showMessage(*load.message);

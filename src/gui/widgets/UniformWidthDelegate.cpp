@@ -49,8 +49,12 @@ void UniformWidthDelegate::forgetAdvancesOfAnotherFont()
 qreal UniformWidthDelegate::textWidth(const QString& text)
 {
     qreal w = 0;
-    for (const QChar c : text)
-        w += advance(c);
+    for (const QChar c : text) {
+        // Most characters are measured already: their advance is read straight from the table.
+        const char16_t u = c.unicode();
+        const qreal known = u < latin1Advances_.size() ? latin1Advances_[u] : -1;
+        w += known >= 0 ? known : advance(c);
+    }
     return w;
 }
 
