@@ -4,6 +4,7 @@
 
 #include "gui/classdata/frmGetTrilliumfile.h"
 #include "gui/export/frmExport.h"
+#include "gui/reports/frmHelp.h"
 #include "gui/selection/frmSelection.h"
 
 #include <QApplication>
@@ -40,6 +41,9 @@ TEST_F(MainWindowTest, Screenshots)
     mainControl<QPushButton>("cmdSwitch")->click();
     save(window.get(), "main-skills.png");
     mainControl<QPushButton>("cmdSwitch")->click();
+    window->run(MainCommand::Help);
+    if (auto* help = window->findChild<frmHelp*>())
+        save(help, "help.png");
 
     window->newTrillium();
     ASSERT_TRUE(window->working.getClassDialog);

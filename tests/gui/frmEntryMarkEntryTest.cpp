@@ -77,10 +77,14 @@ TEST_F(EntryTest, OtherKeysEmptyTheBoxAndLeavingTheCellDropsWhatWasTyped)
     EXPECT_EQ(cell(1, 3), "89");
     EXPECT_EQ(undoCount(), 0u);
 
-    // Keys in any column but MRK open nothing.
+    // In a comment column a key opens the box for a code, which leaving the cell drops too.
     clickCell(4, 5);
     key(Qt::Key_7, "7");
+    EXPECT_TRUE(markBox()->isVisible());
+    EXPECT_EQ(markBox()->text(), "7");
+    clickCell(4, 3);
     EXPECT_FALSE(markBox()->isVisible());
+    EXPECT_EQ(student(4).comment2, "1005");
 
     // Enter in the grid opens an empty box and takes the highlight off the row; Enter again
     // only steps down.

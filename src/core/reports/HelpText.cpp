@@ -4,9 +4,22 @@
 
 namespace tq {
 
-std::vector<std::string> helpTextLines()
+std::vector<std::string> helpKeyLines()
 {
     return {
+        "Keys in the class grid:",
+        "  a digit or I in MRK types a mark; Enter stores it and goes to the next student",
+        "  a code typed in CM1 to CM5, then Enter, places it; Delete clears the comment",
+        "  1 to 4, or N, S, G, E, rates a learning skill; Delete clears it",
+        "  Space sets or clears a flag (IEP, ESL, ELD, interview)",
+        "  Enter on a favourite places its code for the current student",
+        "  F2 writes a free form comment; Ctrl+L shows the comments or the skills; Ctrl+U undoes",
+    };
+}
+
+std::vector<std::string> helpTextLines()
+{
+    std::vector<std::string> lines{
         "Tallyquill",
         std::string("Version ") + versionLabel,
         "",
@@ -20,7 +33,11 @@ std::vector<std::string> helpTextLines()
         "Created 2004, last updated 2026",
         "tallyquill-support@lakeshore-ci.example.org",
         "https://lakeshore-ci.example.org/tallyquill",
+        "",
     };
+    for (std::string& line : helpKeyLines())
+        lines.push_back(std::move(line));
+    return lines;
 }
 
 } // namespace tq

@@ -30,6 +30,10 @@ public:
     void shortenLists(int cut);
     int captionHeight() const;
 
+signals:
+    // Enter on a favourite: the teacher places its code for the current student.
+    void placeChosen();
+
 private:
     ui::ElidedLabel* lblFavouriteFile = nullptr;
     FavouritesList* lstFavourites = nullptr;

@@ -18,6 +18,7 @@ MainCommands::MainCommands(QMainWindow& window) : QObject(&window)
     cmdSwitchCommentSelection = ui::named(
         new QPushButton(QStringLiteral("Add a Comment: Switch to Comment Selection Mode "), &window),
         "cmdSwitchCommentSelection");
+    cmdSwitch->setToolTip(QStringLiteral("Show the comments or the learning skills (Ctrl+L)"));
     connect(cmdSwitch, &QPushButton::clicked, this, [this] { emit chosen(MainCommand::SwitchView); });
     connect(cmdSwitchCommentSelection, &QPushButton::clicked, this, [this] { emit chosen(MainCommand::Selection); });
 }
@@ -54,10 +55,13 @@ void MainCommands::buildMenus(QMainWindow& window)
 
     QMenu* edit = bar->addMenu(QStringLiteral("Edit"));
     mnuUndo = action(edit, "mnuUndo", "&Undo", C::Undo, "Ctrl+U");
+    // The keyboard's way to the free-form comment, which the mouse reaches on the details panel.
+    action(edit, "mnuFreeForm", "&Free Form Comment...", C::FreeForm, "F2");
 
     QMenu* view = bar->addMenu(QStringLiteral("View"));
     mnuShowCourse = action(view, "mnuShowCourse", "Show Course Codes", C::ShowCourseCodes);
     mnuShowCourse->setCheckable(true);
+    action(view, "mnuSwitch", "Comments or &Learning Skills", C::SwitchView, "Ctrl+L");
 
     QMenu* sort = bar->addMenu(QStringLiteral("&Sort"));
     mnuSortNames = action(sort, "mnuSortNames", "Sort &Names (alphabetically)", C::SortNames);

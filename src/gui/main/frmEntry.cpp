@@ -6,8 +6,8 @@
 #include "gui/main/ClassReportPrinting.h"
 #include "gui/main/DetailsPanel.h"
 #include "gui/main/FavouritesPanel.h"
-#include "gui/main/GridMouseEntry.h"
-#include "gui/main/MarkEntryBox.h"
+#include "gui/main/GridCellEntry.h"
+#include "gui/main/CellEntryBox.h"
 #include "gui/main/WindowPlacement.h"
 #include "gui/reports/frmHelp.h"
 #include "gui/widgets/ClassGrid.h"
@@ -55,16 +55,19 @@ frmEntry::frmEntry(ProgramState& state, ui::Dialogs& dialogs, QWidget* parent)
                    QStringLiteral(" ~ Mark / Phrase Entry"));
     // The controls are made in the order the keyboard goes through them.
     msfgClass = named(new ui::ClassGrid(gridColumnCount, this), "msfgClass");
-    markEntry_ = new MarkEntryBox(*msfgClass);
-    connect(markEntry_, &MarkEntryBox::enterPressed, this, [this] { commitMarkEntry(); });
+    entryBox_ = new CellEntryBox(*msfgClass);
+    connect(entryBox_, &CellEntryBox::enterPressed, this, [this] {
+        entryBox_->holds() == CellEntryBox::Holds::Mark ? commitMarkEntry() : commitCodeEntry();
+    });
     commands_ = new MainCommands(*this);
     connect(commands_, &MainCommands::chosen, this, [this](MainCommand command) { run(command); });
     optAutoFill = named(new QCheckBox(QStringLiteral("Initial Values"), this), "optAutoFill");
     setTabOrder(commands_->viewSwitchButton(), optAutoFill);
     favouritesPanel_ = new FavouritesPanel(this);
-    mouseEntry_ = new GridMouseEntry(*msfgClass, favouritesPanel_->favouritesList(), state_, *this);
+    cellEntry_ = new GridCellEntry(*msfgClass, favouritesPanel_->favouritesList(), state_, *this);
     details_ = new DetailsPanel(this);
     connect(details_, &DetailsPanel::freeFormClicked, this, [this] { lblFreeFormComment_Click(); });
+    connect(favouritesPanel_, &FavouritesPanel::placeChosen, this, [this] { placeChosenFavourite(); });
     lblCourse = named(new QLabel(this), "lblCourse");
     lblClassSize = named(new QLabel(this), "lblClassSize");
     classFile_ = new ClassFileStatus(*statusBar());
@@ -175,7 +178,7 @@ bool frmEntry::Form_Load(const SplashRunner& runSplash)
     commands_->setClassCommandsEnabled(false);
     clearUndo();
     commands_->showCourseCodes(false);
-    mouseEntry_->dropCode();
+    cellEntry_->dropCode();
     return true;
 }
 
@@ -199,6 +202,7 @@ void frmEntry::run(MainCommand command)
     case MainCommand::Selection: mnuSelection_Click(); break;
     case MainCommand::Export: mnuExport_Click(); break;
     case MainCommand::SwitchView: cmdSwitch_Click(); break;
+    case MainCommand::FreeForm: lblFreeFormComment_Click(); break;
     case MainCommand::Help:
         // One help window: a second click brings the open one forward.
         if (!helpWindow_) {

@@ -26,8 +26,8 @@ class ClassFileStatus;
 class ClassReportPrinting;
 class DetailsPanel;
 class FavouritesPanel;
-class GridMouseEntry;
-class MarkEntryBox;
+class GridCellEntry;
+class CellEntryBox;
 class WindowPlacement;
 
 class frmEntry : public QMainWindow, private EntryHost {
@@ -60,6 +60,7 @@ public:
     void Highlight();
     void msfgClass_KeyPress(int keyAscii);
     void commitMarkEntry();
+    void commitCodeEntry();
     void showAfterWorkingWindow();
     void classChanged(); // after every change of the class: the recovery copy follows it
 
@@ -93,6 +94,7 @@ private:
     void msfgClass_EnterCell();
     void msfgClass_LeaveCell();
     void lblFreeFormComment_Click();
+    void placeChosenFavourite();
     void studentChanging(int studentIndex) override;
     void classFlagsChanging(StudentFlag flag, bool on) override;
     void redrawStudentRow(int studentIndex) override;
@@ -105,8 +107,8 @@ private:
     // The parts the window is composed of; each owns its controls.
     MainCommands* commands_ = nullptr;
     ui::ClassGrid* msfgClass = nullptr;
-    MarkEntryBox* markEntry_ = nullptr;
-    GridMouseEntry* mouseEntry_ = nullptr;
+    CellEntryBox* entryBox_ = nullptr;
+    GridCellEntry* cellEntry_ = nullptr;
     FavouritesPanel* favouritesPanel_ = nullptr;
     DetailsPanel* details_ = nullptr;
     ClassFileStatus* classFile_ = nullptr;

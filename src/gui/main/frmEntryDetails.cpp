@@ -4,7 +4,7 @@
 #include "core/entry/StudentDetails.h"
 #include "gui/main/DetailsPanel.h"
 #include "gui/main/FavouritesPanel.h"
-#include "gui/main/GridMouseEntry.h"
+#include "gui/main/GridCellEntry.h"
 #include "gui/main/frmEntry.h"
 #include "gui/widgets/Dialogs.h"
 #include "gui/widgets/FavouritesList.h"
@@ -29,7 +29,7 @@ const std::string& frmEntry::commentRest() const
 
 const PendingCode& frmEntry::pending() const
 {
-    return mouseEntry_->pending();
+    return cellEntry_->pending();
 }
 
 void frmEntry::showFavourites()

@@ -2,7 +2,7 @@
 // student, and the two column views.
 #include "core/entry/ClassGridLayout.h"
 #include "gui/main/FavouritesPanel.h"
-#include "gui/main/MarkEntryBox.h"
+#include "gui/main/CellEntryBox.h"
 #include "gui/main/frmEntry.h"
 #include "gui/widgets/ClassGrid.h"
 #include "gui/widgets/Codepage.h"
@@ -32,8 +32,8 @@ void frmEntry::fillflexGrid()
 {
     // A mark half typed belongs to the student it was typed for: the box closes without storing
     // it, as leaving its cell does, before the rows under it change.
-    if (markEntry_->isOpen())
-        markEntry_->close();
+    if (entryBox_->isOpen())
+        entryBox_->close();
     const int count = state_.studentCount();
     if (count == 0)
         return;
@@ -92,8 +92,8 @@ void frmEntry::msfgClass_LeaveCell()
 {
     if (!leaveCellActive)
         return;
-    if (markEntry_->isOpen())
-        markEntry_->close(); // what was typed is dropped
+    if (entryBox_->isOpen())
+        entryBox_->close(); // what was typed is dropped
     unHighlight();
 }
 

@@ -47,7 +47,7 @@ frmHelp::frmHelp(QWidget* parent) : QDialog(parent)
     layout->addWidget(Text1);
     layout->addLayout(buttons);
 
-    resize(440, 340);
+    resize(600, 460);
     printstuff();
     Command1->setFocus();
 }
@@ -59,9 +59,11 @@ void frmHelp::printstuff()
         lines << ui::fromCp1252(line);
     Text1->setPlainText(lines.join(QLatin1Char('\n')));
 
-    // An about box reads best centred.
+    // The credits read best centred, the keys under them aligned left.
+    const int creditBlocks = static_cast<int>(helpTextLines().size() - helpKeyLines().size());
     QTextCursor cursor(Text1->document());
-    cursor.select(QTextCursor::Document);
+    cursor.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor, creditBlocks - 1);
+    cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
     QTextBlockFormat centred;
     centred.setAlignment(Qt::AlignHCenter);
     cursor.mergeBlockFormat(centred);

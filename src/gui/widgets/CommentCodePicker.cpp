@@ -40,10 +40,15 @@ void CommentCodePicker::lookUpOrPickUp(int row, int col)
 
 void CommentCodePicker::placeInto(int row, int col, int firstCol, int count)
 {
+    placeCodeInto(row, col, firstCol, count, code());
+}
+
+void CommentCodePicker::placeCodeInto(int row, int col, int firstCol, int count, const std::string& code)
+{
     std::vector<std::string> cells;
     for (int k = 0; k < count; ++k)
         cells.push_back(cellBytes(grid_, row, firstCol + k));
-    placeCommentCode(cells, col - firstCol, code());
+    placeCommentCode(cells, col - firstCol, code);
     for (int k = 0; k < count; ++k)
         setCellBytes(grid_, row, firstCol + k, cells[static_cast<size_t>(k)]);
 }

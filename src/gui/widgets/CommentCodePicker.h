@@ -40,6 +40,8 @@ public:
     // from column `firstCol`: the code is written there, and emptied from any other comment of
     // the row that held it (a code stands once in a row).
     void placeInto(int row, int col, int firstCol, int count);
+    // The same for a code given rather than picked (typed, or chosen from the palette by key).
+    void placeCodeInto(int row, int col, int firstCol, int count, const std::string& code);
 
 private:
     ui::ClassGrid& grid_;

@@ -1,5 +1,6 @@
-#include "gui/main/MarkEntryBox.h"
+#include "gui/main/CellEntryBox.h"
 
+#include "core/entry/CellKeys.h"
 #include "core/entry/MarkEntry.h"
 #include "gui/widgets/ClassGrid.h"
 #include "gui/widgets/Codepage.h"
@@ -25,7 +26,7 @@ MarkKey markKeyOf(int qtKey)
 }
 } // namespace
 
-MarkEntryBox::MarkEntryBox(ui::ClassGrid& grid) : QObject(&grid), grid_(grid)
+CellEntryBox::CellEntryBox(ui::ClassGrid& grid) : QObject(&grid), grid_(grid)
 {
     // The box lies on the grid's cell area: showing or hiding it there lays nothing else out again.
     txtDataEntry = ui::named(new QLineEdit(grid.viewport()), "txtDataEntry");
@@ -59,15 +60,16 @@ MarkEntryBox::MarkEntryBox(ui::ClassGrid& grid) : QObject(&grid), grid_(grid)
         });
 }
 
-void MarkEntryBox::open(const std::string& text)
+void CellEntryBox::open(const std::string& text, Holds holds)
 {
+    holds_ = holds;
     txtDataEntry->setText(ui::fromCp1252(text));
     place();
     txtDataEntry->show();
     txtDataEntry->setFocus(Qt::OtherFocusReason);
 }
 
-void MarkEntryBox::place()
+void CellEntryBox::place()
 {
     const QRect cell = grid_.currentCellRect();
     if (cell.isEmpty()) {
@@ -78,7 +80,7 @@ void MarkEntryBox::place()
     txtDataEntry->raise();
 }
 
-void MarkEntryBox::close()
+void CellEntryBox::close()
 {
     // The grid takes the keyboard back first: a focused box that is hidden hands the focus to the
     // next control in tab order (the Comments/Skills button), where Space or Enter would press it.
@@ -87,22 +89,23 @@ void MarkEntryBox::close()
     txtDataEntry->hide();
 }
 
-bool MarkEntryBox::isOpen() const
+bool CellEntryBox::isOpen() const
 {
     return txtDataEntry->isVisible();
 }
 
-std::string MarkEntryBox::text() const
+std::string CellEntryBox::text() const
 {
     return ui::toCp1252(txtDataEntry->text());
 }
 
-void MarkEntryBox::keyReleased(int qtKey)
+void CellEntryBox::keyReleased(int qtKey)
 {
     const std::string typed = text();
-    const std::string filtered = filterMarkText(typed, markKeyOf(qtKey));
+    const std::string filtered =
+        holds_ == Holds::Mark ? filterMarkText(typed, markKeyOf(qtKey)) : filterCodeText(typed);
     if (filtered != typed)
-        txtDataEntry->setText(ui::fromCp1252(filtered)); // the caret goes to the end: 0 or 1
+        txtDataEntry->setText(ui::fromCp1252(filtered)); // the caret goes to the end
 }
 
 } // namespace tq

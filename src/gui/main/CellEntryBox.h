@@ -1,7 +1,7 @@
 #pragma once
-// The box in which a mark is typed: laid over the current mark cell of the grid, it takes only
-// what a mark may hold (a number up to 100, or "I") and follows its cell as the grid scrolls.
-// Enter reports the mark; the window stores it.
+// The box in which a mark or a comment code is typed: laid over the current cell of the grid, it
+// takes only what the cell may hold (a mark: a number up to 100, or "I"; a code: letters and
+// digits) and follows its cell as the grid scrolls. Enter reports it; the window stores it.
 #include <QObject>
 
 #include <string>
@@ -14,14 +14,16 @@ namespace ui {
 class ClassGrid;
 }
 
-class MarkEntryBox : public QObject {
+class CellEntryBox : public QObject {
     Q_OBJECT
 
 public:
-    explicit MarkEntryBox(ui::ClassGrid& grid);
+    enum class Holds { Mark, Code };
+    explicit CellEntryBox(ui::ClassGrid& grid);
 
     // Opens the box over the current cell holding `text` (what the first key typed gives).
-    void open(const std::string& text);
+    void open(const std::string& text, Holds holds = Holds::Mark);
+    Holds holds() const { return holds_; }
     // Closes the box; what was typed is not stored. The grid takes the keyboard back.
     void close();
     bool isOpen() const;
@@ -36,6 +38,7 @@ private:
 
     ui::ClassGrid& grid_;
     QLineEdit* txtDataEntry = nullptr;
+    Holds holds_ = Holds::Mark;
 };
 
 } // namespace tq

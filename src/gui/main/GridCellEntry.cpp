@@ -1,9 +1,11 @@
-#include "gui/main/GridMouseEntry.h"
+#include "gui/main/GridCellEntry.h"
 
+#include "core/entry/CellKeys.h"
 #include "core/entry/ClassGridLayout.h"
 #include "core/entry/CommentPlacement.h"
 #include "core/entry/SkillRating.h"
 #include "core/entry/StudentFlags.h"
+#include "core/phrases/PhraseLibrary.h"
 #include "core/program/ProgramState.h"
 #include "gui/main/EntryHost.h"
 #include "gui/widgets/ClassGrid.h"
@@ -42,20 +44,20 @@ constexpr int commentBandRight = 7735;
 constexpr int skillBandRight = 6800;
 } // namespace
 
-GridMouseEntry::GridMouseEntry(ui::ClassGrid& grid, FavouritesList& palette, ProgramState& state, EntryHost& host)
+GridCellEntry::GridCellEntry(ui::ClassGrid& grid, FavouritesList& palette, ProgramState& state, EntryHost& host)
     : QObject(&grid), grid_(grid), state_(state), host_(host),
       picker_(std::make_unique<CommentCodePicker>(grid, palette))
 {
     connect(&grid, &ui::ClassGrid::mouseReleased, this, [this](int button, int, int, int) { mouseUp(button); });
-    connect(&grid, &ui::ClassGrid::clicked, this, [this] { click(); });
+    connect(&grid, &ui::ClassGrid::clicked, this, [this] { storeCell(grid_.mouseRow(), grid_.mouseCol()); });
     connect(&grid, &ui::ClassGrid::mouseMoved, this, [this](int, int, int x, int) { mouseMove(x); });
     // Choosing an entry, by mouse or keyboard, drops a picked-up code.
     connect(&palette, &FavouritesList::entryChosen, this, [this] { dropCode(); });
 }
 
-GridMouseEntry::~GridMouseEntry() = default;
+GridCellEntry::~GridCellEntry() = default;
 
-void GridMouseEntry::mouseUp(int button)
+void GridCellEntry::mouseUp(int button)
 {
     const int row = grid_.mouseRow();
     const int col = grid_.mouseCol();
@@ -67,7 +69,7 @@ void GridMouseEntry::mouseUp(int button)
     if (studentRow && isCommentColumn(col)) {
         if (button == rightButton)
             pickUpCode(row, col);
-        if (picker_->hasCode() && !placeCode(button, row, col))
+        if (picker_->hasCode() && !placeClickedCode(button, row, col))
             return;
     }
     if (studentRow && isSkillColumn(col))
@@ -76,17 +78,17 @@ void GridMouseEntry::mouseUp(int button)
         setFlagForClass(button, col);
 }
 
-const PendingCode& GridMouseEntry::pending() const
+const PendingCode& GridCellEntry::pending() const
 {
     return picker_->pending();
 }
 
-void GridMouseEntry::dropCode()
+void GridCellEntry::dropCode()
 {
     picker_->drop();
 }
 
-void GridMouseEntry::pickUpCode(int row, int col)
+void GridCellEntry::pickUpCode(int row, int col)
 {
     picker_->drop();
     // A free-form student's cells show the words "Free Form Code Click Below", not codes.
@@ -95,7 +97,7 @@ void GridMouseEntry::pickUpCode(int row, int col)
     picker_->lookUpOrPickUp(row, col);
 }
 
-bool GridMouseEntry::placeCode(int button, int row, int col)
+bool GridCellEntry::placeClickedCode(int button, int row, int col)
 {
     if (button == leftButton) {
         if (state_.students[static_cast<size_t>(row - 1)].hasFreeForm)
@@ -107,10 +109,16 @@ bool GridMouseEntry::placeCode(int button, int row, int col)
     return true;
 }
 
-void GridMouseEntry::rateSkill(int button, int row, int col)
+void GridCellEntry::rateSkill(int button, int row, int col)
 {
-    if (const std::optional<std::string> rating = steppedSkillRating(cellBytes(grid_, row, col), button))
-        setCellBytes(grid_, row, col, *rating);
+    const std::optional<std::string> rating = steppedSkillRating(cellBytes(grid_, row, col), button);
+    setCell(row, col, rating.value_or(cellBytes(grid_, row, col)));
+}
+
+// A skill cell given `value` (a rating, or empty), made current, and the row's skills stored.
+void GridCellEntry::setCell(int row, int col, const std::string& value)
+{
+    setCellBytes(grid_, row, col, value);
     grid_.setCurrent(row, col);
     grid_.setCellForeground(row, col, Qt::black);
     const int index = row - 1;
@@ -121,7 +129,7 @@ void GridMouseEntry::rateSkill(int button, int row, int col)
     host_.displayDetails(index);
 }
 
-void GridMouseEntry::setFlagForClass(int button, int col)
+void GridCellEntry::setFlagForClass(int button, int col)
 {
     // One step of undo gives every student's flag back: a slip on a heading must not cost the
     // teacher a class's worth of flags.
@@ -135,10 +143,10 @@ void GridMouseEntry::setFlagForClass(int button, int col)
         host_.displayDetails(row - 1);
 }
 
-void GridMouseEntry::click()
+// A click on cell (row, col), or its keyboard twin: a flag cell's flag toggles; the row's
+// comments and flags, as the grid shows them now, become the student's, with their undo.
+void GridCellEntry::storeCell(int row, int col)
 {
-    const int row = grid_.mouseRow();
-    const int col = grid_.mouseCol();
     if (row < 1 || row > state_.studentCount())
         return;
     if (isFlagColumn(col)) {
@@ -163,7 +171,67 @@ void GridMouseEntry::click()
     host_.displayDetails(index);
 }
 
-void GridMouseEntry::mouseMove(int xTwips)
+std::optional<std::string> GridCellEntry::keyTyped(int row, int col, int charCode)
+{
+    if (row < 1 || row > state_.studentCount())
+        return std::nullopt;
+    const CellKind kind = isCommentColumn(col) ? CellKind::Comment
+                          : isSkillColumn(col) ? CellKind::Skill
+                          : isFlagColumn(col)  ? CellKind::Flag
+                                               : CellKind::Other;
+    const CellKey key = cellKey(kind, charCode);
+    const bool freeForm = state_.students[static_cast<size_t>(row - 1)].hasFreeForm;
+    switch (key.action) {
+    case CellKey::Action::TypeCode:
+        if (!freeForm)
+            return key.value;
+        break;
+    case CellKey::Action::Rate:
+        setCell(row, col, key.value);
+        break;
+    case CellKey::Action::ToggleFlag:
+        storeCell(row, col);
+        break;
+    case CellKey::Action::Clear:
+        if (kind == CellKind::Comment)
+            placeCode(row, col, blankCode); // as the "no comment" favourite does
+        else if (kind == CellKind::Skill)
+            setCell(row, col, std::string());
+        else if (!cellBytes(grid_, row, col).empty())
+            storeCell(row, col); // a set flag toggles off
+        break;
+    case CellKey::Action::None:
+        break;
+    }
+    return std::nullopt;
+}
+
+bool GridCellEntry::placeCode(int row, int col, const std::string& code)
+{
+    if (row < 1 || row > state_.studentCount() || !isCommentColumn(col) ||
+        state_.students[static_cast<size_t>(row - 1)].hasFreeForm)
+        return false;
+    picker_->drop();
+    picker_->placeCodeInto(row, col, firstCommentColumn, commentCount, code);
+    grid_.setCurrent(row, col);
+    grid_.setCellForeground(row, col, Qt::black);
+    storeCell(row, col);
+    return true;
+}
+
+int GridCellEntry::commentCellFor(int row) const
+{
+    const int current = grid_.currentCol();
+    if (isCommentColumn(current))
+        return current;
+    const CommentCells cells = commentCellsOf(grid_, row);
+    for (int k = 0; k < commentCount; ++k)
+        if (isNoPhraseCode(cells[static_cast<size_t>(k)]))
+            return firstCommentColumn + k;
+    return firstCommentColumn + commentCount - 1;
+}
+
+void GridCellEntry::mouseMove(int xTwips)
 {
     const int row = grid_.mouseRow();
     const int col = grid_.mouseCol();
