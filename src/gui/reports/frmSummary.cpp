@@ -202,7 +202,7 @@ void frmSummary::showFigures(const ClassSummary& s)
 void frmSummary::showNames(const ClassSummary& s)
 {
     lblUnmarkedNames->setText(QStringLiteral("&No mark (%1)").arg(s.unmarked));
-    lblIncompleteNames->setText(QStringLiteral("&Incomplete, I (%1)").arg(s.incomplete));
+    lblIncompleteNames->setText(QStringLiteral("&Incomplete, \"I\" (%1)").arg(s.incomplete));
     if (!everShown_ || s.unmarkedNames != shown_.unmarkedNames)
         fillNames(lstUnmarked, s.unmarkedNames);
     if (!everShown_ || s.incompleteNames != shown_.incompleteNames)
