@@ -31,12 +31,13 @@ QLabel* caption(QWidget* parent, const QString& words)
     return label;
 }
 
-// A figure's value, read out under its caption's words.
+// A figure's value, read out under its caption's words. Its size is fixed, as wide as the widest
+// figure: a new value then repaints the label alone, without laying out the window again.
 QLabel* figure(QWidget* parent, const char* name, const QString& words)
 {
-    QLabel* label = ui::named(new QLabel(parent), name, words);
+    QLabel* label = ui::named(new QLabel(QStringLiteral("100.0"), parent), name, words);
     label->setTextFormat(Qt::PlainText);
-    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("100.0")));
+    label->setFixedSize(label->sizeHint());
     return label;
 }
 
