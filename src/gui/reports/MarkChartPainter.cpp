@@ -152,7 +152,7 @@ void paintMarkChart(QPainter& painter, const QRectF& area, const MarkDistributio
 {
     painter.save();
     // Every line and bar stands upright or lies flat, so nothing is antialiased but the text
-    // (which keeps its own): that halves the time of a repaint.
+    // (which keeps its own): that nearly halves the time of a repaint.
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.fillRect(area, ink.paper);
     const ChartLayout l = layOut(area, QFontMetricsF(painter.font(), painter.device()));
