@@ -1,5 +1,7 @@
 #include "gui/reports/MarkChartPainter.h"
 
+#include "gui/widgets/Codepage.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPalette>
@@ -20,8 +22,6 @@ ChartInk paperInk()
 }
 
 namespace {
-
-QString text(const std::string& s) { return QString::fromStdString(s); }
 
 // Where the parts of the chart go: the axis across the bottom, above it the bars, above them a
 // row for their counts and two rows for the labels of the mean and the median; below the axis
@@ -109,7 +109,7 @@ void drawAxis(QPainter& painter, const ChartLayout& l, const ChartInk& ink, doub
     }
     for (int b = 0; b < markBandCount; ++b)
         painter.drawText(QRectF(l.x(b), l.axisY + l.tick + l.line, l.bandWidth, l.line), Qt::AlignHCenter | Qt::AlignTop,
-                         text(markBandNames()[static_cast<size_t>(b)]));
+                         fromCp1252(markBandNames()[static_cast<size_t>(b)]));
 }
 
 // The mean and the median: each a line up from the axis at its place, with its label at the top
@@ -134,7 +134,7 @@ void drawFigureLine(QPainter& painter, const ChartLayout& l, const QRectF& area,
     painter.setPen(linePen);
     painter.drawLine(QPointF(x, l.labelsTop), QPointF(x, l.axisY));
 
-    const QString label = f.name + QLatin1Char(' ') + text(tenthsText(f.tenths));
+    const QString label = f.name + QLatin1Char(' ') + fromCp1252(tenthsText(f.tenths));
     const double gap = l.line * 0.2;
     const double width = QFontMetricsF(painter.font(), painter.device()).horizontalAdvance(label) + 2 * gap;
     const bool fitsLeft = x - pen - width >= area.left();
@@ -179,12 +179,12 @@ QString markChartDescription(const MarkDistribution& marks)
 {
     QStringList bands;
     for (int b = 0; b < markBandCount; ++b)
-        bands << text(markBandNames()[static_cast<size_t>(b)]) + QStringLiteral(": ") +
+        bands << fromCp1252(markBandNames()[static_cast<size_t>(b)]) + QStringLiteral(": ") +
                      QString::number(marks.bands[static_cast<size_t>(b)]);
     QString description = QStringLiteral("Marks by band, ") + bands.join(QStringLiteral(", ")) + QLatin1Char('.');
     if (marks.meanTenths && marks.medianTenths)
         description += QStringLiteral(" Mean %1, median %2.")
-                           .arg(text(tenthsText(marks.meanTenths)), text(tenthsText(marks.medianTenths)));
+                           .arg(fromCp1252(tenthsText(marks.meanTenths)), fromCp1252(tenthsText(marks.medianTenths)));
     return description;
 }
 

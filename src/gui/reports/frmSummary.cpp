@@ -22,8 +22,6 @@ namespace tq {
 
 namespace {
 
-QString text(const std::string& s) { return QString::fromStdString(s); }
-
 QLabel* caption(QWidget* parent, const QString& words)
 {
     auto* label = new QLabel(words, parent);
@@ -191,10 +189,10 @@ void frmSummary::showFigures(const ClassSummary& s)
     lblMarked->setText(QString::number(s.marked));
     lblIncomplete->setText(QString::number(s.incomplete));
     lblUnmarked->setText(QString::number(s.unmarked));
-    lblMean->setText(text(tenthsText(s.marks.meanTenths)));
-    lblMedian->setText(text(tenthsText(s.marks.medianTenths)));
-    lblLowest->setText(text(markText(s.lowest)));
-    lblHighest->setText(text(markText(s.highest)));
+    lblMean->setText(ui::fromCp1252(tenthsText(s.marks.meanTenths)));
+    lblMedian->setText(ui::fromCp1252(tenthsText(s.marks.medianTenths)));
+    lblLowest->setText(ui::fromCp1252(markText(s.lowest)));
+    lblHighest->setText(ui::fromCp1252(markText(s.highest)));
     lblOther->setText(QString::number(s.other));
     lblOtherCaption->setVisible(s.other > 0);
     lblOther->setVisible(s.other > 0);
