@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
 #include <memory>
@@ -163,4 +164,23 @@ TEST_F(SummaryWindow, PrintsThePrintoutWithItsChartInBlackAndWhite)
     EXPECT_EQ(dialogs.previews[0]->log(), printer.log());
     EXPECT_EQ(dialogs.previews[0]->pictures().at(0), picture);
     EXPECT_TRUE(dialogs.allAnswersUsed());
+}
+
+TEST_F(SummaryWindow, OpensBesideTheWindowThatAskedForItAndOnTheScreen)
+{
+    const QRect screen = QApplication::primaryScreen()->availableGeometry();
+    QWidget asking;
+    asking.setGeometry(screen.left() + 10, screen.top() + 20, 100, 100);
+    asking.show();
+    window = std::make_unique<frmSummary>(state, dialogs);
+    window->showBeside(&asking);
+    ASSERT_LE(window->width() + 118, screen.width()) << "the screen is too small for this test";
+    EXPECT_EQ(window->frameGeometry().topLeft(), asking.frameGeometry().topRight() + QPoint(9, 0));
+
+    // No room on the right: on the left, as far as the screen goes.
+    window->close();
+    asking.move(screen.right() - 100, screen.top() + 20);
+    window->showBeside(&asking);
+    EXPECT_TRUE(screen.contains(window->frameGeometry()));
+    EXPECT_LE(window->frameGeometry().right(), asking.frameGeometry().left());
 }

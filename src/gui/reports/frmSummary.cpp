@@ -216,6 +216,7 @@ void frmSummary::showBeside(const QWidget* anchor)
         QPoint at(beside.right() + 1 + gap, beside.top());
         if (const QScreen* screen = anchor->screen()) {
             const QRect room = screen->availableGeometry();
+            resize(size().boundedTo(room.size())); // no larger than a small screen
             if (at.x() + width() > room.right())
                 at.setX(beside.left() - gap - width());
             at.setX(std::clamp(at.x(), room.left(), std::max(room.left(), room.right() - width())));
