@@ -1,8 +1,12 @@
 // The class file reader: any file must give a class of at most 501 students or TQ8. A class that
-// reads must also make an eFile of exactly one line per student, whatever its names and comments.
+// reads must also make an eFile of exactly one line per student, whatever its names and comments,
+// and a Class Summary that counts every student once, whatever the marks.
 #include "FuzzSupport.h"
 #include "core/classdata/ClassFile.h"
 #include "core/export/ExportFile.h"
+#include "core/reports/ClassSummary.h"
+
+#include <numeric>
 
 using namespace tq;
 
@@ -29,5 +33,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                 "a class holds 1 to 501 students");
     fuzz::check(splitLines(exportFileText(students, library())).size() == students.size(),
                 "the eFile holds one line per student");
+    const ClassSummary summary = summarizeClass(students);
+    fuzz::check(summary.marked + summary.incomplete + summary.unmarked + summary.other == summary.students &&
+                    std::accumulate(summary.marks.bands.begin(), summary.marks.bands.end(), 0) == summary.marked,
+                "the summary counts every student once and every mark in one band");
     return 0;
 }

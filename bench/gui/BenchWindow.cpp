@@ -79,9 +79,14 @@ void settle()
 
 void typeMarkAndEnter(BenchWindow& bench, int row, int turn)
 {
+    typeMarkAndEnter(bench, row, turn % 2 ? "85" : "86");
+}
+
+void typeMarkAndEnter(BenchWindow& bench, int row, const char (&mark)[3])
+{
     bench.grid().setCurrent(row, markColumn);
-    QTest::keyClick(&bench.grid(), '8');
-    QTest::keyClick(&bench.markBox(), turn % 2 ? '5' : '6');
+    QTest::keyClick(&bench.grid(), mark[0]);
+    QTest::keyClick(&bench.markBox(), mark[1]);
     QTest::keyClick(&bench.markBox(), Qt::Key_Return);
 }
 

@@ -27,6 +27,8 @@ public:
     FavouritesList& favourites() { return *favourites_; }
     const ClassList& students() const { return state_.students; }
     ProgramState& state() { return state_; }
+    // The dialogs the window's windows are given (they show nothing).
+    ui::ScriptedDialogs& dialogs() { return dialogs_; }
     // Forgets the messages shown so far (an over-long comment's warning, each time it is shown).
     void forgetMessages() { dialogs_.calls.clear(); }
 
@@ -57,5 +59,7 @@ std::vector<int> ordinaryStudentRows(const ClassList& students);
 // Types a mark of two digits into the mark cell of `row` and stores it with Enter; the mark is
 // 85 or 86 by `turn`, so that each turn changes the student.
 void typeMarkAndEnter(BenchWindow& bench, int row, int turn);
+// Types the two digits of `mark` into the mark cell of `row` and stores it with Enter.
+void typeMarkAndEnter(BenchWindow& bench, int row, const char (&mark)[3]);
 
 } // namespace tq::bench

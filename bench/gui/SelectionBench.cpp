@@ -3,6 +3,7 @@
 // dragging a favourite; and opening the window, against a bare window showing the same list.
 #include "bench/BenchData.h"
 #include "bench/gui/BenchWindow.h"
+#include "bench/gui/PaintCount.h"
 #include "gui/selection/frmSelection.h"
 #include "gui/widgets/FavouritesList.h"
 
@@ -28,30 +29,6 @@ void settleList()
 {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     settle();
-}
-
-// Counts the paints of a list's rows, to make sure that what is measured includes them.
-class PaintCount : public QObject {
-public:
-    explicit PaintCount(QAbstractItemView& view) : view_(view) { view_.viewport()->installEventFilter(this); }
-    ~PaintCount() override { view_.viewport()->removeEventFilter(this); }
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        paints += event->type() == QEvent::Paint;
-        return false;
-    }
-
-private:
-    QAbstractItemView& view_;
-};
-
-void requirePaints(benchmark::State& state, const PaintCount& count)
-{
-    if (count.paints < static_cast<int>(state.iterations()))
-        state.SkipWithError("the list was not painted after each action");
 }
 
 // The main window of the large class with Comment Selection open over it, as the teacher has it;

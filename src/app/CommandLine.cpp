@@ -11,6 +11,7 @@
 #include "core/phrases/PhraseLibraryCheck.h"
 #include "core/program/ProgramState.h"
 #include "core/program/SetupFile.h"
+#include "core/reports/ClassSummary.h"
 #include "core/selection/SearchOptions.h"
 
 #include <filesystem>
@@ -21,7 +22,9 @@
 namespace tq {
 
 namespace {
-const char* const commandNames[] = {"check-library", "verify", "export", "update", "documents-folder", "search"};
+const char* const commandNames[] = {"check-library", "verify",           "export",
+                                    "update",        "summary",          "documents-folder",
+                                    "search"};
 
 bool isCommandName(const std::string& word)
 {
@@ -194,6 +197,17 @@ int updateClass(const Context& c, const std::string& classPath, const std::strin
     return exitPassed;
 }
 
+// The class's figures, as the Class Summary window shows them: one "NAME<TAB>VALUE" line each.
+int summarizeClassFile(const Context& c, const std::string& classPath)
+{
+    const std::optional<ClassList> students = openClass(c, classPath);
+    if (!students)
+        return exitUnusable;
+    for (const SummaryFigure& figure : summaryFigures(summarizeClass(*students)))
+        c.out << figure.name << '\t' << figure.value << '\n';
+    return exitPassed;
+}
+
 // The rows the Comment Selection window's result list would show, in the library's own bytes.
 int searchLibrary(const Context& c, const SearchCriteria& criteria)
 {
@@ -236,6 +250,10 @@ std::string commandLineUsage()
            "  export CLASS.tqc OUT.trc   verify the class and, when it passes, write its eFile OUT.trc\n"
            "  update CLASS.tqc OUT.tqc   update the class against the master list, save it as OUT.tqc\n"
            "                             and list the students added and dropped\n"
+           "  summary CLASS.tqc          print the class's figures, one NAME<TAB>VALUE line each:\n"
+           "                             students, marked, incomplete, unmarked, mean, median,\n"
+           "                             lowest, highest, the bands below 50, 50-59, 60-69, 70-79 and\n"
+           "                             80-100, and \"other\" when some marks are none of these\n"
            "  documents-folder           print the teacher's Documents folder, where the file dialogs\n"
            "                             start\n"
            + searchUsage() +
@@ -259,9 +277,10 @@ int runCommandLine(const std::vector<std::string>& args, const std::string& prog
         out << commandLineUsage();
         return exitPassed;
     }
-    const size_t wanted = inv.command == "documents-folder"                           ? 0
-                          : inv.command == "check-library" || inv.command == "verify" ? 1
-                                                                                      : 2;
+    const size_t wanted = inv.command == "documents-folder" ? 0
+                          : inv.command == "check-library" || inv.command == "verify" || inv.command == "summary"
+                              ? 1
+                              : 2;
     const bool optionalOperand = inv.command == "check-library";
     std::string error = inv.error;
     SearchOptions search;
@@ -294,6 +313,8 @@ int runCommandLine(const std::vector<std::string>& args, const std::string& prog
     }
     if (inv.command == "search")
         return searchLibrary(c, search.criteria);
+    if (inv.command == "summary")
+        return summarizeClassFile(c, inv.operands[0]);
     if (inv.command == "verify")
         return verifyOrExport(c, inv.operands[0], nullptr);
     if (inv.command == "export")

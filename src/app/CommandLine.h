@@ -1,7 +1,8 @@
 #pragma once
 // The program without its window, for administrators and scripts: checking a phrase library,
-// verifying a class for the eFile, writing the eFile, and updating a class against the master
-// list. It uses the same rules as the windows and shows nothing but text.
+// verifying a class for the eFile, writing the eFile, updating a class against the master list,
+// and the figures of a class's marks. It uses the same rules as the windows and shows nothing
+// but text.
 #include "core/base/Clock.h"
 
 #include <iosfwd>

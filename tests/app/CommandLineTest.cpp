@@ -2,6 +2,7 @@
 #include "app/CommandLine.h"
 #include "core/classdata/ClassFile.h"
 #include "core/classdata/ClassSort.h"
+#include "support/NewStudents.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -170,6 +171,32 @@ TEST_F(CommandLine, UpdateSavesTheClassAndListsTheChanges)
     EXPECT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.out, lines({"Added: Fox Robin SCH3U1-01", "Dropped: Gone Pat SCH3U1-01"}));
     EXPECT_EQ(readBytes(dir.file("out.tqc")), readBytes(cli("changed-updated.tqc")));
+}
+
+TEST_F(CommandLine, SummaryPrintsTheClasssFiguresOneLineEach)
+{
+    Outcome r = run({"summary", cli("pass.tqc")}, false);
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, lines({"students\t4", "marked\t4", "incomplete\t0", "unmarked\t0", "mean\t79.5", "median\t81.0",
+                            "lowest\t65", "highest\t91", "below 50\t0", "50-59\t0", "60-69\t1", "70-79\t1", "80-100\t2"}));
+    EXPECT_EQ(r.err, "");
+
+    // Marks the program would not have typed come last, as "other"; without a mark, no mean.
+    ClassList odd = test::newStudents(3);
+    odd[0].mark = "I";
+    odd[2].mark = "abs";
+    ASSERT_TRUE(saveClassFile(dir.file("odd.tqc"), odd));
+    r = run({"summary", dir.file("odd.tqc")}, false);
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, lines({"students\t3", "marked\t0", "incomplete\t1", "unmarked\t1", "mean\t-", "median\t-",
+                            "lowest\t-", "highest\t-", "below 50\t0", "50-59\t0", "60-69\t0", "70-79\t0", "80-100\t0",
+                            "other\t1"}));
+
+    dir.write("broken.tqc", "not,a,class\r\n");
+    r = run({"summary", dir.file("broken.tqc")}, false);
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_EQ(r.out, "");
+    EXPECT_TRUE(r.err.starts_with("TQ")) << r.err;
 }
 
 TEST_F(CommandLine, FilesThatCannotBeUsedExitWithTheirMessage)

@@ -1,16 +1,20 @@
 // Not a check: with TQ_SCREENSHOTS set to a folder, saves pictures of the windows there so a
-// developer can look at them. Skipped otherwise.
+// developer can look at them (and the Class Summary's printout, as a PDF). Skipped otherwise.
 #include "MainWindowFixture.h"
 
 #include "gui/classdata/frmGetTrilliumfile.h"
 #include "gui/export/frmExport.h"
 #include "gui/reports/frmHelp.h"
+#include "gui/reports/frmSummary.h"
 #include "gui/selection/frmSelection.h"
+#include "gui/widgets/QtLinePrinter.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListView>
+#include <QPalette>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTest>
 
@@ -82,4 +86,33 @@ TEST_F(MainWindowTest, Screenshots)
     auto* results = selection->findChild<QListView*>("lstComments");
     results->setCurrentIndex(results->model()->index(2, 0));
     save(selection, "selection.png");
+
+    // The Class Summary of the sample class with a few marks of every kind, in the desktop's
+    // colours and in dark ones.
+    openClass(sampleClassCopy());
+    state.students[1].mark = "I";
+    state.students[4].mark = "";
+    state.students[6].mark = "abs";
+    frmSummary summary(state, dialogs, window.get());
+    summary.showBeside(window.get());
+    save(&summary, "summary.png");
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(45, 45, 48));
+    dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+    dark.setColor(QPalette::Base, QColor(30, 30, 30));
+    dark.setColor(QPalette::AlternateBase, QColor(45, 45, 48));
+    dark.setColor(QPalette::Text, QColor(230, 230, 230));
+    dark.setColor(QPalette::Button, QColor(60, 60, 64));
+    dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+    dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    dark.setColor(QPalette::HighlightedText, Qt::white);
+    summary.setPalette(dark);
+    save(&summary, "summary-dark.png");
+
+    // Its printout, as a PDF file.
+    auto pdf = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    pdf->setOutputFormat(QPrinter::PdfFormat);
+    pdf->setOutputFileName(QString::fromUtf8(folder) + "/summary.pdf");
+    ui::QtLinePrinter paper(std::move(pdf));
+    summary.printOn(paper);
 }

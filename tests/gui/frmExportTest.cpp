@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QToolButton>
 
 using namespace tq;
@@ -89,6 +90,11 @@ TEST_F(ExportWindow, ReportsTheIncompleteStudentsAndOffersNoExport)
     EXPECT_FALSE(controlOf<QPushButton>(exporter(), "cmdExport")->isVisible());
     EXPECT_EQ(controlOf<ui::ClassGrid>(exporter(), "msfgClass")->rows(), 0);
     EXPECT_EQ(controlOf<QPushButton>(exporter(), "cmdReturn")->text(), "Return to Mark / Comment Entry ");
+    // The Class Summary is asked of the main window, which keeps it.
+    QSignalSpy summaryAsked(exporter(), &frmExport::summaryRequested);
+    controlOf<QPushButton>(exporter(), "cmdSummary")->click();
+    EXPECT_EQ(summaryAsked.count(), 1);
+    EXPECT_TRUE(exporter()->isVisible());
 
     controlOf<QPushButton>(exporter(), "cmdReturn")->click();
     QApplication::processEvents();

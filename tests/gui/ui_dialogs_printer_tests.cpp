@@ -206,6 +206,38 @@ TEST(UiQtLinePrinter, BreaksPagesWhenTheNextLineWouldNotFit)
     EXPECT_EQ(pdfPageCount(path), 3);
 }
 
+TEST(UiQtLinePrinter, APictureTakesItsLinesAcrossThePageAndMovesOnWhenItWouldNotFit)
+{
+    QTemporaryDir dir;
+    QtLinePrinter printer(pdfPrinter(dir.filePath("picture.pdf"), QPageLayout::Portrait));
+    ASSERT_TRUE(printer.setFont("Courier New", 12));
+    const int perPage = linesPerPage(printer.printer(), programFont("Courier New", 12));
+    const double line = QFontMetricsF(programFont("Courier New", 12), &printer.printer()).lineSpacing();
+    std::vector<QRectF> drawn;
+    const auto paint = [&](QPainter& painter, const QRectF& area) {
+        drawn.push_back(area);
+        painter.drawRect(area);
+    };
+
+    ASSERT_TRUE(printer.printLine("first"));
+    ASSERT_TRUE(printer.printPicture("fits", 3, paint));
+    for (int i = 0; i < perPage - 6; ++i)
+        ASSERT_TRUE(printer.printLine("x"));
+    ASSERT_TRUE(printer.printPicture("too tall for what is left", 3, paint));
+    EXPECT_EQ(printer.pageCount(), 2);
+    for (int i = 0; i < perPage - 3; ++i)
+        ASSERT_TRUE(printer.printLine("x"));
+    EXPECT_EQ(printer.pageCount(), 2); // the picture took exactly its three lines
+    ASSERT_TRUE(printer.printPicture("blank", 1, {}));
+    EXPECT_EQ(printer.pageCount(), 3);
+    ASSERT_TRUE(printer.endDocument());
+
+    ASSERT_EQ(drawn.size(), 2u);
+    const double width = printer.printer().pageRect(QPrinter::DevicePixel).width();
+    EXPECT_EQ(drawn[0], QRectF(0, line, width, 3 * line));
+    EXPECT_EQ(drawn[1], QRectF(0, 0, width, 3 * line));
+}
+
 TEST(UiQtLinePrinter, LandscapePagesHoldFewerLines)
 {
     QTemporaryDir dir;

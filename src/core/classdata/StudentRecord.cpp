@@ -18,6 +18,8 @@ const std::string& StudentRecord::comment(int k) const { return this->*commentFi
 std::string& StudentRecord::skill(int k) { return this->*skillFields.at(static_cast<size_t>(k - 1)); }
 const std::string& StudentRecord::skill(int k) const { return this->*skillFields.at(static_cast<size_t>(k - 1)); }
 
+std::string fullName(const StudentRecord& s) { return s.lastName + " " + s.firstName; }
+
 StudentRecord newStudentRecord(const std::string& courseCode, const std::string& studentNumber,
                                const std::string& lastName, const std::string& firstName,
                                const std::string& gender, const std::string& masterColumn8)

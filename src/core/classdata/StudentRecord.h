@@ -44,6 +44,9 @@ StudentRecord newStudentRecord(const std::string& courseCode, const std::string&
                                const std::string& lastName, const std::string& firstName,
                                const std::string& gender, const std::string& masterColumn8);
 
+// The student as reports and lists name one: the last name, a space, the first name.
+std::string fullName(const StudentRecord& s);
+
 // "123456789" shown as "123-456-789": first three, hyphen, characters 4 to 6, hyphen, last three.
 std::string formatStudentNumber(const std::string& number);
 

@@ -27,8 +27,6 @@ StudentProblem studentProblem(const StudentRecord& s, const PhraseLibrary& libra
 }
 
 namespace {
-std::string fullName(const StudentRecord& s) { return s.lastName + " " + s.firstName; }
-
 const char* problemText(StudentProblem p)
 {
     switch (p) {

@@ -1,16 +1,9 @@
 #include "core/recovery/RecoveryCopies.h"
 
+#include "core/base/OnceAnInterval.h"
 #include "core/recovery/CopyWriter.h"
 
 namespace tq {
-
-RecoveryCopies::Delay snapshotDelay(std::optional<RecoveryCopies::TimePoint> lastSnapshot,
-                                    RecoveryCopies::TimePoint now, RecoveryCopies::Delay interval)
-{
-    if (!lastSnapshot || now - *lastSnapshot >= interval)
-        return RecoveryCopies::Delay{0};
-    return std::chrono::ceil<RecoveryCopies::Delay>(*lastSnapshot + interval - now);
-}
 
 RecoveryCopies::RecoveryCopies() = default;
 
@@ -52,7 +45,7 @@ void RecoveryCopies::schedule(CopyKind kind)
     if (p.scheduled)
         return;
     p.scheduled = true;
-    const Delay delay = snapshotDelay(p.lastSnapshot, settings_.now(), settings_.interval);
+    const Delay delay = delayBeforeNext(p.lastSnapshot, settings_.now(), settings_.interval);
     settings_.runLater(delay, [this, kind, alive = std::weak_ptr<char>(alive_)] {
         if (alive.lock())
             takeSnapshot(kind);

@@ -115,9 +115,4 @@ private:
     std::shared_ptr<char> alive_ = std::make_shared<char>(); // tasks run later check it
 };
 
-// How long after a change the snapshot is taken: at once when none was taken in the last
-// interval, otherwise when the interval since the last one is over.
-RecoveryCopies::Delay snapshotDelay(std::optional<RecoveryCopies::TimePoint> lastSnapshot,
-                                    RecoveryCopies::TimePoint now, RecoveryCopies::Delay interval);
-
 } // namespace tq

@@ -42,6 +42,13 @@ void PrintScript::font(const std::string& name, double pointSize)
 
 void PrintScript::fontSize(double pointSize) { add(PrintOperation::Kind::FontSize).pointSize = pointSize; }
 void PrintScript::line(const std::string& text) { add(PrintOperation::Kind::Line).text = text; }
+void PrintScript::picture(const std::string& name, int lines)
+{
+    PrintOperation& op = add(PrintOperation::Kind::Picture);
+    op.text = name;
+    op.lines = lines;
+}
+
 void PrintScript::newPage() { add(PrintOperation::Kind::NewPage); }
 void PrintScript::end() { add(PrintOperation::Kind::End); }
 
@@ -68,6 +75,9 @@ std::vector<std::string> PrintScript::log() const
         case PrintOperation::Kind::Font: out.push_back("font " + op.text + " " + points(op.pointSize)); break;
         case PrintOperation::Kind::FontSize: out.push_back("font size " + points(op.pointSize)); break;
         case PrintOperation::Kind::Line: out.push_back("line " + op.text); break;
+        case PrintOperation::Kind::Picture:
+            out.push_back("picture " + op.text + " " + std::to_string(op.lines) + " lines");
+            break;
         case PrintOperation::Kind::NewPage: out.push_back("new page"); break;
         case PrintOperation::Kind::End: out.push_back("end document"); break;
         }

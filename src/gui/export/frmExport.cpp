@@ -10,6 +10,7 @@
 #include "gui/widgets/Codepage.h"
 #include "gui/widgets/Dialogs.h"
 #include "gui/widgets/Fonts.h"
+#include "gui/widgets/NamedControls.h"
 #include "gui/widgets/Twips.h"
 
 #include <QCheckBox>
@@ -60,12 +61,14 @@ frmExport::frmExport(ProgramState& state, ui::Dialogs& dialogs, QWidget* parent)
     cmdExport = new QPushButton(QStringLiteral("Create eFile"), this);
     cmdExport->setObjectName(QStringLiteral("cmdExport"));
     cmdExport->hide();
+    cmdSummary = ui::named(new QPushButton(QStringLiteral("Class &Summary"), this), "cmdSummary",
+                           QStringLiteral("Class Summary"));
     cmdReturn = new QPushButton(QStringLiteral("Return to Mark / Comment Entry "), this);
     cmdReturn->setObjectName(QStringLiteral("cmdReturn"));
     QFont buttons = ui::programFont(QStringLiteral("MS Sans Serif"), 10);
-    for (QWidget* w : std::initializer_list<QWidget*>{chkConfirm, cmdExport, cmdReturn})
+    for (QWidget* w : std::initializer_list<QWidget*>{chkConfirm, cmdExport, cmdSummary, cmdReturn})
         w->setFont(buttons);
-    for (QPushButton* b : {cmdExport, cmdReturn}) {
+    for (QPushButton* b : {cmdExport, cmdSummary, cmdReturn}) {
         b->setMinimumHeight(32);
         b->setMinimumWidth(b->sizeHint().width() + 24);
     }
@@ -86,6 +89,7 @@ frmExport::frmExport(ProgramState& state, ui::Dialogs& dialogs, QWidget* parent)
     bottom->addSpacing(16);
     bottom->addWidget(cmdExport);
     bottom->addStretch(1);
+    bottom->addWidget(cmdSummary);
     bottom->addWidget(cmdReturn);
     outer->addLayout(bottom);
     outer->setSizeConstraint(QLayout::SetFixedSize);
@@ -93,6 +97,7 @@ frmExport::frmExport(ProgramState& state, ui::Dialogs& dialogs, QWidget* parent)
     connect(chkConfirm, &QCheckBox::clicked, this, [this] { chkConfirm_Click(); });
     connect(cmdReturn, &QPushButton::clicked, this, [this] { cmdReturn_Click(); });
     connect(cmdExport, &QPushButton::clicked, this, [this] { cmdExport_Click(); });
+    connect(cmdSummary, &QPushButton::clicked, this, &frmExport::summaryRequested);
 }
 
 void frmExport::Form_Load()

@@ -1,7 +1,7 @@
 #pragma once
 // "eFile Confirmation and Verification": the class is brought up to date with the master list
 // and checked; the teacher sees either what is wrong or the whole class for a last look, and
-// after ticking the confirmation box can write the eFile.
+// after ticking the confirmation box can write the eFile. The Class Summary is a click away.
 #include "core/export/Verification.h"
 
 #include <QWidget>
@@ -39,6 +39,9 @@ public:
 signals:
     // The window has closed, by any way out; the main window takes over again.
     void returned();
+    // The teacher asked for the Class Summary (the main window keeps it, and shows it beside
+    // this window).
+    void summaryRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -48,6 +51,7 @@ private:
     ui::ClassGrid* msfgClass = nullptr;
     QCheckBox* chkConfirm = nullptr;
     QPushButton* cmdExport = nullptr;
+    QPushButton* cmdSummary = nullptr;
     QPushButton* cmdReturn = nullptr;
 
     void showReport(const std::vector<std::string>& lines);

@@ -62,6 +62,7 @@ void MainCommands::buildMenus(QMainWindow& window)
     mnuShowCourse = action(view, "mnuShowCourse", "Show Course Codes", C::ShowCourseCodes);
     mnuShowCourse->setCheckable(true);
     action(view, "mnuSwitch", "Comments or &Learning Skills", C::SwitchView, "Ctrl+L");
+    action(view, "mnuSummary", "Class Su&mmary", C::Summary);
 
     QMenu* sort = bar->addMenu(QStringLiteral("&Sort"));
     mnuSortNames = action(sort, "mnuSortNames", "Sort &Names (alphabetically)", C::SortNames);

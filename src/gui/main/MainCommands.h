@@ -17,7 +17,7 @@ namespace tq {
 enum class MainCommand {
     OpenFavourites, NewClass, OpenClass, Save, Update, Print, PrintPreview, Exit,
     Undo, ShowCourseCodes, SortNames, SortMarks, SortCourse,
-    InitialValues, Selection, Export, Help, SwitchView, FreeForm,
+    InitialValues, Selection, Export, Help, SwitchView, FreeForm, Summary,
 };
 
 class MainCommands : public QObject {

@@ -203,6 +203,7 @@ void frmEntry::run(MainCommand command)
     case MainCommand::Export: mnuExport_Click(); break;
     case MainCommand::SwitchView: cmdSwitch_Click(); break;
     case MainCommand::FreeForm: lblFreeFormComment_Click(); break;
+    case MainCommand::Summary: showSummary(this); break;
     case MainCommand::Help:
         // One help window: a second click brings the open one forward.
         if (!helpWindow_) {
@@ -214,11 +215,6 @@ void frmEntry::run(MainCommand command)
         helpWindow_->activateWindow();
         break;
     }
-}
-
-void frmEntry::enableClassCommands()
-{
-    commands_->setClassCommandsEnabled(true);
 }
 
 void frmEntry::showMessage(const Message& m)

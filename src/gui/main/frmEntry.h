@@ -77,7 +77,6 @@ protected:
 private:
     void buildLayout();
     void applySmallScreenLayout();
-    void enableClassCommands();
     bool offerToSaveClass(const QString& question, const QString& title);
     void showMessage(const Message& m);
     void leave();
@@ -87,6 +86,7 @@ private:
     void showCourseCodesCommand();
     void mnuAutoFill_Click();
     void returnFromWorkingWindow();
+    void showSummary(QWidget* beside);
     void openFavourites();
     void showFavourites();
     void showEditedFavourites();

@@ -29,7 +29,7 @@ void frmEntry::OpenClassFile()
         openClass(nativePath(chosen));
     }
     if (state_.studentCount() > 0)
-        enableClassCommands();
+        commands_->setClassCommandsEnabled(true);
 }
 
 void frmEntry::openClassFromCommandLine(const std::string& path)
@@ -40,7 +40,7 @@ void frmEntry::openClassFromCommandLine(const std::string& path)
         return;
     openClass(path);
     if (state_.studentCount() > 0)
-        enableClassCommands();
+        commands_->setClassCommandsEnabled(true);
 }
 
 void frmEntry::openClass(const std::string& path)

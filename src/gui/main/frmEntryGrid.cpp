@@ -4,6 +4,7 @@
 #include "gui/main/FavouritesPanel.h"
 #include "gui/main/CellEntryBox.h"
 #include "gui/main/frmEntry.h"
+#include "gui/reports/frmSummary.h"
 #include "gui/widgets/ClassGrid.h"
 #include "gui/widgets/Codepage.h"
 
@@ -62,6 +63,9 @@ void frmEntry::fillflexGrid()
     leaveCellActive = true;
     enterCellActive = true;
     Highlight();
+    // Open, new class, restore, sort and update all end here, not all through classChanged.
+    if (working.summaryWindow)
+        working.summaryWindow->refresh();
 }
 
 void frmEntry::Highlight()

@@ -20,7 +20,7 @@ void frmEntry::newTrillium()
         clearUndo();
         fillflexGrid();
         if (state_.studentCount() > 0) {
-            enableClassCommands();
+            commands_->setClassCommandsEnabled(true);
             classFile_->showFile(std::string());
         }
         details_->clear();

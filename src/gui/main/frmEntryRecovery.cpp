@@ -4,6 +4,7 @@
 #include "core/recovery/RecoveryTexts.h"
 #include "gui/main/ClassFileStatus.h"
 #include "gui/main/frmEntry.h"
+#include "gui/reports/frmSummary.h"
 #include "gui/widgets/Dialogs.h"
 
 #include <QCheckBox>
@@ -13,6 +14,8 @@ namespace tq {
 void frmEntry::classChanged()
 {
     state_.recovery.classChanged();
+    if (working.summaryWindow)
+        working.summaryWindow->refresh(); // at the end of the event, so it may come before the change
 }
 
 void frmEntry::offerRecoveryCopies()
@@ -44,7 +47,7 @@ void frmEntry::offerRecoveryCopies()
             state_.students = std::get<ClassList>(copy.data);
             clearUndo();
             fillflexGrid();
-            enableClassCommands();
+            commands_->setClassCommandsEnabled(true);
             classFile_->showRestored(copy.note.originalFile);
         } else {
             state_.favourites = std::get<Favourites>(copy.data);

@@ -7,6 +7,7 @@
 #include "gui/initialvalues/frmAutoFill.h"
 #include "gui/main/WindowPlacement.h"
 #include "gui/main/frmEntry.h"
+#include "gui/reports/frmSummary.h"
 #include "gui/selection/frmSelection.h"
 
 namespace tq {
@@ -60,6 +61,7 @@ void frmEntry::mnuExport_Click()
     fillflexGrid();
     placement_->hideWindow();
     working.exportWindow = new frmExport(state_, dialogs_, this);
+    connect(working.exportWindow, &frmExport::summaryRequested, this, [this] { showSummary(working.exportWindow); });
     connect(working.exportWindow, &frmExport::returned, this, [this] {
         // An update that replaced the class leaves no student for the undo to go back to; one
         // that failed left the class, and its undo, as they were.
@@ -71,6 +73,18 @@ void frmEntry::mnuExport_Click()
         showAfterWorkingWindow();
     });
     working.exportWindow->Form_Load();
+    // The update against the master list may have replaced the class while the summary is open.
+    if (working.summaryWindow)
+        working.summaryWindow->refresh();
+}
+
+// The Class Summary beside `beside` (the main window, or the eFile window that asked for it):
+// one window, kept once made; closing it only hides it.
+void frmEntry::showSummary(QWidget* beside)
+{
+    if (!working.summaryWindow)
+        working.summaryWindow = new frmSummary(state_, dialogs_, this);
+    working.summaryWindow->showBeside(beside);
 }
 
 void frmEntry::showAfterWorkingWindow()

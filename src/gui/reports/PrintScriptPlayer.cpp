@@ -6,7 +6,7 @@
 namespace tq {
 
 namespace {
-bool play(const PrintOperation& op, ui::LinePrinter& printer)
+bool play(const PrintOperation& op, ui::LinePrinter& printer, const ui::LinePrinter::PaintPicture& paintPicture)
 {
     using Kind = PrintOperation::Kind;
     switch (op.kind) {
@@ -17,6 +17,7 @@ bool play(const PrintOperation& op, ui::LinePrinter& printer)
     case Kind::Font: return printer.setFont(QString::fromStdString(op.text), op.pointSize);
     case Kind::FontSize: return printer.setFontSize(op.pointSize);
     case Kind::Line: return printer.printLine(ui::fromCp1252(op.text));
+    case Kind::Picture: return printer.printPicture(ui::fromCp1252(op.text), op.lines, paintPicture);
     case Kind::NewPage: return printer.newPage();
     case Kind::End: return printer.endDocument();
     }
@@ -24,10 +25,11 @@ bool play(const PrintOperation& op, ui::LinePrinter& printer)
 }
 } // namespace
 
-bool playPrintScript(const PrintScript& script, ui::LinePrinter& printer)
+bool playPrintScript(const PrintScript& script, ui::LinePrinter& printer,
+                     const ui::LinePrinter::PaintPicture& paintPicture)
 {
     for (const PrintOperation& op : script.operations())
-        if (!play(op, printer))
+        if (!play(op, printer, paintPicture))
             return false;
     return true;
 }

@@ -4,7 +4,12 @@
 // they fall and starts a new page when the next line would not fit. Every call answers false
 // once the printer has failed, so a report can stop at the first error.
 #include <QPageLayout>
+#include <QRectF>
 #include <QString>
+
+#include <functional>
+
+class QPainter;
 
 namespace tq::ui {
 
@@ -30,6 +35,13 @@ public:
 
     // Prints one line in the current font; an empty text advances by one line.
     virtual bool printLine(const QString& text) = 0;
+    // Draws a picture into the rectangle given, in the painter's own units (its font is the
+    // printer's current font).
+    using PaintPicture = std::function<void(QPainter&, const QRectF&)>;
+    // Prints a picture across the page, as high as `lines` lines of the current font, below
+    // what is printed so far, starting a new page when it would not fit on this one. `name`
+    // says which picture it is; an empty `paint` leaves the space blank.
+    virtual bool printPicture(const QString& name, int lines, const PaintPicture& paint) = 0;
     virtual bool newPage() = 0;
     // For a report that starts its own pages and puts at most `lines` lines of the given font
     // on one: from here on the printer closes up the spacing of every line (never below

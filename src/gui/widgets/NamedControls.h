@@ -17,6 +17,14 @@ T* named(T* widget, const char* name)
     return widget;
 }
 
+// The same, with the name a screen reader says for the control.
+template <typename T>
+T* named(T* widget, const char* name, const QString& accessibleName)
+{
+    widget->setAccessibleName(accessibleName);
+    return named(widget, name);
+}
+
 // The objects named `name` among `owner`'s descendants that belong to it: the search does not go
 // into the other windows and dialogs it owns (they have controls of the same names).
 std::vector<QObject*> ownNamedObjects(const QObject* owner, const QString& name);

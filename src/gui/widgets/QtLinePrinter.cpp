@@ -86,18 +86,39 @@ bool QtLinePrinter::setFont(const QString& name, qreal pointSize)
     return true;
 }
 
+double QtLinePrinter::lineHeight() const
+{
+    return QFontMetricsF(m_painter.font(), m_printer).lineSpacing() * linePitch();
+}
+
 bool QtLinePrinter::printLine(const QString& text)
 {
     if (!beginDocument())
         return false;
-    const QFontMetricsF metrics(m_painter.font(), m_printer);
-    const double lineHeight = metrics.lineSpacing() * linePitch();
+    const double height = lineHeight();
     // A page always takes at least one line, however large the font.
-    if (m_y > 0 && m_y + lineHeight > pageHeight() && !startNextPage())
+    if (m_y > 0 && m_y + height > pageHeight() && !startNextPage())
         return false;
     if (!text.isEmpty())
-        m_painter.drawText(QPointF(0, m_y + metrics.ascent()), text);
-    m_y += lineHeight;
+        m_painter.drawText(QPointF(0, m_y + QFontMetricsF(m_painter.font(), m_printer).ascent()), text);
+    m_y += height;
+    return true;
+}
+
+bool QtLinePrinter::printPicture(const QString&, int lines, const PaintPicture& paint)
+{
+    if (!beginDocument())
+        return false;
+    const double height = lineHeight() * lines;
+    // Like a line, a picture taller than a page still takes one page of its own.
+    if (m_y > 0 && m_y + height > pageHeight() && !startNextPage())
+        return false;
+    if (paint) {
+        m_painter.save();
+        paint(m_painter, QRectF(0, m_y, m_printer->pageRect(QPrinter::DevicePixel).width(), height));
+        m_painter.restore();
+    }
+    m_y += height;
     return true;
 }
 

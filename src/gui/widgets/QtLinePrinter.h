@@ -26,6 +26,7 @@ public:
     QString fontName() const override { return m_fontName; }
     qreal fontSize() const override { return m_fontSize; }
     bool printLine(const QString& text) override;
+    bool printPicture(const QString& name, int lines, const PaintPicture& paint) override;
     bool newPage() override;
     bool fitLinesPerPage(int lines, const QString& fontName, qreal pointSize) override;
     bool endDocument() override;
@@ -40,6 +41,8 @@ private:
     bool beginDocument();
     bool startNextPage();
     double pageHeight() const;
+    // The height the next line of the current font takes, at the current spacing.
+    double lineHeight() const;
 
     std::unique_ptr<QPrinter> m_ownedPrinter;
     QPrinter* m_printer;

@@ -1,5 +1,11 @@
 #include "gui/widgets/RecordingPrinter.h"
 
+#include "gui/widgets/Fonts.h"
+
+#include <QPainter>
+
+#include <algorithm>
+
 namespace tq::ui {
 
 bool RecordingPrinter::accept()
@@ -31,6 +37,23 @@ bool RecordingPrinter::printLine(const QString& text)
     if (!accept())
         return false;
     m_events.push_back({Event::Kind::Line, text, m_fontName, m_fontSize, {}, 0});
+    return true;
+}
+
+bool RecordingPrinter::printPicture(const QString& name, int lines, const PaintPicture& paint)
+{
+    if (!accept())
+        return false;
+    m_events.push_back({Event::Kind::Picture, name, m_fontName, m_fontSize, {}, lines});
+    QImage image(pictureWidth, pictureLineHeight * std::max(lines, 1), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    if (paint) {
+        QPainter painter(&image);
+        painter.setFont(programFont(m_fontName, m_fontSize));
+        painter.setPen(Qt::black);
+        paint(painter, QRectF(image.rect()));
+    }
+    m_pictures.push_back(std::move(image));
     return true;
 }
 
@@ -71,6 +94,9 @@ QStringList RecordingPrinter::log() const
             break;
         case Event::Kind::Font: out << QStringLiteral("font ") + font; break;
         case Event::Kind::Line: out << QStringLiteral("line [") + font + QStringLiteral("] ") + e.text; break;
+        case Event::Kind::Picture:
+            out << QStringLiteral("picture [%1] %2 %3 lines").arg(font, e.text).arg(e.lines);
+            break;
         case Event::Kind::NewPage: out << QStringLiteral("new page"); break;
         case Event::Kind::FitLines:
             out << QStringLiteral("fit %1 lines [").arg(e.lines) + font + QLatin1Char(']');

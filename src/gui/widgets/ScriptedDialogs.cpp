@@ -22,6 +22,10 @@ public:
     QString fontName() const override { return m_target->fontName(); }
     qreal fontSize() const override { return m_target->fontSize(); }
     bool printLine(const QString& text) override { return m_target->printLine(text); }
+    bool printPicture(const QString& name, int lines, const PaintPicture& paint) override
+    {
+        return m_target->printPicture(name, lines, paint);
+    }
     bool newPage() override { return m_target->newPage(); }
     bool fitLinesPerPage(int lines, const QString& fontName, qreal pointSize) override
     {

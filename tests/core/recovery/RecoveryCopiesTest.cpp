@@ -58,15 +58,6 @@ protected:
     }
 };
 
-TEST(SnapshotDelay, TheFirstChangeIsCopiedAtOnceAndLaterOnesOnceAnIntervalAtMost)
-{
-    const RecoveryCopies::TimePoint t{};
-    EXPECT_EQ(snapshotDelay(std::nullopt, t + 5s, 2000ms), 0ms);
-    EXPECT_EQ(snapshotDelay(t, t + 500ms, 2000ms), 1500ms);
-    EXPECT_EQ(snapshotDelay(t, t + 2s, 2000ms), 0ms);
-    EXPECT_EQ(snapshotDelay(t, t + 1h, 2000ms), 0ms);
-}
-
 TEST_F(RecoveryCopiesTest, ChangesAreCopiedAtTheEndOfTheEventThenAtMostOnceAnInterval)
 {
     recovery.classChanged();
