@@ -280,7 +280,7 @@ TEST_F(CommandLine, WithoutTheDictionaryOnlyTheSpellingIsLeftUnchecked)
     // The set-up file names a dictionary that is not installed.
     const std::string program = programWithSetUpFile("Dictionary=xx_NONE\r\n");
     const std::string notice =
-        "Spelling is not checked: the dictionary xx_NONE is not installed in /usr/share/hunspell (package hunspell-xx-none).";
+        "Spelling is not checked: the xx_NONE dictionary is not installed (package hunspell-xx-none).";
 
     Outcome r = runAs(program, {"--library", cli("library.csv"), "check-comments", cli("comments.tqc")});
     EXPECT_EQ(r.exitCode, 1);
@@ -289,7 +289,7 @@ TEST_F(CommandLine, WithoutTheDictionaryOnlyTheSpellingIsLeftUnchecked)
 
     r = runAs(program, {"--library", cli("library.csv"), "check-library", "--spelling"});
     EXPECT_EQ(r.exitCode, 2);
-    EXPECT_EQ(r.err, "TQ22: " + notice + "\n");
+    EXPECT_EQ(r.err, "TQ22: " + notice + " Dictionaries are looked for in /usr/share/hunspell.\n");
 }
 
 TEST_F(CommandLine, AProgramStartedThroughALinkFindsTheFilesBesideItsRealSelf)

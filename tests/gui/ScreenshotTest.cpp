@@ -3,13 +3,19 @@
 #include "MainWindowFixture.h"
 
 #include "gui/classdata/frmGetTrilliumfile.h"
+#include "gui/entry/frmFreeFormCommentEntry.h"
+#include "gui/entry/frmFreeFormCommentEntry.h"
 #include "gui/export/frmExport.h"
 #include "gui/selection/frmSelection.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QLabel>
+#include <QLabel>
 #include <QListView>
+#include <QPlainTextEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -40,6 +46,18 @@ TEST_F(MainWindowTest, Screenshots)
     mainControl<QPushButton>("cmdSwitch")->click();
     save(window.get(), "main-skills.png");
     mainControl<QPushButton>("cmdSwitch")->click();
+
+    // A girl's free-form comment with a word misspelt, another student's name and "his".
+    grid->setCurrent(1, 3);
+    auto* details = mainControl<QLabel>("lblFreeFormComment");
+    QTest::mouseClick(details, Qt::LeftButton, {}, details->rect().center());
+    auto* freeForm = window->findChild<frmFreeFormCommentEntry*>();
+    ASSERT_TRUE(freeForm);
+    freeForm->findChild<QPlainTextEdit*>("txtComment")
+        ->setPlainText("Layla writes with flair, and Sophie's notes helped his reserch on Canadian poets.");
+    save(freeForm, "free-form.png");
+    freeForm->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
     window->newTrillium();
     ASSERT_TRUE(window->getClassDialog);

@@ -35,6 +35,14 @@ std::vector<WordSpan> wordsOf(std::string_view text)
     return words;
 }
 
+std::optional<WordSpan> wordAt(const std::vector<WordSpan>& words, size_t place)
+{
+    for (const WordSpan& w : words)
+        if (w.offset <= place && place <= w.offset + w.length)
+            return w;
+    return std::nullopt;
+}
+
 std::string plainApostrophes(std::string_view word)
 {
     std::string plain(word);

@@ -1,6 +1,7 @@
 #pragma once
 // The words of a comment, as the spelling, name and pronoun checks see them, in the program's
 // Windows-1252 text.
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,6 +26,10 @@ std::vector<WordSpan> wordsOf(std::string_view text);
 
 // The word with every typographic apostrophe made plain, as dictionaries and word lists spell it.
 std::string plainApostrophes(std::string_view word);
+
+// The word of `words` at `place` of the text, the place just after a word included; nothing
+// between words.
+std::optional<WordSpan> wordAt(const std::vector<WordSpan>& words, size_t place);
 
 // The word without a possessive ending: "Zoë's" gives "Zoë"; any other word comes back as it is.
 std::string_view withoutPossessive(std::string_view word);

@@ -30,8 +30,8 @@ public:
 
     // The teacher's words: those of the list, and those added in this run.
     std::vector<std::string> teacherWords() const;
-    // Adds a word for this run and to the teacher's list. False when the list could not be
-    // written (the word is still taken for this run).
+    // Adds a word for this run and to the teacher's list (when the set-up names one). False
+    // when the list could not be written; the word is still taken for this run.
     bool addTeacherWord(std::string_view word);
 
     // The checker of a class, with the dictionary and the teacher's words.
@@ -47,5 +47,7 @@ private:
 std::string spellingOffNotice(const SpellingSetup& setup);
 // The same, when checking the spelling is all that was asked.
 Message dictionaryMissingMessage(const SpellingSetup& setup);
+// The teacher's word could not be written to their list.
+Message teacherWordNotSavedMessage(std::string_view word, const SpellingSetup& setup);
 
 } // namespace tq
