@@ -1,6 +1,7 @@
 #include "core/spelling/TeacherWords.h"
 
 #include "core/base/Cp1252.h"
+#include "core/base/TrimBlanks.h"
 #include "core/base/UserDataFolder.h"
 
 #include <algorithm>
@@ -13,17 +14,6 @@ namespace tq {
 
 namespace {
 constexpr std::string_view utf8Bom = "\xEF\xBB\xBF";
-
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string_view trimmed(std::string_view s)
-{
-    while (!s.empty() && isBlank(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && isBlank(s.back()))
-        s.remove_suffix(1);
-    return s;
-}
 
 bool isUtf8List(std::string_view bytes) { return bytes.starts_with(utf8Bom) || isWellFormedUtf8(bytes); }
 
@@ -61,7 +51,7 @@ std::vector<std::string> teacherWordsOf(std::string_view bytes)
         bytes.remove_prefix(utf8Bom.size());
     std::vector<std::string> words;
     for (std::string_view line : lineViews(bytes))
-        if (const std::string_view word = trimmed(line); !word.empty())
+        if (const std::string_view word = trimBlanks(line); !word.empty())
             words.push_back(utf8 ? utf8ToCp1252(word) : std::string(word));
     return words;
 }
@@ -81,18 +71,18 @@ std::vector<std::string> readTeacherWords(const std::string& path)
 
 bool addTeacherWord(const std::string& path, std::string_view word, const ByteWriterFactory& makeWriter)
 {
-    if (path.empty() || trimmed(word).empty() || word.find_first_of("\r\n") != std::string_view::npos)
+    if (path.empty() || trimBlanks(word).empty() || word.find_first_of("\r\n") != std::string_view::npos)
         return false;
     std::optional<std::string> bytes = listBytes(path);
     if (!bytes || bytes->size() > maxTeacherWordsBytes)
         return false;
     const std::vector<std::string> listed = teacherWordsOf(*bytes);
-    if (std::find(listed.begin(), listed.end(), trimmed(word)) != listed.end())
+    if (std::find(listed.begin(), listed.end(), trimBlanks(word)) != listed.end())
         return true;
     const bool utf8 = isUtf8List(*bytes);
     if (!bytes->empty() && bytes->back() != '\n' && bytes->back() != '\r')
         *bytes += '\n';
-    *bytes += utf8 ? cp1252ToUtf8(trimmed(word)) : std::string(trimmed(word));
+    *bytes += utf8 ? cp1252ToUtf8(trimBlanks(word)) : std::string(trimBlanks(word));
     *bytes += '\n';
     std::error_code ec;
     std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ec);
