@@ -59,6 +59,8 @@ frmExport::frmExport(ProgramState& state, ui::Dialogs& dialogs, QWidget* parent)
     txtCommentWarnings->setObjectName(QStringLiteral("txtCommentWarnings"));
     txtCommentWarnings->setAccessibleName(QStringLiteral("Free-form comments to read again"));
     txtCommentWarnings->setReadOnly(true);
+    // Reached with Tab and read with the arrow keys, as well as with the mouse.
+    txtCommentWarnings->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     txtCommentWarnings->setFont(picOut->font());
     txtCommentWarnings->setFixedHeight(ui::twipsToPixelsY(warningsHeight, this));
     txtCommentWarnings->hide();

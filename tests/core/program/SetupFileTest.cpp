@@ -11,7 +11,10 @@ using namespace tq::test;
 
 namespace tq {
 // Failures name the values rather than dump their bytes.
-void PrintTo(const SchoolSetup& s, std::ostream* os) { *os << "{school \"" << s.school << "\", dataFolder \"" << s.dataFolder << "\"}"; }
+void PrintTo(const SchoolSetup& s, std::ostream* os)
+{
+    *os << "{school \"" << s.school << "\", dataFolder \"" << s.dataFolder << "\", dictionary \"" << s.dictionary << "\"}";
+}
 } // namespace tq
 
 namespace {
