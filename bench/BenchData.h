@@ -13,7 +13,7 @@
 
 namespace tq::bench {
 
-inline constexpr uint64_t defaultSeed = 20240903;
+inline constexpr uint64_t defaultOrigin = 20240903;
 
 inline constexpr int libraryPhrases = 10000;   // the library's limit
 inline constexpr int masterStudentCount = 3000;
@@ -77,7 +77,7 @@ struct WrittenBenchFiles {
     BenchFiles files;
     bool ok = false;
 };
-WrittenBenchFiles writeBenchFiles(const std::string& folder, uint64_t origin = defaultSeed);
+WrittenBenchFiles writeBenchFiles(const std::string& folder, uint64_t origin = defaultOrigin);
 
 // One set of files for the whole run of a benchmark program, written on first use into a fresh
 // temporary folder that is removed when the program ends.

@@ -44,7 +44,7 @@ BENCHMARK(BM_OpenDictionary)->Unit(benchmark::kMillisecond);
 // the dictionary's answers unknown at the start.
 void BM_CheckClassComments501(benchmark::State& state)
 {
-    const ClassList students = largeClassWithFreeFormComments(defaultSeed, commentLength);
+    const ClassList students = largeClassWithFreeFormComments(defaultOrigin, commentLength);
     if (!dictionary() || students.size() != largeClassSize)
         state.SkipWithError("no en_CA dictionary, or not 501 students");
     size_t found = 0;
@@ -61,7 +61,7 @@ BENCHMARK(BM_CheckClassComments501)->Unit(benchmark::kMillisecond);
 // (as the dialog's has, from its first showing): every rule over the whole text.
 void BM_RecheckComment460(benchmark::State& state)
 {
-    const ClassList students = largeClass(defaultSeed);
+    const ClassList students = largeClass(defaultOrigin);
     CommentChecker checker = CommentChecker::forClass(dictionary(), library(), students, {});
     std::string comment = typedFreeFormComment(students[0], students, 1, commentLength);
     checker.findings(comment, students[0]);

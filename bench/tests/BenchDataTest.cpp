@@ -98,7 +98,7 @@ TEST_F(GeneratedFiles, ClassFileHoldsAFullClassWithEveryEntry)
     ASSERT_TRUE(std::holds_alternative<ClassList>(read));
     const ClassList& students = std::get<ClassList>(read);
     ASSERT_EQ(students.size(), size_t(largeClassSize));
-    EXPECT_EQ(students, largeClass(defaultSeed));
+    EXPECT_EQ(students, largeClass(defaultOrigin));
 
     const PhraseLibrary lib = library();
     size_t freeForm = 0, overLimit = 0;
@@ -150,7 +150,7 @@ TEST_F(GeneratedFiles, FavouritesFillTheListAndTheRangesWithCodesTheLibraryHas)
 
 TEST_F(GeneratedFiles, FreeFormCommentsAreAtTheLimitAndHoldEveryKindOfSlip)
 {
-    const ClassList students = largeClassWithFreeFormComments(defaultSeed, 460);
+    const ClassList students = largeClassWithFreeFormComments(defaultOrigin, 460);
     ASSERT_EQ(students.size(), static_cast<size_t>(largeClassSize));
     std::set<std::string> texts;
     for (const StudentRecord& s : students) {
