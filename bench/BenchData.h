@@ -13,7 +13,7 @@
 
 namespace tq::bench {
 
-inline constexpr uint64_t defaultSeed = 20240903;
+inline constexpr uint64_t defaultOrigin = 20240903;
 
 inline constexpr int libraryPhrases = 10000;   // the library's limit
 inline constexpr int masterStudentCount = 3000;
@@ -52,6 +52,15 @@ std::string favouritesText(uint64_t origin);
 // with every entry filled in and sorted by name as a saved class is.
 ClassList largeClass(uint64_t origin);
 
+// A free-form comment of exactly `length` characters for `student`, as a teacher types one late
+// at night: sentences about the student's work with the student's name and pronouns, now and
+// then a misspelt word, another student's first name from `students` or a pronoun that does not
+// fit, apostrophes and hyphens. Different for each `turn`.
+std::string typedFreeFormComment(const StudentRecord& student, const ClassList& students, int turn, size_t length);
+
+// The large class with every student's comment free-form, `length` characters long.
+ClassList largeClassWithFreeFormComments(uint64_t origin, size_t length);
+
 // The files of a generated set, by path.
 struct BenchFiles {
     std::string folder;
@@ -68,7 +77,7 @@ struct WrittenBenchFiles {
     BenchFiles files;
     bool ok = false;
 };
-WrittenBenchFiles writeBenchFiles(const std::string& folder, uint64_t origin = defaultSeed);
+WrittenBenchFiles writeBenchFiles(const std::string& folder, uint64_t origin = defaultOrigin);
 
 // One set of files for the whole run of a benchmark program, written on first use into a fresh
 // temporary folder that is removed when the program ends.

@@ -13,7 +13,7 @@ int main(int argc, char** argv)
         std::cerr << "usage: " << argv[0] << " <folder> [origin]\n";
         return 2;
     }
-    uint64_t origin = tq::bench::defaultSeed;
+    uint64_t origin = tq::bench::defaultOrigin;
     if (argc == 3) {
         char* end = nullptr;
         origin = std::strtoull(argv[2], &end, 10);

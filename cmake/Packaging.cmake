@@ -24,13 +24,16 @@ set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
-# The libraries the program links (Qt 6 and the C++ runtime), with their versions, come from
-# dpkg-shlibdeps. What it cannot see is listed here: the fonts that the program's layouts and
-# printouts are measured in, and Qt's Wayland platform plugin, which is loaded at run time (without
-# it Qt falls back to X11).
+# The libraries the program links (Qt 6, Hunspell and the C++ runtime), with their versions, come
+# from dpkg-shlibdeps. What it cannot see is listed here: the fonts that the program's layouts and
+# printouts are measured in; Qt's Wayland platform plugin, which is loaded at run time (without it
+# Qt falls back to X11); and the spelling dictionary, read at run time. The dictionary is
+# recommended rather than depended on: without it the program only leaves spelling unchecked, and
+# a school that names another dictionary in TQSetup.ini (Dictionary=en_US) needs no Canadian one.
+# apt installs what is recommended unless told not to.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, hunspell-en-ca | hunspell-dictionary")
 # No maintainer scripts: the menu entry, the icons and the file types are registered by the dpkg
 # triggers of desktop-file-utils, hicolor-icon-theme and shared-mime-info.
 

@@ -45,6 +45,8 @@ int main(int argc, char** argv)
          "BM_Summary_TypeMark501/0", 1.1},
         {"Type a mark (501), Class Summary brought up to date after every mark, against closed",
          "BM_Summary_TypeMark501/2", "BM_Summary_TypeMark501/0", 0},
+        {"A key in the free-form dialog (460 characters), checked and painted, against a bare text box",
+         "BM_FreeForm_TypeKey460", "BM_Floor_BareTextBoxKey460", 1.5},
     };
     const std::string frame = "a frame (16.7 ms)";
     goals.budgets = {
@@ -64,6 +66,9 @@ int main(int argc, char** argv)
         {"Recovery copy's part on the window's thread (501)", "BM_Recovery_WindowPart501", 0.001,
          "1 ms of the window's time per change"},
         {"Class Summary worked out again and painted (501)", "BM_Summary_Update501", frameSeconds, frame},
+        {"A key in the free-form dialog, 460-character comment checked again and painted", "BM_FreeForm_TypeKey460",
+         frameSeconds, frame},
+        {"Open the free-form dialog (10,000 phrases, 501 students)", "BM_FreeForm_Open", 0.1, "0.1 s (felt as instant)"},
     };
     const int result = runBenchmarksWithGoals(argc, argv, goals);
     closeBenchWindows();

@@ -6,11 +6,14 @@
 #include "core/classdata/ClassUpdate.h"
 #include "core/classdata/MasterFile.h"
 #include "core/phrases/Composition.h"
+#include "core/spelling/ClassCommentCheck.h"
+#include "core/spelling/SpellDictionary.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <set>
 #include <variant>
 
@@ -95,7 +98,7 @@ TEST_F(GeneratedFiles, ClassFileHoldsAFullClassWithEveryEntry)
     ASSERT_TRUE(std::holds_alternative<ClassList>(read));
     const ClassList& students = std::get<ClassList>(read);
     ASSERT_EQ(students.size(), size_t(largeClassSize));
-    EXPECT_EQ(students, largeClass(defaultSeed));
+    EXPECT_EQ(students, largeClass(defaultOrigin));
 
     const PhraseLibrary lib = library();
     size_t freeForm = 0, overLimit = 0;
@@ -143,6 +146,26 @@ TEST_F(GeneratedFiles, FavouritesFillTheListAndTheRangesWithCodesTheLibraryHas)
                   1)
             << mark;
     EXPECT_EQ(std::count(fav.favourites.begin(), fav.favourites.end(), std::string(blankCode)), favouriteEntries / 10);
+}
+
+TEST_F(GeneratedFiles, FreeFormCommentsAreAtTheLimitAndHoldEveryKindOfSlip)
+{
+    const ClassList students = largeClassWithFreeFormComments(defaultOrigin, 460);
+    ASSERT_EQ(students.size(), static_cast<size_t>(largeClassSize));
+    std::set<std::string> texts;
+    for (const StudentRecord& s : students) {
+        EXPECT_TRUE(s.hasFreeForm);
+        EXPECT_EQ(s.freeFormComment.size(), 460u);
+        texts.insert(s.freeFormComment);
+    }
+    EXPECT_GT(texts.size(), 490u) << "each student's comment is a comment of its own";
+    const std::unique_ptr<SpellDictionary> dictionary = SpellDictionary::open(systemDictionaryFolder, defaultDictionaryName);
+    ASSERT_TRUE(dictionary);
+    CommentChecker checker = CommentChecker::forClass(dictionary.get(), library(), students, {});
+    std::set<FindingKind> kinds;
+    for (const StudentFinding& f : classCommentFindings(students, checker))
+        kinds.insert(f.finding.kind);
+    EXPECT_EQ(kinds, (std::set<FindingKind>{FindingKind::Spelling, FindingKind::Name, FindingKind::Pronoun}));
 }
 
 } // namespace

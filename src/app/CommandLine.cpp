@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include "app/CommentFindingLines.h"
+#include "app/EditDistance.h"
 #include "core/base/TeacherFolder.h"
 #include "core/classdata/ClassFile.h"
 #include "core/classdata/ClassSort.h"
@@ -13,7 +15,11 @@
 #include "core/program/SetupFile.h"
 #include "core/reports/ClassSummary.h"
 #include "core/selection/SearchOptions.h"
+#include "core/spelling/ClassCommentCheck.h"
+#include "core/spelling/LibrarySpelling.h"
+#include "core/spelling/TeacherWords.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <optional>
 #include <ostream>
@@ -22,25 +28,72 @@
 namespace tq {
 
 namespace {
-const char* const commandNames[] = {"check-library", "verify",           "export",
-                                    "update",        "summary",          "documents-folder",
-                                    "search"};
+// The command words and the operands each takes. Adding a command is one line here, and its
+// branch in runCommandLine.
+struct CommandWord {
+    const char* name;
+    size_t leastOperands;
+    size_t mostOperands;
+    const char* ownOption = nullptr; // an option without a value that only this command takes
+};
+constexpr size_t anyNumber = SIZE_MAX;
+constexpr CommandWord commandWords[] = {
+    {"check-library", 0, 1, "--spelling"},
+    {"verify", 1, 1},
+    {"export", 2, 2},
+    {"update", 2, 2},
+    {"summary", 1, 1},
+    {"documents-folder", 0, 0},
+    {"search", 0, anyNumber}, // its operands are its own options
+    {"check-comments", 1, 1},
+};
 
-bool isCommandName(const std::string& word)
+const CommandWord* commandNamed(const std::string& word)
 {
-    for (const char* name : commandNames)
-        if (word == name)
-            return true;
-    return false;
+    for (const CommandWord& command : commandWords)
+        if (word == command.name)
+            return &command;
+    return nullptr;
 }
 
+bool isCommandName(const std::string& word) { return commandNamed(word) != nullptr; }
+
 bool isHelp(const std::string& word) { return word == "--help" || word == "-h"; }
+
+// " (did you mean check-comments?)" for a word one or two keystrokes from a command (the
+// nearest); else "".
+std::string didYouMean(const std::string& word)
+{
+    const CommandWord* nearest = nullptr;
+    size_t distance = 3;
+    for (const CommandWord& command : commandWords)
+        if (const size_t d = editDistance(word, command.name); d < distance) {
+            nearest = &command;
+            distance = d;
+        }
+    return nearest ? std::string(" (did you mean ") + nearest->name + "?)" : std::string();
+}
+
+// A first word that cannot be a class file the window would open, and so must be a command
+// mistyped ("summry"): a word of letters, digits and hyphens, beginning with a letter (no dot,
+// no slash), that names no file or folder here.
+bool isMistypedCommand(const std::string& word)
+{
+    const auto isAsciiLetter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
+    if (word.empty() || !isAsciiLetter(word[0]) ||
+        !std::all_of(word.begin(), word.end(),
+                     [&](char c) { return isAsciiLetter(c) || (c >= '0' && c <= '9') || c == '-'; }))
+        return false;
+    std::error_code ec;
+    return !std::filesystem::exists(word, ec) && !ec;
+}
 
 struct Invocation {
     std::string command;
     std::vector<std::string> operands;
     std::optional<std::string> library;
     std::optional<std::string> data;
+    bool ownOption = false; // the command's own option was given
     bool help = false;
     std::string error; // what is wrong with the command line
 };
@@ -64,6 +117,9 @@ Invocation parse(const std::vector<std::string>& args)
             *option = a.substr(nameLength + 1);
         } else if (isHelp(a)) {
             inv.help = true;
+        } else if (const CommandWord* command = commandNamed(inv.command);
+                   command && command->ownOption && a == command->ownOption) {
+            inv.ownOption = true;
         } else if (inv.command == "search" && isSearchOption(a)) {
             // A keyword is taken as given, even one that begins with a hyphen.
             inv.operands.push_back(a);
@@ -79,7 +135,7 @@ Invocation parse(const std::vector<std::string>& args)
         }
     }
     if (!inv.help && !isCommandName(inv.command))
-        inv.error = inv.command.empty() ? "no command given" : "unknown command " + inv.command;
+        inv.error = inv.command.empty() ? "no command given" : "unknown command " + inv.command + didYouMean(inv.command);
     return inv;
 }
 
@@ -218,6 +274,39 @@ int searchLibrary(const Context& c, const SearchCriteria& criteria)
         c.out << searchResultLine(library->phrases()[static_cast<size_t>(i)]) << '\n';
     return exitPassed;
 }
+// The comment checks of every free-form comment of the class, one finding a line.
+int checkComments(const Context& c, const std::string& classPath, SpellingSources& spelling)
+{
+    const std::optional<PhraseLibrary> library = loadLibrary(c);
+    if (!library)
+        return exitUnusable;
+    const std::optional<ClassList> students = openClass(c, classPath);
+    if (!students)
+        return exitUnusable;
+    CommentChecker checker = spelling.checkerFor(*library, *students);
+    if (!checker.checksSpelling())
+        c.err << spellingOffNotice(spelling.setup) << '\n';
+    const std::vector<std::string> lines = commentFindingLines(*students, classCommentFindings(*students, checker), checker);
+    printLines(c.out, lines);
+    return lines.empty() ? exitPassed : exitReported;
+}
+
+// The library's words the dictionary does not know, by phrase code.
+int checkLibrarySpelling(const Context& c, SpellingSources& spelling)
+{
+    const std::optional<PhraseLibrary> library = loadLibrary(c);
+    if (!library)
+        return exitUnusable;
+    const SpellDictionary* dictionary = spelling.dictionary();
+    if (!dictionary) {
+        printMessage(c.err, dictionaryMissingMessage(spelling.setup));
+        return exitUnusable;
+    }
+    CommentChecker checker(dictionary, AcceptedWords(), ClassList());
+    const std::vector<std::string> lines = libraryFindingLines(unknownLibraryWords(*library, checker), checker);
+    printLines(c.out, lines);
+    return lines.empty() ? exitPassed : exitReported;
+}
 } // namespace
 
 bool isCommandLineRequest(const std::vector<std::string>& args)
@@ -230,7 +319,7 @@ bool isCommandLineRequest(const std::vector<std::string>& args)
         }
         if (a.starts_with("--library=") || a.starts_with("--data="))
             continue;
-        return isHelp(a) || isCommandName(a);
+        return isHelp(a) || isCommandName(a) || isMistypedCommand(a);
     }
     return false;
 }
@@ -240,10 +329,16 @@ std::string commandLineUsage()
     return "Usage: tallyquill [--library FILE] [--data DIR] COMMAND ARGUMENTS\n"
            "       tallyquill [--library FILE] [--data DIR] [CLASS.tqc]\n"
            "Without a command the program opens its window, and then the class file when one is given.\n"
+           "A first word of letters, digits and hyphens that is no command and names no file is taken\n"
+           "for a mistyped command.\n"
            "\n"
            "Commands:\n"
            "  check-library [FILE]       check a phrase library: the number of phrases, then one line\n"
            "                             per code out of ascending order or used twice\n"
+           "  check-library [FILE] --spelling\n"
+           "                             list the library's words the spelling dictionary does not\n"
+           "                             know: CODE, a tab, the word, and a tab and up to three\n"
+           "                             suggestions when the dictionary has any\n"
            "  verify CLASS.tqc           update the class against the master list and check it as the\n"
            "                             eFile window does; print the report, or the class as it would\n"
            "                             be confirmed (one line per grid row, cells separated by tabs)\n"
@@ -254,6 +349,14 @@ std::string commandLineUsage()
            "                             students, marked, incomplete, unmarked, mean, median,\n"
            "                             lowest, highest, the bands below 50, 50-59, 60-69, 70-79 and\n"
            "                             80-100, and \"other\" when some marks are none of these\n"
+           "  check-comments CLASS.tqc   check the spelling of every free-form comment of the class, and\n"
+           "                             look for other students' first names and for pronouns that do\n"
+           "                             not fit the student's gender; one finding a line, in the\n"
+           "                             class's order: LAST, FIRST, a tab, spelling, name or pronoun,\n"
+           "                             a tab, the word (and for spelling a tab and up to three\n"
+           "                             suggestions). The teacher's own words (words.txt in\n"
+           "                             $XDG_DATA_HOME/tallyquill, or ~/.local/share/tallyquill)\n"
+           "                             and the library's words are accepted\n"
            "  documents-folder           print the teacher's Documents folder, where the file dialogs\n"
            "                             start\n"
            + searchUsage() +
@@ -265,8 +368,12 @@ std::string commandLineUsage()
            "                   folder beside the program's folder)\n"
            "  --help           show this text\n"
            "\n"
-           "Exit status: 0 done (the class passes, the library is in order); 1 a report was printed;\n"
-           "2 a file could not be used or the command line is wrong (the reason on standard error).\n";
+           "Spelling is checked with the Hunspell dictionary that TQSetup.ini names (Dictionary=),\n"
+           "en_CA by default, from /usr/share/hunspell.\n"
+           "\n"
+           "Exit status: 0 done (the class passes, the library is in order, nothing was found); 1 a\n"
+           "report or findings were printed; 2 a file could not be used or the command line is wrong\n"
+           "(the reason on standard error).\n";
 }
 
 int runCommandLine(const std::vector<std::string>& args, const std::string& programFolder, std::ostream& out,
@@ -277,17 +384,13 @@ int runCommandLine(const std::vector<std::string>& args, const std::string& prog
         out << commandLineUsage();
         return exitPassed;
     }
-    const size_t wanted = inv.command == "documents-folder" ? 0
-                          : inv.command == "check-library" || inv.command == "verify" || inv.command == "summary"
-                              ? 1
-                              : 2;
-    const bool optionalOperand = inv.command == "check-library";
     std::string error = inv.error;
     SearchOptions search;
     if (error.empty() && inv.command == "search") {
         search = parseSearchOptions(inv.operands);
         error = search.error;
-    } else if (error.empty() && (inv.operands.size() > wanted || (!optionalOperand && inv.operands.size() < wanted))) {
+    } else if (const CommandWord* command = commandNamed(inv.command);
+               error.empty() && (inv.operands.size() < command->leastOperands || inv.operands.size() > command->mostOperands)) {
         error = "wrong number of arguments for " + inv.command;
     }
     if (!error.empty()) {
@@ -306,11 +409,14 @@ int runCommandLine(const std::vector<std::string>& args, const std::string& prog
     applySetupFile(defaults);
     Context c{inv.library.value_or(defaults.phraseLibraryPath()),
               masterFilePath(inv.data.value_or(defaults.folders.dataFolder)), now, out, err};
+    defaults.spelling.setup.teacherWordsFile = teacherWordsFileOfUser();
     if (inv.command == "check-library") {
         if (!inv.operands.empty())
             c.libraryPath = inv.operands[0];
-        return checkLibrary(c);
+        return inv.ownOption ? checkLibrarySpelling(c, defaults.spelling) : checkLibrary(c);
     }
+    if (inv.command == "check-comments")
+        return checkComments(c, inv.operands[0], defaults.spelling);
     if (inv.command == "search")
         return searchLibrary(c, search.criteria);
     if (inv.command == "summary")

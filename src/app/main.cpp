@@ -8,6 +8,7 @@
 #include "core/program/ProgramState.h"
 #include "core/program/SetupFile.h"
 #include "core/recovery/RecoveryNames.h"
+#include "core/spelling/TeacherWords.h"
 #include "gui/main/frmEntry.h"
 #include "gui/recovery/RecoveryStart.h"
 #include "gui/startup/frmSplash.h"
@@ -42,6 +43,7 @@ int main(int argc, char** argv)
                                           tq::documentsFolderOfUser());
     tq::applySetupFile(state);
     tq::applyWindowArguments(given, state);
+    state.spelling.setup.teacherWordsFile = tq::teacherWordsFileOfUser();
 
     // A test may drive the program from outside (see TestDriver.h); its dialogs then answer it.
     const std::unique_ptr<tq::TestDriver> driver = tq::TestDriver::fromEnvironment();

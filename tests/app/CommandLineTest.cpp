@@ -52,13 +52,16 @@ protected:
         return runAs(builtProgram, std::move(args));
     }
 
-    // Runs the program found at `executable` (a link or a copy of the built one), as it is.
+    // Runs the program found at `executable` (a link or a copy of the built one), as it is, with
+    // a data folder of its own (where the teacher's word list is looked for).
     Outcome runAs(const std::string& executable, std::vector<std::string> args)
     {
         args.insert(args.begin(), executable);
         const std::string outPath = dir.file("stdout"), errPath = dir.file("stderr");
+        const std::string dataHome = dir.file("xdg-data");
         const pid_t pid = fork();
         if (pid == 0) {
+            setenv("XDG_DATA_HOME", dataHome.c_str(), 1);
             const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
             const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
             dup2(out, 1);
@@ -78,6 +81,20 @@ protected:
         r.err = readBytes(errPath);
         return r;
     }
+
+    // The program in a folder of its own beside a set-up file of `setup`: a hard link to the built
+    // program where the file system allows one, or else a copy.
+    std::string programWithSetUpFile(const std::string& setup)
+    {
+        std::filesystem::create_directories(dir.file("bin"));
+        const std::string program = dir.file("bin/tallyquill");
+        std::error_code ec;
+        std::filesystem::create_hard_link(builtProgram, program, ec);
+        if (ec)
+            std::filesystem::copy_file(builtProgram, program);
+        dir.write("bin/TQSetup.ini", setup);
+        return program;
+    }
 };
 
 std::string lines(std::initializer_list<std::string> ls)
@@ -89,16 +106,26 @@ std::string lines(std::initializer_list<std::string> ls)
 }
 } // namespace
 
-TEST(CommandLineRequest, OnlyACommandOrHelpLeavesTheWindowAlone)
+TEST(CommandLineRequest, OnlyACommandHelpOrAMistypedCommandLeavesTheWindowAlone)
 {
-    EXPECT_FALSE(isCommandLineRequest({}));
-    EXPECT_FALSE(isCommandLineRequest({"-platform", "offscreen"}));
-    EXPECT_FALSE(isCommandLineRequest({"-platform", "offscreen", "ENG2D1-01.tqc"}));
-    EXPECT_TRUE(isCommandLineRequest({"--help"}));
-    EXPECT_TRUE(isCommandLineRequest({"--data", "/x", "verify", "a.tqc"}));
-    EXPECT_TRUE(isCommandLineRequest({"--library=/x.csv", "check-library"}));
-    EXPECT_TRUE(isCommandLineRequest({"search", "--grade", "1"}));
-    EXPECT_FALSE(isCommandLineRequest({"--data", "verify"}));
+    using Args = std::vector<std::string>;
+    // The window: nothing, Qt's own options, a file as a double click gives it, a word that is a
+    // file or folder here.
+    TempDir here;
+    here.write("ENG2D101", "");
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(here.path());
+    for (const Args& args : {Args{}, Args{"-platform", "offscreen"}, Args{"-platform", "offscreen", "ENG2D1-01.tqc"},
+                             Args{"ENG2D101.tqc"}, Args{"/home/t/summry"}, Args{"./summry"}, Args{"ENG2D101"},
+                             Args{"--data", "verify"}, Args{"Zo\xC3\xAB.tqc"}})
+        EXPECT_FALSE(isCommandLineRequest(args)) << (args.empty() ? "" : args.back());
+    // The command line: a command, help, or a word that looks like a command mistyped.
+    for (const Args& args : {Args{"--help"}, Args{"--data", "/x", "verify", "a.tqc"}, Args{"--library=/x.csv", "check-library"},
+                             Args{"search", "--grade", "1"}, Args{"check-comments", "a.tqc"},
+                             Args{"check-coments", "x.tqc"}, Args{"summry", "x.tqc"}, Args{"--data", "/x", "Verify"},
+                             Args{"ENG2D102"}})
+        EXPECT_TRUE(isCommandLineRequest(args)) << args.front();
+    std::filesystem::current_path(before);
 }
 
 TEST_F(CommandLine, ChecksAPhraseLibrary)
@@ -221,6 +248,79 @@ TEST_F(CommandLine, FilesThatCannotBeUsedExitWithTheirMessage)
     EXPECT_EQ(r.out, commandLineUsage());
 }
 
+TEST_F(CommandLine, AMistypedCommandIsAnsweredWithTheUsage)
+{
+    Outcome r = run({"check-coments", cli("comments.tqc")});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "tallyquill: unknown command check-coments (did you mean check-comments?)\n\n" + commandLineUsage());
+    r = run({"summry", "x.tqc"});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_TRUE(r.err.starts_with("tallyquill: unknown command summry (did you mean summary?)\n\nUsage: ")) << r.err;
+    r = run({"frobnicate", "x.tqc"}); // nothing near it: no guess
+    EXPECT_TRUE(r.err.starts_with("tallyquill: unknown command frobnicate\n\nUsage: ")) << r.err;
+}
+
+TEST_F(CommandLine, CheckCommentsPrintsEachFindingInTheClassFilesOrder)
+{
+    Outcome r = run({"check-comments", cli("comments.tqc")});
+    EXPECT_EQ(r.exitCode, 1) << r.err;
+    EXPECT_EQ(r.err, "");
+    const std::vector<std::string> found = splitLines(r.out);
+    ASSERT_EQ(found.size(), 5u) << r.out;
+    EXPECT_EQ(found[0], "Brown, Lee\tname\tJamie");
+    EXPECT_EQ(found[1], "Brown, Lee\tpronoun\tshe");
+    EXPECT_TRUE(found[2].starts_with("Brown, Lee\tspelling\tRecieve\tReceive ")) << found[2];
+    EXPECT_TRUE(found[3].starts_with("Fox, Robin\tspelling\tQuizlet\t")) << found[3];
+    const std::string suggestions = found[3].substr(found[3].rfind('\t') + 1);
+    EXPECT_EQ(std::count(suggestions.begin(), suggestions.end(), ' '), 2) << "three suggestions at most";
+    EXPECT_EQ(found[4], "M\xFCller, Zo\xEB\tname\tRobin") << "the class file's bytes";
+
+    // The teacher's own word, from the data folder.
+    std::filesystem::create_directories(dir.file("xdg-data/tallyquill"));
+    dir.write("xdg-data/tallyquill/words.txt", "Quizlet\n");
+    r = run({"check-comments", cli("comments.tqc")});
+    EXPECT_EQ(r.out.find("Quizlet"), std::string::npos) << r.out;
+
+    r = run({"check-comments", cli("pass.tqc")});
+    EXPECT_EQ(r.exitCode, 0) << r.out;
+    EXPECT_EQ(r.out, "");
+
+    r = run({"check-comments", dir.file("missing.tqc")});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_TRUE(r.err.starts_with("TQ")) << r.err;
+    r = run({"--library", dir.file("none.csv"), "check-comments", cli("comments.tqc")}, false);
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_TRUE(r.err.starts_with("TQ2: ")) << r.err;
+}
+
+TEST_F(CommandLine, TheLibrarysUnknownWordsAreListedByPhraseCode)
+{
+    Outcome r = run({"check-library", "--spelling"});
+    EXPECT_EQ(r.exitCode, 1) << r.err;
+    EXPECT_TRUE(r.out.starts_with("0106\torganised\torganized")) << r.out;
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 1);
+    EXPECT_EQ(run({"check-library", cli("library-unordered.csv"), "--spelling"}).exitCode, 0);
+    EXPECT_EQ(run({"verify", "--spelling", cli("pass.tqc")}).exitCode, 2) << "the option is check-library's";
+}
+
+TEST_F(CommandLine, WithoutTheDictionaryOnlyTheSpellingIsLeftUnchecked)
+{
+    // The set-up file names a dictionary that is not installed.
+    const std::string program = programWithSetUpFile("Dictionary=xx_NONE\r\n");
+    const std::string notice =
+        "Spelling is not checked: the xx_NONE dictionary is not installed (package hunspell-xx-none).";
+
+    Outcome r = runAs(program, {"--library", cli("library.csv"), "check-comments", cli("comments.tqc")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, notice + "\n");
+    EXPECT_EQ(r.out, lines({"Brown, Lee\tname\tJamie", "Brown, Lee\tpronoun\tshe", "M\xFCller, Zo\xEB\tname\tRobin"}));
+
+    r = runAs(program, {"--library", cli("library.csv"), "check-library", "--spelling"});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_EQ(r.err, "TQ22: " + notice + " Dictionaries are looked for in /usr/share/hunspell.\n");
+}
+
 TEST_F(CommandLine, AProgramStartedThroughALinkFindsTheFilesBesideItsRealSelf)
 {
     // The command on the PATH is a symbolic link to the program in its own folder, where the
@@ -234,17 +334,9 @@ TEST_F(CommandLine, AProgramStartedThroughALinkFindsTheFilesBesideItsRealSelf)
 
 TEST_F(CommandLine, TheSetUpFileNamesTheMasterFileFolderAndDataOutranksIt)
 {
-    // A program folder of its own, to hold a set-up file: a hard link to the program where the
-    // file system allows one, or else a copy.
-    std::filesystem::create_directories(dir.file("bin"));
-    const std::string program = dir.file("bin/tallyquill");
-    std::error_code ec;
-    std::filesystem::create_hard_link(builtProgram, program, ec);
-    if (ec)
-        std::filesystem::copy_file(builtProgram, program);
+    const std::string program = programWithSetUpFile("School=Lakeshore\r\nDataFolder=../shared\r\n");
     std::filesystem::create_directories(dir.file("shared"));
     std::filesystem::copy_file(cli("master.txt"), dir.file("shared/TQStudentInfo.txt"));
-    dir.write("bin/TQSetup.ini", "School=Lakeshore\r\nDataFolder=../shared\r\n");
 
     const std::vector<std::string> update = {"--library", cli("library.csv"), "update", cli("changed.tqc"), dir.file("out.tqc")};
     Outcome r = runAs(program, update);

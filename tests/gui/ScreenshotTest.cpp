@@ -3,6 +3,8 @@
 #include "MainWindowFixture.h"
 
 #include "gui/classdata/frmGetTrilliumfile.h"
+#include "gui/entry/frmFreeFormCommentEntry.h"
+#include "gui/entry/frmFreeFormCommentEntry.h"
 #include "gui/export/frmExport.h"
 #include "gui/reports/frmHelp.h"
 #include "gui/reports/frmSummary.h"
@@ -12,8 +14,11 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QLabel>
+#include <QLabel>
 #include <QListView>
 #include <QPalette>
+#include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTest>
@@ -48,6 +53,18 @@ TEST_F(MainWindowTest, Screenshots)
     window->run(MainCommand::Help);
     if (auto* help = window->findChild<frmHelp*>())
         save(help, "help.png");
+
+    // A girl's free-form comment with a word misspelt, another student's name and "his".
+    grid->setCurrent(1, 3);
+    auto* details = mainControl<QLabel>("lblFreeFormComment");
+    QTest::mouseClick(details, Qt::LeftButton, {}, details->rect().center());
+    auto* freeForm = window->findChild<frmFreeFormCommentEntry*>();
+    ASSERT_TRUE(freeForm);
+    freeForm->findChild<QPlainTextEdit*>("txtComment")
+        ->setPlainText("Layla writes with flair, and Sophie's notes helped his reserch on Canadian poets.");
+    save(freeForm, "free-form.png");
+    freeForm->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
     window->newTrillium();
     ASSERT_TRUE(window->working.getClassDialog);

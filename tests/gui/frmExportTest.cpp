@@ -71,6 +71,10 @@ TEST_F(ExportWindow, ReportsTheIncompleteStudentsAndOffersNoExport)
 {
     start();
     openClass(sampleClassCopy());
+    // The two free-form comments, Jasmine's and Ali's, with a misspelt word and a pronoun for a boy.
+    for (StudentRecord& s : state.students)
+        if (s.hasFreeForm)
+            s.freeFormComment += " He wil.";
     window->move(137, 91);
     const QRect place = window->geometry();
     openExport();
@@ -86,6 +90,12 @@ TEST_F(ExportWindow, ReportsTheIncompleteStudentsAndOffersNoExport)
                 lines[4].endsWith("  has no comment") || lines[4].endsWith("  one or more missing Learning Skills"));
     EXPECT_EQ(report().count("  has no mark"), 1);
     EXPECT_EQ(lines[10], "Everyone MUST have a mark, at least one comment and all 6 learning skills.");
+    // After the problems, under their own heading, the comments to read again.
+    EXPECT_TRUE(controlOf<QPlainTextEdit>(exporter(), "txtCommentWarnings")->isVisible());
+    EXPECT_EQ(controlOf<QPlainTextEdit>(exporter(), "txtCommentWarnings")->toPlainText(),
+              "Free-form comments to read again (these do not stop the eFile):\n\n"
+              "Iqbal Jasmine  pronoun \"He\" does not fit\nIqbal Jasmine  unknown word \"wil\"\n"
+              "Ramos Ali  unknown word \"wil\"");
     EXPECT_FALSE(controlOf<QCheckBox>(exporter(), "chkConfirm")->isVisible());
     EXPECT_FALSE(controlOf<QPushButton>(exporter(), "cmdExport")->isVisible());
     EXPECT_EQ(controlOf<ui::ClassGrid>(exporter(), "msfgClass")->rows(), 0);
@@ -189,6 +199,8 @@ TEST_F(ExportWindow, AConfirmedLargeClassIsLaidOutOnWhite)
     newClass("PPL2O1-01");
     ASSERT_EQ(state.studentCount(), 40);
     completeEveryone();
+    const std::string otherName = state.students[4].firstName;
+    state.students[3].freeFormComment += " " + otherName + " helps.";
     openExport();
     ui::ClassGrid* grid = controlOf<ui::ClassGrid>(exporter(), "msfgClass");
     EXPECT_FALSE(controlOf<QPlainTextEdit>(exporter(), "picOut")->isVisible());
@@ -208,6 +220,9 @@ TEST_F(ExportWindow, AConfirmedLargeClassIsLaidOutOnWhite)
     EXPECT_EQ(grid->mergedTop(3, 2), 1);
     EXPECT_EQ(grid->text(2, 6), QString::fromStdString(state.students[0].skillResponsibility));
 
+    // Another student's name in a comment is a warning; the class is still offered for the eFile.
+    EXPECT_TRUE(controlOf<QPlainTextEdit>(exporter(), "txtCommentWarnings")->toPlainText().endsWith(
+        QString("  another student's name \"%1\"").arg(ui::fromCp1252(otherName))));
     EXPECT_TRUE(controlOf<QCheckBox>(exporter(), "chkConfirm")->isVisible());
     EXPECT_FALSE(controlOf<QCheckBox>(exporter(), "chkConfirm")->isChecked());
     EXPECT_FALSE(controlOf<QPushButton>(exporter(), "cmdExport")->isVisible());

@@ -5,9 +5,13 @@
 
 #include "core/phrases/Composition.h"
 
+#include <QContextMenuEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextBlock>
+#include <QTextLayout>
 
 using namespace tq;
 using namespace tq::test;
@@ -145,4 +149,133 @@ TEST_F(FreeFormTest, UndoOfAnEarlierMarkAlsoTakesBackALaterFreeFormComment)
     EXPECT_EQ(student(1).mark, "89");
     EXPECT_FALSE(student(1).hasFreeForm);
     EXPECT_EQ(rowComments(1), "1017|1016|1014|0103|");
+}
+
+namespace {
+// The words the spelling check has underlined, in order.
+QStringList underlined(const QPlainTextEdit* text)
+{
+    QStringList words;
+    for (QTextBlock block = text->document()->begin(); block.isValid(); block = block.next())
+        for (const QTextLayout::FormatRange& range : block.layout()->formats())
+            if (range.format.underlineStyle() == QTextCharFormat::WaveUnderline)
+                words << block.text().mid(range.start, range.length);
+    return words;
+}
+
+void caretInto(QPlainTextEdit* text, const QString& word)
+{
+    QTextCursor caret = text->textCursor();
+    caret.setPosition(static_cast<int>(text->toPlainText().indexOf(word)) + 2);
+    text->setTextCursor(caret);
+}
+
+// The word menu open in the dialog, once the one before has gone.
+QMenu* wordMenu(QDialog* dialog)
+{
+    QMenu* menu = dialog->findChild<QMenu*>("mnuCommentWord");
+    EXPECT_TRUE(menu && menu->isVisible());
+    return menu;
+}
+
+void closeMenu(QMenu* menu)
+{
+    menu->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QAction* actionNamed(QMenu* menu, const char* name)
+{
+    for (QAction* action : menu->actions())
+        if (action->objectName() == QLatin1String(name))
+            return action;
+    return nullptr;
+}
+} // namespace
+
+TEST_F(FreeFormTest, AsTheTeacherTypesTheChecksShowWhatToReadAgainAndStopNothing)
+{
+    const std::string words = root.file("data-home/tallyquill/words.txt");
+    state.spelling.setup.teacherWordsFile = words;
+    start();
+    openClass(sampleClassCopy());
+    frmFreeFormCommentEntry* dialog = openDialog(); // Layla Ahmed, F
+    ASSERT_TRUE(dialog);
+    auto* text = controlOf<QPlainTextEdit>(dialog, "txtComment");
+    EXPECT_TRUE(underlined(text).isEmpty()) << "the library's own sentences";
+    text->setPlainText("Layla helped Sophie; he recieve Kahoot and Padlet.");
+    EXPECT_EQ(underlined(text), (QStringList{"recieve", "Kahoot", "Padlet"}));
+    EXPECT_EQ(controlOf<QLabel>(dialog, "lblCommentCheck")->text(),
+              "Names of other students: Sophie.  Pronouns that do not fit Layla (F): he.");
+    EXPECT_FALSE(controlOf<QLabel>(dialog, "lblSpellingOff")->isVisibleTo(dialog));
+
+    // Shift+F10 at the caret: the word's suggestions first; one takes the word's place.
+    caretInto(text, "recieve");
+    QTest::keyClick(text, Qt::Key_F10, Qt::ShiftModifier);
+    QMenu* menu = wordMenu(dialog);
+    ASSERT_TRUE(menu);
+    EXPECT_EQ(menu->accessibleName(), "Spelling of recieve");
+    EXPECT_EQ(menu->actions().front()->text(), "receive");
+    menu->actions().front()->trigger();
+    closeMenu(menu);
+    EXPECT_EQ(text->toPlainText(), "Layla helped Sophie; he receive Kahoot and Padlet.");
+    EXPECT_EQ(underlined(text), (QStringList{"Kahoot", "Padlet"}));
+
+    // The Menu key (a menu event from the keyboard): Add to my words, written to the list.
+    caretInto(text, "Kahoot");
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(), text->mapToGlobal(QPoint()));
+    QApplication::sendEvent(text, &menuKey);
+    menu = wordMenu(dialog);
+    ASSERT_TRUE(menu && actionNamed(menu, "mnuAddToMyWords"));
+    actionNamed(menu, "mnuAddToMyWords")->trigger();
+    closeMenu(menu);
+    EXPECT_EQ(underlined(text), QStringList{"Padlet"});
+    EXPECT_EQ(readBytes(words), "Kahoot\n");
+
+    // A list that cannot be written: the teacher is told; the word is taken for the run.
+    state.spelling.setup.teacherWordsFile = root.path();
+    caretInto(text, "Padlet");
+    QTest::keyClick(text, Qt::Key_Menu);
+    menu = wordMenu(dialog);
+    ASSERT_TRUE(menu && actionNamed(menu, "mnuAddToMyWords"));
+    actionNamed(menu, "mnuAddToMyWords")->trigger();
+    closeMenu(menu);
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_TRUE(messages()[0].text.startsWith("\"Padlet\" could not be added to your word list")) << messages()[0].text.toStdString();
+    EXPECT_TRUE(underlined(text).isEmpty());
+    state.spelling.setup.teacherWordsFile = words;
+
+    // A right click on a known word: the usual menu alone.
+    const QPoint onLayla = text->cursorRect(QTextCursor(text->document())).center() + QPoint(8, 0);
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, onLayla, text->viewport()->mapToGlobal(onLayla));
+    QApplication::sendEvent(text->viewport(), &rightClick);
+    menu = wordMenu(dialog);
+    ASSERT_TRUE(menu);
+    EXPECT_FALSE(actionNamed(menu, "mnuAddToMyWords"));
+    closeMenu(menu);
+
+    // Nothing stops the comment; the next dialog still takes the teacher's words.
+    controlOf<QPushButton>(dialog, "cmdOkay")->click();
+    settle();
+    EXPECT_EQ(student(1).freeFormComment, "Layla helped Sophie; he receive Kahoot and Padlet.");
+    dialog = openDialog();
+    ASSERT_TRUE(dialog);
+    EXPECT_TRUE(underlined(controlOf<QPlainTextEdit>(dialog, "txtComment")).isEmpty());
+}
+
+TEST_F(FreeFormTest, WithoutTheDictionaryTheDialogSaysSoAndStillNamesNamesAndPronouns)
+{
+    state.spelling.setup.dictionaryName = "xx_NONE";
+    start();
+    openClass(sampleClassCopy());
+    frmFreeFormCommentEntry* dialog = openDialog();
+    ASSERT_TRUE(dialog);
+    auto* text = controlOf<QPlainTextEdit>(dialog, "txtComment");
+    text->setPlainText("Sophie recieve he.");
+    EXPECT_TRUE(underlined(text).isEmpty());
+    EXPECT_TRUE(controlOf<QLabel>(dialog, "lblSpellingOff")->isVisibleTo(dialog));
+    EXPECT_EQ(controlOf<QLabel>(dialog, "lblSpellingOff")->text(),
+              "Spelling is not checked: the xx_NONE dictionary is not installed (package hunspell-xx-none).");
+    EXPECT_EQ(controlOf<QLabel>(dialog, "lblCommentCheck")->text(),
+              "Names of other students: Sophie.  Pronouns that do not fit Layla (F): he.");
 }

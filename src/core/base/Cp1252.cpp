@@ -13,6 +13,29 @@ constexpr std::array<char32_t, 32> upperControls = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,   // 98-9F
 };
 
+constexpr Cp1252Letters lettersOfTheCodePage()
+{
+    Cp1252Letters t{};
+    for (size_t i = 0; i < 256; ++i)
+        t.upper[i] = t.lower[i] = static_cast<unsigned char>(i);
+    const auto pair = [&t](size_t capital, size_t small) {
+        t.upper[small] = static_cast<unsigned char>(capital);
+        t.lower[capital] = static_cast<unsigned char>(small);
+        t.letter[capital] = t.letter[small] = true;
+    };
+    for (size_t c = 'A'; c <= 'Z'; ++c)
+        pair(c, c + 0x20);
+    for (size_t c = 0xC0; c <= 0xDE; ++c)
+        if (c != 0xD7)
+            pair(c, c + 0x20);
+    pair(0x8A, 0x9A); // S caron
+    pair(0x8C, 0x9C); // OE
+    pair(0x8E, 0x9E); // Z caron
+    pair(0x9F, 0xFF); // Y diaeresis
+    t.letter[0xDF] = true; // sharp s, which has no capital of its own
+    return t;
+}
+
 bool isContinuation(unsigned char b) { return (b & 0xC0) == 0x80; }
 
 // The code point of the well-formed UTF-8 sequence at the start of `text` and its length, or a
@@ -45,6 +68,8 @@ std::pair<char32_t, size_t> decodeUtf8(std::string_view text)
     return {c, length};
 }
 } // namespace
+
+constinit const Cp1252Letters cp1252Letters = lettersOfTheCodePage();
 
 char32_t cp1252CharOf(unsigned char byte)
 {

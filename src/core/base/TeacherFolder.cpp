@@ -1,6 +1,7 @@
 #include "core/base/TeacherFolder.h"
 
 #include "core/base/TextFile.h"
+#include "core/base/TrimBlanks.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -12,26 +13,17 @@ namespace tq {
 
 namespace {
 
-std::string_view trimmed(std::string_view s)
-{
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
-        s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
-        s.remove_suffix(1);
-    return s;
-}
-
 // The folder a user-dirs.dirs line names for `key`: `key="$HOME/Documents"` or `key="/abs/path"`,
 // with backslash escapes. Nothing when the line is about something else or is not of that form.
 std::optional<std::string> userDirValue(std::string_view line, std::string_view key, const std::string& home)
 {
-    line = trimmed(line);
+    line = trimBlanks(line);
     if (!line.starts_with(key))
         return std::nullopt;
-    line = trimmed(line.substr(key.size()));
+    line = trimBlanks(line.substr(key.size()));
     if (!line.starts_with('='))
         return std::nullopt;
-    line = trimmed(line.substr(1));
+    line = trimBlanks(line.substr(1));
     if (line.size() < 2 || line.front() != '"' || line.back() != '"')
         return std::nullopt;
     line = line.substr(1, line.size() - 2);

@@ -6,6 +6,7 @@
 #include "core/phrases/PhraseLibrary.h"
 #include "core/recovery/RecoveryCopies.h"
 #include "core/selection/FavouritesFile.h"
+#include "core/spelling/SpellingSources.h"
 
 #include <string>
 
@@ -34,6 +35,8 @@ struct ProgramState {
     // Copies of the class and favourites while they hold unsaved changes; the windows report
     // each change and save to it. Keeps nothing until main() starts it.
     RecoveryCopies recovery;
+    // The dictionary and the teacher's words for the comment checks.
+    SpellingSources spelling;
 
     int studentCount() const { return static_cast<int>(students.size()); }
     std::string phraseLibraryPath() const

@@ -87,6 +87,8 @@ SchoolSetup parseSetup(std::string_view bytes)
             setup.school = schoolName(utf8 ? utf8ToCp1252(value) : std::string(value));
         else if (sameKey(key, "DataFolder"))
             setup.dataFolder = folderName(utf8 ? std::string(value) : cp1252ToUtf8(value));
+        else if (sameKey(key, "Dictionary"))
+            setup.dictionary = std::string(value);
     }
     return setup;
 }
@@ -111,6 +113,8 @@ void applySetupFile(ProgramState& state)
 {
     const SchoolSetup setup = readSetupFile(state.folders.programFolder + "/" + setupFileName);
     state.school = setup.school;
+    if (!setup.dictionary.empty())
+        state.spelling.setup.dictionaryName = setup.dictionary;
     if (!setup.dataFolder.empty())
         state.folders.dataFolder = setup.dataFolder.front() == '/'
                                        ? setup.dataFolder

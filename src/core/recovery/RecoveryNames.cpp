@@ -2,11 +2,11 @@
 
 #include "core/base/FileNames.h"
 #include "core/base/TextFile.h"
+#include "core/base/UserDataFolder.h"
 #include "core/classdata/ClassFile.h"
 
 #include <charconv>
 #include <cstdio>
-#include <cstdlib>
 #include <random>
 #include <unistd.h>
 
@@ -67,17 +67,13 @@ std::string_view copyKindName(CopyKind kind)
 
 std::string recoveryFolder(const std::string& home, const std::string& xdgDataHome)
 {
-    const std::string data = xdgDataHome.starts_with('/') ? xdgDataHome : home + "/.local/share";
-    return data + "/tallyquill/recovery";
+    return userDataFolder(home, xdgDataHome) + "/recovery";
 }
 
 std::string recoveryFolderOfUser()
 {
-    const char* home = std::getenv("HOME");
-    const char* data = std::getenv("XDG_DATA_HOME");
-    if (!home || !*home)
-        return std::string();
-    return recoveryFolder(home, data ? data : "");
+    const std::string folder = userDataFolderOfUser();
+    return folder.empty() ? folder : folder + "/recovery";
 }
 
 std::string instanceId(std::time_t started, long pid, std::uint32_t random)

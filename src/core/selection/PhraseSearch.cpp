@@ -1,5 +1,7 @@
 #include "core/selection/PhraseSearch.h"
 
+#include "core/base/Cp1252.h"
+
 #include <algorithm>
 #include <array>
 #include <iterator>
@@ -70,26 +72,6 @@ constexpr CategoryItem departments[] = {
     {"Transportation Technology", '/'},
 };
 
-// Capitals of the Windows-1252 code page: a-z, the accented small letters from 0xE0 (but the
-// division sign 0xF7), and the four small letters of the 0x80 row.
-constexpr std::array<unsigned char, 256> upperCaseTable()
-{
-    std::array<unsigned char, 256> table{};
-    for (size_t i = 0; i < table.size(); ++i)
-        table[i] = static_cast<unsigned char>(i);
-    for (size_t c = 'a'; c <= 'z'; ++c)
-        table[c] = static_cast<unsigned char>(c - 0x20);
-    for (size_t c = 0xE0; c <= 0xFE; ++c)
-        if (c != 0xF7)
-            table[c] = static_cast<unsigned char>(c - 0x20);
-    table[0x9A] = 0x8A; // s caron
-    table[0x9C] = 0x8C; // oe
-    table[0x9E] = 0x8E; // z caron
-    table[0xFF] = 0x9F; // y diaeresis
-    return table;
-}
-constexpr std::array<unsigned char, 256> upper = upperCaseTable();
-
 std::string_view trimSpaces(std::string_view s)
 {
     const size_t first = s.find_first_not_of(' ');
@@ -141,7 +123,7 @@ std::string upperCaseText(std::string_view text)
 {
     std::string out(text.size(), '\0');
     std::transform(text.begin(), text.end(), out.begin(),
-                   [](char c) { return static_cast<char>(upper[static_cast<unsigned char>(c)]); });
+                   [](char c) { return cp1252Upper(c); });
     return out;
 }
 
@@ -172,7 +154,7 @@ PhraseSearchIndex::PhraseSearchIndex(const PhraseLibrary& library) : library_(li
     for (const PhraseRecord& p : phrases) {
         starts_.push_back(upperTexts_.size());
         for (char c : p.text)
-            upperTexts_.push_back(static_cast<char>(upper[static_cast<unsigned char>(c)]));
+            upperTexts_.push_back(cp1252Upper(c));
     }
     starts_.push_back(upperTexts_.size());
 }

@@ -3,14 +3,20 @@
 #include "core/classdata/CsvText.h"
 #include "core/entry/FreeFormComment.h"
 #include "core/phrases/Composition.h"
+#include "core/program/ProgramState.h"
+#include "core/spelling/ClassCommentCheck.h"
+#include "gui/entry/CommentEdit.h"
+#include "gui/entry/CommentWordMenu.h"
+#include "gui/entry/SpellingHighlighter.h"
 #include "gui/widgets/Codepage.h"
 #include "gui/widgets/Dialogs.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPlainTextEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QTextBlock>
 #include <QVBoxLayout>
 
 namespace tq {
@@ -26,16 +32,44 @@ QLabel* note(QDialog* parent, const char* name, const char* text)
 }
 } // namespace
 
-frmFreeFormCommentEntry::frmFreeFormCommentEntry(ui::Dialogs& dialogs, const QString& offeredText, QWidget* parent)
-    : QDialog(parent), dialogs_(dialogs)
+namespace {
+// At most this many suggestions head a word's menu.
+constexpr size_t suggestionsOffered = 6;
+
+// A one-line note under the comment.
+QLabel* checkLine(QDialog* parent, const char* name, const char* accessibleName)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setAccessibleName(QString::fromLatin1(accessibleName));
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    return label;
+}
+} // namespace
+
+frmFreeFormCommentEntry::frmFreeFormCommentEntry(ui::Dialogs& dialogs, const QString& offeredText, ProgramState& state,
+                                                 int studentIndex, QWidget* parent)
+    : QDialog(parent), dialogs_(dialogs), state_(state),
+      student_(state.students.at(static_cast<size_t>(studentIndex))),
+      checker_(std::make_unique<CommentChecker>(state.spelling.checkerFor(state.phrases, state.students)))
 {
     setObjectName(QStringLiteral("frmFreeFormCommentEntry"));
     setWindowTitle(QStringLiteral("Free Form Comment Entry"));
     setModal(true);
 
-    txtComment = new QPlainTextEdit(this);
+    txtComment = new CommentEdit(this);
     txtComment->setObjectName(QStringLiteral("txtComment"));
+    txtComment->setAccessibleName(QStringLiteral("Comment"));
     txtComment->setTabChangesFocus(true);
+    highlighter_ = new SpellingHighlighter(txtComment->document(), *checker_);
+    lblCommentCheck = checkLine(this, "lblCommentCheck", "Names and pronouns to check");
+    QPalette warning = lblCommentCheck->palette();
+    warning.setColor(QPalette::WindowText, QColor(0xA0, 0x10, 0x10)); // a dark red, as the line under a word
+    lblCommentCheck->setPalette(warning);
+    lblSpellingOff = checkLine(this, "lblSpellingOff", "Spelling check");
+    lblSpellingOff->setText(ui::fromCp1252(spellingOffNotice(state.spelling.setup)));
+    lblSpellingOff->setVisible(!checker_->checksSpelling());
     lblLength = new QLabel(this);
     lblLength->setObjectName(QStringLiteral("lblLength"));
     lblLength->setAlignment(Qt::AlignRight | Qt::AlignTop);
@@ -70,6 +104,8 @@ frmFreeFormCommentEntry::frmFreeFormCommentEntry(ui::Dialogs& dialogs, const QSt
     connect(txtComment, &QPlainTextEdit::textChanged, this, [this] { txtComment_Change(); });
     connect(cmdOkay, &QPushButton::clicked, this, [this] { cmdOkay_Click(); });
     connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
+    connect(txtComment, &CommentEdit::wordMenuRequested, this,
+            [this](const QTextCursor& at, const QPoint& globalPos) { showWordMenu(at, globalPos); });
 
     // The result stays empty unless Okay closes the dialog.
     freeFormText_.clear();
@@ -87,6 +123,9 @@ void frmFreeFormCommentEntry::buildLayout()
     layout->addWidget(Label1);
     txtComment->setMinimumSize(QSize(560, txtComment->fontMetrics().lineSpacing() * 8));
     layout->addWidget(txtComment, 1);
+    lblCommentCheck->setMinimumHeight(lblCommentCheck->fontMetrics().lineSpacing());
+    layout->addWidget(lblCommentCheck);
+    layout->addWidget(lblSpellingOff);
     auto* underText = new QHBoxLayout;
     underText->addWidget(Label6, 1);
     underText->addSpacing(16);
@@ -113,6 +152,57 @@ void frmFreeFormCommentEntry::txtComment_Change()
         txtComment->moveCursor(QTextCursor::End);
     }
     lblLength->setText(QString::fromStdString(freeFormLengthText(static_cast<size_t>(txtComment->toPlainText().size()))));
+    showNamesAndPronouns();
+}
+
+void frmFreeFormCommentEntry::showNamesAndPronouns()
+{
+    const std::vector<CommentFinding> found = checker_->findings(ui::toCp1252(txtComment->toPlainText()), student_);
+    lblCommentCheck->setText(ui::fromCp1252(namesAndPronounsLine(found, student_)));
+}
+
+void frmFreeFormCommentEntry::showWordMenu(const QTextCursor& at, const QPoint& globalPos)
+{
+    if (wordMenu_ && wordMenu_->isVisible())
+        return; // one is open already
+    const QTextBlock block = at.block();
+    const std::string text = ui::toCp1252Units(block.text());
+    const std::optional<WordSpan> span = wordAt(wordsOf(text), static_cast<size_t>(at.positionInBlock()));
+    const std::string word = span ? text.substr(span->offset, span->length) : std::string();
+    const bool unknown = span && !checker_->knows(word);
+    QStringList suggestions;
+    if (unknown)
+        for (const std::string& s : checker_->suggestions(word, suggestionsOffered))
+            suggestions << ui::fromCp1252(s);
+
+    WordMenuActions actions;
+    if (span) {
+        const int start = block.position() + static_cast<int>(span->offset);
+        const int end = start + static_cast<int>(span->length);
+        actions.replace = [this, start, end](const QString& suggestion) {
+            QTextCursor replacing(txtComment->document());
+            replacing.setPosition(start);
+            replacing.setPosition(end, QTextCursor::KeepAnchor);
+            replacing.insertText(suggestion);
+        };
+        actions.addToMyWords = [this, word] { addToMyWords(word); };
+    }
+    wordMenu_ = commentWordMenu(txtComment, ui::fromCp1252(word), unknown, suggestions, actions);
+    wordMenu_->popup(globalPos);
+}
+
+void frmFreeFormCommentEntry::addToMyWords(const std::string& word)
+{
+    if (!state_.spelling.addTeacherWord(word))
+        ui::showMessage(dialogs_, this, teacherWordNotSavedMessage(word, state_.spelling.setup));
+    checker_->accept(word);
+    highlighter_->rehighlight();
+}
+
+frmFreeFormCommentEntry::~frmFreeFormCommentEntry()
+{
+    // The highlighter asks the checker until it goes; it goes first.
+    delete highlighter_;
 }
 
 void frmFreeFormCommentEntry::cmdOkay_Click()

@@ -2,14 +2,28 @@
 // "Free Form Comment Entry": the teacher writes a student's report comment in their own words.
 // The dialog returns the text in freeFormText(), which stays empty unless Okay closes it, so
 // Cancel and the close box both mean "back to coded comments".
+//
+// As the teacher types, words the spelling check does not take are underlined (their menu offers
+// the dictionary's suggestions and "Add to my words"), and a line under the text names other
+// students' first names and pronouns that do not fit the student. None of it stops the comment.
+#include "core/classdata/StudentRecord.h"
+
 #include <QDialog>
+#include <QPointer>
+
+#include <memory>
 
 class QLabel;
-class QPlainTextEdit;
+class QMenu;
 class QPushButton;
+class QTextCursor;
 
 namespace tq {
 
+class CommentChecker;
+class CommentEdit;
+class SpellingHighlighter;
+struct ProgramState;
 namespace ui {
 class Dialogs;
 }
@@ -18,7 +32,11 @@ class frmFreeFormCommentEntry : public QDialog {
     Q_OBJECT
 
 public:
-    frmFreeFormCommentEntry(ui::Dialogs& dialogs, const QString& offeredText, QWidget* parent = nullptr);
+    // For student `studentIndex` of the state's class, checked against the state's library,
+    // class, dictionary and teacher's words.
+    frmFreeFormCommentEntry(ui::Dialogs& dialogs, const QString& offeredText, ProgramState& state, int studentIndex,
+                            QWidget* parent = nullptr);
+    ~frmFreeFormCommentEntry() override;
 
     const QString& freeFormText() const { return freeFormText_; }
 
@@ -27,8 +45,10 @@ public:
     void cmdCancel_Click();
 
 private:
-    QPlainTextEdit* txtComment = nullptr;
+    CommentEdit* txtComment = nullptr;
     QLabel* lblLength = nullptr;
+    QLabel* lblCommentCheck = nullptr; // other students' names, pronouns that do not fit
+    QLabel* lblSpellingOff = nullptr;  // shown when no dictionary is installed
     QPushButton* cmdOkay = nullptr;
     QPushButton* cmdCancel = nullptr;
     QLabel* Label1 = nullptr;
@@ -39,8 +59,16 @@ private:
     QLabel* Label6 = nullptr;
 
     void buildLayout();
+    void showNamesAndPronouns();
+    void showWordMenu(const QTextCursor& at, const QPoint& globalPos);
+    void addToMyWords(const std::string& word);
 
     ui::Dialogs& dialogs_;
+    ProgramState& state_;
+    StudentRecord student_;
+    std::unique_ptr<CommentChecker> checker_;
+    SpellingHighlighter* highlighter_ = nullptr;
+    QPointer<QMenu> wordMenu_;
     QString freeFormText_;
 };
 

@@ -6,6 +6,7 @@
 #include "core/entry/ClassGridLayout.h"
 #include "core/export/ExportFile.h"
 #include "core/program/ProgramState.h"
+#include "core/spelling/ClassCommentCheck.h"
 #include "gui/widgets/ClassGrid.h"
 #include "gui/widgets/Codepage.h"
 #include "gui/widgets/Dialogs.h"
@@ -32,6 +33,7 @@ namespace {
 // Sizes in twips.
 constexpr int gridHeight = 7600;
 constexpr int reportWidth = 7800;
+constexpr int warningsHeight = 1500;
 constexpr int smallScreenCut = 2520;
 }
 
@@ -54,6 +56,15 @@ frmExport::frmExport(ProgramState& state, ui::Dialogs& dialogs, QWidget* parent)
     picOut->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     picOut->setFont(ui::programFont(QStringLiteral("Courier New"), 10));
     picOut->hide();
+    txtCommentWarnings = new QPlainTextEdit(this);
+    txtCommentWarnings->setObjectName(QStringLiteral("txtCommentWarnings"));
+    txtCommentWarnings->setAccessibleName(QStringLiteral("Free-form comments to read again"));
+    txtCommentWarnings->setReadOnly(true);
+    // Reached with Tab and read with the arrow keys, as well as with the mouse.
+    txtCommentWarnings->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    txtCommentWarnings->setFont(picOut->font());
+    txtCommentWarnings->setFixedHeight(ui::twipsToPixelsY(warningsHeight, this));
+    txtCommentWarnings->hide();
     chkConfirm = new QCheckBox(
         QStringLiteral("I confirm that these marks, comments and learning skills are correct."), this);
     chkConfirm->setObjectName(QStringLiteral("chkConfirm"));
@@ -84,6 +95,7 @@ frmExport::frmExport(ProgramState& state, ui::Dialogs& dialogs, QWidget* parent)
     area->addWidget(msfgClass, 0, 0);
     area->addWidget(picOut, 0, 0, Qt::AlignLeft);
     outer->addLayout(area);
+    outer->addWidget(txtCommentWarnings);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(chkConfirm);
     bottom->addSpacing(16);
@@ -117,6 +129,7 @@ void frmExport::Form_Load()
         return;
     }
     classReplaced_ = true;
+    showCommentWarnings();
     if (!v.passed()) {
         showReport(v.report);
         return;
@@ -130,6 +143,17 @@ void frmExport::showReport(const std::vector<std::string>& lines)
     for (const std::string& line : lines)
         picOut->appendPlainText(ui::fromCp1252(line));
     picOut->moveCursor(QTextCursor::Start);
+}
+
+void frmExport::showCommentWarnings()
+{
+    CommentChecker checker = state_.spelling.checkerFor(state_.phrases, state_.students);
+    const std::vector<std::string> lines =
+        commentWarningReport(state_.students, classCommentFindings(state_.students, checker));
+    txtCommentWarnings->setVisible(!lines.empty());
+    for (const std::string& line : lines)
+        txtCommentWarnings->appendPlainText(ui::fromCp1252(line));
+    txtCommentWarnings->moveCursor(QTextCursor::Start);
 }
 
 void frmExport::showConfirmationGrid(const std::vector<ConfirmationRow>& rows)

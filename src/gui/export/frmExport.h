@@ -1,7 +1,9 @@
 #pragma once
 // "eFile Confirmation and Verification": the class is brought up to date with the master list
 // and checked; the teacher sees either what is wrong or the whole class for a last look, and
-// after ticking the confirmation box can write the eFile. The Class Summary is a click away.
+// after ticking the confirmation box can write the eFile. Below, under their own heading, the
+// free-form comments' findings (spelling, other students' names, pronouns) are listed as
+// warnings: they never keep the eFile from being made. The Class Summary is a click away.
 #include "core/export/Verification.h"
 
 #include <QWidget>
@@ -48,6 +50,7 @@ protected:
 
 private:
     QPlainTextEdit* picOut = nullptr;
+    QPlainTextEdit* txtCommentWarnings = nullptr;
     ui::ClassGrid* msfgClass = nullptr;
     QCheckBox* chkConfirm = nullptr;
     QPushButton* cmdExport = nullptr;
@@ -55,6 +58,7 @@ private:
     QPushButton* cmdReturn = nullptr;
 
     void showReport(const std::vector<std::string>& lines);
+    void showCommentWarnings();
     void setConfirmationColumnWidths();
     void fitGridToColumns();
     void showConfirmationGrid(const std::vector<ConfirmationRow>& rows);

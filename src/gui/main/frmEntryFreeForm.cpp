@@ -15,7 +15,7 @@ void frmEntry::lblFreeFormComment_Click()
         return;
     const StudentRecord& student = state_.students[static_cast<size_t>(index)];
     const std::string offered = offeredFreeFormText(student, state_.phrases);
-    auto* dialog = new frmFreeFormCommentEntry(dialogs_, ui::fromCp1252(offered), this);
+    auto* dialog = new frmFreeFormCommentEntry(dialogs_, ui::fromCp1252(offered), state_, index, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::finished, this,
             [this, dialog, index, offered, number = student.studentNumber, course = student.courseCode] {

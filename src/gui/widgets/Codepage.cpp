@@ -26,4 +26,13 @@ std::string toCp1252(const QString& text)
     return bytes;
 }
 
+std::string toCp1252Units(const QString& text)
+{
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(text.size()));
+    for (const QChar c : text)
+        bytes.push_back(c.isSurrogate() ? '?' : cp1252ByteFor(c.unicode()));
+    return bytes;
+}
+
 } // namespace tq::ui

@@ -13,4 +13,8 @@ QString fromCp1252(const std::string& bytes);
 // Characters that Windows-1252 cannot hold become '?'.
 std::string toCp1252(const QString& text);
 
+// The same, one byte for each UTF-16 unit of `text` (a character beyond it, two '?'), so that a
+// place in the bytes is the same place in the text: for marking words of a text box.
+std::string toCp1252Units(const QString& text);
+
 } // namespace tq::ui

@@ -55,7 +55,7 @@ TEST(SampleData, TheSetUpFileNamesTheSchoolAndLeavesTheMasterFileBesideTheProgra
 {
     // The build and the run command copy it beside the program, where a data folder named in it
     // would take the master file away from the sample one.
-    EXPECT_EQ(readSetupFile(sampleFile("TQSetup.ini")), (SchoolSetup{"Lakeshore Collegiate Institute", ""}));
+    EXPECT_EQ(readSetupFile(sampleFile("TQSetup.ini")), (SchoolSetup{"Lakeshore Collegiate Institute", "", ""}));
 }
 
 TEST(SampleData, APronounAfterAVerbIsTheObjectOne)

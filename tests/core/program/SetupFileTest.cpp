@@ -11,11 +11,14 @@ using namespace tq::test;
 
 namespace tq {
 // Failures name the values rather than dump their bytes.
-void PrintTo(const SchoolSetup& s, std::ostream* os) { *os << "{school \"" << s.school << "\", dataFolder \"" << s.dataFolder << "\"}"; }
+void PrintTo(const SchoolSetup& s, std::ostream* os)
+{
+    *os << "{school \"" << s.school << "\", dataFolder \"" << s.dataFolder << "\", dictionary \"" << s.dictionary << "\"}";
+}
 } // namespace tq
 
 namespace {
-SchoolSetup school(const std::string& name) { return SchoolSetup{name, ""}; }
+SchoolSetup school(const std::string& name) { return SchoolSetup{name, "", ""}; }
 } // namespace
 
 TEST(SetupFile, NothingIsSetWithoutAUsableFile)
@@ -50,7 +53,7 @@ TEST(SetupFile, SpacesAroundKeysAndValuesAndAnyLineEndAreAccepted)
     EXPECT_EQ(parseSetup("  \t School \t=\t  Lakeshore   Collegiate  \t\r\n"), school("Lakeshore   Collegiate"));
     EXPECT_EQ(parseSetup("School=\"Quoted\"\r"), school("Quoted"));
     EXPECT_EQ(parseSetup("School=\"\n"), school("\"")) << "a lone quote is text";
-    EXPECT_EQ(parseSetup("Unknown=1\rSchool=Lone CR\rDataFolder=/srv/data"), (SchoolSetup{"Lone CR", "/srv/data"}));
+    EXPECT_EQ(parseSetup("Unknown=1\rSchool=Lone CR\rDataFolder=/srv/data"), (SchoolSetup{"Lone CR", "/srv/data", ""}));
     EXPECT_EQ(parseSetup("School=Last line without an end"), school("Last line without an end"));
 }
 
@@ -105,7 +108,7 @@ TEST(SetupFile, OnlyTheBeginningOfAnOversizedFileIsRead)
     EXPECT_EQ(readSetupFile(dir.write("TQSetup.ini", bytes)), school("Near The Start"));
 }
 
-TEST(SetupFile, TheProgramFoldersFileSetsTheSchoolAndTheDataFolder)
+TEST(SetupFile, TheProgramFoldersFileSetsTheSchoolTheDataFolderAndTheDictionary)
 {
     TempDir dir;
     std::filesystem::create_directories(dir.file("bin"));
@@ -116,10 +119,12 @@ TEST(SetupFile, TheProgramFoldersFileSetsTheSchoolAndTheDataFolder)
     applySetupFile(state);
     EXPECT_EQ(state.school, "") << "no file, no school";
     EXPECT_EQ(state.folders.dataFolder, dir.file("data"));
+    EXPECT_EQ(state.spelling.setup.dictionaryName, "en_CA");
 
-    dir.write("bin/TQSetup.ini", "School=Lakeshore\r\n");
+    dir.write("bin/TQSetup.ini", "School=Lakeshore\r\n dictionary = \"en_US\"\r\n");
     applySetupFile(state);
     EXPECT_EQ(state.school, "Lakeshore");
+    EXPECT_EQ(state.spelling.setup.dictionaryName, "en_US");
     EXPECT_EQ(state.folders.dataFolder, dir.file("data"));
 
     dir.write("bin/TQSetup.ini", "DataFolder=/mnt/share/tallyquill\r\n");
