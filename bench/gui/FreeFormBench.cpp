@@ -49,8 +49,31 @@ void BM_FreeForm_Open(benchmark::State& state)
 }
 BENCHMARK(BM_FreeForm_Open)->Unit(benchmark::kMillisecond);
 
-// A letter typed at the end of a comment of 459 characters, then taken back with Backspace, in
-// turn: every key a change of the last word.
+// The comment of 459 characters the keys are typed after, with the caret at its end.
+void fillToOneBelowTheLimit(QPlainTextEdit& text, const BenchWindow& bench)
+{
+    const StudentRecord& student = bench.students().front();
+    text.setPlainText(ui::fromCp1252(typedFreeFormComment(student, bench.students(), 3, commentLength - 1)));
+    text.moveCursor(QTextCursor::End);
+    settle();
+}
+
+// A letter typed at the end of the comment, then taken back with Backspace, in turn: every key a
+// change of the last word; each painted before the next.
+void typeKeysInTurn(benchmark::State& state, QPlainTextEdit& text)
+{
+    int turn = 0;
+    for (auto _ : state) {
+        if (turn++ % 2 == 0)
+            QTest::keyClick(&text, Qt::Key_S, Qt::NoModifier);
+        else
+            QTest::keyClick(&text, Qt::Key_Backspace);
+        settle();
+    }
+    if (text.toPlainText().size() < static_cast<qsizetype>(commentLength - 1))
+        state.SkipWithError("the keys did not reach the comment");
+}
+
 void BM_FreeForm_TypeKey460(benchmark::State& state)
 {
     BenchWindow& bench = benchWindow(largeClassSize);
@@ -60,20 +83,8 @@ void BM_FreeForm_TypeKey460(benchmark::State& state)
         state.SkipWithError("the free-form dialog did not open");
         return;
     }
-    const StudentRecord& student = bench.students().front();
-    text->setPlainText(ui::fromCp1252(typedFreeFormComment(student, bench.students(), 3, commentLength - 1)));
-    text->moveCursor(QTextCursor::End);
-    settle();
-    int turn = 0;
-    for (auto _ : state) {
-        if (turn++ % 2 == 0)
-            QTest::keyClick(text, Qt::Key_S, Qt::NoModifier);
-        else
-            QTest::keyClick(text, Qt::Key_Backspace);
-        settle();
-    }
-    if (text->toPlainText().size() < static_cast<qsizetype>(commentLength - 1))
-        state.SkipWithError("the keys did not reach the comment");
+    fillToOneBelowTheLimit(*text, bench);
+    typeKeysInTurn(state, *text);
     closeFreeFormDialog(dialog);
 }
 BENCHMARK(BM_FreeForm_TypeKey460)->Unit(benchmark::kMicrosecond);
@@ -93,20 +104,10 @@ void BM_Floor_BareTextBoxKey460(benchmark::State& state)
     text.setFont(sized->font());
     text.resize(sized->size());
     closeFreeFormDialog(dialog);
-    const StudentRecord& student = bench.students().front();
-    text.setPlainText(ui::fromCp1252(typedFreeFormComment(student, bench.students(), 3, commentLength - 1)));
-    text.moveCursor(QTextCursor::End);
     text.show();
     QCoreApplication::processEvents();
-    settle();
-    int turn = 0;
-    for (auto _ : state) {
-        if (turn++ % 2 == 0)
-            QTest::keyClick(&text, Qt::Key_S, Qt::NoModifier);
-        else
-            QTest::keyClick(&text, Qt::Key_Backspace);
-        settle();
-    }
+    fillToOneBelowTheLimit(text, bench);
+    typeKeysInTurn(state, text);
 }
 BENCHMARK(BM_Floor_BareTextBoxKey460)->Unit(benchmark::kMicrosecond);
 
