@@ -14,6 +14,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <utility>
+
 namespace tq::bench {
 namespace {
 
@@ -74,15 +76,23 @@ void typeKeysInTurn(benchmark::State& state, QPlainTextEdit& text)
         state.SkipWithError("the keys did not reach the comment");
 }
 
+// The dialog opened and its text box; the text box is null (and the benchmark skipped) when it
+// did not open.
+std::pair<frmFreeFormCommentEntry*, QPlainTextEdit*> openedCommentBox(BenchWindow& bench, benchmark::State& state)
+{
+    frmFreeFormCommentEntry* dialog = openFreeFormDialog(bench);
+    auto* text = dialog ? ui::findNamed<QPlainTextEdit>(dialog, "txtComment") : nullptr;
+    if (!text)
+        state.SkipWithError("the free-form dialog did not open");
+    return {dialog, text};
+}
+
 void BM_FreeForm_TypeKey460(benchmark::State& state)
 {
     BenchWindow& bench = benchWindow(largeClassSize);
-    frmFreeFormCommentEntry* dialog = openFreeFormDialog(bench);
-    auto* text = dialog ? ui::findNamed<QPlainTextEdit>(dialog, "txtComment") : nullptr;
-    if (!text) {
-        state.SkipWithError("the free-form dialog did not open");
+    const auto [dialog, text] = openedCommentBox(bench, state);
+    if (!text)
         return;
-    }
     fillToOneBelowTheLimit(*text, bench);
     typeKeysInTurn(state, *text);
     closeFreeFormDialog(dialog);
@@ -94,12 +104,9 @@ BENCHMARK(BM_FreeForm_TypeKey460)->Unit(benchmark::kMicrosecond);
 void BM_Floor_BareTextBoxKey460(benchmark::State& state)
 {
     BenchWindow& bench = benchWindow(largeClassSize);
-    frmFreeFormCommentEntry* dialog = openFreeFormDialog(bench);
-    auto* sized = dialog ? ui::findNamed<QPlainTextEdit>(dialog, "txtComment") : nullptr;
-    if (!sized) {
-        state.SkipWithError("the free-form dialog did not open");
+    const auto [dialog, sized] = openedCommentBox(bench, state);
+    if (!sized)
         return;
-    }
     QPlainTextEdit text;
     text.setFont(sized->font());
     text.resize(sized->size());
