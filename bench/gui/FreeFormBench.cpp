@@ -14,6 +14,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <utility>
+
 namespace tq::bench {
 namespace {
 
@@ -49,31 +51,50 @@ void BM_FreeForm_Open(benchmark::State& state)
 }
 BENCHMARK(BM_FreeForm_Open)->Unit(benchmark::kMillisecond);
 
-// A letter typed at the end of a comment of 459 characters, then taken back with Backspace, in
-// turn: every key a change of the last word.
-void BM_FreeForm_TypeKey460(benchmark::State& state)
+// The comment of 459 characters the keys are typed after, with the caret at its end.
+void fillToOneBelowTheLimit(QPlainTextEdit& text, const BenchWindow& bench)
 {
-    BenchWindow& bench = benchWindow(largeClassSize);
-    frmFreeFormCommentEntry* dialog = openFreeFormDialog(bench);
-    auto* text = dialog ? ui::findNamed<QPlainTextEdit>(dialog, "txtComment") : nullptr;
-    if (!text) {
-        state.SkipWithError("the free-form dialog did not open");
-        return;
-    }
     const StudentRecord& student = bench.students().front();
-    text->setPlainText(ui::fromCp1252(typedFreeFormComment(student, bench.students(), 3, commentLength - 1)));
-    text->moveCursor(QTextCursor::End);
+    text.setPlainText(ui::fromCp1252(typedFreeFormComment(student, bench.students(), 3, commentLength - 1)));
+    text.moveCursor(QTextCursor::End);
     settle();
+}
+
+// A letter typed at the end of the comment, then taken back with Backspace, in turn: every key a
+// change of the last word; each painted before the next.
+void typeKeysInTurn(benchmark::State& state, QPlainTextEdit& text)
+{
     int turn = 0;
     for (auto _ : state) {
         if (turn++ % 2 == 0)
-            QTest::keyClick(text, Qt::Key_S, Qt::NoModifier);
+            QTest::keyClick(&text, Qt::Key_S, Qt::NoModifier);
         else
-            QTest::keyClick(text, Qt::Key_Backspace);
+            QTest::keyClick(&text, Qt::Key_Backspace);
         settle();
     }
-    if (text->toPlainText().size() < static_cast<qsizetype>(commentLength - 1))
+    if (text.toPlainText().size() < static_cast<qsizetype>(commentLength - 1))
         state.SkipWithError("the keys did not reach the comment");
+}
+
+// The dialog opened and its text box; the text box is null (and the benchmark skipped) when it
+// did not open.
+std::pair<frmFreeFormCommentEntry*, QPlainTextEdit*> openedCommentBox(BenchWindow& bench, benchmark::State& state)
+{
+    frmFreeFormCommentEntry* dialog = openFreeFormDialog(bench);
+    auto* text = dialog ? ui::findNamed<QPlainTextEdit>(dialog, "txtComment") : nullptr;
+    if (!text)
+        state.SkipWithError("the free-form dialog did not open");
+    return {dialog, text};
+}
+
+void BM_FreeForm_TypeKey460(benchmark::State& state)
+{
+    BenchWindow& bench = benchWindow(largeClassSize);
+    const auto [dialog, text] = openedCommentBox(bench, state);
+    if (!text)
+        return;
+    fillToOneBelowTheLimit(*text, bench);
+    typeKeysInTurn(state, *text);
     closeFreeFormDialog(dialog);
 }
 BENCHMARK(BM_FreeForm_TypeKey460)->Unit(benchmark::kMicrosecond);
@@ -83,30 +104,17 @@ BENCHMARK(BM_FreeForm_TypeKey460)->Unit(benchmark::kMicrosecond);
 void BM_Floor_BareTextBoxKey460(benchmark::State& state)
 {
     BenchWindow& bench = benchWindow(largeClassSize);
-    frmFreeFormCommentEntry* dialog = openFreeFormDialog(bench);
-    auto* sized = dialog ? ui::findNamed<QPlainTextEdit>(dialog, "txtComment") : nullptr;
-    if (!sized) {
-        state.SkipWithError("the free-form dialog did not open");
+    const auto [dialog, sized] = openedCommentBox(bench, state);
+    if (!sized)
         return;
-    }
     QPlainTextEdit text;
     text.setFont(sized->font());
     text.resize(sized->size());
     closeFreeFormDialog(dialog);
-    const StudentRecord& student = bench.students().front();
-    text.setPlainText(ui::fromCp1252(typedFreeFormComment(student, bench.students(), 3, commentLength - 1)));
-    text.moveCursor(QTextCursor::End);
     text.show();
     QCoreApplication::processEvents();
-    settle();
-    int turn = 0;
-    for (auto _ : state) {
-        if (turn++ % 2 == 0)
-            QTest::keyClick(&text, Qt::Key_S, Qt::NoModifier);
-        else
-            QTest::keyClick(&text, Qt::Key_Backspace);
-        settle();
-    }
+    fillToOneBelowTheLimit(text, bench);
+    typeKeysInTurn(state, text);
 }
 BENCHMARK(BM_Floor_BareTextBoxKey460)->Unit(benchmark::kMicrosecond);
 
