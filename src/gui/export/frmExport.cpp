@@ -43,11 +43,13 @@ frmExport::frmExport(ProgramState& state, ui::Dialogs& dialogs, QWidget* parent)
 
     msfgClass = new ui::ClassGrid(confirmationColumnCount, this);
     msfgClass->setObjectName(QStringLiteral("msfgClass"));
+    msfgClass->setAccessibleName(QStringLiteral("Class to confirm for the eFile"));
     // A narrow face, so that a wrapped comment line of 75 characters fits its column.
     msfgClass->setFont(ui::programFont(QStringLiteral("Arial Narrow"), 8.25));
     setConfirmationColumnWidths();
     picOut = new QPlainTextEdit(this);
     picOut->setObjectName(QStringLiteral("picOut"));
+    picOut->setAccessibleName(QStringLiteral("Verification report"));
     picOut->setReadOnly(true);
     picOut->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     picOut->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -55,6 +55,7 @@ frmEntry::frmEntry(ProgramState& state, ui::Dialogs& dialogs, QWidget* parent)
                    QStringLiteral(" ~ Mark / Phrase Entry"));
     // The controls are made in the order the keyboard goes through them.
     msfgClass = named(new ui::ClassGrid(gridColumnCount, this), "msfgClass");
+    msfgClass->setAccessibleName(QStringLiteral("Class: marks, comments and learning skills"));
     markEntry_ = new MarkEntryBox(*msfgClass);
     connect(markEntry_, &MarkEntryBox::enterPressed, this, [this] { commitMarkEntry(); });
     commands_ = new MainCommands(*this);
