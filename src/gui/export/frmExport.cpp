@@ -144,7 +144,7 @@ void frmExport::showConfirmationGrid(const std::vector<ConfirmationRow>& rows)
                                    std::max(msfgClass->columnWidthTwips(comments), msfgClass->widestTextTwips(comments)));
     fitGridToColumns();
     if (state_.studentCount() > buttonFaceClassLimit)
-        msfgClass->setBackgroundOutsideCells(Qt::white);
+        msfgClass->setBackgroundOutsideCells(palette().color(QPalette::Base));
     for (int c = 0; c < confirmationMergedColumns; ++c)
         msfgClass->setMergeCol(c, true);
     msfgClass->setFixedRows(1);

@@ -103,7 +103,7 @@ bool GridMouseEntry::placeCode(int button, int row, int col)
         picker_->placeInto(row, col, firstCommentColumn, commentCount);
     }
     grid_.setCurrent(row, col);
-    grid_.setCellForeground(row, col, Qt::black);
+    grid_.setCellForeground(row, col, QColor()); // no longer an initial value
     return true;
 }
 
@@ -112,7 +112,7 @@ void GridMouseEntry::rateSkill(int button, int row, int col)
     if (const std::optional<std::string> rating = steppedSkillRating(cellBytes(grid_, row, col), button))
         setCellBytes(grid_, row, col, *rating);
     grid_.setCurrent(row, col);
-    grid_.setCellForeground(row, col, Qt::black);
+    grid_.setCellForeground(row, col, QColor()); // no longer an initial value
     const int index = row - 1;
     host_.studentChanging(index);
     StudentRecord& student = state_.students[static_cast<size_t>(index)];

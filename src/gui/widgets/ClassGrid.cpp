@@ -274,7 +274,7 @@ QColor ClassGrid::shownForeground(int row, int col) const
     const Cell& cell = m_cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)];
     if (!cell.foreground.isValid() && !cell.background.isValid())
         return cellForeground(row, col); // the palette's own pair
-    return readableOn(cellForeground(row, col), cellBackground(row, col));
+    return readableIn(palette(), cellForeground(row, col), cellBackground(row, col));
 }
 
 void ClassGrid::setCellBackground(int row, int col, const QColor& color)

@@ -83,8 +83,8 @@ public:
 
     // Cell colours; an invalid QColor restores the default (the palette's button colours for
     // fixed cells, its base and text colours for the others). The getters give the colours as
-    // set, or the defaults. A cell given a colour of its own shows its text in that colour made
-    // readable on its background (ReadableColour.h), whatever the palette.
+    // set, or the defaults. A cell given a colour of the program's own shows its text in that
+    // colour made readable on its background (readableIn, ReadableColour.h), whatever the palette.
     QColor cellBackground(int row, int col) const;
     QColor cellForeground(int row, int col) const;
     void setCellBackground(int row, int col, const QColor& color);

@@ -1,5 +1,7 @@
 #include "gui/widgets/ReadableColour.h"
 
+#include <QPalette>
+
 #include <algorithm>
 #include <cmath>
 
@@ -50,6 +52,20 @@ QColor readableOn(const QColor& colour, const QColor& background)
         (contrastRatio(mixed(colour, end, middle), background) >= readableContrast ? high : low) = middle;
     }
     return mixed(colour, end, high).toRgb();
+}
+
+QColor readableIn(const QPalette& palette, const QColor& colour, const QColor& background)
+{
+    static constexpr std::pair<QPalette::ColorRole, QPalette::ColorRole> pairs[] = {
+        {QPalette::Base, QPalette::Text},
+        {QPalette::Button, QPalette::ButtonText},
+        {QPalette::Highlight, QPalette::HighlightedText},
+        {QPalette::Window, QPalette::WindowText},
+    };
+    for (const auto& [back, text] : pairs)
+        if (background == palette.color(back) && colour == palette.color(text))
+            return colour;
+    return readableOn(colour, background);
 }
 
 } // namespace tq::ui

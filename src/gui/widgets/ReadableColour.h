@@ -4,6 +4,8 @@
 // their background. These keep such a colour readable on whatever background it stands.
 #include <QColor>
 
+class QPalette;
+
 namespace tq::ui {
 
 // How far two colours stand apart, from 1 (the same) to 21 (black on white), measured on their
@@ -17,5 +19,10 @@ inline constexpr double readableContrast = 4.5;
 // mixed toward black or white (whichever stands further from the background) just far enough
 // to, or all the way when even that falls short.
 QColor readableOn(const QColor& colour, const QColor& background);
+
+// Text of `colour` on `background` as the program shows it under `palette`: one of the palette's
+// own pairs of background and text (base, button, highlight, window) as the palette has it, for
+// whoever made the palette chose them to go together; any other colour readableOn its background.
+QColor readableIn(const QPalette& palette, const QColor& colour, const QColor& background);
 
 } // namespace tq::ui
