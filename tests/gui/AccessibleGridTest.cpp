@@ -9,7 +9,6 @@
 #include "gui/initialvalues/frmAutoFill.h"
 #include "gui/widgets/Codepage.h"
 
-#include <filesystem>
 #include <functional>
 #include <map>
 
@@ -32,27 +31,20 @@ struct GridCase {
 
 class AccessibleGrid : public ExportWindow, public ::testing::WithParamInterface<GridCase> {
 public:
-    void startWithClass()
-    {
-        const std::string favourites = root.file("home/Sample.tqf");
-        std::filesystem::copy_file(sampleFile("Sample.tqf"), favourites);
-        start(favourites);
-        openClass(sampleClassCopy());
-    }
     ui::ClassGrid* mainGrid()
     {
-        startWithClass();
+        startWithSampleClass();
         return grid();
     }
     ui::ClassGrid* skillsView()
     {
-        startWithClass();
+        startWithSampleClass();
         mainControl<QPushButton>("cmdSwitch")->click();
         return grid();
     }
     ui::ClassGrid* rangesGrid()
     {
-        startWithClass();
+        startWithSampleClass();
         menu("mnuAutoFill")->trigger();
         return controlOf<ui::ClassGrid>(window->working.autoFillWindow, "msfgClass");
     }

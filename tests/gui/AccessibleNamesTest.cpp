@@ -17,7 +17,6 @@
 #include <QToolButton>
 
 #include <algorithm>
-#include <filesystem>
 #include <functional>
 #include <memory>
 
@@ -28,15 +27,6 @@ namespace {
 
 class AccessibleNames : public ExportWindow {
 protected:
-    // The main window with the sample class and the sample favourites (which have ranges).
-    void startWithClass()
-    {
-        const std::string favourites = root.file("home/Sample.tqf");
-        std::filesystem::copy_file(sampleFile("Sample.tqf"), favourites);
-        start(favourites);
-        openClass(sampleClassCopy());
-    }
-
     template <typename T>
     T* own() const
     {
@@ -70,7 +60,7 @@ public:
 struct Openers {
     static QWidget* main(EveryWindow& t)
     {
-        t.startWithClass();
+        t.startWithSampleClass();
         return t.window.get();
     }
     static QWidget* mainSkillsView(EveryWindow& t)
