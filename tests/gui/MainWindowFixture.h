@@ -67,6 +67,16 @@ protected:
         window->OpenClassFile();
     }
 
+    // Starts the window with a copy of the sample favourites (which have mark ranges) and opens a
+    // copy of the sample class.
+    void startWithSampleClass()
+    {
+        const std::string favourites = root.file("home/Sample.tqf");
+        std::filesystem::copy_file(sampleFile("Sample.tqf"), favourites, std::filesystem::copy_options::overwrite_existing);
+        start(favourites);
+        openClass(sampleClassCopy());
+    }
+
     std::string sampleClassCopy()
     {
         const std::string path = root.file("home/ENG2D101.tqc");

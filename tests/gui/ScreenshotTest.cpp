@@ -1,5 +1,7 @@
 // Not a check: with TQ_SCREENSHOTS set to a folder, saves pictures of the windows there so a
 // developer can look at them (and the Class Summary's printout, as a PDF). Skipped otherwise.
+// With TQ_SCREENSHOTS_DARK=1 the program runs under a dark palette, as a teacher's desktop may set
+// one; with QT_SCALE_FACTOR=2 at twice the size.
 #include "MainWindowFixture.h"
 
 #include "gui/classdata/frmGetTrilliumfile.h"
@@ -9,6 +11,7 @@
 #include "gui/reports/frmHelp.h"
 #include "gui/reports/frmSummary.h"
 #include "gui/selection/frmSelection.h"
+#include "gui/startup/frmSplash.h"
 #include "gui/widgets/QtLinePrinter.h"
 
 #include <QApplication>
@@ -26,6 +29,26 @@
 using namespace tq;
 using namespace tq::test;
 
+namespace {
+// A dark palette of the kind dark desktop themes give.
+QPalette darkPalette()
+{
+    QPalette dark;
+    const QColor window(53, 53, 53);
+    const QColor base(35, 35, 35);
+    for (auto [role, colour] : {std::pair{QPalette::Window, window}, {QPalette::WindowText, QColor(Qt::white)},
+                                {QPalette::Base, base}, {QPalette::AlternateBase, window},
+                                {QPalette::ToolTipBase, base}, {QPalette::ToolTipText, QColor(Qt::white)},
+                                {QPalette::Text, QColor(Qt::white)}, {QPalette::Button, window},
+                                {QPalette::ButtonText, QColor(Qt::white)}, {QPalette::BrightText, QColor(Qt::red)},
+                                {QPalette::Highlight, QColor(42, 130, 218)},
+                                {QPalette::HighlightedText, QColor(Qt::black)}, {QPalette::Dark, QColor(25, 25, 25)},
+                                {QPalette::Mid, QColor(40, 40, 40)}, {QPalette::Light, QColor(80, 80, 80)}})
+        dark.setColor(role, colour);
+    return dark;
+}
+} // namespace
+
 TEST_F(MainWindowTest, Screenshots)
 {
     const QByteArray folder = qgetenv("TQ_SCREENSHOTS");
@@ -35,6 +58,17 @@ TEST_F(MainWindowTest, Screenshots)
         QApplication::processEvents(); // let pending layout requests settle first
         w->grab().save(QString::fromUtf8(folder) + "/" + name);
     };
+    const QPalette usual = QApplication::palette();
+    if (qgetenv("TQ_SCREENSHOTS_DARK") == "1")
+        QApplication::setPalette(darkPalette());
+    struct Restore {
+        QPalette palette;
+        ~Restore() { QApplication::setPalette(palette); }
+    } restore{usual};
+    {
+        frmSplash splash(state, dialogs);
+        save(&splash, "start-up.png");
+    }
     start(sampleFile("Sample.tqf"));
     save(window.get(), "main-empty.png");
     openClass(sampleClassCopy());
@@ -47,6 +81,17 @@ TEST_F(MainWindowTest, Screenshots)
     save(window.get(), "main-class.png");
     grid->setCurrent(3, 3); // the student whose comment is too long for Trillium
     save(window.get(), "main-warning.png");
+    // A mark typed with Initial Values ticked: the values its range gives show in red.
+    autoFillBox()->setChecked(true);
+    grid->setCurrent(21, 3); // a student without comments yet
+    QTest::keyClick(grid, '8');
+    QTest::keyClick(markBox(), '5');
+    QTest::keyClick(markBox(), Qt::Key_Return);
+    save(window.get(), "main-initial-values.png");
+    // A code that is not among the favourites, picked up with a right click: its cell shows the
+    // pending colour.
+    QTest::mouseClick(grid->viewport(), Qt::RightButton, {}, grid->viewport()->mapFrom(grid, grid->cellRect(1, 4).center()));
+    save(window.get(), "main-pending.png");
     mainControl<QPushButton>("cmdSwitch")->click();
     save(window.get(), "main-skills.png");
     mainControl<QPushButton>("cmdSwitch")->click();

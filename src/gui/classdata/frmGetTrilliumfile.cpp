@@ -6,6 +6,7 @@
 #include "gui/widgets/Codepage.h"
 #include "gui/widgets/Dialogs.h"
 #include "gui/widgets/Fonts.h"
+#include "gui/widgets/NamedControls.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -54,6 +55,8 @@ frmGetTrilliumfile::frmGetTrilliumfile(ProgramState& state, ui::Dialogs& dialogs
     cboClasses->setMinimumWidth(QFontMetrics(font).horizontalAdvance(QStringLiteral("MMMMMMMMMMMMMM")));
     cboClasses->setMaxVisibleItems(20);
     cboClasses->setPlaceholderText(QStringLiteral("(choose a class)"));
+    // A screen reader names a drop-down list by its choice; this is for while there is none.
+    cboClasses->setAccessibleName(QStringLiteral("Class"));
     lstMultiSelect = new QListWidget(this);
     lstMultiSelect->setObjectName(QStringLiteral("lstMultiSelect"));
     lstMultiSelect->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -71,6 +74,9 @@ frmGetTrilliumfile::frmGetTrilliumfile(ProgramState& state, ui::Dialogs& dialogs
     cmdGetClass->setObjectName(QStringLiteral("cmdGetClass"));
     cmdGetClass->setDefault(true);
     cmdGetClass->hide();
+    // The prompt names the list in the multiple course mode and the drop-down list otherwise.
+    ui::captionControl(lblSelect, lstMultiSelect);
+    ui::captionControl(lblSelect, cboClasses);
 
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(16, 14, 16, 14);
@@ -126,6 +132,7 @@ void frmGetTrilliumfile::chkMultiCourse_Click()
 {
     const bool multi = chkMultiCourse->isChecked();
     lblSelect->setText(QString::fromLatin1(multi ? multiPrompt : singlePrompt));
+    ui::captionControl(lblSelect, multi ? static_cast<QWidget*>(lstMultiSelect) : cboClasses);
     cmdGetClass->setText(QString::fromLatin1(multi ? multiCaption : singleCaption));
     lblWarning->setVisible(multi);
     cboClasses->setVisible(!multi);

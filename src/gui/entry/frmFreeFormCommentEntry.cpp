@@ -10,6 +10,7 @@
 #include "gui/entry/SpellingHighlighter.h"
 #include "gui/widgets/Codepage.h"
 #include "gui/widgets/Dialogs.h"
+#include "gui/widgets/NamedControls.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -99,6 +100,7 @@ frmFreeFormCommentEntry::frmFreeFormCommentEntry(ui::Dialogs& dialogs, const QSt
                   "Note: Only letters A through Z, numbers 0 through 9 and standard sentence punctuation are valid.  "
                   "Invalid characters like carriage returns, hard returns and shifted characters like ^ will be "
                   "removed.");
+    ui::captionControl(Label1, txtComment);
     buildLayout();
 
     connect(txtComment, &QPlainTextEdit::textChanged, this, [this] { txtComment_Change(); });

@@ -46,11 +46,13 @@ frmExport::frmExport(ProgramState& state, ui::Dialogs& dialogs, QWidget* parent)
 
     msfgClass = new ui::ClassGrid(confirmationColumnCount, this);
     msfgClass->setObjectName(QStringLiteral("msfgClass"));
+    msfgClass->setAccessibleName(QStringLiteral("Class to confirm for the eFile"));
     // A narrow face, so that a wrapped comment line of 75 characters fits its column.
     msfgClass->setFont(ui::programFont(QStringLiteral("Arial Narrow"), 8.25));
     setConfirmationColumnWidths();
     picOut = new QPlainTextEdit(this);
     picOut->setObjectName(QStringLiteral("picOut"));
+    picOut->setAccessibleName(QStringLiteral("Verification report"));
     picOut->setReadOnly(true);
     picOut->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     picOut->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -171,7 +173,7 @@ void frmExport::showConfirmationGrid(const std::vector<ConfirmationRow>& rows)
                                    std::max(msfgClass->columnWidthTwips(comments), msfgClass->widestTextTwips(comments)));
     fitGridToColumns();
     if (state_.studentCount() > buttonFaceClassLimit)
-        msfgClass->setBackgroundOutsideCells(Qt::white);
+        msfgClass->setBackgroundOutsideCells(palette().color(QPalette::Base));
     for (int c = 0; c < confirmationMergedColumns; ++c)
         msfgClass->setMergeCol(c, true);
     msfgClass->setFixedRows(1);

@@ -73,6 +73,7 @@ void frmAutoFill::buildControls()
     cmdPrintPreview->setText(QStringLiteral("Print Pre&view"));
     msfgClass = named(new ui::ClassGrid(rangeGridColumnCount, this), "msfgClass");
     msfgClass->setCustomPointer(stampCursor());
+    msfgClass->setAccessibleName(QStringLiteral("Initial value ranges"));
 
     lstFavourites = named(new FavouritesList(FavouritesListKind::Palette, this), "lstFavourites");
     lstFavourites->setFont(ui::programFont(QStringLiteral("MS Sans Serif"), 10));
@@ -81,10 +82,13 @@ void frmAutoFill::buildControls()
     lstLearningSkills = named(new QListWidget(this), "lstLearningSkills");
     for (const char* value : learningSkillValues)
         lstLearningSkills->addItem(QString::fromLatin1(value));
+    ui::captionControl(Label1, lstLearningSkills);
+    ui::captionControl(lblFavouriteFile, lstFavourites);
 
     // The detail lines scroll sideways when a long phrase pushes a line past the frame.
     auto* details = new QScrollArea(this);
     Frame1 = named(details, "Frame1");
+    Frame1->setAccessibleName(QStringLiteral("Range details"));
     details->setFrameShape(QFrame::Box);
     details->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     details->setWidgetResizable(true);

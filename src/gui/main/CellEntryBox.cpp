@@ -31,6 +31,7 @@ CellEntryBox::CellEntryBox(ui::ClassGrid& grid) : QObject(&grid), grid_(grid)
     // The box lies on the grid's cell area: showing or hiding it there lays nothing else out again.
     txtDataEntry = ui::named(new QLineEdit(grid.viewport()), "txtDataEntry");
     txtDataEntry->hide();
+    txtDataEntry->setAccessibleName(QStringLiteral("Mark"));
     // A thin border in the highlight colour tells the teacher the cell is being typed into.
     txtDataEntry->setFrame(false);
     txtDataEntry->setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid palette(highlight); border-radius: 0; "

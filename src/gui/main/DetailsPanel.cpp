@@ -6,6 +6,7 @@
 #include "gui/widgets/Fonts.h"
 #include "gui/widgets/NamedControls.h"
 
+#include <QAccessible>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
@@ -57,6 +58,7 @@ DetailsPanel::DetailsPanel(QWidget* parent) : QFrame(parent)
     lblFreeFormComment->setAttribute(Qt::WA_TranslucentBackground);
     lblFreeFormComment->setCursor(Qt::PointingHandCursor);
     lblFreeFormComment->setToolTip(QStringLiteral("Click to write a free form comment for this student"));
+    lblFreeFormComment->setAccessibleName(QStringLiteral("Write a free form comment for this student"));
     lblFreeFormComment->raise();
     ui::onEvent(lblFreeFormComment, QEvent::MouseButtonRelease, [this](QEvent* e) {
         auto* mouse = static_cast<QMouseEvent*>(e);
@@ -72,7 +74,14 @@ DetailsPanel::DetailsPanel(QWidget* parent) : QFrame(parent)
 void DetailsPanel::showDetails(const StudentDetails& details)
 {
     commentTooLong_ = details.tooLong;
+    const bool warningAppears = details.tooLong && fraCommentWarning->isHidden();
     fraCommentWarning->setVisible(details.tooLong);
+    // A screen reader says the warning as it comes up (not again while it stays up for the
+    // next over-long student): an alert is what asks for the teacher's attention at once.
+    if (warningAppears && QAccessible::isActive()) {
+        QAccessibleEvent alert(lblCommentWarning, QAccessible::Alert);
+        QAccessible::updateAccessibility(&alert);
+    }
     for (size_t i = 0; i < details.lines.size() && i < lines_.size(); ++i)
         lines_[i]->setText(ui::fromCp1252(details.lines[i]));
     if (details.remainder.size() >= detailRemainderCut)

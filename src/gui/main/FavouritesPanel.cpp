@@ -23,6 +23,8 @@ FavouritesPanel::FavouritesPanel(QWidget* parent) : QWidget(parent)
     lstFavourites->setFont(ui::programFont(QStringLiteral("MS Sans Serif"), 10));
     lstLearningSkills->setFont(ui::programFont(QStringLiteral("MS Sans Serif"), 8));
     lstLearningSkills->hide();
+    lstLearningSkills->setAccessibleName(QStringLiteral("Learning Skills"));
+    ui::captionControl(lblFavouriteFile, lstFavourites);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
@@ -45,6 +47,7 @@ FavouritesPanel::FavouritesPanel(QWidget* parent) : QWidget(parent)
 void FavouritesPanel::showFavourites(const Favourites& favourites, const PhraseLibrary& library)
 {
     // The caption holds a path, which is in the file system's encoding rather than the code page.
+    ui::captionControl(lblFavouriteFile, lstFavourites);
     lblFavouriteFile->setFullText(QFile::decodeName(favouritesCaption(favourites.favouritesFile).c_str()));
     lstLearningSkills->hide();
     lstFavourites->show();
@@ -56,6 +59,7 @@ void FavouritesPanel::showFavourites(const Favourites& favourites, const PhraseL
 
 void FavouritesPanel::showLearningSkills()
 {
+    ui::captionControl(lblFavouriteFile, lstLearningSkills);
     lblFavouriteFile->setFullText(QStringLiteral("Learning Skills"));
     lstFavourites->hide();
     lstLearningSkills->show();

@@ -105,7 +105,7 @@ bool GridCellEntry::placeClickedCode(int button, int row, int col)
         picker_->placeInto(row, col, firstCommentColumn, commentCount);
     }
     grid_.setCurrent(row, col);
-    grid_.setCellForeground(row, col, Qt::black);
+    grid_.setCellForeground(row, col, QColor()); // no longer an initial value
     return true;
 }
 
@@ -120,7 +120,7 @@ void GridCellEntry::setCell(int row, int col, const std::string& value)
 {
     setCellBytes(grid_, row, col, value);
     grid_.setCurrent(row, col);
-    grid_.setCellForeground(row, col, Qt::black);
+    grid_.setCellForeground(row, col, QColor()); // no longer an initial value
     const int index = row - 1;
     host_.studentChanging(index);
     StudentRecord& student = state_.students[static_cast<size_t>(index)];

@@ -55,6 +55,7 @@ frmEntry::frmEntry(ProgramState& state, ui::Dialogs& dialogs, QWidget* parent)
                    QStringLiteral(" ~ Mark / Phrase Entry"));
     // The controls are made in the order the keyboard goes through them.
     msfgClass = named(new ui::ClassGrid(gridColumnCount, this), "msfgClass");
+    msfgClass->setAccessibleName(QStringLiteral("Class: marks, comments and learning skills"));
     entryBox_ = new CellEntryBox(*msfgClass);
     connect(entryBox_, &CellEntryBox::enterPressed, this, [this] {
         entryBox_->holds() == CellEntryBox::Holds::Mark ? commitMarkEntry() : commitCodeEntry();

@@ -15,7 +15,6 @@ namespace tq {
 
 namespace {
 QColor buttonFace(const QWidget* w) { return w->palette().color(QPalette::Button); }
-QColor selectionHighlight(const QWidget* w) { return w->palette().color(QPalette::Highlight); }
 
 void colourIdentityCells(ui::ClassGrid* grid, const QColor& background, const QColor& text)
 {
@@ -53,7 +52,7 @@ void frmEntry::fillflexGrid()
     for (const StudentRecord& s : state_.students)
         msfgClass->addRow(ui::fromCp1252(joinTabs(gridRowCells(s, course))));
     if (count > buttonFaceClassLimit)
-        msfgClass->setBackgroundOutsideCells(Qt::white);
+        msfgClass->setBackgroundOutsideCells(palette().color(QPalette::Base));
     msfgClass->setFixedRows(1);
     msfgClass->setFixedCols(fixedGridColumns);
     msfgClass->setCurrent(1, markColumn);
@@ -70,12 +69,12 @@ void frmEntry::fillflexGrid()
 
 void frmEntry::Highlight()
 {
-    colourIdentityCells(msfgClass, selectionHighlight(this), Qt::white);
+    colourIdentityCells(msfgClass, palette().color(QPalette::Highlight), palette().color(QPalette::HighlightedText));
 }
 
 void frmEntry::unHighlight()
 {
-    colourIdentityCells(msfgClass, buttonFace(this), Qt::black);
+    colourIdentityCells(msfgClass, QColor(), QColor()); // the fixed cells' own colours
 }
 
 void frmEntry::msfgClass_EnterCell()

@@ -23,6 +23,7 @@ frmHelp::frmHelp(QWidget* parent) : QDialog(parent)
 
     Text1 = new QTextEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setAccessibleName(QStringLiteral("Help"));
     Text1->setReadOnly(true);
     Text1->setAcceptRichText(false);
     Text1->setFont(ui::programFont(QStringLiteral("MS Sans Serif"), 10));

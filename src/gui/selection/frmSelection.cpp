@@ -95,11 +95,17 @@ void frmSelection::buildSearchControls()
     constexpr int keywordBoxWidth = 1500; // twips
     for (QLineEdit* box : {txtAnd1, txtAnd2, txtOr, txtNot})
         box->setFixedWidth(ui::twipsToPixelsX(keywordBoxWidth, this));
+    // The boxes stand between brackets and words rather than under captions of their own.
+    txtAnd1->setAccessibleName(QStringLiteral("Keyword"));
+    txtAnd2->setAccessibleName(QStringLiteral("AND keyword"));
+    txtOr->setAccessibleName(QStringLiteral("OR keyword"));
+    txtNot->setAccessibleName(QStringLiteral("and NOT keyword"));
     cmdSearch = control<QPushButton>("cmdSearch", QStringLiteral("Search"), fraKeywordSearch);
     chkNoDups = control<QCheckBox>("chkNoDups", QStringLiteral("Don't Show Dups"), fraKeywordSearch);
 
     lstComments = control<PhraseMatchList>("lstComments", state_.phrases, this);
     lstComments->setFont(ui::programFont(QStringLiteral("MS Sans Serif"), 10));
+    lstComments->setAccessibleName(QStringLiteral("Comments found"));
 }
 
 void frmSelection::buildFavouritesControls()
@@ -108,6 +114,7 @@ void frmSelection::buildFavouritesControls()
     lblDoubleClick = control<QLabel>("lblDoubleClick", QStringLiteral("Double click a comment to move it to Favourites"), this);
     lstFavourites = control<FavouritesList>("lstFavourites", FavouritesListKind::Entries, this);
     lstFavourites->setFont(ui::programFont(QStringLiteral("MS Sans Serif"), 10));
+    ui::captionControl(lblFavouriteFile, lstFavourites);
 
     cmdNew = pictureButton(this, "cmdNew", "New Favourites List", ":/icons/new.svg");
     cmdOpen = pictureButton(this, "cmdOpen", "OpenFavourites", ":/icons/openFavourites.svg");
@@ -119,6 +126,7 @@ void frmSelection::buildFavouritesControls()
     cmdDeleteFavourite = pictureButton(this, "cmdDeleteFavourite", "Remove Comment from Favourites", ":/selection/remove.svg");
     cmdInsertDashes = control<QPushButton>("cmdInsertDashes", QStringLiteral("-----"), this);
     cmdInsertDashes->setToolTip(QStringLiteral("Insert Separator into List"));
+    cmdInsertDashes->setAccessibleName(cmdInsertDashes->toolTip());
     cmdBack = control<QPushButton>("cmdBack", QStringLiteral("Back to Mark / Comment Entry"), this);
     cmdBack->setMinimumHeight(32);
 }

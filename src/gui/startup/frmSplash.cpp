@@ -6,6 +6,7 @@
 #include "gui/widgets/Codepage.h"
 #include "gui/widgets/Dialogs.h"
 #include "gui/widgets/Fonts.h"
+#include "gui/widgets/ReadableColour.h"
 #include "gui/widgets/StampCursor.h"
 
 #include <QFile>
@@ -73,7 +74,9 @@ void frmSplash::buildControls()
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setFont(ui::programFont(QStringLiteral("Bauhaus 93"), 34));
     Label1->setAlignment(Qt::AlignCenter);
-    Label1->setStyleSheet(QStringLiteral("color: #2b5c9e;"));
+    QPalette title = Label1->palette();
+    title.setColor(QPalette::WindowText, ui::readableOn(QColor(0x2b, 0x5c, 0x9e), title.color(QPalette::Window)));
+    Label1->setPalette(title);
 
     Label2 = new QLabel(this);
     Label2->setObjectName(QStringLiteral("Label2"));

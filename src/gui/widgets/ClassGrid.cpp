@@ -1,7 +1,9 @@
 #include "gui/widgets/ClassGrid.h"
 
+#include "gui/widgets/ClassGridAccessibility.h"
 #include "gui/widgets/Codepage.h"
 #include "gui/widgets/Fonts.h"
+#include "gui/widgets/ReadableColour.h"
 #include "gui/widgets/Twips.h"
 
 #include <QFocusEvent>
@@ -58,6 +60,7 @@ ClassGrid::ClassGrid(int cols, QWidget* parent)
     viewport()->setMouseTracking(true);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     viewport()->setCursor(Qt::ArrowCursor);
+    installClassGridAccessibility();
 }
 
 // --- structure -------------------------------------------------------------------------------
@@ -222,6 +225,7 @@ void ClassGrid::relocate(int row, int col, const std::function<void()>& apply)
     ensureVisible(m_row, m_col);
     updateCell(m_row, m_col);
     emit enterCell();
+    announceCurrentCell(*this);
 }
 
 void ClassGrid::setCurrent(int row, int col)
@@ -261,6 +265,16 @@ QColor ClassGrid::cellForeground(int row, int col) const
         return set;
     const bool fixed = row < m_fixedRows || col < m_fixedCols;
     return palette().color(fixed ? QPalette::ButtonText : QPalette::Text);
+}
+
+QColor ClassGrid::shownForeground(int row, int col) const
+{
+    if (!isCell(row, col))
+        return cellForeground(row, col);
+    const Cell& cell = m_cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)];
+    if (!cell.foreground.isValid() && !cell.background.isValid())
+        return cellForeground(row, col); // the palette's own pair
+    return readableIn(palette(), cellForeground(row, col), cellBackground(row, col));
 }
 
 void ClassGrid::setCellBackground(int row, int col, const QColor& color)
@@ -530,6 +544,7 @@ void ClassGrid::changeEvent(QEvent* event)
 void ClassGrid::focusInEvent(QFocusEvent* event)
 {
     event->accept();
+    announceCurrentCell(*this);
 }
 
 void ClassGrid::focusOutEvent(QFocusEvent* event)
@@ -582,7 +597,7 @@ void ClassGrid::paintEvent(QPaintEvent* event)
             // when the block's beginning has scrolled away.
             const bool showText = !joinsAbove(row, col) || (row >= m_fixedRows && row == topRow());
             if (showText && !cell.text.isEmpty()) {
-                painter.setPen(cellForeground(row, col));
+                painter.setPen(shownForeground(row, col));
                 painter.drawText(rect.adjusted(textPadding, 0, -1, -1), Qt::AlignLeft | Qt::AlignVCenter, cell.text);
             }
             painter.setPen(fixed ? fixedLine : cellLineColor);
@@ -595,7 +610,7 @@ void ClassGrid::paintEvent(QPaintEvent* event)
     // The current cell carries a dotted frame and nothing else, so its colours stay visible.
     const QRect current = currentCellRect().translated(-viewportOffset());
     if (current.isValid()) {
-        painter.setPen(QPen(cellForeground(m_row, m_col), 1, Qt::DotLine));
+        painter.setPen(QPen(shownForeground(m_row, m_col), 1, Qt::DotLine));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(current.adjusted(1, 1, -2, -2));
     }

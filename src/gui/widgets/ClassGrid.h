@@ -11,6 +11,9 @@
 // asking for the cell that is already current raises nothing. When the rows are removed, the
 // current cell moves to row 0 even though that row may not exist; the notifications then name
 // a position with no cell, which handlers can tell by rows().
+//
+// A screen reader reads the grid as a table (ClassGridAccessibility.h) and hears the current
+// cell after every change while the grid has the keyboard.
 #include <QAbstractScrollArea>
 #include <QColor>
 #include <QCursor>
@@ -78,8 +81,10 @@ public:
     void setCurrentCol(int col);
     void setCurrent(int row, int col);
 
-    // Cell colours; an invalid QColor restores the default (grey with button text for fixed
-    // cells, the base colour with black text for the others). The getters give what is shown.
+    // Cell colours; an invalid QColor restores the default (the palette's button colours for
+    // fixed cells, its base and text colours for the others). The getters give the colours as
+    // set, or the defaults. A cell given a colour of the program's own shows its text in that
+    // colour made readable on its background (readableIn, ReadableColour.h), whatever the palette.
     QColor cellBackground(int row, int col) const;
     QColor cellForeground(int row, int col) const;
     void setCellBackground(int row, int col, const QColor& color);
@@ -147,6 +152,7 @@ private:
     using Row = std::vector<Cell>;
 
     bool isCell(int row, int col) const { return row >= 0 && row < rows() && col >= 0 && col < m_cols; }
+    QColor shownForeground(int row, int col) const;
     void updateCell(int row, int col); // repaints the one cell
     int widthPixels(int col) const;
     bool joinsAbove(int row, int col) const;

@@ -2,7 +2,7 @@
 // Choosing the comment code that left clicks place into a grid, the same way in every window
 // that places codes: the code chosen in the favourites palette, or a code picked up with a right
 // click from a cell whose code is not among the favourites. A picked-up code's cell shows the
-// pending colour until the pick is dropped.
+// pending colour until the pick is dropped (its text is kept readable on it by the grid).
 #include "core/entry/PendingCode.h"
 
 #include <QColor>
@@ -33,7 +33,8 @@ public:
     // then shows the cell's code ("no comment" for an empty cell) or, when no favourite has it,
     // the code is picked up from the cell.
     void lookUpOrPickUp(int row, int col);
-    // Drops the pick: its cell turns white again. The window's choice in the palette drops it too.
+    // Drops the pick: its cell takes its usual colour again. The window's choice in the palette
+    // drops it too.
     void drop();
 
     // A left click on the comment cell (row, col) of a row whose comments are the `count` cells

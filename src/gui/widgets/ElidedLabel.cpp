@@ -1,5 +1,7 @@
 #include "gui/widgets/ElidedLabel.h"
 
+#include "gui/widgets/NamedControls.h"
+
 #include <QFontMetrics>
 #include <QResizeEvent>
 
@@ -15,6 +17,9 @@ void ElidedLabel::setFullText(const QString& text)
 {
     full_ = text;
     setToolTip(text);
+    setAccessibleName(text);
+    if (buddy())
+        captionControl(this, buddy());
     showFitting();
 }
 

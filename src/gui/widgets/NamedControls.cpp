@@ -2,6 +2,8 @@
 
 #include "gui/widgets/SharedIcons.h"
 
+#include <QAbstractItemView>
+#include <QLabel>
 #include <QToolButton>
 #include <QWidget>
 
@@ -44,7 +46,17 @@ QToolButton* pictureButton(QWidget* parent, const char* name, const char* tip, c
     button->setIcon(sharedIcon(QString::fromLatin1(iconPath)));
     button->setIconSize(QSize(24, 24));
     button->setAutoRaise(true);
+    button->setAccessibleName(button->toolTip());
     return button;
+}
+
+void captionControl(QLabel* caption, QWidget* control)
+{
+    caption->setBuddy(control);
+    if (!qobject_cast<QAbstractItemView*>(control))
+        return;
+    const QString words = caption->accessibleName().isEmpty() ? caption->text() : caption->accessibleName();
+    control->setAccessibleName(QString(words).remove(QLatin1Char('&')).simplified());
 }
 
 } // namespace tq::ui

@@ -1,10 +1,12 @@
 #pragma once
-// Controls made with the names the windows and their tests find them by.
+// Controls made with the names the windows and their tests find them by, and with the names a
+// screen reader reads them by.
 #include <QObject>
 #include <QString>
 
 #include <vector>
 
+class QLabel;
 class QToolButton;
 class QWidget;
 
@@ -39,7 +41,14 @@ T* findNamed(const QObject* owner, const char* name)
     return nullptr;
 }
 
-// A flat tool-bar button showing an icon of 24×24 (from the shared icons) with its tooltip.
+// A flat tool-bar button showing an icon of 24×24 (from the shared icons) with its tooltip; a
+// screen reader reads the tooltip's words as its name.
 QToolButton* pictureButton(QWidget* parent, const char* name, const char* tip, const char* iconPath);
+
+// `caption` is what names `control` on screen: it becomes the control's buddy, by which a screen
+// reader names boxes and buttons. Lists are not named by their buddy, so a list is given the
+// caption's words (its accessible name when it has one, its text otherwise) as its own name;
+// call this again when the words change or the caption moves to another control.
+void captionControl(QLabel* caption, QWidget* control);
 
 } // namespace tq::ui

@@ -1,0 +1,120 @@
+"""Reads the main window's class grid the way a screen reader does: through the accessibility
+bus (AT-SPI), as a table. Starts the program on the class file given, driven through its
+standard input so that no start-up window stands in the way (TQ_TEST_DRIVER=1), finds the
+grid among the program's accessible objects, and checks that the table holds the class file's
+students, with their names and marks under the headings LAST, FIRST and MRK.
+
+    read_class_grid.py <program> <class file>
+
+Run it on an X display with a session bus of its own (check-bus.sh does). It ends the program
+whatever happens, and gives up on every wait after a while rather than hang."""
+import csv
+import os
+import select
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+GRID_NAME = "Class: marks, comments and learning skills"
+WAIT_SECONDS = 60
+
+
+def fail(message):
+    print("check-bus: " + message, file=sys.stderr)
+    sys.exit(1)
+
+
+def class_file_students(path):
+    """(last name, first name, mark) of each student of a class file (Windows-1252 text)."""
+    with open(path, encoding="cp1252", newline="") as f:
+        return [(row[1], row[2], row[9]) for row in csv.reader(f) if len(row) > 9]
+
+
+def start_program(program, class_file):
+    env = dict(os.environ)
+    env.update({"TQ_TEST_DRIVER": "1", "QT_QPA_PLATFORM": "xcb", "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"})
+    return subprocess.Popen([program, class_file], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                            env=env, text=True, bufsize=1)
+
+
+def wait_until_ready(process):
+    deadline = time.monotonic() + WAIT_SECONDS
+    while time.monotonic() < deadline:
+        ready, _, _ = select.select([process.stdout], [], [], 1.0)
+        if not ready:
+            continue
+        line = process.stdout.readline()
+        if not line:
+            fail("the program ended before it was ready")
+        if line.strip() == "ready":
+            return
+    fail("the program did not say it was ready")
+
+
+def find(accessible, wanted, budget):
+    """The first object under `accessible` (breadth first) for which wanted() holds."""
+    queue = [accessible]
+    while queue and budget > 0:
+        budget -= 1
+        node = queue.pop(0)
+        if node is None:
+            continue
+        if wanted(node):
+            return node
+        if node.getRole() != pyatspi.ROLE_TABLE:  # a table's children are its cells
+            queue.extend(node[i] for i in range(node.childCount))
+    return None
+
+
+def find_grid(pid):
+    deadline = time.monotonic() + WAIT_SECONDS
+    while time.monotonic() < deadline:
+        desktop = pyatspi.Registry.getDesktop(0)
+        for app in (desktop[i] for i in range(desktop.childCount)):
+            if app is not None and app.get_process_id() == pid:
+                grid = find(app, lambda a: a.getRole() == pyatspi.ROLE_TABLE and a.name == GRID_NAME, 2000)
+                if grid is not None:
+                    return grid
+        time.sleep(0.5)
+    fail("no table named '%s' among the program's accessible objects" % GRID_NAME)
+
+
+def read_table(grid):
+    table = grid.queryTable()
+    headings = [table.getColumnDescription(c) for c in range(table.nColumns)]
+    for needed in ("LAST", "FIRST", "MRK"):
+        if needed not in headings:
+            fail("no column headed %s; the headings read are %s" % (needed, headings))
+    header_cells = [table.getColumnHeader(c) for c in range(table.nColumns)]
+    if [cell.name if cell is not None else None for cell in header_cells] != headings:
+        fail("the column header cells do not read as the headings %s" % headings)
+    columns = [headings.index(h) for h in ("LAST", "FIRST", "MRK")]
+    return [tuple(table.getAccessibleAt(r, c).name for c in columns) for r in range(table.nRows)]
+
+
+def main():
+    program, class_file = sys.argv[1], sys.argv[2]
+    expected = class_file_students(class_file)
+    process = start_program(program, class_file)
+    try:
+        wait_until_ready(process)
+        rows = read_table(find_grid(process.pid))
+    finally:
+        process.stdin.close()  # the driven program ends when its input does
+        try:
+            process.wait(timeout=10)
+        except subprocess.TimeoutExpired:
+            process.kill()
+            process.wait()
+    if len(rows) != len(expected):
+        fail("the table has %d rows for the class's %d students" % (len(rows), len(expected)))
+    if sorted(rows) != sorted(expected):
+        missing = sorted(set(expected) - set(rows))
+        fail("the table does not hold the class's names and marks; not read: %s" % missing[:5])
+    print("check-bus: the class grid read as a table of %d students with their names and marks" % len(rows))
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,129 @@
+// What a screen reader is told as the teacher works in the main window: the cell the teacher
+// moves to, however the move is made, and the over-long comment warning as it comes up.
+#include "AccessibilityEvents.h"
+#include "EntryFixture.h"
+
+#include <QFrame>
+
+#include <functional>
+#include <optional>
+
+using namespace tq;
+using namespace tq::test;
+
+namespace {
+
+class ScreenReader;
+
+struct MoveCase {
+    const char* name;
+    std::function<void(ScreenReader&)> move;
+    std::optional<std::pair<int, int>> cell; // the grid cell announced, if any
+};
+
+class ScreenReader : public EntryTest, public ::testing::WithParamInterface<MoveCase> {
+public:
+    void SetUp() override
+    {
+        startActive();
+        openClass(sampleClassCopy());
+        grid()->setFocus();
+        ASSERT_TRUE(grid()->hasFocus());
+        accessibility.clear();
+    }
+
+    // The grid's cell of the latest focus event that names one: its row and column in the table.
+    std::optional<std::pair<int, int>> lastFocusedCell() const
+    {
+        std::optional<std::pair<int, int>> cell;
+        for (const AccessibilityEvents::Event& e : gridFocus())
+            if (e.row >= 0)
+                cell = {e.row, e.column};
+        return cell;
+    }
+    std::vector<AccessibilityEvents::Event> gridFocus() const
+    {
+        std::vector<AccessibilityEvents::Event> found;
+        for (const AccessibilityEvents::Event& e : accessibility.of(QAccessible::Focus))
+            if (e.object == grid())
+                found.push_back(e);
+        return found;
+    }
+
+    // What the moves do, as the teacher does it.
+    void press(int qtKey) { key(qtKey); }
+    using EntryTest::clickCell;
+    using EntryTest::typeMark;
+    using MainWindowTest::favouritesList;
+    using MainWindowTest::grid;
+
+    AccessibilityEvents accessibility;
+};
+
+TEST_P(ScreenReader, HearsTheCellTheTeacherMovesTo)
+{
+    GetParam().move(*this);
+    const std::optional<std::pair<int, int>> heard = lastFocusedCell();
+    if (!GetParam().cell) {
+        EXPECT_FALSE(heard);
+        return;
+    }
+    const auto [row, col] = *GetParam().cell;
+    ASSERT_EQ(grid()->currentRow(), row);
+    ASSERT_EQ(grid()->currentCol(), col);
+    ASSERT_TRUE(heard);
+    // Grid row 1 is the table's row 0; in the comments view the table's columns are the grid's.
+    EXPECT_EQ(*heard, std::make_pair(row - 1, col));
+    const AccessibilityEvents::Event said = gridFocus().back();
+    EXPECT_EQ(said.name, cell(row, col).trimmed());
+    const QString student = cell(row, 0) + " " + cell(row, 1) + " " + cell(row, 2);
+    EXPECT_EQ(said.description, cell(0, col).trimmed() + ", " + student);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Moves, ScreenReader,
+    ::testing::Values(
+        MoveCase{"DownArrow", [](ScreenReader& t) { t.press(Qt::Key_Down); }, std::pair{2, 3}},
+        MoveCase{"RightArrow", [](ScreenReader& t) { t.press(Qt::Key_Right); }, std::pair{1, 4}},
+        MoveCase{"EndOfTheRow", [](ScreenReader& t) { t.press(Qt::Key_End); }, std::pair{1, 8}},
+        MoveCase{"Click", [](ScreenReader& t) { t.clickCell(5, 6); }, std::pair{5, 6}},
+        // Enter stores the mark and goes on to the next student, from the mark box back to the grid.
+        MoveCase{"MarkStored", [](ScreenReader& t) { t.typeMark("77"); }, std::pair{2, 3}},
+        // Moves made while the keyboard is elsewhere are not the teacher's: nothing is said.
+        MoveCase{"KeyboardElsewhere",
+                 [](ScreenReader& t) {
+                     t.favouritesList()->setFocus();
+                     t.grid()->setCurrent(6, 3);
+                 },
+                 std::nullopt}),
+    [](const ::testing::TestParamInfo<MoveCase>& info) { return std::string(info.param.name); });
+
+TEST_F(EntryTest, TheOverLongCommentWarningIsAnnouncedAsItComesUp)
+{
+    startActive();
+    openClass(sampleClassCopy());
+    AccessibilityEvents accessibility;
+    auto* warning = mainControl<QFrame>("fraCommentWarning");
+    auto* words = mainControl<QLabel>("lblCommentWarning");
+    // Down the mark column and back up: each time the warning comes up it is announced once,
+    // however long it stays up.
+    std::vector<int> rows;
+    for (int row = 1; row <= state.studentCount(); ++row)
+        rows.push_back(row);
+    for (int row = state.studentCount(); row >= 1; --row)
+        rows.push_back(row);
+    int comings = 0;
+    for (const int row : rows) {
+        const bool wasUp = !warning->isHidden();
+        grid()->setCurrent(row, 3);
+        comings += !wasUp && !warning->isHidden();
+        ASSERT_EQ(accessibility.of(QAccessible::Alert).size(), static_cast<size_t>(comings)) << "row " << row;
+    }
+    ASSERT_GT(comings, 1);
+    for (const AccessibilityEvents::Event& alert : accessibility.of(QAccessible::Alert)) {
+        EXPECT_EQ(alert.object.data(), static_cast<QObject*>(words));
+        EXPECT_TRUE(alert.name.startsWith("TQ8A: Trillium Comment Length Exceeded")) << alert.name.toStdString();
+    }
+}
+
+} // namespace
