@@ -10,6 +10,7 @@
 #include "gui/widgets/CommentCodePicker.h"
 #include "gui/widgets/Dialogs.h"
 #include "gui/widgets/ElidedLabel.h"
+#include "gui/widgets/FavouritesFileDialogs.h"
 #include "gui/widgets/FavouritesList.h"
 #include "gui/widgets/Fonts.h"
 #include "gui/widgets/GridCellText.h"
@@ -246,26 +247,25 @@ bool frmAutoFill::isRangeRow(int row) const
     return row >= 1 && static_cast<size_t>(row) <= state_.favourites.initialRanges.size();
 }
 
-void frmAutoFill::leave()
+bool frmAutoFill::leave()
 {
     if (left_)
-        return;
+        return true;
+    // A named list is saved; should its file not be written, the ranges stay in memory, where
+    // mark entry uses them, and in the recovery copy. An unnamed one with edits asks for a name,
+    // and without one the teacher stays here with the edits.
+    if (!FavouritesFileDialogs(state_, dialogs_, this).saveOnLeaving(true))
+        return false;
     left_ = true;
-    if (!state_.favourites.favouritesFile.empty()) {
-        if (MaybeMessage m = saveFavourites(state_.favourites))
-            showMessage(*m); // the ranges stay in memory, where mark entry uses them, and in the recovery copy
-        else
-            state_.recovery.favouritesSaved();
-    }
     emit returned();
+    return true;
 }
 
 frmAutoFill::~frmAutoFill() = default;
 
 void frmAutoFill::closeEvent(QCloseEvent* event)
 {
-    event->accept();
-    leave();
+    event->setAccepted(leave());
 }
 
 } // namespace tq

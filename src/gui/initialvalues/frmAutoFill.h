@@ -90,8 +90,9 @@ private:
     void printInitialValues();
     void previewInitialValues();
 
-    // Saves the favourites and hands back to the main window; runs once.
-    void leave();
+    // Saves the favourites and hands back to the main window, once. False when the teacher
+    // stays: edits to a list without a name were given none.
+    bool leave();
 
     ProgramState& state_;
     ui::Dialogs& dialogs_;

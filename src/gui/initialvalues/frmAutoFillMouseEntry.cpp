@@ -37,7 +37,7 @@ void frmAutoFill::placeCode(int row, int col)
     InitialValueRange& range = rangeAt(row);
     for (int k = 1; k <= rangeCommentCount; ++k)
         range.rangeComment(k) = cellBytes(*msfgClass, row, firstRangeCommentColumn + k - 1);
-    state_.recovery.favouritesChanged();
+    favouritesEdited(state_);
 }
 
 void frmAutoFill::rateSkill(int button, int row, int col)
@@ -47,7 +47,7 @@ void frmAutoFill::rateSkill(int button, int row, int col)
     InitialValueRange& range = rangeAt(row);
     for (size_t k = 0; k < range.rangeSkills.size(); ++k)
         range.rangeSkills[k] = cellBytes(*msfgClass, row, firstRangeSkillColumn + static_cast<int>(k));
-    state_.recovery.favouritesChanged();
+    favouritesEdited(state_);
 }
 
 void frmAutoFill::msfgClass_MouseMove(int xTwips, int)
@@ -73,7 +73,7 @@ void frmAutoFill::pushUndo(int position)
 void frmAutoFill::cmdUndo_Click()
 {
     if (const std::optional<int> position = undoRangeEdit(state_.favourites.initialRanges, undo_)) {
-        state_.recovery.favouritesChanged();
+        favouritesEdited(state_);
         redrawRangeRow(*position);
         displayDetails(*position);
     }

@@ -88,7 +88,7 @@ private:
     void returnFromWorkingWindow();
     void openFavourites();
     void showFavourites();
-    void showEditedFavourites();
+    void showOpenedFavourites();
     void unHighlight();
     void msfgClass_EnterCell();
     void msfgClass_LeaveCell();

@@ -4,6 +4,7 @@
 #include "gui/selection/PhraseMatchList.h"
 #include "gui/widgets/Codepage.h"
 #include "gui/widgets/ElidedLabel.h"
+#include "gui/widgets/FavouritesFileDialogs.h"
 #include "gui/widgets/FavouritesList.h"
 #include "gui/widgets/Fonts.h"
 #include "gui/widgets/NamedControls.h"
@@ -260,7 +261,8 @@ void frmSelection::Form_Load()
     if (state_.smallScreen)
         applySmallScreenLayout();
     show();
-    if (!state_.favourites.favouritesFile.empty() || !state_.favourites.favourites.empty())
+    const Favourites& fav = state_.favourites;
+    if (!fav.favouritesFile.empty() || !fav.favourites.empty() || state_.favouritesStatus.unsaved)
         showFavourites();
     else
         newFavourites();
@@ -295,19 +297,23 @@ void frmSelection::loadCommentList()
 
 void frmSelection::closeEvent(QCloseEvent* event)
 {
-    event->accept();
-    leaveForm();
+    event->setAccepted(leaveForm());
 }
 
-void frmSelection::leaveForm()
+bool frmSelection::leaveForm()
 {
     if (left_)
-        return;
+        return true;
+    // A named list is saved when it holds entries or edits. An unnamed one with edits asks for a
+    // name; cancelling keeps the teacher here, with the edits.
+    const bool saveNamed = !state_.favourites.favourites.empty() || state_.favouritesStatus.unsaved;
+    const bool leaving = FavouritesFileDialogs(state_, dialogs_, this).saveOnLeaving(saveNamed);
+    showCaption();
+    if (!leaving)
+        return false;
     left_ = true;
-    // An unnamed list asks for a name; cancelling leaves it unsaved but still in the program.
-    if (!state_.favourites.favourites.empty())
-        saveCommand();
     emit returned();
+    return true;
 }
 
 } // namespace tq
