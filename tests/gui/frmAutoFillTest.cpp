@@ -242,7 +242,7 @@ TEST_F(AutoFillTest, EnterSplitAndDeleteRedrawTheGridAndEndTheUndo)
     EXPECT_EQ(ranges()->rows(), 8);
     EXPECT_TRUE(undo->isEnabled());
 
-    dialogs.answerInput("0-59 60-84, 85-100");
+    dialogs.answerInput("0-59,60-84,85-100"); // commas part ranges as blanks do
     control<QPushButton>("cmdEnterRanges")->click();
     ASSERT_EQ(ranges()->rows(), 4);
     EXPECT_EQ(rangeCell(3, 0) + "-" + rangeCell(3, 1) + " " + rangeCell(3, 10), "0-59 2");
