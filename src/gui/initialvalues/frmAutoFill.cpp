@@ -163,6 +163,7 @@ void frmAutoFill::connectControls()
     connect(msfgClass, &ui::ClassGrid::mouseReleased, this,
             [this](int button, int shift, int x, int y) { msfgClass_MouseUp(button, shift, x, y); });
     connect(msfgClass, &ui::ClassGrid::mouseMoved, this, [this](int, int, int x, int y) { msfgClass_MouseMove(x, y); });
+    connect(msfgClass, &ui::ClassGrid::enterCell, this, [this] { msfgClass_EnterCell(); });
     connect(lstFavourites, &FavouritesList::entryChosen, this, [this] { lstFavourites_Click(); });
     connect(cmdEnterRanges, &QPushButton::clicked, this, [this] { cmdEnterRanges_Click(); });
     connect(cmdSplit, &QPushButton::clicked, this, [this] { cmdSplit_Click(); });
@@ -193,8 +194,6 @@ void frmAutoFill::Form_Load()
     if (state_.smallScreen)
         applySmallScreenLayout();
     fillflexGrid();
-    displayDetails(1);
-    codePicker_->drop();
     discardUndo();
 }
 
@@ -205,6 +204,9 @@ void frmAutoFill::showMessage(const Message& m)
 
 void frmAutoFill::fillflexGrid()
 {
+    // A code picked up from a cell goes with the grid it was picked from: left armed, the next
+    // click would place a code the teacher no longer sees.
+    codePicker_->drop();
     msfgClass->clear();
     msfgClass->setBackgroundOutsideCells(palette().color(QPalette::Button));
     msfgClass->setRows(0);
@@ -215,6 +217,7 @@ void frmAutoFill::fillflexGrid()
         msfgClass->addRow(ui::fromCp1252(joinTabs(rangeGridCells(range))));
     msfgClass->setFixedRows(1);
     msfgClass->setFixedCols(rangeFixedColumns);
+    msfgClass_EnterCell(); // the current range may be the one it was, with other marks
 }
 
 void frmAutoFill::redrawRangeRow(int position)
@@ -222,6 +225,15 @@ void frmAutoFill::redrawRangeRow(int position)
     const RangeGridRow cells = rangeGridCells(rangeAt(position));
     for (int c = firstRangeCommentColumn; c < rangeGridColumnCount; ++c)
         setCellBytes(*msfgClass, position, c, cells[static_cast<size_t>(c)]);
+}
+
+// The current range is the one the grid marks and the details show, whichever way it became
+// current: a click on any of its cells, the arrow keys, a split or a delete.
+void frmAutoFill::msfgClass_EnterCell()
+{
+    const int row = msfgClass->currentRow();
+    msfgClass->setMarkedRow(isRangeRow(row) ? row : -1);
+    displayDetails(row);
 }
 
 void frmAutoFill::displayDetails(int position)

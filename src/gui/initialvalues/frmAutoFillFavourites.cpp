@@ -2,7 +2,6 @@
 // opening another file, which first saves the one open.
 #include "core/program/ProgramState.h"
 #include "gui/initialvalues/frmAutoFill.h"
-#include "gui/widgets/CommentCodePicker.h"
 #include "gui/widgets/ElidedLabel.h"
 #include "gui/widgets/FavouritesFileDialogs.h"
 #include "gui/widgets/FavouritesList.h"
@@ -40,10 +39,8 @@ void frmAutoFill::openFavourites()
             close(); // nothing to set up
         return;
     }
-    codePicker_->drop();
     showFavourites();
     fillflexGrid();
-    displayDetails(1);
     discardUndo();
 }
 

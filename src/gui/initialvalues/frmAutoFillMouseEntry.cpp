@@ -19,6 +19,9 @@ void frmAutoFill::msfgClass_MouseUp(int button, int, int, int)
     const int col = msfgClass->mouseCol();
     if (!isRangeRow(row))
         return;
+    // Any click on a range, its marks included, makes it the current one, which Split and Delete
+    // act on; a click on its marks keeps the column the teacher was in.
+    msfgClass->setCurrent(row, col >= rangeFixedColumns ? col : std::max(msfgClass->currentCol(), rangeFixedColumns));
     if (isRangeCommentColumn(col)) {
         if (button == rightButton)
             codePicker_->lookUpOrPickUp(row, col);
