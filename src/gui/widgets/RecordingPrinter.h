@@ -37,6 +37,10 @@ public:
     // Only the printed texts, in order.
     QStringList lines() const;
     bool ended() const { return m_ended; }
+    // The orientation the pages come out in: as the print dialog left it, then as the report
+    // sets it.
+    Orientation orientation() const { return m_orientation; }
+    void setDialogOrientation(Orientation orientation) { m_orientation = orientation; }
 
     // Makes the printer fail from its (count + 1)-th call on: such calls record nothing and
     // answer false. A negative count never fails.
@@ -49,6 +53,7 @@ private:
     QString m_fontName = QString::fromLatin1(defaultPrinterFontName);
     qreal m_fontSize = defaultPrinterFontSize;
     bool m_ended = false;
+    Orientation m_orientation = Orientation::Portrait;
     int m_calls = 0;
     int m_failAfter = -1;
 };
