@@ -3,6 +3,7 @@
 #include "core/program/ProgramState.h"
 #include "gui/selection/PhraseMatchList.h"
 #include "gui/widgets/Codepage.h"
+#include "gui/widgets/Dialogs.h"
 #include "gui/widgets/ElidedLabel.h"
 #include "gui/widgets/FavouritesFileDialogs.h"
 #include "gui/widgets/FavouritesList.h"
@@ -292,6 +293,21 @@ const PhraseSearchIndex& frmSelection::searchIndex()
 
 void frmSelection::loadCommentList()
 {
+    // The phrases are in the library's code page: a keyword character outside it ("→", say)
+    // would be looked for as a '?', found in every phrase that holds one.
+    for (QLineEdit* box : {txtAnd1, txtAnd2, txtOr, txtNot}) {
+        const QString outside = ui::charactersOutsideCp1252(box->text());
+        if (outside.isEmpty())
+            continue;
+        lstComments->showMatches({});
+        dialogs_.message(this,
+                         QStringLiteral("TQ22: The keyword \"%1\" holds %2, which no phrase can hold. Nothing was "
+                                        "searched for: please type the keyword without it.")
+                             .arg(box->text(), outside),
+                         QString::fromLatin1(programTitle));
+        box->setFocus();
+        return;
+    }
     lstComments->showMatches(searchIndex().search(searchCriteria()));
 }
 

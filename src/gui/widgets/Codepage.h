@@ -13,4 +13,8 @@ QString fromCp1252(const std::string& bytes);
 // Characters that Windows-1252 cannot hold become '?'.
 std::string toCp1252(const QString& text);
 
+// The characters of `text` that Windows-1252 cannot hold, in order: those toCp1252 would turn
+// into '?'. Empty when the text survives whole.
+QString charactersOutsideCp1252(const QString& text);
+
 } // namespace tq::ui
