@@ -17,9 +17,10 @@ struct FavouritesStatus {
     std::vector<std::string> refusedFiles; // files refused as favourites during this run
 };
 
-// Reads the favourites file at `path` into the list. A refused file (TQ16, TQ17) leaves a new,
-// unnamed list with no entries and no ranges, and is remembered as refused. Either way nothing
-// is unsaved afterwards, and the file dialogs start in the file's folder.
+// Reads the favourites file at `path` (a copy: it may be the list's own name, which changes) into
+// the list. A refused file (TQ16, TQ17) leaves a new, unnamed list with no entries and no ranges,
+// and is remembered as refused. Either way nothing is unsaved afterwards, and the file dialogs
+// start in the file's folder.
 MaybeMessage openFavourites(ProgramState& state, std::string path);
 
 // A new list: no file, no entries, the seven default ranges; nothing unsaved.

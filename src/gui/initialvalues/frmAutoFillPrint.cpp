@@ -6,8 +6,8 @@
 #include "core/program/ProgramState.h"
 #include "gui/initialvalues/frmAutoFill.h"
 #include "gui/reports/PrintScriptPlayer.h"
-#include "gui/widgets/Codepage.h"
 #include "gui/widgets/ClassGrid.h"
+#include "gui/widgets/Codepage.h"
 #include "gui/widgets/Dialogs.h"
 #include "gui/widgets/LinePrinter.h"
 
