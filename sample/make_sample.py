@@ -192,6 +192,9 @@ SECTIONS = [
         ("@ needs to complete the assigned reading on time in order to take part in discussion", "K123456789&"),
         ("@ demonstrated an excellent understanding of the poetry unit, analysing imagery, sound and form with precision, and writing a polished comparative essay on two poems", "K356(^!"),
         ("Throughout the semester, @ has read widely and thoughtfully, writing reading responses that connect the texts to # own experience and to current events in the wider world", "K1356(^"),
+        # The same sentence under several subjects, as school libraries have: "Don't Show Dups"
+        # hides the repeats.
+        ("$ is a pleasure to have in class", "K123456789^"),
     ]),
     (1100, "Mathematics", [
         ("@ solves multi-step problems involving linear relations", "Q23!"),
@@ -220,6 +223,7 @@ SECTIONS = [
         ("@ perseveres with challenging problems and tries more than one approach", "Q123456789^?"),
         ("@ demonstrated excellent problem-solving skills in the culminating task, designing a model, testing it against real data and explaining # conclusions clearly", "Q3567(^"),
         ("@ needs to strengthen # understanding of algebraic manipulation, particularly expanding, factoring and solving equations, as these skills underpin every unit of the next course", "Q2367&"),
+        ("@ is encouraged to attend extra help sessions to strengthen # understanding", "Q123456789&"),
     ]),
     (1200, "Science", [
         ("@ has learned about the sustainability of ecosystems and the effects of human activity", "T1234!"),
@@ -246,6 +250,7 @@ SECTIONS = [
         ("@ needs to complete the assigned readings and questions to prepare for unit tests", "T123456789&"),
         ("@ showed an impressive understanding of the electricity unit, building and analysing series and parallel circuits, and explaining the results with clear, accurate diagrams", "T23(^!"),
         ("@ is encouraged to spend more time studying diagrams and terminology, to practise explaining processes in # own words, and to use the review questions at the end of each chapter", "T123567&"),
+        ("@ is encouraged to attend extra help sessions to strengthen # understanding", "T123456789&"),
     ]),
     (1300, "History and Geography", [
         ("@ has learned about Canada's participation in the two world wars and their effects at home", "G23!"),

@@ -125,7 +125,7 @@ TEST_F(RecoveryWindowTest, AClassLeftBySessionThatDidNotEndIsRestoredAndProposed
     EXPECT_FALSE(ownCopy(CopyKind::Class));
 }
 
-TEST_F(RecoveryWindowTest, NoDeletesACopyAndAClassFoundAfterOneWasRestoredCanWaitForTheNextStart)
+TEST_F(RecoveryWindowTest, NoSetsACopyAsideAndAClassFoundAfterOneWasRestoredCanWaitForTheNextStart)
 {
     ClassList first = test::newStudents(2, "ENG2D1-01");
     const std::string latest = leaveEndedCopy("a", CopySnapshot{first, "", 300});
@@ -148,12 +148,20 @@ TEST_F(RecoveryWindowTest, NoDeletesACopyAndAClassFoundAfterOneWasRestoredCanWai
     }
     EXPECT_TRUE(questions()[1].text.contains("Class: MPM2D1-01, 3 students"));
     EXPECT_EQ(questions()[3].title, "Restore Favourites");
+    for (size_t q : {0u, 1u, 2u, 3u})
+        EXPECT_TRUE(questions()[q].text.endsWith(QString::fromStdString(
+            " No sets the copy aside: it is kept for 14 days in\n" + recoveryFolder() + "/declined\nand then removed.")))
+            << questions()[q].text.toStdString();
     EXPECT_EQ(state.students, first);
     EXPECT_TRUE(state.favourites.favouritesFile.empty());
     EXPECT_FALSE(inRecoveryFolder(latest));
     EXPECT_TRUE(inRecoveryFolder(kept));
+    // A hurried No loses nothing at once: the copies wait aside, whole, and are offered no more.
     EXPECT_FALSE(inRecoveryFolder(dropped));
     EXPECT_FALSE(inRecoveryFolder(favourites));
+    EXPECT_EQ(readClassFile(recoveryFolder() + "/declined/" + dropped + "/SNC2D101.tqc"),
+              (std::variant<ClassList, Message>(test::newStudents(4, "SNC2D1-01"))));
+    EXPECT_TRUE(inRecoveryFolder("declined/" + favourites));
     // The session that left the kept copy keeps its lock file; the others' are gone.
     EXPECT_TRUE(inRecoveryFolder(lockFileName("b")));
     EXPECT_FALSE(inRecoveryFolder(lockFileName("a")));
@@ -219,4 +227,48 @@ TEST_F(RecoveryWindowTest, RestoredFavouritesAreShownAndEditsInBothWorkingWindow
     settle();
     EXPECT_FALSE(ownCopy(CopyKind::Favourites));
     EXPECT_EQ(readBytes(fav.favouritesFile), favouritesFileText(state.favourites));
+}
+
+TEST_F(RecoveryWindowTest, ExitAsksAboutRestoredFavouritesAndEndsOnlyOnceTheyAreSavedOrLetGo)
+{
+    Favourites fav;
+    fav.initialRanges = defaultInitialRanges();
+    fav.favourites = {"0701", "    ", "0702"}; // a list never saved
+    // Yes then Cancel in the name dialog, Yes then a file that cannot be written; then No, or
+    // Yes and a name typed without its extension.
+    for (const bool letGo : {true, false}) {
+        SCOPED_TRACE(letGo);
+        window.reset();
+        state.favourites = {};
+        state.recovery.finish();
+        leaveEndedCopy(letGo ? "b" : "a", CopySnapshot{fav, "", 100});
+        dialogs.answerQuestion(true);
+        startKeeping();
+        ASSERT_EQ(state.favourites.favourites, fav.favourites);
+        const size_t asked = questions().size();
+
+        dialogs.answerQuestion(true);
+        menu("mnuExit")->trigger(); // the name dialog cancelled
+        EXPECT_EQ(questions().size(), asked + 1);
+        EXPECT_EQ(questions().back().text, "Do you want to save the favourites?");
+        EXPECT_EQ(questions().back().title, "Exit Tallyquill");
+        EXPECT_FALSE(window->programEnded());
+        std::filesystem::create_directories(root.file("home/Folder.tqf"));
+        dialogs.answerQuestion(true);
+        dialogs.answerSaveFile(QString::fromStdString(root.file("home/Folder.tqf")));
+        window->close(); // the close box: the file cannot be written
+        EXPECT_TRUE(messages().back().text.startsWith("TQ18: Favourites file could not be saved."));
+        EXPECT_FALSE(window->programEnded());
+        EXPECT_TRUE(ownCopy(CopyKind::Favourites));
+
+        dialogs.answerQuestion(!letGo);
+        if (!letGo)
+            dialogs.answerSaveFile(QString::fromStdString(root.file("home/Kept")));
+        menu("mnuExit")->trigger();
+        ASSERT_TRUE(window->programEnded());
+        EXPECT_FALSE(ownCopy(CopyKind::Favourites));
+        EXPECT_EQ(std::filesystem::exists(root.file("home/Kept.tqf")), !letGo);
+    }
+    EXPECT_EQ(readBytes(root.file("home/Kept.tqf")), favouritesFileText(fav));
+    EXPECT_TRUE(dialogs.allAnswersUsed());
 }

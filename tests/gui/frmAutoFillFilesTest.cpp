@@ -105,42 +105,79 @@ TEST_F(AutoFillTest, AnotherFileIsOpenedAfterTheOpenOneIsSaved)
     EXPECT_EQ(favouritesList()->count(), 2);
 }
 
-TEST_F(AutoFillTest, ARefusedFileIsNeverWrittenOver)
+TEST_F(AutoFillTest, ARefusedFileIsNeverWrittenOverAndRangesEnteredAfterItAreKeptUntilTheyHaveAFile)
 {
     const std::string favourites = sampleFavourites();
     const std::string classFile = sampleClassCopy();
     const std::string classBytes = readBytes(classFile);
     const std::string broken = root.write("home/Broken.tqf", " 0 \r\n0701\r\nABCD\r\n");
     startSetup(favourites);
+    const auto questions = [this] { return dialogs.callsOf(Kind::Question); };
 
-    // A class file chosen by mistake is refused by its name.
+    // A class file chosen by mistake is refused by its name; the list left has no name.
     dialogs.answerOpenFile(QString::fromStdString(classFile));
     control<QToolButton>("cmdOpenFavourites")->click();
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_EQ(messages()[0].text, "TQ16: Invalid Favourites file type.");
     EXPECT_EQ(ranges()->rows(), 1);
     EXPECT_EQ(control<ui::ElidedLabel>("lblFavouriteFile")->fullText(), "Favourite List: ");
-    // Ranges entered now have no file to go to: leaving writes nothing.
-    dialogs.answerInput("0-100");
+    dialogs.answerInput("0-49 50-100");
     control<QPushButton>("cmdEnterRanges")->click();
-    goBack();
-    EXPECT_EQ(readBytes(classFile), classBytes);
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(favouritesLabel()->fullText(), "Favourite List: ");
+    const std::vector<InitialValueRange> entered = state.favourites.initialRanges;
+    ASSERT_EQ(entered.size(), 2u);
 
-    // A damaged favourites file likewise.
-    dialogs.answerOpenFile(QString::fromStdString(favourites));
-    menu("mnuAutoFill")->trigger(); // no file is open: the main window asks for one
+    // Back and the close box ask for a name; Cancel keeps the teacher here with the ranges.
+    goBack();
+    autoFill()->close();
+    settle();
+    EXPECT_EQ(dialogs.callsOf(Kind::SaveFile).size(), 2u);
     ASSERT_TRUE(autoFill());
-    EXPECT_EQ(messages().size(), 1u);
+    EXPECT_EQ(ranges()->rows(), 3);
+    // Another file is not opened over them unasked either: Yes, then Cancel, stays.
+    dialogs.answerQuestion(true);
+    control<QToolButton>("cmdOpenFavourites")->click();
+    EXPECT_EQ(questions().back().text, "Do you want to save the current Favourites File?");
+    EXPECT_EQ(dialogs.callsOf(Kind::OpenFile).size(), 1u);
+    EXPECT_EQ(state.favourites.initialRanges, entered);
+    // The class file's name given: the list is saved beside it, as a favourites file.
+    dialogs.answerSaveFile(QString::fromStdString(classFile));
+    goBack();
+    EXPECT_FALSE(autoFill());
+    EXPECT_EQ(readBytes(classFile), classBytes);
+    EXPECT_EQ(rangesOnDisk(classFile + ".tqf", state.phrases), entered);
+    EXPECT_EQ(favouritesLabel()->fullText(), QString::fromStdString("Favourite List: " + classFile + ".tqf"));
+    EXPECT_TRUE(autoFillBox()->isChecked());
+
+    // A damaged favourites file likewise. Its own name is asked about, No by default; written
+    // once the teacher confirms it is to be replaced.
+    menu("mnuAutoFill")->trigger();
+    ASSERT_TRUE(autoFill());
     dialogs.answerOpenFile(QString::fromStdString(broken));
     control<QToolButton>("cmdOpenFavourites")->click();
     EXPECT_EQ(messages().back().text, "TQ17: Invalid Favourites file.");
-    control<QToolButton>("cmdOpenFavourites")->click(); // cancelled with no file open: the window closes
+    dialogs.answerInput("0-100");
+    control<QPushButton>("cmdEnterRanges")->click();
+    dialogs.answerSaveFile(QString::fromStdString(broken));
+    goBack();
+    EXPECT_EQ(questions().back().title, "Replace Favourites File");
+    ASSERT_TRUE(autoFill());
+    EXPECT_EQ(readBytes(broken), " 0 \r\n0701\r\nABCD\r\n");
+    dialogs.answerSaveFile(QString::fromStdString(broken));
+    dialogs.answerQuestion(true);
+    goBack();
+    EXPECT_FALSE(autoFill());
+    EXPECT_EQ(rangesOnDisk(broken, state.phrases).size(), 1u);
+
+    // The open dialog cancelled with no file open closes the window.
+    menu("mnuAutoFill")->trigger();
+    dialogs.answerOpenFile(QString::fromStdString(classFile));
+    control<QToolButton>("cmdOpenFavourites")->click();
+    control<QToolButton>("cmdOpenFavourites")->click();
     settle();
     EXPECT_FALSE(autoFill());
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(readBytes(broken), " 0 \r\n0701\r\nABCD\r\n");
+    EXPECT_EQ(readBytes(classFile), classBytes);
+    EXPECT_TRUE(dialogs.allAnswersUsed());
 }
 
 TEST_F(AutoFillTest, AFileThatCannotBeWrittenKeepsTheEditsInMemoryAndTheOldFileWhole)
@@ -169,4 +206,19 @@ TEST_F(AutoFillTest, AFileThatCannotBeWrittenKeepsTheEditsInMemoryAndTheOldFileW
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(state.favourites.initialRanges, edited);
     EXPECT_EQ(readBytes(root.file("home/stick-gone/Sample.tqf")), readBytes(sampleFile("Sample.tqf")));
+
+    // Exit asks about them, as about the class; a Yes whose save fails keeps the program running.
+    dialogs.answerQuestion(true);
+    menu("mnuExit")->trigger();
+    ASSERT_EQ(dialogs.callsOf(Kind::Question).size(), 1u);
+    EXPECT_EQ(dialogs.callsOf(Kind::Question)[0].text, "Do you want to save the favourites?");
+    EXPECT_EQ(dialogs.callsOf(Kind::Question)[0].title, "Exit Tallyquill");
+    EXPECT_EQ(messages().size(), 3u);
+    EXPECT_FALSE(window->programEnded());
+    // The disk is back: Yes saves, and the program ends.
+    std::filesystem::rename(root.file("home/stick-gone"), root.file("home/stick"));
+    dialogs.answerQuestion(true);
+    window->close();
+    EXPECT_TRUE(window->programEnded());
+    EXPECT_EQ(rangesOnDisk(path, state.phrases), edited);
 }

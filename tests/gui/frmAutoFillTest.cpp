@@ -242,7 +242,7 @@ TEST_F(AutoFillTest, EnterSplitAndDeleteRedrawTheGridAndEndTheUndo)
     EXPECT_EQ(ranges()->rows(), 8);
     EXPECT_TRUE(undo->isEnabled());
 
-    dialogs.answerInput("0-59 60-84, 85-100");
+    dialogs.answerInput("0-59,60-84,85-100"); // commas part ranges as blanks do
     control<QPushButton>("cmdEnterRanges")->click();
     ASSERT_EQ(ranges()->rows(), 4);
     EXPECT_EQ(rangeCell(3, 0) + "-" + rangeCell(3, 1) + " " + rangeCell(3, 10), "0-59 2");
@@ -266,4 +266,77 @@ TEST_F(AutoFillTest, EnterSplitAndDeleteRedrawTheGridAndEndTheUndo)
     clickRange(3, 3);
     control<QPushButton>("cmdDelete")->click(); // the bottom range has none below it
     EXPECT_EQ(ranges()->rows(), 4);
+}
+
+TEST_F(AutoFillTest, EveryWayToARangeMakesItTheOneShownMarkedSplitAndDeleted)
+{
+    enum class Way { LowMark, HighMark, RightClickOnACode, RightClickOnARating, ArrowKeys };
+    for (const Way way : {Way::LowMark, Way::HighMark, Way::RightClickOnACode, Way::RightClickOnARating, Way::ArrowKeys}) {
+        SCOPED_TRACE(static_cast<int>(way));
+        startSetup(sampleFavourites());
+        clickRange(5, 3); // 40-49 is current
+        switch (way) {
+        case Way::LowMark: clickRange(2, 0); break;
+        case Way::HighMark: clickRange(2, 1); break;
+        case Way::RightClickOnACode: clickRange(2, 2, Qt::RightButton); break;
+        case Way::RightClickOnARating: clickRange(2, 5, Qt::RightButton); break;
+        case Way::ArrowKeys:
+            for (int up = 0; up < 3; ++up)
+                QTest::keyClick(ranges(), Qt::Key_Up);
+            break;
+        }
+        // 70-79 is current: shown in the details, its whole row marked, and no other.
+        EXPECT_EQ(ranges()->currentRow(), 2);
+        EXPECT_TRUE(detail(2).startsWith("70-79 "));
+        const QPalette colours = ranges()->palette();
+        for (int row = 1; row < ranges()->rows(); ++row) {
+            const bool current = row == 2;
+            EXPECT_EQ(ranges()->cellBackground(row, 0) == colours.color(QPalette::Highlight), current) << row;
+            EXPECT_EQ(ranges()->cellBackground(row, 4) == colours.color(QPalette::Base), !current) << row;
+        }
+        control<QPushButton>("cmdSplit")->click();
+        EXPECT_EQ(rangeText(2).substr(0, 6), "75-79 ");
+        EXPECT_EQ(rangeText(3).substr(0, 6), "70-74 ");
+        EXPECT_EQ(ranges()->currentRow(), 2);
+        QTest::keyClick(ranges(), Qt::Key_Down);
+        EXPECT_TRUE(detail(2).startsWith("70-74 "));
+        control<QPushButton>("cmdDelete")->click(); // 70-74 goes into 60-69
+        EXPECT_EQ(rangeText(3).substr(0, 6), "60-74 ");
+        EXPECT_TRUE(detail(2).startsWith("60-74 "));
+        goBack();
+    }
+}
+
+TEST_F(AutoFillTest, ACodePickedUpIsDroppedWhenTheGridIsRebuilt)
+{
+    startSetup(sampleFavourites());
+    const auto open = [this](const std::string& path) {
+        dialogs.answerOpenFile(QString::fromStdString(path));
+        control<QToolButton>("cmdOpenFavourites")->click();
+    };
+    const std::function<void()> rebuilds[] = {
+        [this] {
+            dialogs.answerInput("0-49 50-100");
+            control<QPushButton>("cmdEnterRanges")->click();
+        },
+        [this] { control<QPushButton>("cmdSplit")->click(); },
+        [this] { control<QPushButton>("cmdDelete")->click(); },
+        [this, &open] { open(sampleFavourites("Another.tqf")); },
+    };
+    int n = 0;
+    for (const auto& rebuild : rebuilds) {
+        SCOPED_TRACE(n);
+        open(sampleFavourites("Pick" + std::to_string(++n) + ".tqf"));
+        clickRange(1, 3, Qt::RightButton); // 0112 is no favourite: picked up
+        ASSERT_EQ(ranges()->cellBackground(1, 3), QColor(110, 150, 210));
+        rebuild();
+        for (int row = 1; row < ranges()->rows(); ++row)
+            for (int col = 2; col <= 4; ++col)
+                EXPECT_NE(ranges()->cellBackground(row, col), QColor(110, 150, 210)) << row << "," << col;
+        // Nothing is armed: a left click places nothing.
+        const QString before = rangeCell(2, 4);
+        clickRange(2, 4);
+        EXPECT_EQ(rangeCell(2, 4), before);
+        EXPECT_FALSE(control<QPushButton>("cmdUndo")->isEnabled());
+    }
 }

@@ -227,7 +227,7 @@ TEST_F(MainWindowTest, SavingSortsByNameAndWritesTheProposedFile)
     EXPECT_TRUE(messages()[0].text.startsWith("TQTemp: The class could not be saved as "));
 }
 
-TEST_F(MainWindowTest, ClassDialogsStartInTheDocumentsFolderThenWhereTheClassCameFrom)
+TEST_F(MainWindowTest, FileDialogsStartInTheDocumentsFolderThenWhereTheLastFileWasOpenedOrSaved)
 {
     std::filesystem::create_directories(root.file("home/Tallyquill Sample"));
     const std::string opened = root.file("home/Tallyquill Sample/ENG2D101.tqc");
@@ -237,6 +237,9 @@ TEST_F(MainWindowTest, ClassDialogsStartInTheDocumentsFolderThenWhereTheClassCam
     openClass(opened); // the home folder is empty, and still where the first dialog starts
     EXPECT_EQ(dialogs.callsOf(Kind::OpenFile).back().initialFolder, QString::fromStdString(root.file("home")));
     EXPECT_EQ(mainControl<QLabel>("lblClassFile")->text(), QString::fromStdString("Class file: " + opened));
+    menu("mnuOpenFavourites")->trigger(); // the favourites dialog follows the class (cancelled)
+    EXPECT_EQ(dialogs.callsOf(Kind::OpenFile).back().initialFolder,
+              QString::fromStdString(root.file("home/Tallyquill Sample")));
 
     // Ctrl+S saves back where the class came from, under the name the program proposes: the
     // sample's own name, so the teacher's dialog asks before replacing it.
@@ -259,6 +262,17 @@ TEST_F(MainWindowTest, ClassDialogsStartInTheDocumentsFolderThenWhereTheClassCam
     // The window's title stays as it is.
     EXPECT_EQ(window->windowTitle(),
               QStringLiteral("Tallyquill v") + QString::fromLatin1(versionLabel) + " ~ Mark / Phrase Entry");
+
+    // Favourites opened at start-up: the class dialog starts beside them.
+    std::filesystem::create_directories(root.file("home/Term 2"));
+    const std::string favourites = root.file("home/Term 2/Mine.tqf");
+    std::filesystem::copy_file(sampleFile("Sample.tqf"), favourites);
+    window.reset();
+    state.students.clear();
+    state.folders = programFoldersFor(root.file("program"), root.file("home"));
+    start(favourites);
+    window->OpenClassFile(); // cancelled
+    EXPECT_EQ(dialogs.callsOf(Kind::OpenFile).back().initialFolder, QString::fromStdString(root.file("home/Term 2")));
 }
 
 TEST_F(MainWindowTest, ALargeClassTurnsTheOutsideWhite)

@@ -6,6 +6,7 @@
 #include "core/classdata/ClassSort.h"
 #include "core/classdata/MasterFile.h"
 #include "core/classdata/NewClass.h"
+#include "core/entry/StudentDetails.h"
 #include "gui/classdata/frmGetTrilliumfile.h"
 #include "gui/widgets/Codepage.h"
 
@@ -121,7 +122,11 @@ TEST_F(NewClassWindow, GetClassBuildsTheClassAndShowsIt)
     EXPECT_EQ(state.students[0].skillInitiative, "3");
     EXPECT_EQ(grid()->rows(), 29);
     EXPECT_EQ(mainControl<QLabel>("lblCourse")->text(), "ENG2D1-01");
-    EXPECT_EQ(mainControl<QLabel>("lblDetail1")->text(), "");
+    // The first student, current in the grid, is the one the details show.
+    EXPECT_EQ(grid()->currentRow(), 1);
+    EXPECT_EQ(mainControl<QLabel>("lblDetail1")->text().toStdString(),
+              studentDetails(state.students[0], state.phrases, false).lines[0]);
+    EXPECT_TRUE(mainControl<QLabel>("lblDetail2")->text().startsWith(QString::fromStdString(state.students[0].lastName)));
     for (QAction* a : {menu("mnuSave"), menu("mnuSortNames"), menu("mnuSortMarks"), menu("mnuUpdate"), menu("mnuExport")})
         EXPECT_TRUE(a->isEnabled()) << a->objectName().toStdString();
     EXPECT_TRUE(messages().empty());

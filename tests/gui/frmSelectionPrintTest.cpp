@@ -33,10 +33,11 @@ TEST_F(SelectionTest, PrintsOrPreviewsTheListAndItsInitialValues)
     ui::RecordingPrinter& printer = dialogs.answerPrinter();
     choose("mnuPrint");
     EXPECT_EQ(dialogs.callsOf(Kind::Printer).at(1).orientation, QPageLayout::Landscape);
+    EXPECT_EQ(printer.orientation(), QPageLayout::Landscape);
     const QString phrase = favouriteRow(state, "0101");
     const QString comment = QString::fromStdString("0101 " + std::string(lookupPhrase(state.phrases, "0101")));
     EXPECT_EQ(printer.log(),
-              QStringList({"orientation landscape", "line [Arial 10] ", "font Arial 14",
+              QStringList({"line [Arial 10] ", "font Arial 14",
                            "line [Arial 14] Tallyquill ~ v3.1 (Linux edition) ~ 03-07-2025 ~ 14:05:09",
                            QString::fromStdString("line [Arial 14] Favourites: " + file), "line [Arial 14]  ",
                            "font Times New Roman 12", "line [Times New Roman 12] " + phrase,
@@ -47,6 +48,12 @@ TEST_F(SelectionTest, PrintsOrPreviewsTheListAndItsInitialValues)
                            "line [Courier New 9]    " + QString(83, ' ') + "  4  4  4  4  4  4", "line [Courier New 9]  ",
                            "end document"}));
     EXPECT_TRUE(printer.ended());
+
+    // Landscape is offered; Portrait chosen in the dialog is what the pages come out in.
+    ui::RecordingPrinter& upright = dialogs.answerPrinter(QPageLayout::Portrait);
+    press("cmdPrint");
+    EXPECT_EQ(upright.orientation(), QPageLayout::Portrait);
+    EXPECT_EQ(upright.log(), printer.log());
 
     ui::RecordingPrinter& failing = dialogs.answerPrinter();
     failing.failAfterCalls(4);
@@ -69,6 +76,7 @@ TEST(FavouritesPrinting, APdfHoldsTheListAndTheRanges)
     auto pdf = std::make_unique<QPrinter>(QPrinter::HighResolution);
     pdf->setOutputFormat(QPrinter::PdfFormat);
     pdf->setOutputFileName(dir.filePath("favourites.pdf"));
+    pdf->setPageOrientation(QPageLayout::Landscape); // as the print dialog offers it
     ui::QtLinePrinter printer(std::move(pdf));
     ASSERT_TRUE(playPrintScript(favouritesReport(fav, library, printTime()), printer));
     EXPECT_GE(printer.pageCount(), 2);

@@ -8,6 +8,7 @@
 #include "gui/widgets/ElidedLabel.h"
 
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -138,6 +139,23 @@ TEST_F(SelectionTest, SearchesOnlyWhenAskedAndListsPhrasesInLibraryOrder)
     control<QCheckBox>("chkNoDups")->setChecked(false);
     press("cmdSearch");
     EXPECT_EQ(static_cast<size_t>(resultRows().size()), state.phrases.phraseCount());
+
+    // A keyword with a character no phrase can hold is not looked for as a '?': nothing is
+    // searched for, and the teacher is told why.
+    for (const char* box : {"txtAnd1", "txtNot"}) {
+        QLineEdit* keyword = control<QLineEdit>(box);
+        QTest::keyClicks(keyword, QStringLiteral("k"));
+        QKeyEvent arrow(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString::fromUtf8("\u2192"));
+        QApplication::sendEvent(keyword, &arrow);
+        QTest::keyClick(keyword, Qt::Key_Return);
+        EXPECT_EQ(resultRows().size(), 0) << box;
+        ASSERT_FALSE(messages().empty());
+        EXPECT_EQ(messages().back().text,
+                  QString::fromUtf8("TQ23: The keyword \"k\u2192\" holds \u2192, which no phrase can hold. Nothing was "
+                                    "searched for: please type the keyword without it."));
+        keyword->clear();
+    }
+    EXPECT_EQ(messages().size(), 2u);
 }
 
 TEST_F(SelectionTest, DoubleClicksSeparatorsMovesAndRemovalsBuildTheEntries)
@@ -212,6 +230,16 @@ TEST_F(SelectionTest, DraggingRowFiveToRowTwoMovesTheRowsBetweenDown)
     QTest::mouseRelease(viewport, Qt::LeftButton, {}, at(2));
     EXPECT_EQ(entries(), codes({"0101", "0102", "0106", "0103", "0104", "0105", "0107"}));
     EXPECT_EQ(list->currentRow(), 2);
+    EXPECT_EQ(favouriteRows().at(2), favouriteRow(state, "0106"));
+
+    // A drag from the blank space below the rows moves nothing, the selected row least of all.
+    const QPoint below = at(6) + QPoint(0, list->visualItemRect(list->item(6)).height() * 3);
+    ASSERT_LT(below.y(), viewport->height());
+    QTest::mousePress(viewport, Qt::LeftButton, {}, below);
+    for (int row : {5, 3, 1, 0})
+        QTest::mouseMove(viewport, at(row));
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, at(0));
+    EXPECT_EQ(entries(), codes({"0101", "0102", "0106", "0103", "0104", "0105", "0107"}));
     EXPECT_EQ(favouriteRows().at(2), favouriteRow(state, "0106"));
 }
 
@@ -355,22 +383,19 @@ TEST_F(SelectionTest, LeavingSavesAndTheMainWindowShowsTheListWithInitialValuesO
     start();
     EXPECT_FALSE(autoFillBox()->isEnabled());
     mainControl<QPushButton>("cmdSwitchCommentSelection")->click();
-    // A never-saved list left by the close box, the name dialog cancelled: kept in memory.
+    // A never-saved list left by the close box asks for a name; Cancel keeps the teacher here.
     searchFor("organiz");
     doubleClickResult(0);
     const std::vector<std::string> built = entries();
     selection()->close();
     EXPECT_EQ(dialogs.callsOf(Kind::SaveFile).size(), 1u);
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(entries(), built);
-    EXPECT_EQ(favouritesList()->codeAt(0), built[0]);
-    EXPECT_FALSE(autoFillBox()->isEnabled());
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-
-    // Back again: the list is still there; open a file, change it, leave by Exit.
-    menu("mnuSelection")->trigger();
     ASSERT_TRUE(selection());
+    EXPECT_TRUE(selection()->isVisible());
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(entries(), built);
     EXPECT_EQ(favourites()->count(), 1);
+
+    // Open a file instead (the list let go of), change it, leave by Exit.
     dialogs.answerQuestion(false);
     dialogs.answerOpenFile(QString::fromStdString(a));
     press("cmdOpen");

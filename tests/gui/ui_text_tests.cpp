@@ -33,6 +33,10 @@ TEST(UiCodepage, MapsTheWindowsCharacters)
     EXPECT_EQ(toCp1252(QString::fromUtf8("Caf\u00E9 \u20AC5 \u201Cok\u201D \u2014")), "Caf\xE9 \x80" "5 \x93ok\x94 \x97");
     // Not in the code page: a C1 control with no byte of its own, a snowman, an emoji (one '?').
     EXPECT_EQ(toCp1252(QString::fromUtf8("\u0080|\u2603|\U0001F600")), "?|?|?");
+    // Those are the characters that would not survive; a '?' typed as such does.
+    EXPECT_EQ(charactersOutsideCp1252(QString::fromUtf8("\u0080|\u2603|\U0001F600|?|\u20AC")),
+              QString::fromUtf8("\u0080\u2603\U0001F600"));
+    EXPECT_EQ(charactersOutsideCp1252(QString::fromUtf8("Caf\u00E9 \u201Cok\u201D")), "");
 }
 
 TEST(UiDialogs, FileFilterInQtForm)

@@ -63,8 +63,11 @@ std::string defaultRangeRating(int lowMark, int highMark)
 
 std::variant<std::vector<InitialValueRange>, Message> rangesFromInput(std::string_view answer)
 {
+    // A comma parts two ranges as a blank does: the prompt's own example writes one.
+    std::string separated(answer);
+    std::replace(separated.begin(), separated.end(), ',', ' ');
     std::vector<MarkPair> pairs;
-    std::string_view rest = answer;
+    std::string_view rest = separated;
     while (!rest.empty()) {
         rest = trimBlanks(rest);
         const size_t end = std::min(rest.find(' '), rest.size()); // the range runs up to here

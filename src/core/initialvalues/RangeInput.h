@@ -25,11 +25,11 @@ std::string defaultRangeRating(int lowMark, int highMark);
 
 // The ranges of the teacher's answer, sorted by their low mark, highest first, with empty
 // comment codes and the default rating; or the message that refuses the whole answer. Ranges are
-// separated by blanks; each is read up to its first blank as low "-" high, every number read as
-// far as it is a number and rounded to a whole mark (halves to the even one). The first range
-// that is wrong gives TQ11 (no "-" left in the text), TQ12 (the "-" is not in this range) or
-// TQ13 (a mark outside 0 to 100, or low not below high); a 51st range gives TQ20; once every
-// range has been read, two that share a mark give TQ14.
+// separated by blanks or commas; each is read up to the next separator as low "-" high, every
+// number read as far as it is a number and rounded to a whole mark (halves to the even one). The
+// first range that is wrong gives TQ11 (no "-" left in the text), TQ12 (the "-" is not in this
+// range) or TQ13 (a mark outside 0 to 100, or low not below high); a 51st range gives TQ20; once
+// every range has been read, two that share a mark give TQ14.
 std::variant<std::vector<InitialValueRange>, Message> rangesFromInput(std::string_view answer);
 
 } // namespace tq

@@ -1,5 +1,8 @@
 #include "core/program/ProgramState.h"
 
+#include "core/base/TeacherFolder.h"
+#include "core/base/TextFile.h"
+
 namespace tq {
 
 ProgramFolders programFoldersFor(const std::string& programFolder, const std::string& teacherFolder)
@@ -12,6 +15,17 @@ ProgramFolders programFoldersFor(const std::string& programFolder, const std::st
     f.dataFolder = f.appParentFolder + "/data";
     f.teacherFolder = teacherFolder;
     return f;
+}
+
+std::string fileDialogFolder(const ProgramFolders& folders)
+{
+    return folders.lastFileFolder.empty() ? dialogStartFolder(folders.teacherFolder) : folders.lastFileFolder;
+}
+
+void rememberFolderOf(ProgramFolders& folders, const std::string& path)
+{
+    if (!path.empty())
+        folders.lastFileFolder = folderOfFile(path);
 }
 
 } // namespace tq

@@ -4,6 +4,7 @@
 #include "core/base/Clock.h"
 #include "core/classdata/StudentRecord.h"
 #include "core/phrases/PhraseLibrary.h"
+#include "core/program/FavouritesKeeping.h"
 #include "core/recovery/RecoveryCopies.h"
 #include "core/selection/FavouritesFile.h"
 #include "core/spelling/SpellingSources.h"
@@ -18,15 +19,23 @@ struct ProgramFolders {
     std::string dataFolder;      // appParentFolder + "/data": the master file
     std::string teacherFolder;   // the teacher's own folder, where class dialogs start first
     std::string phraseLibraryFile; // another phrase library named on the command line; empty = none
+    std::string lastFileFolder;  // the folder of the class or favourites file last opened or saved
 };
 
 // The folders derived from the program folder (the executable's folder).
 ProgramFolders programFoldersFor(const std::string& programFolder, const std::string& teacherFolder);
 
+// Where the class and favourites dialogs start: the folder of the file last opened or saved, else
+// the teacher's folder when it is found, else "" (the dialog's own choice).
+std::string fileDialogFolder(const ProgramFolders& folders);
+// The teacher opened or saved the class or favourites file `path` (nothing for "").
+void rememberFolderOf(ProgramFolders& folders, const std::string& path);
+
 struct ProgramState {
     ClassList students;
     PhraseLibrary phrases;
     Favourites favourites;
+    FavouritesStatus favouritesStatus; // see FavouritesKeeping.h
     bool firstFileDialog = true;
     bool smallScreen = false;
     ProgramFolders folders;

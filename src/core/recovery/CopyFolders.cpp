@@ -12,8 +12,6 @@
 namespace tq {
 
 namespace {
-constexpr const char* damagedFolderName = "damaged";
-
 void syncFolder(const std::string& folder)
 {
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -105,9 +103,14 @@ void removeCopies(const std::string& folder, const std::string& instance, CopyKi
     }
 }
 
-std::optional<std::string> putCopyAside(const std::string& folder, const std::string& name)
+std::string_view asideFolderName(AsideFolder aside)
 {
-    const std::string aside = folder + "/" + damagedFolderName;
+    return aside == AsideFolder::Damaged ? "damaged" : "declined";
+}
+
+std::optional<std::string> putCopyAside(const std::string& folder, const std::string& name, AsideFolder into)
+{
+    const std::string aside = folder + "/" + std::string(asideFolderName(into));
     if (!makeOwnFolder(aside))
         return std::nullopt;
     for (int n = 1; n < 1000; ++n) {
@@ -117,10 +120,23 @@ std::optional<std::string> putCopyAside(const std::string& folder, const std::st
             continue;
         if (::rename((folder + "/" + name).c_str(), target.c_str()) != 0)
             return std::nullopt;
+        // A moved folder keeps the time of its last change; its days aside count from now.
+        ::utimensat(AT_FDCWD, target.c_str(), nullptr, 0);
         syncFolder(folder);
         return target;
     }
     return std::nullopt;
+}
+
+void removeOldDeclinedCopies(const std::string& folder, std::time_t now)
+{
+    const std::string aside = folder + "/" + std::string(asideFolderName(AsideFolder::Declined));
+    constexpr std::time_t keptFor = std::time_t{declinedCopyDays} * 24 * 60 * 60;
+    for (const std::string& name : namesInFolder(aside)) {
+        struct stat st {};
+        if (::lstat((aside + "/" + name).c_str(), &st) == 0 && S_ISDIR(st.st_mode) && now - st.st_mtime > keptFor)
+            removeCopyFolder(aside, name);
+    }
 }
 
 std::vector<std::string> namesInFolder(const std::string& folder)

@@ -6,6 +6,7 @@
 #include "core/recovery/RecoveryNote.h"
 
 #include <cstdint>
+#include <ctime>
 #include <functional>
 #include <optional>
 #include <string>
@@ -39,9 +40,21 @@ bool removeCopyFolder(const std::string& folder, const std::string& name);
 void removeCopies(const std::string& folder, const std::string& instance, CopyKind kind,
                   std::uint64_t below = UINT64_MAX);
 
-// Moves a copy folder into the "damaged" folder beside the copies, under its own name (with a
-// number added when that is taken). Its path there, or nothing when it could not be moved.
-std::optional<std::string> putCopyAside(const std::string& folder, const std::string& name);
+// The folders beside the copies where copies are put aside: "damaged" for those that could not
+// be read (kept until someone removes them), "declined" for those the teacher chose not to
+// restore (kept for declinedCopyDays, then removed at a start).
+enum class AsideFolder { Damaged, Declined };
+std::string_view asideFolderName(AsideFolder aside);
+inline constexpr int declinedCopyDays = 14;
+
+// Moves a copy folder into an aside folder, under its own name (with a number added when that is
+// taken); the move is the time a declined copy's days count from. Its path there, or nothing
+// when it could not be moved.
+std::optional<std::string> putCopyAside(const std::string& folder, const std::string& name,
+                                        AsideFolder into = AsideFolder::Damaged);
+
+// Removes the declined copies put aside more than declinedCopyDays before `now`.
+void removeOldDeclinedCopies(const std::string& folder, std::time_t now);
 
 // The names of the entries of a folder (none when it cannot be read).
 std::vector<std::string> namesInFolder(const std::string& folder);

@@ -91,6 +91,11 @@ void LeftCopies::discard(const LeftCopy& copy)
     removeCopyFolder(folder_, copy.folderName);
 }
 
+void LeftCopies::decline(const LeftCopy& copy)
+{
+    putCopyAside(folder_, copy.folderName, AsideFolder::Declined);
+}
+
 LeftCopies::~LeftCopies()
 {
     const std::vector<std::string> names = namesInFolder(folder_);

@@ -52,8 +52,11 @@ public:
     const std::vector<LeftCopy>& copies() const { return copies_; }
     const std::vector<DamagedCopy>& damaged() const { return damaged_; }
 
-    // Removes a copy the teacher does not want, or one that has been taken over.
+    // Removes a copy that has been taken over (this program keeps its own copy of it now).
     void discard(const LeftCopy& copy);
+    // Sets aside a copy the teacher chose not to restore, in the "declined" folder, where it is
+    // kept for a while (CopyFolders.h): a hurried No loses nothing at once.
+    void decline(const LeftCopy& copy);
 
 private:
     // The copies of one ended program, from the names in the folder that carry its id.

@@ -101,10 +101,15 @@ void RecoveryCopies::classStarted()
 
 void RecoveryCopies::classDiscarded()
 {
+    discarded(CopyKind::Class);
+}
+
+void RecoveryCopies::discarded(CopyKind kind)
+{
     if (!active())
         return;
-    pending(CopyKind::Class).changed = false;
-    writer_->remove(CopyKind::Class);
+    pending(kind).changed = false;
+    writer_->remove(kind);
 }
 
 void RecoveryCopies::favouritesChanged()
@@ -118,6 +123,11 @@ void RecoveryCopies::favouritesSaved()
         return;
     pending(CopyKind::Favourites).changed = false;
     writer_->saved(CopyKind::Favourites, snapshotOf(CopyKind::Favourites));
+}
+
+void RecoveryCopies::favouritesDiscarded()
+{
+    discarded(CopyKind::Favourites);
 }
 
 bool RecoveryCopies::keepRestored(CopyKind kind, const std::string& originalFile, std::time_t changed)

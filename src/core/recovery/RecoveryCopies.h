@@ -78,6 +78,8 @@ public:
     // a new list: what memory holds is then in a file, or is nothing to lose).
     void favouritesChanged();
     void favouritesSaved();
+    // The teacher chose not to keep the favourites' edits (No at Exit): their copy goes.
+    void favouritesDiscarded();
 
     // A copy restored at start-up, now in memory, becomes this program's own: its copy is
     // written at once, with the original file and the time of the last change it had. True
@@ -100,6 +102,7 @@ private:
     };
 
     void changed(CopyKind kind);
+    void discarded(CopyKind kind);
     void schedule(CopyKind kind);
     void takeSnapshot(CopyKind kind);
     CopySnapshot snapshotOf(CopyKind kind) const;

@@ -1,6 +1,7 @@
 #include "core/recovery/RecoveryTexts.h"
 
 #include "core/base/Cp1252.h"
+#include "core/recovery/CopyFolders.h"
 
 #include <cstdio>
 
@@ -45,6 +46,13 @@ std::string copyLines(const RecoveryNote& note)
     return lines;
 }
 
+// What No does, after the question.
+std::string setAsideText(const std::string& folder)
+{
+    return " No sets the copy aside: it is kept for " + std::to_string(declinedCopyDays) + " days in\n" + folder + "/" +
+           std::string(asideFolderName(AsideFolder::Declined)) + "\nand then removed.";
+}
+
 const char* whatItIs(CopyKind kind)
 {
     return kind == CopyKind::Class ? "a class" : "a favourites list";
@@ -61,31 +69,31 @@ std::string lastChangedText(std::time_t time)
     return text;
 }
 
-RecoveryText restoreQuestion(const LeftCopy& copy)
+RecoveryText restoreQuestion(const LeftCopy& copy, const std::string& folder)
 {
     RecoveryText q;
     q.text = formatted(keptIntro, whatItIs(copy.kind())) + copyLines(copy.note) + "\n";
     if (copy.kind() == CopyKind::Class) {
         q.title = "Restore Class";
         q.text += "Do you want to restore it? Yes opens it as the current class; it is kept for good once you "
-                  "save it. No deletes the copy.";
+                  "save it.";
     } else {
         q.title = "Restore Favourites";
         q.text += "Do you want to restore it? Yes makes it the current favourites list, in place of the one "
-                  "open now; it is saved when you next leave Initial Values Setup or Comment Selection. No "
-                  "deletes the copy.";
+                  "open now; it is saved when you next leave Initial Values Setup or Comment Selection.";
     }
+    q.text += setAsideText(folder);
     return q;
 }
 
-RecoveryText keepForLaterQuestion(const LeftCopy& copy)
+RecoveryText keepForLaterQuestion(const LeftCopy& copy, const std::string& folder)
 {
     RecoveryText q;
     q.title = copy.kind() == CopyKind::Class ? "Restore Class" : "Restore Favourites";
     const char* another = copy.kind() == CopyKind::Class ? "another class" : "another favourites list";
     q.text = formatted(keptIntro, another) + copyLines(copy.note) +
              "\nOnly one can be open at a time, and the one restored before is open now.\n\n"
-             "Do you want to keep this copy until Tallyquill next starts? Yes keeps it; No deletes it.";
+             "Do you want to keep this copy until Tallyquill next starts? Yes keeps it." + setAsideText(folder);
     return q;
 }
 

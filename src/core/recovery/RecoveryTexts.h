@@ -16,10 +16,12 @@ struct RecoveryText {
 // "Monday, December 7, 2026 at 10:15", in local time.
 std::string lastChangedText(std::time_t time);
 
-// Yes restores the copy, No deletes it.
-RecoveryText restoreQuestion(const LeftCopy& copy);
-// For a class found once another has been restored: Yes keeps it for the next start, No deletes it.
-RecoveryText keepForLaterQuestion(const LeftCopy& copy);
+// Yes restores the copy; No sets it aside in the "declined" folder of the recovery folder
+// `folder`, where it is kept for 14 days.
+RecoveryText restoreQuestion(const LeftCopy& copy, const std::string& folder);
+// For a copy found once another of its kind has been restored: Yes keeps it for the next start,
+// No sets it aside as above.
+RecoveryText keepForLaterQuestion(const LeftCopy& copy, const std::string& folder);
 // A copy that could not be read, and where it was kept.
 RecoveryText damagedCopyMessage(const DamagedCopy& copy, const std::string& folder);
 

@@ -38,10 +38,10 @@ void printRange(PrintScript& script, const InitialValueRange& r, const PhraseLib
 
 PrintScript favouritesReport(const Favourites& fav, const PhraseLibrary& library, std::time_t now)
 {
+    // No orientation of its own: the print dialog offers the page across (a range block is over
+    // a hundred characters of fixed pitch, more than an upright page holds), and the teacher's
+    // choice there stands.
     PrintScript script;
-    // Across the page: a range block is over a hundred characters of fixed pitch, and a long
-    // comment makes it wider still, more than an upright page holds.
-    script.orientation(PageOrientation::Landscape);
     script.line("");
     script.font("Arial", 14);
     script.line(std::string("Tallyquill ~ v") + versionLabel + " ~ " + printedDate(now) + " ~ " + printedTime(now));

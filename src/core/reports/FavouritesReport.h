@@ -1,7 +1,8 @@
 #pragma once
 // The printed favourites list: a heading with the date and time and the file's name, each entry
 // with its phrase, then the initial values of every mark range in fixed-pitch columns. It is
-// printed across the page (landscape), where the columns of the ranges fit.
+// printed in the orientation the printer has: the print dialog offers landscape, where the
+// columns of the ranges fit, and the teacher may choose otherwise.
 #include "core/phrases/PhraseLibrary.h"
 #include "core/reports/PrintScript.h"
 #include "core/selection/FavouritesFile.h"

@@ -11,12 +11,6 @@ void newFavourites(Favourites& fav)
     fav.initialRanges = defaultInitialRanges();
 }
 
-MaybeMessage openFavouritesFile(Favourites& fav, const std::string& path, const PhraseLibrary& library)
-{
-    fav.favouritesFile = path;
-    return readFavourites(fav, library);
-}
-
 MaybeMessage appendFavouritesFile(Favourites& fav, const std::string& path)
 {
     if (favouritesFull(fav.favourites.size()))

@@ -11,10 +11,6 @@ namespace tq {
 // A new list: no file, no entries, the seven default ranges.
 void newFavourites(Favourites& fav);
 
-// Makes `path` the current favourites file and reads it; TQ16 or TQ17 when it is refused (the
-// name stays current, the list is then empty).
-MaybeMessage openFavouritesFile(Favourites& fav, const std::string& path, const PhraseLibrary& library);
-
 // Appends the entries of the favourites file at `path`, all of them or none: TQ19 when they do
 // not all fit in the list, TQ17 when the file cannot be read; the list is then unchanged.
 MaybeMessage appendFavouritesFile(Favourites& fav, const std::string& path);

@@ -10,6 +10,7 @@
 #include "gui/widgets/CommentCodePicker.h"
 #include "gui/widgets/Dialogs.h"
 #include "gui/widgets/ElidedLabel.h"
+#include "gui/widgets/FavouritesFileDialogs.h"
 #include "gui/widgets/FavouritesList.h"
 #include "gui/widgets/Fonts.h"
 #include "gui/widgets/GridCellText.h"
@@ -166,6 +167,7 @@ void frmAutoFill::connectControls()
     connect(msfgClass, &ui::ClassGrid::mouseReleased, this,
             [this](int button, int shift, int x, int y) { msfgClass_MouseUp(button, shift, x, y); });
     connect(msfgClass, &ui::ClassGrid::mouseMoved, this, [this](int, int, int x, int y) { msfgClass_MouseMove(x, y); });
+    connect(msfgClass, &ui::ClassGrid::enterCell, this, [this] { msfgClass_EnterCell(); });
     connect(lstFavourites, &FavouritesList::entryChosen, this, [this] { lstFavourites_Click(); });
     connect(cmdEnterRanges, &QPushButton::clicked, this, [this] { cmdEnterRanges_Click(); });
     connect(cmdSplit, &QPushButton::clicked, this, [this] { cmdSplit_Click(); });
@@ -196,8 +198,6 @@ void frmAutoFill::Form_Load()
     if (state_.smallScreen)
         applySmallScreenLayout();
     fillflexGrid();
-    displayDetails(1);
-    codePicker_->drop();
     discardUndo();
 }
 
@@ -208,6 +208,9 @@ void frmAutoFill::showMessage(const Message& m)
 
 void frmAutoFill::fillflexGrid()
 {
+    // A code picked up from a cell goes with the grid it was picked from: left armed, the next
+    // click would place a code the teacher no longer sees.
+    codePicker_->drop();
     msfgClass->clear();
     msfgClass->setBackgroundOutsideCells(palette().color(QPalette::Button));
     msfgClass->setRows(0);
@@ -218,6 +221,7 @@ void frmAutoFill::fillflexGrid()
         msfgClass->addRow(ui::fromCp1252(joinTabs(rangeGridCells(range))));
     msfgClass->setFixedRows(1);
     msfgClass->setFixedCols(rangeFixedColumns);
+    msfgClass_EnterCell(); // the current range may be the one it was, with other marks
 }
 
 void frmAutoFill::redrawRangeRow(int position)
@@ -225,6 +229,15 @@ void frmAutoFill::redrawRangeRow(int position)
     const RangeGridRow cells = rangeGridCells(rangeAt(position));
     for (int c = firstRangeCommentColumn; c < rangeGridColumnCount; ++c)
         setCellBytes(*msfgClass, position, c, cells[static_cast<size_t>(c)]);
+}
+
+// The current range is the one the grid marks and the details show, whichever way it became
+// current: a click on any of its cells, the arrow keys, a split or a delete.
+void frmAutoFill::msfgClass_EnterCell()
+{
+    const int row = msfgClass->currentRow();
+    msfgClass->setMarkedRow(isRangeRow(row) ? row : -1);
+    displayDetails(row);
 }
 
 void frmAutoFill::displayDetails(int position)
@@ -250,26 +263,25 @@ bool frmAutoFill::isRangeRow(int row) const
     return row >= 1 && static_cast<size_t>(row) <= state_.favourites.initialRanges.size();
 }
 
-void frmAutoFill::leave()
+bool frmAutoFill::leave()
 {
     if (left_)
-        return;
+        return true;
+    // A named list is saved; should its file not be written, the ranges stay in memory, where
+    // mark entry uses them, and in the recovery copy. An unnamed one with edits asks for a name,
+    // and without one the teacher stays here with the edits.
+    if (!FavouritesFileDialogs(state_, dialogs_, this).saveOnLeaving(true))
+        return false;
     left_ = true;
-    if (!state_.favourites.favouritesFile.empty()) {
-        if (MaybeMessage m = saveFavourites(state_.favourites))
-            showMessage(*m); // the ranges stay in memory, where mark entry uses them, and in the recovery copy
-        else
-            state_.recovery.favouritesSaved();
-    }
     emit returned();
+    return true;
 }
 
 frmAutoFill::~frmAutoFill() = default;
 
 void frmAutoFill::closeEvent(QCloseEvent* event)
 {
-    event->accept();
-    leave();
+    event->setAccepted(leave());
 }
 
 } // namespace tq

@@ -58,7 +58,8 @@ private:
     void applySmallScreenLayout();
     void showMessage(const Message& m);
 
-    // The ranges grid and the three detail lines of one range.
+    // The ranges grid, its current range and the three detail lines of one range.
+    void msfgClass_EnterCell();
     void redrawRangeRow(int position);
     void displayDetails(int position);
     InitialValueRange& rangeAt(int position);
@@ -89,9 +90,11 @@ private:
     PrintScript initialValuesScript() const;
     void printInitialValues();
     void previewInitialValues();
+    void showFirstRange();
 
-    // Saves the favourites and hands back to the main window; runs once.
-    void leave();
+    // Saves the favourites and hands back to the main window, once. False when the teacher
+    // stays: edits to a list without a name were given none.
+    bool leave();
 
     ProgramState& state_;
     ui::Dialogs& dialogs_;

@@ -1,10 +1,9 @@
 // The favourites file of Initial Values Setup: its list beside the grid, the palette of codes;
 // opening another file, which first saves the one open.
-#include "core/base/TeacherFolder.h"
 #include "core/program/ProgramState.h"
 #include "gui/initialvalues/frmAutoFill.h"
-#include "gui/widgets/Dialogs.h"
 #include "gui/widgets/ElidedLabel.h"
+#include "gui/widgets/FavouritesFileDialogs.h"
 #include "gui/widgets/FavouritesList.h"
 
 #include <QFile>
@@ -21,38 +20,27 @@ void frmAutoFill::showFavourites()
 
 void frmAutoFill::cmdOpenFavourites_Click()
 {
-    // The edits made here must reach the disk before another file replaces them in memory.
-    if (!state_.favourites.favouritesFile.empty()) {
-        if (MaybeMessage m = saveFavourites(state_.favourites)) {
-            showMessage(*m);
-            return;
-        }
-        state_.recovery.favouritesSaved();
-    }
-    openFavourites();
+    // The edits made here must reach a file before another one replaces them in memory: a named
+    // list is saved at once, an unnamed one with edits is offered for saving.
+    FavouritesFileDialogs files(state_, dialogs_, this);
+    const bool saved = savesUnderItsName(state_)
+                           ? files.save()
+                           : !state_.favouritesStatus.unsaved ||
+                                 files.offerToSave(QStringLiteral("Do you want to save the current Favourites File?"),
+                                                   QStringLiteral("Load New Favourites File"));
+    if (saved)
+        openFavourites();
 }
 
 void frmAutoFill::openFavourites()
 {
-    const std::string& teacherFolder = state_.folders.teacherFolder;
-    const QString folder = teacherFolderFound(teacherFolder) ? QFile::decodeName(teacherFolder.c_str()) : QString();
-    const QString chosen = dialogs_.openFile(this, QStringLiteral("Open Favourites"),
-                                             QStringLiteral("Tallyquill Favourites (*.tqf)|*.tqf"), folder);
-    if (chosen.isEmpty()) {
+    if (FavouritesFileDialogs(state_, dialogs_, this).open() == FavouritesFileDialogs::Opened::Cancelled) {
         if (state_.favourites.favouritesFile.empty())
             close(); // nothing to set up
         return;
     }
-    state_.favourites.favouritesFile = QFile::encodeName(chosen).toStdString();
-    if (MaybeMessage refused = readFavourites(state_.favourites, state_.phrases)) {
-        showMessage(*refused);
-        // A refused file is not the teacher's favourites: leaving must not write over it.
-        state_.favourites.favouritesFile.clear();
-    }
-    state_.recovery.favouritesSaved(); // what memory holds is the file's, or nothing
     showFavourites();
     fillflexGrid();
-    displayDetails(1);
     discardUndo();
 }
 

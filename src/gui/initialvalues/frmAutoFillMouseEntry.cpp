@@ -19,6 +19,9 @@ void frmAutoFill::msfgClass_MouseUp(int button, int, int, int)
     const int col = msfgClass->mouseCol();
     if (!isRangeRow(row))
         return;
+    // Any click on a range, its marks included, makes it the current one, which Split and Delete
+    // act on; a click on its marks keeps the column the teacher was in.
+    msfgClass->setCurrent(row, col >= rangeFixedColumns ? col : std::max(msfgClass->currentCol(), rangeFixedColumns));
     if (isRangeCommentColumn(col)) {
         if (button == rightButton)
             codePicker_->lookUpOrPickUp(row, col);
@@ -37,7 +40,7 @@ void frmAutoFill::placeCode(int row, int col)
     InitialValueRange& range = rangeAt(row);
     for (int k = 1; k <= rangeCommentCount; ++k)
         range.rangeComment(k) = cellBytes(*msfgClass, row, firstRangeCommentColumn + k - 1);
-    state_.recovery.favouritesChanged();
+    favouritesEdited(state_);
 }
 
 void frmAutoFill::rateSkill(int button, int row, int col)
@@ -47,7 +50,7 @@ void frmAutoFill::rateSkill(int button, int row, int col)
     InitialValueRange& range = rangeAt(row);
     for (size_t k = 0; k < range.rangeSkills.size(); ++k)
         range.rangeSkills[k] = cellBytes(*msfgClass, row, firstRangeSkillColumn + static_cast<int>(k));
-    state_.recovery.favouritesChanged();
+    favouritesEdited(state_);
 }
 
 void frmAutoFill::msfgClass_MouseMove(int xTwips, int)
@@ -73,7 +76,7 @@ void frmAutoFill::pushUndo(int position)
 void frmAutoFill::cmdUndo_Click()
 {
     if (const std::optional<int> position = undoRangeEdit(state_.favourites.initialRanges, undo_)) {
-        state_.recovery.favouritesChanged();
+        favouritesEdited(state_);
         redrawRangeRow(*position);
         displayDetails(*position);
     }

@@ -54,7 +54,7 @@ void frmAutoFill::cmdDelete_Click()
 // change is reported for the recovery copy.
 void frmAutoFill::showRangesFrom(int position)
 {
-    state_.recovery.favouritesChanged();
+    favouritesEdited(state_);
     const int col = msfgClass->currentCol();
     fillflexGrid();
     if (isRangeRow(position))

@@ -1,7 +1,5 @@
 #include "gui/main/ClassFileStatus.h"
 
-#include "core/base/TeacherFolder.h"
-#include "core/base/TextFile.h"
 #include "core/recovery/RecoveryTexts.h"
 #include "gui/widgets/NamedControls.h"
 
@@ -23,21 +21,15 @@ ClassFileStatus::ClassFileStatus(QStatusBar& bar) : QObject(&bar)
 void ClassFileStatus::showFile(const std::string& path)
 {
     restoredFrom_.clear();
-    lastClassFile_ = path.empty() ? lastClassFile_ : path;
     lblClassFile->setText(path.empty() ? QStringLiteral("Class file: not saved yet")
                                        : QStringLiteral("Class file: ") + QFile::decodeName(path.c_str()));
 }
 
 void ClassFileStatus::showRestored(const std::string& originalFile)
 {
-    showFile(originalFile); // the class dialogs start in its folder
+    showFile(originalFile);
     restoredFrom_ = originalFile;
     lblClassFile->setText(QString::fromUtf8(restoredClassStatus(originalFile)));
-}
-
-std::string ClassFileStatus::dialogFolder(const std::string& teacherFolder) const
-{
-    return lastClassFile_.empty() ? dialogStartFolder(teacherFolder) : folderOfFile(lastClassFile_);
 }
 
 } // namespace tq

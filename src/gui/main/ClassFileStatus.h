@@ -1,7 +1,6 @@
 #pragma once
-// The status line's word on the open class's file, and what the class dialogs make of it: they
-// start in the folder of the class file last opened or saved, and a class restored from a
-// recovery copy proposes the file it came from.
+// The status line's word on the open class's file, and the file a class restored from a
+// recovery copy came from, which its save dialog proposes.
 #include <QObject>
 
 #include <string>
@@ -20,14 +19,11 @@ public:
     // The class now open was restored from a copy of the class kept in `originalFile`.
     void showRestored(const std::string& originalFile);
 
-    // Where the class dialogs start: the last class file's folder, else `teacherFolder` when found.
-    std::string dialogFolder(const std::string& teacherFolder) const;
     // The file a restored class came from, until it is saved or another class is open.
     const std::string& restoredFrom() const { return restoredFrom_; }
 
 private:
     QLabel* lblClassFile = nullptr;
-    std::string lastClassFile_;
     std::string restoredFrom_;
 };
 

@@ -12,6 +12,7 @@
 #include "gui/reports/frmHelp.h"
 #include "gui/widgets/ClassGrid.h"
 #include "gui/widgets/Dialogs.h"
+#include "gui/widgets/FavouritesFileDialogs.h"
 #include "gui/widgets/Fonts.h"
 #include "gui/widgets/NamedControls.h"
 #include "gui/widgets/StampCursor.h"
@@ -165,16 +166,11 @@ bool frmEntry::Form_Load(const SplashRunner& runSplash)
     if (state_.smallScreen)
         applySmallScreenLayout();
 
-    if (!state_.favourites.favouritesFile.empty()) {
-        if (MaybeMessage m = readFavourites(state_.favourites, state_.phrases))
+    // The file chosen in the start-up window; a refused one leaves a new list without a name.
+    if (!state_.favourites.favouritesFile.empty())
+        if (MaybeMessage m = tq::openFavourites(state_, state_.favourites.favouritesFile))
             showMessage(*m);
-        showFavourites();
-        optAutoFill->setEnabled(true);
-        optAutoFill->setChecked(true);
-    } else {
-        showFavourites();
-        optAutoFill->setEnabled(false);
-    }
+    showOpenedFavourites();
 
     commands_->setClassCommandsEnabled(false);
     clearUndo();
@@ -247,13 +243,22 @@ bool frmEntry::offerToSaveClass(const QString& question, const QString& title)
     return saveas();
 }
 
+// Exit and the close box: the class, then a favourites list with edits in no file, is offered
+// for saving; a save that does not happen keeps the program running.
 void frmEntry::leave()
 {
     if (ended_)
         return;
     if (!offerToSaveClass(QStringLiteral("Do you want to save the class?"), QStringLiteral("Exit Tallyquill")))
         return;
-    state_.recovery.classDiscarded(); // saved, or the teacher chose not to
+    FavouritesFileDialogs favourites(state_, dialogs_, this);
+    if (state_.favouritesStatus.unsaved &&
+        !favourites.offerToSave(QStringLiteral("Do you want to save the favourites?"), QStringLiteral("Exit Tallyquill")))
+        return;
+    // Saved, or the teacher chose not to: the copies go.
+    state_.recovery.classDiscarded();
+    if (state_.favouritesStatus.unsaved)
+        favouritesDiscarded(state_);
     endProgram();
 }
 

@@ -89,7 +89,7 @@ private:
     void showSummary(QWidget* beside);
     void openFavourites();
     void showFavourites();
-    void showEditedFavourites();
+    void showOpenedFavourites();
     void unHighlight();
     void msfgClass_EnterCell();
     void msfgClass_LeaveCell();

@@ -23,7 +23,7 @@ void frmEntry::OpenClassFile()
     if (!offerToSaveClass(QStringLiteral("Do you want to save the current class?"), QStringLiteral("Open New Class")))
         return;
     const QString chosen = dialogs_.openFile(this, QStringLiteral("Open Class File"), classFilter,
-                                             displayPath(classFile_->dialogFolder(state_.folders.teacherFolder)));
+                                             displayPath(fileDialogFolder(state_.folders)));
     if (!chosen.isEmpty()) {
         state_.firstFileDialog = false;
         openClass(nativePath(chosen));
@@ -53,6 +53,7 @@ void frmEntry::openClass(const std::string& path)
     }
     state_.students = std::move(std::get<ClassList>(read));
     state_.recovery.classOpened(path);
+    rememberFolderOf(state_.folders, path);
     clearUndo();
     fillflexGrid();
     classFile_->showFile(path);
@@ -75,7 +76,7 @@ bool frmEntry::saveas()
         !classFile_->restoredFrom().empty() ? fileNameOf(classFile_->restoredFrom())
                                : classFileBaseName(state_.students.empty() ? std::string() : state_.students.front().courseCode);
     const QString chosen = dialogs_.saveFile(this, QStringLiteral("Save Class File"), classFilter,
-                                             displayPath(classFile_->dialogFolder(state_.folders.teacherFolder)), QString::fromStdString(proposed));
+                                             displayPath(fileDialogFolder(state_.folders)), QString::fromStdString(proposed));
     if (chosen.isEmpty())
         return false;
     state_.firstFileDialog = false;
@@ -90,6 +91,7 @@ bool frmEntry::saveas()
         return false;
     }
     state_.recovery.classSaved(path);
+    rememberFolderOf(state_.folders, path);
     classFile_->showFile(path);
     return true;
 }

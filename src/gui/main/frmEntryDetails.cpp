@@ -1,16 +1,14 @@
 // The panels of the main window around the grid: the details of the current student, the
 // favourites list beside the grid, and opening another favourites file.
-#include "core/base/TeacherFolder.h"
 #include "core/entry/StudentDetails.h"
 #include "gui/main/DetailsPanel.h"
 #include "gui/main/FavouritesPanel.h"
 #include "gui/main/GridCellEntry.h"
 #include "gui/main/frmEntry.h"
-#include "gui/widgets/Dialogs.h"
+#include "gui/widgets/FavouritesFileDialogs.h"
 #include "gui/widgets/FavouritesList.h"
 
 #include <QCheckBox>
-#include <QFile>
 
 namespace tq {
 
@@ -38,33 +36,31 @@ void frmEntry::showFavourites()
     favouritesPanel_->showFavourites(state_.favourites, state_.phrases);
 }
 
-void frmEntry::showEditedFavourites()
+// File > Open Favourites: a list with edits in no file is offered for saving first.
+void frmEntry::openFavourites()
 {
-    // In the skills view the key stays in sight; the list behind it is brought up to date for
-    // when the teacher switches back.
+    FavouritesFileDialogs files(state_, dialogs_, this);
+    if (state_.favouritesStatus.unsaved &&
+        !files.offerToSave(QStringLiteral("Do you want to save the current Favourites File?"),
+                           QStringLiteral("Load New Favourites File")))
+        return;
+    if (files.open() != FavouritesFileDialogs::Opened::Cancelled)
+        showOpenedFavourites();
+}
+
+// The favourites as they are now (a file opened, a list restored, a working window left), with
+// Initial Values on exactly while the list has a file: a list without one has no initial values
+// the teacher chose. In the skills view the key stays in sight; the list behind it is brought up
+// to date for when the teacher switches back.
+void frmEntry::showOpenedFavourites()
+{
     if (favouritesPanel_->learningSkillsShown())
         favouritesPanel_->favouritesList().showFavourites(state_.favourites, state_.phrases);
     else
         showFavourites();
-    if (!state_.favourites.favouritesFile.empty()) {
-        optAutoFill->setEnabled(true);
-        optAutoFill->setChecked(true);
-    }
-}
-
-void frmEntry::openFavourites()
-{
-    const QString chosen = dialogs_.openFile(this, QStringLiteral("Open Favourites"),
-                                             QStringLiteral("Tallyquill Favourites (*.tqf)|*.tqf"),
-                                             QFile::decodeName(dialogStartFolder(state_.folders.teacherFolder).c_str()));
-    if (chosen.isEmpty())
-        return;
-    state_.favourites.favouritesFile = QFile::encodeName(chosen).toStdString();
-    if (MaybeMessage m = readFavourites(state_.favourites, state_.phrases))
-        showMessage(*m);
-    showFavourites();
-    optAutoFill->setEnabled(true);
-    optAutoFill->setChecked(true);
+    const bool named = !state_.favourites.favouritesFile.empty();
+    optAutoFill->setEnabled(named);
+    optAutoFill->setChecked(named);
 }
 
 } // namespace tq

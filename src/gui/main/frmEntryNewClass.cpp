@@ -18,12 +18,14 @@ void frmEntry::newTrillium()
     connect(working.getClassDialog, &frmGetTrilliumfile::classBuilt, this, [this] {
         state_.recovery.classStarted();
         clearUndo();
+        // The grid shows the new class with its first student current, and so do the details.
         fillflexGrid();
         if (state_.studentCount() > 0) {
             commands_->setClassCommandsEnabled(true);
             classFile_->showFile(std::string());
+        } else {
+            details_->clear();
         }
-        details_->clear();
     });
     connect(working.getClassDialog, &frmGetTrilliumfile::programMustEnd, this, [this] { endProgram(); });
     working.getClassDialog->Form_Load();

@@ -7,7 +7,6 @@
 #include "gui/reports/frmSummary.h"
 #include "gui/widgets/Dialogs.h"
 
-#include <QCheckBox>
 
 namespace tq {
 
@@ -23,6 +22,7 @@ void frmEntry::offerRecoveryCopies()
     RecoveryCopies& recovery = state_.recovery;
     if (!recovery.active())
         return;
+    removeOldDeclinedCopies(recovery.folder(), state_.clock());
     LeftCopies left(recovery.folder(), recovery.instance(), state_.phrases);
     for (const DamagedCopy& damaged : left.damaged()) {
         const RecoveryText m = damagedCopyMessage(damaged, recovery.folder());
@@ -31,10 +31,11 @@ void frmEntry::offerRecoveryCopies()
     bool restored[2] = {false, false}; // one class and one favourites list can be open
     for (const LeftCopy& copy : left.copies()) {
         bool& kindRestored = restored[static_cast<size_t>(copy.kind())];
-        const RecoveryText q = kindRestored ? keepForLaterQuestion(copy) : restoreQuestion(copy);
+        const RecoveryText q =
+            kindRestored ? keepForLaterQuestion(copy, recovery.folder()) : restoreQuestion(copy, recovery.folder());
         const bool yes = dialogs_.question(this, QString::fromUtf8(q.text), QString::fromUtf8(q.title));
         if (!yes) {
-            left.discard(copy);
+            left.decline(copy);
             continue;
         }
         if (kindRestored)
@@ -49,12 +50,11 @@ void frmEntry::offerRecoveryCopies()
             fillflexGrid();
             commands_->setClassCommandsEnabled(true);
             classFile_->showRestored(copy.note.originalFile);
+            rememberFolderOf(state_.folders, copy.note.originalFile); // the class dialogs start there
         } else {
             state_.favourites = std::get<Favourites>(copy.data);
-            showFavourites();
-            const bool named = !state_.favourites.favouritesFile.empty();
-            optAutoFill->setEnabled(named);
-            optAutoFill->setChecked(named);
+            favouritesRestored(state_);
+            showOpenedFavourites();
         }
         // The copy found goes only once this program's own copy of it is on disk.
         if (recovery.keepRestored(copy.kind(), copy.note.originalFile, copy.note.changed))

@@ -44,10 +44,11 @@ void frmEntry::mnuAutoFill_Click()
 }
 
 // Back from Comment Selection or Initial Values Setup: the list shows whatever favourites are
-// open now (the window may have opened another file), with Initial Values ticked.
+// open now (the window may have opened another file), with Initial Values ticked when they have
+// a file.
 void frmEntry::returnFromWorkingWindow()
 {
-    showEditedFavourites();
+    showOpenedFavourites();
     showAfterWorkingWindow();
 }
 

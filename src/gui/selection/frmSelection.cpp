@@ -3,7 +3,9 @@
 #include "core/program/ProgramState.h"
 #include "gui/selection/PhraseMatchList.h"
 #include "gui/widgets/Codepage.h"
+#include "gui/widgets/Dialogs.h"
 #include "gui/widgets/ElidedLabel.h"
+#include "gui/widgets/FavouritesFileDialogs.h"
 #include "gui/widgets/FavouritesList.h"
 #include "gui/widgets/Fonts.h"
 #include "gui/widgets/NamedControls.h"
@@ -268,7 +270,8 @@ void frmSelection::Form_Load()
     if (state_.smallScreen)
         applySmallScreenLayout();
     show();
-    if (!state_.favourites.favouritesFile.empty() || !state_.favourites.favourites.empty())
+    const Favourites& fav = state_.favourites;
+    if (!fav.favouritesFile.empty() || !fav.favourites.empty() || state_.favouritesStatus.unsaved)
         showFavourites();
     else
         newFavourites();
@@ -298,24 +301,43 @@ const PhraseSearchIndex& frmSelection::searchIndex()
 
 void frmSelection::loadCommentList()
 {
+    // The phrases are in the library's code page: a keyword character outside it ("→", say)
+    // would be looked for as a '?', found in every phrase that holds one.
+    for (QLineEdit* box : {txtAnd1, txtAnd2, txtOr, txtNot}) {
+        const QString outside = ui::charactersOutsideCp1252(box->text());
+        if (outside.isEmpty())
+            continue;
+        lstComments->showMatches({});
+        dialogs_.message(this,
+                         QStringLiteral("TQ23: The keyword \"%1\" holds %2, which no phrase can hold. Nothing was "
+                                        "searched for: please type the keyword without it.")
+                             .arg(box->text(), outside),
+                         QString::fromLatin1(programTitle));
+        box->setFocus();
+        return;
+    }
     lstComments->showMatches(searchIndex().search(searchCriteria()));
 }
 
 void frmSelection::closeEvent(QCloseEvent* event)
 {
-    event->accept();
-    leaveForm();
+    event->setAccepted(leaveForm());
 }
 
-void frmSelection::leaveForm()
+bool frmSelection::leaveForm()
 {
     if (left_)
-        return;
+        return true;
+    // A named list is saved when it holds entries or edits. An unnamed one with edits asks for a
+    // name; cancelling keeps the teacher here, with the edits.
+    const bool saveNamed = !state_.favourites.favourites.empty() || state_.favouritesStatus.unsaved;
+    const bool leaving = FavouritesFileDialogs(state_, dialogs_, this).saveOnLeaving(saveNamed);
+    showCaption();
+    if (!leaving)
+        return false;
     left_ = true;
-    // An unnamed list asks for a name; cancelling leaves it unsaved but still in the program.
-    if (!state_.favourites.favourites.empty())
-        saveCommand();
     emit returned();
+    return true;
 }
 
 } // namespace tq

@@ -69,9 +69,9 @@ private:
     void buildLayout();
     void connectControls();
     void applySmallScreenLayout();
-    // Back, Exit and the close box all come here, once: the list is saved and the main window
-    // takes over.
-    void leaveForm();
+    // Back, Exit and the close box all come here: the list is saved and the main window takes
+    // over. False when the teacher stays: a list with edits and no name was given none.
+    bool leaveForm();
 
     SearchCriteria searchCriteria() const;
     const PhraseSearchIndex& searchIndex();
@@ -93,8 +93,6 @@ private:
     bool saveBeforeReplacing();
     bool saveCommand();
     bool saveAsFavourites();
-    bool writeFavourites();
-    QString dialogFolder() const;
     void showCaption();
     void showMessage(const Message& m);
 

@@ -1,22 +1,18 @@
 // The favourites half of the Comment Selection window: phrases copied in from the search,
 // separators, moving and removing rows, and the favourites files.
-#include "core/base/TeacherFolder.h"
 #include "core/program/ProgramState.h"
 #include "core/selection/FavouritesCommands.h"
 #include "gui/selection/PhraseMatchList.h"
 #include "gui/selection/frmSelection.h"
 #include "gui/widgets/Dialogs.h"
 #include "gui/widgets/ElidedLabel.h"
+#include "gui/widgets/FavouritesFileDialogs.h"
 #include "gui/widgets/FavouritesList.h"
 
 #include <QFile>
 #include <QLabel>
 
 namespace tq {
-
-namespace {
-const QString favouritesFilter = QStringLiteral("Tallyquill Favourites (*.tqf)|*.tqf");
-}
 
 void frmSelection::showMessage(const Message& m)
 {
@@ -37,15 +33,14 @@ void frmSelection::showFavourites()
 
 void frmSelection::newFavourites()
 {
-    tq::newFavourites(state_.favourites);
-    state_.recovery.favouritesSaved(); // nothing in a new list to lose
+    startNewFavourites(state_);
     showFavourites();
 }
 
 void frmSelection::rebuildEntries()
 {
     state_.favourites.favourites = entriesFromRows(lstFavourites->lines());
-    state_.recovery.favouritesChanged();
+    favouritesEdited(state_);
 }
 
 void frmSelection::editRows(const RowChange& change, const std::string& inserted)
@@ -99,27 +94,21 @@ void frmSelection::cmdDeleteFavourite_Click()
     std::vector<std::string>& entries = state_.favourites.favourites;
     if (change->from < entries.size())
         entries.erase(entries.begin() + static_cast<long>(change->from));
-    state_.recovery.favouritesChanged();
+    favouritesEdited(state_);
 }
 
-QString frmSelection::dialogFolder() const
-{
-    const std::string& folder = state_.folders.teacherFolder;
-    return teacherFolderFound(folder) ? QFile::decodeName(QByteArray::fromStdString(folder)) : QString();
-}
-
-// Before New or Open replace the list: the teacher may save it first. A list that holds anything
-// is asked about, named or not, so that no work goes without a word. False when the teacher
-// wanted it saved and it was not (the dialog cancelled, the disk full): the list then stays.
+// Before New or Open replace the list: the teacher may save it first. A list that holds anything,
+// or edits of its ranges, is asked about, named or not, so that no work goes without a word.
+// False when the teacher wanted it saved and it was not (the dialog cancelled, the disk full):
+// the list then stays.
 bool frmSelection::saveBeforeReplacing()
 {
     const Favourites& fav = state_.favourites;
-    if (fav.favouritesFile.empty() && fav.favourites.empty())
+    if (fav.favouritesFile.empty() && fav.favourites.empty() && !state_.favouritesStatus.unsaved)
         return true;
-    if (!dialogs_.question(this, QStringLiteral("Do you want to save the current Favourites File?"),
-                           QStringLiteral("Load New Favourites File")))
-        return true;
-    return saveCommand();
+    return FavouritesFileDialogs(state_, dialogs_, this)
+        .offerToSave(QStringLiteral("Do you want to save the current Favourites File?"),
+                     QStringLiteral("Load New Favourites File"));
 }
 
 void frmSelection::cmdNew_Click()
@@ -136,55 +125,37 @@ void frmSelection::cmdOpen_Click()
 
 void frmSelection::openFavourites()
 {
-    const QString chosen = dialogs_.openFile(this, QStringLiteral("Open Favourites"), favouritesFilter, dialogFolder());
     // Cancelling changes nothing: the list the teacher had is still there.
-    if (chosen.isEmpty())
-        return;
-    if (MaybeMessage m = openFavouritesFile(state_.favourites, QFile::encodeName(chosen).toStdString(), state_.phrases))
-        showMessage(*m);
-    state_.recovery.favouritesSaved(); // what memory holds is the file's, or nothing
-    showFavourites();
+    if (FavouritesFileDialogs(state_, dialogs_, this).open() != FavouritesFileDialogs::Opened::Cancelled)
+        showFavourites();
 }
 
 void frmSelection::mnuAddToFavourites_Click()
 {
-    const QString chosen =
-        dialogs_.openFile(this, QStringLiteral("Add to Favourites"), favouritesFilter, dialogFolder());
+    const QString chosen = dialogs_.openFile(this, QStringLiteral("Add to Favourites"),
+                                             QString::fromLatin1(favouritesFileFilter),
+                                             FavouritesFileDialogs(state_, dialogs_, this).dialogFolder());
     if (!chosen.isEmpty()) {
         if (MaybeMessage m = appendFavouritesFile(state_.favourites, QFile::encodeName(chosen).toStdString()))
             showMessage(*m);
         else
-            state_.recovery.favouritesChanged();
+            favouritesEdited(state_);
     }
     showFavourites();
 }
 
 bool frmSelection::saveCommand()
 {
-    if (savesUnderItsName(state_.favourites.favouritesFile))
-        return writeFavourites();
-    return saveAsFavourites();
+    const bool saved = FavouritesFileDialogs(state_, dialogs_, this).save();
+    showCaption();
+    return saved;
 }
 
 bool frmSelection::saveAsFavourites()
 {
-    const QString chosen =
-        dialogs_.saveFile(this, QStringLiteral("Save As Favourites"), favouritesFilter, dialogFolder(), QString());
-    if (chosen.isEmpty())
-        return false;
-    state_.favourites.favouritesFile = QFile::encodeName(chosen).toStdString();
+    const bool saved = FavouritesFileDialogs(state_, dialogs_, this).saveAs();
     showCaption();
-    return writeFavourites();
-}
-
-bool frmSelection::writeFavourites()
-{
-    if (MaybeMessage m = saveFavourites(state_.favourites)) {
-        showMessage(*m);
-        return false;
-    }
-    state_.recovery.favouritesSaved();
-    return true;
+    return saved;
 }
 
 } // namespace tq

@@ -253,6 +253,15 @@ QColor ClassGrid::cellBackground(int row, int col) const
     if (set.isValid())
         return set;
     const bool fixed = row < m_fixedRows || col < m_fixedCols;
+    if (row == m_markedRow) {
+        if (fixed)
+            return palette().color(QPalette::Highlight);
+        // A third of the highlight over the base: the text stays easy to read.
+        const QColor mark = palette().color(QPalette::Highlight);
+        const QColor base = palette().color(QPalette::Base);
+        return QColor((mark.red() + 2 * base.red()) / 3, (mark.green() + 2 * base.green()) / 3,
+                      (mark.blue() + 2 * base.blue()) / 3);
+    }
     return palette().color(fixed ? QPalette::Button : QPalette::Base);
 }
 
@@ -264,6 +273,8 @@ QColor ClassGrid::cellForeground(int row, int col) const
     if (set.isValid())
         return set;
     const bool fixed = row < m_fixedRows || col < m_fixedCols;
+    if (fixed && row == m_markedRow)
+        return palette().color(QPalette::HighlightedText);
     return palette().color(fixed ? QPalette::ButtonText : QPalette::Text);
 }
 
@@ -275,6 +286,14 @@ QColor ClassGrid::shownForeground(int row, int col) const
     if (!cell.foreground.isValid() && !cell.background.isValid())
         return cellForeground(row, col); // the palette's own pair
     return readableIn(palette(), cellForeground(row, col), cellBackground(row, col));
+}
+
+void ClassGrid::setMarkedRow(int row)
+{
+    if (row == m_markedRow)
+        return;
+    m_markedRow = row;
+    viewport()->update();
 }
 
 void ClassGrid::setCellBackground(int row, int col, const QColor& color)

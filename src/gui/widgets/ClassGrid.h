@@ -91,6 +91,11 @@ public:
     void setCellForeground(int row, int col, const QColor& color);
     void setCurrentCellBackground(const QColor& color) { setCellBackground(m_row, m_col, color); }
     void setCurrentCellForeground(const QColor& color) { setCellForeground(m_row, m_col, color); }
+    // A row marked as a whole, the way a list marks its selected row: its fixed cells in the
+    // highlight colours, the others in a light tint of the highlight, each unless it has a colour
+    // of its own. -1 (the default) marks none.
+    void setMarkedRow(int row);
+    int markedRow() const { return m_markedRow; }
     // The area of the grid that holds no cells (right of the last column, below the last row).
     QColor backgroundOutsideCells() const { return m_outside; }
     void setBackgroundOutsideCells(const QColor& color);
@@ -185,6 +190,7 @@ private:
     int m_fixedCols = 0;
     int m_row = 0;
     int m_col = 0;
+    int m_markedRow = -1;
     int m_mouseRow = -1;
     int m_mouseCol = -1;
     int m_rowHeight = 16;

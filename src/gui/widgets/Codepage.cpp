@@ -35,4 +35,13 @@ std::string toCp1252Units(const QString& text)
     return bytes;
 }
 
+QString charactersOutsideCp1252(const QString& text)
+{
+    QString outside;
+    for (const uint c : text.toUcs4())
+        if (c != '?' && cp1252ByteFor(static_cast<char32_t>(c)) == '?')
+            outside += QString::fromUcs4(reinterpret_cast<const char32_t*>(&c), 1);
+    return outside;
+}
+
 } // namespace tq::ui

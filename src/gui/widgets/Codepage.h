@@ -16,5 +16,8 @@ std::string toCp1252(const QString& text);
 // The same, one byte for each UTF-16 unit of `text` (a character beyond it, two '?'), so that a
 // place in the bytes is the same place in the text: for marking words of a text box.
 std::string toCp1252Units(const QString& text);
+// The characters of `text` that Windows-1252 cannot hold, in order: those toCp1252 would turn
+// into '?'. Empty when the text survives whole.
+QString charactersOutsideCp1252(const QString& text);
 
 } // namespace tq::ui

@@ -23,7 +23,7 @@ void CommentCodePicker::drop()
 {
     if (!pending_.active())
         return;
-    grid_.setCellBackground(pending_.row, pending_.col, QColor());
+    grid_.setCellBackground(pending_.row, pending_.col, QColor()); // the grid's own colour again
     pending_ = PendingCode{};
 }
 

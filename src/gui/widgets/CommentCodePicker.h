@@ -33,8 +33,8 @@ public:
     // then shows the cell's code ("no comment" for an empty cell) or, when no favourite has it,
     // the code is picked up from the cell.
     void lookUpOrPickUp(int row, int col);
-    // Drops the pick: its cell takes its usual colour again. The window's choice in the palette
-    // drops it too.
+    // Drops the pick: its cell takes the grid's own colour again. The window's choice in the
+    // palette drops it too.
     void drop();
 
     // A left click on the comment cell (row, col) of a row whose comments are the `count` cells

@@ -27,6 +27,11 @@ public:
     virtual void message(QWidget* parent, const QString& text, const QString& title, Icon icon = Icon::None) = 0;
     // A Yes/No question; true for Yes.
     virtual bool question(QWidget* parent, const QString& text, const QString& title) = 0;
+    // The same before something that cannot be undone: Enter alone answers No.
+    virtual bool questionDefaultNo(QWidget* parent, const QString& text, const QString& title)
+    {
+        return question(parent, text, title);
+    }
     // An input box; the text typed, or an empty string when cancelled.
     virtual QString input(QWidget* parent, const QString& prompt, const QString& title,
                           const QString& defaultText = QString()) = 0;

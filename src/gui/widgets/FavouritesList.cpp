@@ -113,8 +113,10 @@ void FavouritesList::mousePressEvent(QMouseEvent* event)
 {
     QListWidget::mousePressEvent(event);
     if (kind_ == FavouritesListKind::Entries && event->button() == Qt::LeftButton) {
-        dragging_ = true;
-        dragFrom_ = selectedRow();
+        // Only the row pressed on moves: a press on the blank space below the rows moves none.
+        const int pressed = indexAt(event->position().toPoint()).row();
+        dragging_ = pressed >= 0;
+        dragFrom_ = dragging_ ? std::optional<size_t>(static_cast<size_t>(pressed)) : std::nullopt;
     }
 }
 

@@ -33,12 +33,24 @@ void QtDialogs::message(QWidget* parent, const QString& text, const QString& tit
     box.exec();
 }
 
-bool QtDialogs::question(QWidget* parent, const QString& text, const QString& title)
+namespace {
+bool askYesNo(QWidget* parent, const QString& text, const QString& title, QMessageBox::StandardButton byDefault)
 {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No, parent);
-    box.setDefaultButton(QMessageBox::Yes);
+    box.setDefaultButton(byDefault);
     box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
+}
+} // namespace
+
+bool QtDialogs::question(QWidget* parent, const QString& text, const QString& title)
+{
+    return askYesNo(parent, text, title, QMessageBox::Yes);
+}
+
+bool QtDialogs::questionDefaultNo(QWidget* parent, const QString& text, const QString& title)
+{
+    return askYesNo(parent, text, title, QMessageBox::No);
 }
 
 QString QtDialogs::input(QWidget* parent, const QString& prompt, const QString& title, const QString& defaultText)

@@ -8,6 +8,7 @@ class QtDialogs : public Dialogs {
 public:
     void message(QWidget* parent, const QString& text, const QString& title, Icon icon = Icon::None) override;
     bool question(QWidget* parent, const QString& text, const QString& title) override;
+    bool questionDefaultNo(QWidget* parent, const QString& text, const QString& title) override;
     QString input(QWidget* parent, const QString& prompt, const QString& title,
                   const QString& defaultText = QString()) override;
     QString openFile(QWidget* parent, const QString& title, const QString& filter,

@@ -19,6 +19,7 @@ bool RecordingPrinter::setOrientation(Orientation orientation)
     if (!accept())
         return false;
     m_events.push_back({Event::Kind::Orientation, {}, {}, 0, orientation, 0});
+    m_orientation = orientation;
     return true;
 }
 

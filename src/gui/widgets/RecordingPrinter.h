@@ -46,6 +46,10 @@ public:
     const std::vector<QImage>& pictures() const { return m_pictures; }
     static constexpr int pictureWidth = 720;
     static constexpr int pictureLineHeight = 20;
+    // The orientation the pages come out in: as the print dialog left it, then as the report
+    // sets it.
+    Orientation orientation() const { return m_orientation; }
+    void setDialogOrientation(Orientation orientation) { m_orientation = orientation; }
 
     // Makes the printer fail from its (count + 1)-th call on: such calls record nothing and
     // answer false. A negative count never fails.
@@ -59,6 +63,7 @@ private:
     QString m_fontName = QString::fromLatin1(defaultPrinterFontName);
     qreal m_fontSize = defaultPrinterFontSize;
     bool m_ended = false;
+    Orientation m_orientation = Orientation::Portrait;
     int m_calls = 0;
     int m_failAfter = -1;
 };

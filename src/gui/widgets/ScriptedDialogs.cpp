@@ -39,10 +39,10 @@ private:
 
 } // namespace
 
-RecordingPrinter& ScriptedDialogs::answerPrinter()
+RecordingPrinter& ScriptedDialogs::answerPrinter(std::optional<QPageLayout::Orientation> chosen)
 {
-    m_printerAnswers.push_back(std::make_shared<RecordingPrinter>());
-    return *m_printerAnswers.back();
+    m_printerAnswers.push_back({std::make_shared<RecordingPrinter>(), chosen});
+    return *m_printerAnswers.back().printer;
 }
 
 bool ScriptedDialogs::allAnswersUsed() const
@@ -123,9 +123,11 @@ std::unique_ptr<LinePrinter> ScriptedDialogs::choosePrinter(QWidget*, QPageLayou
     call.kind = Kind::Printer;
     call.orientation = orientation;
     calls.push_back(call);
-    std::shared_ptr<RecordingPrinter> printer = takeOr(m_printerAnswers, std::shared_ptr<RecordingPrinter>());
+    const PrinterAnswer answer = takeOr(m_printerAnswers, PrinterAnswer{});
+    std::shared_ptr<RecordingPrinter> printer = answer.printer;
     if (!printer)
         return nullptr;
+    printer->setDialogOrientation(answer.chosen.value_or(orientation));
     m_printersHandedOut.push_back(printer);
     return std::make_unique<SharedPrinter>(std::move(printer));
 }

@@ -8,6 +8,7 @@
 
 #include <deque>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace tq::ui {
@@ -35,10 +36,11 @@ public:
     void answerInput(const QString& text) { m_inputs.push_back(text); }
     void answerOpenFile(const QString& path) { m_openFiles.push_back(path); }
     void answerSaveFile(const QString& path) { m_saveFiles.push_back(path); }
-    // Queues a printer choice; the printer returned is the one the program will print on. It
+    // Queues a printer choice, in the orientation the teacher chooses in the dialog (none: the
+    // one the program offers); the printer returned is the one the program will print on. It
     // stays readable here after the program has let go of it.
-    RecordingPrinter& answerPrinter();
-    void answerPrinterCancel() { m_printerAnswers.push_back(nullptr); }
+    RecordingPrinter& answerPrinter(std::optional<QPageLayout::Orientation> chosen = std::nullopt);
+    void answerPrinterCancel() { m_printerAnswers.push_back({}); }
 
     // True when every queued answer has been used.
     bool allAnswersUsed() const;
@@ -66,7 +68,11 @@ private:
     std::deque<QString> m_inputs;
     std::deque<QString> m_openFiles;
     std::deque<QString> m_saveFiles;
-    std::deque<std::shared_ptr<RecordingPrinter>> m_printerAnswers;   // null: cancel
+    struct PrinterAnswer {
+        std::shared_ptr<RecordingPrinter> printer; // null: cancel
+        std::optional<QPageLayout::Orientation> chosen;
+    };
+    std::deque<PrinterAnswer> m_printerAnswers;
     std::vector<std::shared_ptr<RecordingPrinter>> m_printersHandedOut;
 };
 

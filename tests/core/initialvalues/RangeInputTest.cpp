@@ -44,8 +44,10 @@ TEST(RangeInput, TheAnswerBecomesRangesHighestFirstWithTheirDefaultRatings)
     EXPECT_EQ(outcome("-20"), "0-20:1");                  // nothing before the dash reads as 0
     // Blanks before, between and after ranges change nothing.
     EXPECT_EQ(outcome("   0-49    50-59  "), "50-59:2 0-49:1");
-    // A comma joining two ranges ends the first one's number; the rest of that range is ignored.
-    EXPECT_EQ(outcome("60-84,85-100"), "60-84:3");
+    // A comma parts ranges as a blank does, with or without a blank beside it.
+    EXPECT_EQ(outcome("0-49,50-59,60-69,70-79,80-100"), "80-100:3 70-79:3 60-69:3 50-59:2 0-49:1");
+    EXPECT_EQ(outcome("60-84,85-100"), "85-100:4 60-84:3");
+    EXPECT_EQ(outcome(" 60-84 , 85-100,"), "85-100:4 60-84:3");
     // Numbers are read as far as they are numbers and rounded, halves to the even mark.
     EXPECT_EQ(outcome("49.5-60.5x 0-10abc"), "50-60:2 0-10:1");
     EXPECT_EQ(outcome("0.5-1"), "0-1:1");
@@ -68,6 +70,8 @@ TEST(RangeInput, TheFirstWrongRangeRefusesTheWholeAnswerWithItsMessage)
     EXPECT_EQ(outcome("0-49 50"), tq11); // a later range without its dash
     EXPECT_EQ(outcome("   "), tq11);     // blanks are no ranges
     EXPECT_EQ(outcome("50 -60"), tq12);  // the dash belongs to the next range
+    EXPECT_EQ(outcome("50,-60"), tq12);
+    EXPECT_EQ(outcome(",,"), tq11);
     EXPECT_EQ(outcome("60-50"), tq13);
     EXPECT_EQ(outcome("50-50"), tq13);
     EXPECT_EQ(outcome("20-500"), tq13);

@@ -68,6 +68,8 @@ TEST(SetupFile, TheSchoolIsKeptAsWindows1252WhateverTheFileSEncoding)
     EXPECT_EQ(parseSetup(utf8), school(ecole));
     // A character the code page cannot hold becomes '?'.
     EXPECT_EQ(parseSetup("School=\xe4\xb8\xad School\n"), school("? School"));
+    // A whole file as a newer editor saves it: a byte-order mark, a section, spaces and quotes.
+    EXPECT_EQ(readSetupFile(dataFile("setup-utf8-bom.ini")), (SchoolSetup{ecole, "/mnt/\xc3\xa9" "cole/data", ""}));
 }
 
 TEST(SetupFile, TheDataFolderIsKeptInTheFileSystemsEncoding)

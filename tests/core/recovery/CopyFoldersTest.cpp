@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -80,27 +81,57 @@ TEST(CopyFolders, AWriteThatFailsLeavesNothingOfItselfAndTheOlderCopyWhole)
     EXPECT_EQ(test::readBytes(folder + "/" + copyFolderName(id, CopyKind::Class, 1) + "/a.tqc"), "first\r\n");
 }
 
-TEST(CopyFolders, ADamagedCopyIsMovedAsideUnderItsNameAndNeverOverAnother)
+TEST(CopyFolders, ACopyIsMovedAsideUnderItsNameAndNeverOverAnother)
+{
+    for (const AsideFolder into : {AsideFolder::Damaged, AsideFolder::Declined}) {
+        test::TempDir dir;
+        const std::string folder = dir.file("recovery");
+        ASSERT_TRUE(makeRecoveryFolder(folder));
+        const std::string name = copyFolderName(id, CopyKind::Class, 1);
+        const std::string aside = folder + "/" + std::string(asideFolderName(into));
+        std::vector<std::string> kept;
+        for (const char* bytes : {"first", "second"}) {
+            ASSERT_TRUE(writeCopyFolder(folder, id, 1, bytes, noteFor("a.tqc")));
+            const std::optional<std::string> at = putCopyAside(folder, name, into);
+            ASSERT_TRUE(at);
+            kept.push_back(*at);
+        }
+        EXPECT_EQ(kept, (std::vector<std::string>{aside + "/" + name, aside + "/" + name + "-2"}));
+        EXPECT_EQ(test::readBytes(kept[0] + "/a.tqc"), "first");
+        EXPECT_EQ(test::readBytes(kept[1] + "/a.tqc"), "second");
+        EXPECT_FALSE(putCopyAside(folder, name, into)); // gone already
+
+        EXPECT_TRUE(removeCopyFolder(aside, name));
+        EXPECT_FALSE(removeCopyFolder(aside, name));
+        EXPECT_EQ(namesInFolder(aside), std::vector<std::string>{name + "-2"});
+    }
+}
+
+TEST(CopyFolders, ADeclinedCopyIsKeptForFourteenDaysFromTheNoAndThenRemoved)
 {
     test::TempDir dir;
     const std::string folder = dir.file("recovery");
     ASSERT_TRUE(makeRecoveryFolder(folder));
-    const std::string name = copyFolderName(id, CopyKind::Class, 1);
-    std::vector<std::string> kept;
-    for (const char* bytes : {"first", "second"}) {
-        ASSERT_TRUE(writeCopyFolder(folder, id, 1, bytes, noteFor("a.tqc")));
-        const std::optional<std::string> at = putCopyAside(folder, name);
-        ASSERT_TRUE(at);
-        kept.push_back(*at);
+    // Copies written long ago: their days count from the No, not from the copy.
+    const std::time_t now = std::time(nullptr);
+    for (std::uint64_t n : {1, 2}) {
+        ASSERT_TRUE(writeCopyFolder(folder, id, n, "copy", noteFor("a.tqc")));
+        const std::string name = copyFolderName(id, CopyKind::Class, n);
+        fs::last_write_time(folder + "/" + name, fs::file_time_type::clock::now() - std::chrono::hours(24 * 40));
+        ASSERT_TRUE(putCopyAside(folder, name, AsideFolder::Declined));
     }
-    EXPECT_EQ(kept, (std::vector<std::string>{folder + "/damaged/" + name, folder + "/damaged/" + name + "-2"}));
-    EXPECT_EQ(test::readBytes(kept[0] + "/a.tqc"), "first");
-    EXPECT_EQ(test::readBytes(kept[1] + "/a.tqc"), "second");
-    EXPECT_FALSE(putCopyAside(folder, name)); // gone already
+    const std::string declined = folder + "/declined";
+    fs::last_write_time(declined + "/" + copyFolderName(id, CopyKind::Class, 2),
+                        fs::file_time_type::clock::now() - std::chrono::hours(24 * 15));
+    ASSERT_TRUE(writeCopyFolder(folder, id, 3, "damaged", noteFor("a.tqc")));
+    ASSERT_TRUE(putCopyAside(folder, copyFolderName(id, CopyKind::Class, 3)));
 
-    EXPECT_TRUE(removeCopyFolder(folder + "/damaged", name));
-    EXPECT_FALSE(removeCopyFolder(folder + "/damaged", name));
-    EXPECT_EQ(namesInFolder(folder + "/damaged"), std::vector<std::string>{name + "-2"});
+    removeOldDeclinedCopies(folder, now + 13 * 24 * 60 * 60);
+    EXPECT_EQ(namesInFolder(declined), std::vector<std::string>{copyFolderName(id, CopyKind::Class, 1)});
+    removeOldDeclinedCopies(folder, now + 15 * 24 * 60 * 60);
+    EXPECT_TRUE(namesInFolder(declined).empty());
+    // Damaged copies are never removed.
+    EXPECT_EQ(namesInFolder(folder + "/damaged").size(), 1u);
 }
 
 } // namespace

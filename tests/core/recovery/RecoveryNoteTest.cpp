@@ -1,4 +1,5 @@
 #include "core/recovery/RecoveryNote.h"
+#include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -25,6 +26,8 @@ TEST(RecoveryNote, ADescriptionReadsBackAsWrittenWhateverItsFileNamesHold)
 {
     RecoveryNote note = sampleNote();
     EXPECT_EQ(parseRecoveryNote(recoveryNoteText(note)), note);
+    // As a program that has since been updated wrote it: the copies it left still read.
+    EXPECT_EQ(parseRecoveryNote(test::readBytes(test::dataFile("recovery-description.txt"))), note);
 
     // A file name may hold any byte but "/" and NUL: line ends, backslashes and "=" survive.
     note.kind = CopyKind::Favourites;

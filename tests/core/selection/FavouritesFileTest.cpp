@@ -60,13 +60,18 @@ TEST(FavouritesFile, CleansCodesTheLibraryLacks)
 {
     TempDir dir;
     Favourites fav;
-    ASSERT_FALSE(read(fav, dir.write("f.tqf", crlfLines({" 1 ", "50,59,0101,0999,0301,1,2,3,4,2",
-                                                          "0101", "12", "0998", "    ", "0201"}))));
+    ASSERT_FALSE(read(fav, dir.write("f.tqf", crlfLines({" 2 ", "50,59,0101,0999,0301,1,2,3,4,2",
+                                                          "0,49,0997,0201,0996,1,1,1,1,1,1", "0101", "12",
+                                                          "0998", "    ", "0201"}))));
     EXPECT_EQ(fav.favourites, (std::vector<std::string>{"0101", "    ", "0201"}));
-    ASSERT_EQ(fav.initialRanges.size(), 1u);
-    EXPECT_EQ(fav.initialRanges[0].rangeComment1, "0101");
-    EXPECT_EQ(fav.initialRanges[0].rangeComment2, "");
-    EXPECT_EQ(fav.initialRanges[0].rangeComment3, "0301");
+    ASSERT_EQ(fav.initialRanges.size(), 2u);
+    // An unknown code is blanked in whichever of the three slots it stands; the others stay.
+    const auto codes = [&fav](size_t r) {
+        const InitialValueRange& range = fav.initialRanges[r];
+        return range.rangeComment1 + "|" + range.rangeComment2 + "|" + range.rangeComment3;
+    };
+    EXPECT_EQ(codes(0), "0101||0301");
+    EXPECT_EQ(codes(1), "|0201|");
     // An old file without the sixth skill: it takes the fifth, not the fourth.
     EXPECT_EQ(fav.initialRanges[0].rangeSkills, (std::array<std::string, 6>{"1", "2", "3", "4", "2", "2"}));
 }

@@ -140,6 +140,12 @@ TEST(PhraseSearch, ContainsNoCaseGivesThePositionFromOne)
     EXPECT_EQ(containsNoCase("Works Well", "wells"), 0u);
     EXPECT_EQ(containsNoCase("Works", ""), 1u);
     EXPECT_EQ(containsNoCase("", "a"), 0u);
+    // The letters at both ends of the alphabet, found in the other case either way.
+    EXPECT_EQ(containsNoCase("Lazy", "Z"), 3u);
+    EXPECT_EQ(containsNoCase("ZEAL", "zeal"), 1u);
+    EXPECT_EQ(containsNoCase("Bay", "A"), 2u);
+    EXPECT_EQ(containsNoCase("BAY", "a"), 2u);
+    EXPECT_EQ(containsNoCase("{`}", "@"), 0u); // the signs beside them are no letters
     // Accented letters of the code page have capitals too: "élève" in "Une ÉLÈVE".
     EXPECT_EQ(containsNoCase("Une \xC9L\xC8VE", "\xE9l\xE8ve"), 5u);
     EXPECT_EQ(containsNoCase("\x8A", "\x9A"), 1u);  // S caron

@@ -1,0 +1,114 @@
+#include "core/program/FavouritesKeeping.h"
+
+#include "core/base/Cp1252.h"
+#include "core/program/ProgramState.h"
+#include "core/selection/FavouritesCommands.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+namespace tq {
+
+namespace {
+bool sameFile(const std::string& a, const std::string& b)
+{
+    std::error_code ec;
+    return a == b || (std::filesystem::equivalent(a, b, ec) && !ec);
+}
+
+void forgetRefused(ProgramState& state, const std::string& path)
+{
+    std::erase_if(state.favouritesStatus.refusedFiles, [&path](const std::string& file) { return sameFile(file, path); });
+}
+
+std::string leftAsItWas(const std::string& path)
+{
+    return "Tallyquill could not read " + path + " as a favourites file when it was opened, and has left it as it was.";
+}
+
+// What memory holds is now in a file, or is nothing to lose.
+void nothingUnsaved(ProgramState& state)
+{
+    state.favouritesStatus.unsaved = false;
+    state.recovery.favouritesSaved();
+}
+} // namespace
+
+MaybeMessage openFavourites(ProgramState& state, std::string path)
+{
+    state.favourites.favouritesFile = path;
+    MaybeMessage refused = readFavourites(state.favourites, state.phrases);
+    rememberFolderOf(state.folders, path);
+    forgetRefused(state, path);
+    if (refused) {
+        // The file is the teacher's even when it cannot be read (a line lost, a class file chosen
+        // by mistake): the list that takes its place has no name, so no save goes to it unasked.
+        state.favourites.favouritesFile.clear();
+        state.favouritesStatus.refusedFiles.push_back(path);
+    }
+    nothingUnsaved(state);
+    return refused;
+}
+
+void startNewFavourites(ProgramState& state)
+{
+    newFavourites(state.favourites);
+    nothingUnsaved(state);
+}
+
+void favouritesEdited(ProgramState& state)
+{
+    state.favouritesStatus.unsaved = true;
+    state.recovery.favouritesChanged();
+}
+
+void favouritesRestored(ProgramState& state)
+{
+    state.favouritesStatus.unsaved = true;
+}
+
+void favouritesDiscarded(ProgramState& state)
+{
+    state.favouritesStatus.unsaved = false;
+    state.recovery.favouritesDiscarded();
+}
+
+bool isRefusedFavouritesFile(const ProgramState& state, const std::string& path)
+{
+    const std::vector<std::string>& refused = state.favouritesStatus.refusedFiles;
+    return std::any_of(refused.begin(), refused.end(), [&path](const std::string& file) { return sameFile(file, path); });
+}
+
+bool savesUnderItsName(const ProgramState& state)
+{
+    const std::string& name = state.favourites.favouritesFile;
+    return savesUnderItsName(name) && !isRefusedFavouritesFile(state, name);
+}
+
+MaybeMessage saveFavouritesTo(ProgramState& state, std::string path, bool replaceRefused)
+{
+    if (!replaceRefused && isRefusedFavouritesFile(state, path))
+        return refusedFileMessage(path);
+    Favourites saved = state.favourites;
+    saved.favouritesFile = path;
+    if (MaybeMessage m = saveFavourites(saved))
+        return m;
+    state.favourites.favouritesFile = path;
+    forgetRefused(state, path);
+    rememberFolderOf(state.folders, path);
+    nothingUnsaved(state);
+    return std::nullopt;
+}
+
+std::string replaceRefusedQuestion(const std::string& path)
+{
+    return leftAsItWas(path) + "\n\nDo you want to replace it with this favourites list? Whatever it holds now is then lost.";
+}
+
+Message refusedFileMessage(const std::string& path)
+{
+    return Message{utf8ToCp1252(leftAsItWas(path))};
+}
+
+} // namespace tq
