@@ -25,15 +25,7 @@ QMessageBox::Icon boxIcon(Dialogs::Icon icon)
     return QMessageBox::NoIcon;
 }
 
-} // namespace
-
-void QtDialogs::message(QWidget* parent, const QString& text, const QString& title, Icon icon)
-{
-    QMessageBox box(boxIcon(icon), title, text, QMessageBox::Ok, parent);
-    box.exec();
-}
-
-namespace {
+// A Yes/No box; Escape answers No, Enter the button given.
 bool askYesNo(QWidget* parent, const QString& text, const QString& title, QMessageBox::StandardButton byDefault)
 {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No, parent);
@@ -41,7 +33,14 @@ bool askYesNo(QWidget* parent, const QString& text, const QString& title, QMessa
     box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
+
 } // namespace
+
+void QtDialogs::message(QWidget* parent, const QString& text, const QString& title, Icon icon)
+{
+    QMessageBox box(boxIcon(icon), title, text, QMessageBox::Ok, parent);
+    box.exec();
+}
 
 bool QtDialogs::question(QWidget* parent, const QString& text, const QString& title)
 {
