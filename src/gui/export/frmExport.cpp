@@ -217,8 +217,7 @@ void frmExport::cmdExport_Click()
 void frmExport::exportFile()
 {
     ui::showMessage(dialogs_, this, exportPromptMessage());
-    const std::string& teacherFolder = state_.folders.teacherFolder;
-    const QString folder = teacherFolderFound(teacherFolder) ? QFile::decodeName(teacherFolder.c_str()) : QString();
+    const QString folder = QFile::decodeName(dialogStartFolder(state_.folders.teacherFolder).c_str());
     const std::string proposed = state_.students.empty() ? std::string() : classFileBaseName(state_.students.front().courseCode);
     const QString chosen = dialogs_.saveFile(this, QStringLiteral("Save eFile"), QString::fromLatin1(exportFilter),
                                              folder, ui::fromCp1252(proposed));

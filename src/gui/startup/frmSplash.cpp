@@ -144,9 +144,7 @@ void frmSplash::Form_Load()
 
 void frmSplash::cmdOpenFavourites_Click()
 {
-    const std::string& teacherFolder = state_.folders.teacherFolder;
-    const QString initialFolder =
-        teacherFolderFound(teacherFolder) ? QFile::decodeName(QByteArray::fromStdString(teacherFolder)) : QString();
+    const QString initialFolder = QFile::decodeName(dialogStartFolder(state_.folders.teacherFolder).c_str());
     const QString chosen = dialogs_.openFile(this, QStringLiteral("Open Favourite Phrase File"),
                                              QString::fromLatin1(favouritesFilter), initialFolder);
     state_.favourites.favouritesFile = chosen.isEmpty() ? std::string() : QFile::encodeName(chosen).toStdString();
