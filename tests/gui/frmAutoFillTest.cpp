@@ -40,11 +40,14 @@ TEST_F(AutoFillTest, ShowsTheRangesOfTheOpenFavouritesWithEveryControl)
         const char* text;
         const char* tip;
     };
-    for (const Caption& c : {Caption{"cmdEnterRanges", "Enter Ranges", "enter all the ranges you want"},
-                             Caption{"cmdSplit", "Split Range", "Splits current range into 2 ranges each half the original"},
-                             Caption{"cmdDelete", "Delete Range", "Deletes the current range and combines it with the one below"},
-                             Caption{"cmdUndo", "Undo Comment/Learning Skill Changes", ""},
-                             Caption{"cmdBack", "Back to Mark / Comment Entry", ""}}) {
+    for (const Caption& c :
+         {Caption{"cmdEnterRanges", "&Enter Ranges", "enter all the ranges you want (Alt+E)"},
+          Caption{"cmdSplit", "&Split Range", "Splits current range into 2 ranges each half the original (Alt+S)"},
+          Caption{"cmdDelete", "&Delete Range", "Deletes the current range and combines it with the one below (Alt+D)"},
+          Caption{"cmdUndo", "&Undo Comment/Learning Skill Changes",
+                  "Undoes the last code or rating given to a range (Alt+U or Ctrl+U)"},
+          Caption{"cmdBack", "&Back to Mark / Comment Entry",
+                  "Saves the favourites and goes back to the class (Alt+B or Escape)"}}) {
         QPushButton* button = control<QPushButton>(c.name);
         ASSERT_TRUE(button);
         EXPECT_EQ(button->text(), c.text);

@@ -49,8 +49,8 @@ TEST_F(SelectionTest, OpensWithEveryControlCaptionAndTooltipAndReturnsToTheMainW
         groups << g->title();
     for (QLabel* l : selection()->findChildren<QLabel*>())
         labels << l->text();
-    EXPECT_EQ(groups, QStringList({"Search Criteria: Select All That Apply", "Keyword Search"}));
-    for (const char* text : {"Grade/Stream", "Category", "Learning Skill", "Department ", "(", "AND", ")", "OR",
+    EXPECT_EQ(groups, QStringList({"Search Criteria: Select All That Apply", "&Keyword Search"}));
+    for (const char* text : {"&Grade/Stream", "&Category", "&Learning Skill", "&Department ", "(", "AND", ")", "OR",
                              "and NOT", "Double click a comment to move it to Favourites", "Favourite List: "})
         EXPECT_TRUE(labels.contains(QString::fromLatin1(text))) << text;
     for (const char* box : {"txtAnd1", "txtAnd2", "txtOr", "txtNot"})
@@ -60,20 +60,28 @@ TEST_F(SelectionTest, OpensWithEveryControlCaptionAndTooltipAndReturnsToTheMainW
     EXPECT_TRUE(control<QCheckBox>("chkNoDups")->isChecked());
     EXPECT_EQ(results()->model()->rowCount(), 0); // no search until asked
     EXPECT_EQ(control<QPushButton>("cmdInsertDashes")->text(), "-----");
-    EXPECT_EQ(control<QPushButton>("cmdBack")->text(), "Back to Mark / Comment Entry");
+    EXPECT_EQ(control<QPushButton>("cmdBack")->text(), "&Back to Mark / Comment Entry");
     const std::pair<const char*, const char*> tips[] = {
-        {"cmdNew", "New Favourites List"}, {"cmdOpen", "OpenFavourites"}, {"cmdSave", "Save Favourites"},
-        {"cmdSaveAs", "Save As Favourites"}, {"cmdPrint", "Print Favourites"}, {"cmdUp", "Move Comment Up in the List"},
-        {"cmdDown", "Move Comment Down in the List"}, {"cmdDeleteFavourite", "Remove Comment from Favourites"},
-        {"cmdInsertDashes", "Insert Separator into List"}};
+        {"cmdNew", "New Favourites List (Ctrl+N)"},
+        {"cmdOpen", "Open Favourites (Ctrl+O)"},
+        {"cmdSave", "Save Favourites (Ctrl+S)"},
+        {"cmdSaveAs", "Save As Favourites (Ctrl+Shift+S)"},
+        {"cmdPrint", "Print Favourites (Ctrl+P)"},
+        {"cmdUp", "Move Comment Up in the List (Ctrl+Up)"},
+        {"cmdDown", "Move Comment Down in the List (Ctrl+Down)"},
+        {"cmdDeleteFavourite", "Remove Comment from Favourites (Delete)"},
+        {"cmdInsertDashes", "Insert Separator into List (Insert)"},
+        {"cmdBack", "Saves the favourites and goes back to the class (Alt+B or Escape)"}};
     for (const auto& [name, tip] : tips)
         EXPECT_EQ(control<QAbstractButton>(name)->toolTip(), tip) << name;
 
     QStringList file;
     for (QAction* a : selection()->menuBar()->actions().constFirst()->menu()->actions())
-        file << (a->isSeparator() ? QStringLiteral("-") : a->text());
-    EXPECT_EQ(file, QStringList({"&New Favourites", "&Open Favourites", "&Add to Favourites", "-", "&Save Favourites",
-                                 "Save&As Favourites", "-", "&Print", "Print Pre&view", "-", "E&xit"}));
+        file << (a->isSeparator() ? QStringLiteral("-") : a->text() + QLatin1Char('|') + a->shortcut().toString());
+    // No two items share an Alt letter.
+    EXPECT_EQ(file, QStringList({"&New Favourites|Ctrl+N", "&Open Favourites|Ctrl+O", "A&dd to Favourites|", "-",
+                                 "&Save Favourites|Ctrl+S", "Save&As Favourites|Ctrl+Shift+S", "-", "&Print|Ctrl+P",
+                                 "Print Pre&view|", "-", "E&xit|"}));
 
     // No favourites at all: a new list with the default ranges.
     EXPECT_EQ(favourites()->count(), 0);

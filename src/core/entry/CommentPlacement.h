@@ -15,4 +15,9 @@ using CommentCells = std::array<std::string, commentCount>;
 // emptied, so placing a code again moves it; the blank code (four spaces) may stand anywhere.
 void placeCommentCode(std::span<std::string> comments, int slot, const std::string& code);
 
+// The comment a code chosen by key (Enter on a favourite) goes into: the comment the teacher is
+// on (`currentSlot`, negative when the teacher is on no comment), else the row's first comment
+// without a phrase, else its last comment.
+int slotForChosenCode(std::span<const std::string> comments, int currentSlot);
+
 } // namespace tq

@@ -5,6 +5,7 @@
 #include "core/initialvalues/RangeDetails.h"
 #include "core/initialvalues/RangeGridLayout.h"
 #include "core/program/ProgramState.h"
+#include "gui/widgets/CellEntryBox.h"
 #include "gui/widgets/ClassGrid.h"
 #include "gui/widgets/Codepage.h"
 #include "gui/widgets/CommentCodePicker.h"
@@ -16,6 +17,7 @@
 #include "gui/widgets/GridCellText.h"
 #include "gui/widgets/NamedControls.h"
 #include "gui/widgets/StampCursor.h"
+#include "gui/widgets/TabOrder.h"
 #include "gui/widgets/Twips.h"
 
 #include <QCloseEvent>
@@ -56,18 +58,22 @@ frmAutoFill::frmAutoFill(ProgramState& state, ui::Dialogs& dialogs, QWidget* par
     buildControls();
     buildLayout();
     connectControls();
+    connectKeys();
 }
 
 void frmAutoFill::buildControls()
 {
-    cmdEnterRanges = named(new QPushButton(QStringLiteral("Enter Ranges"), this), "cmdEnterRanges");
-    cmdEnterRanges->setToolTip(QStringLiteral("enter all the ranges you want"));
-    cmdSplit = named(new QPushButton(QStringLiteral("Split Range"), this), "cmdSplit");
-    cmdSplit->setToolTip(QStringLiteral("Splits current range into 2 ranges each half the original"));
-    cmdDelete = named(new QPushButton(QStringLiteral("Delete Range"), this), "cmdDelete");
-    cmdDelete->setToolTip(QStringLiteral("Deletes the current range and combines it with the one below"));
-    cmdUndo = named(new QPushButton(QStringLiteral("Undo Comment/Learning Skill Changes"), this), "cmdUndo");
-    cmdBack = named(new QPushButton(QStringLiteral("Back to Mark / Comment Entry"), this), "cmdBack");
+    // Each command has its Alt letter, told in its tooltip with what it does.
+    cmdEnterRanges = named(new QPushButton(QStringLiteral("&Enter Ranges"), this), "cmdEnterRanges");
+    cmdEnterRanges->setToolTip(QStringLiteral("enter all the ranges you want (Alt+E)"));
+    cmdSplit = named(new QPushButton(QStringLiteral("&Split Range"), this), "cmdSplit");
+    cmdSplit->setToolTip(QStringLiteral("Splits current range into 2 ranges each half the original (Alt+S)"));
+    cmdDelete = named(new QPushButton(QStringLiteral("&Delete Range"), this), "cmdDelete");
+    cmdDelete->setToolTip(QStringLiteral("Deletes the current range and combines it with the one below (Alt+D)"));
+    cmdUndo = named(new QPushButton(QStringLiteral("&Undo Comment/Learning Skill Changes"), this), "cmdUndo");
+    cmdUndo->setToolTip(QStringLiteral("Undoes the last code or rating given to a range (Alt+U or Ctrl+U)"));
+    cmdBack = named(new QPushButton(QStringLiteral("&Back to Mark / Comment Entry"), this), "cmdBack");
+    cmdBack->setToolTip(QStringLiteral("Saves the favourites and goes back to the class (Alt+B or Escape)"));
     cmdOpenFavourites = pictureButton(this, "cmdOpenFavourites", "Open Favourites", ":/icons/openFavourites.svg");
     cmdPrint = pictureButton(this, "cmdPrint", "Print Autofill Settings", ":/icons/print.svg");
     cmdPrintPreview = named(new QToolButton(this), "cmdPrintPreview");
@@ -159,6 +165,8 @@ void frmAutoFill::buildLayout()
     bottom->addWidget(cmdBack);
     outer->addLayout(bottom);
     outer->setSizeConstraint(QLayout::SetFixedSize);
+    ui::setTabOrder({cmdOpenFavourites, cmdPrint, cmdPrintPreview, msfgClass, cmdEnterRanges, cmdSplit, cmdDelete, cmdUndo,
+                     lstLearningSkills, lstFavourites, cmdBack});
 }
 
 void frmAutoFill::connectControls()
@@ -199,6 +207,9 @@ void frmAutoFill::Form_Load()
         applySmallScreenLayout();
     fillflexGrid();
     discardUndo();
+    // The keyboard starts on the first range, where codes and ratings are typed.
+    showFirstRange();
+    msfgClass->setFocus(Qt::OtherFocusReason);
 }
 
 void frmAutoFill::showMessage(const Message& m)
@@ -208,9 +219,10 @@ void frmAutoFill::showMessage(const Message& m)
 
 void frmAutoFill::fillflexGrid()
 {
-    // A code picked up from a cell goes with the grid it was picked from: left armed, the next
-    // click would place a code the teacher no longer sees.
+    // A code picked up from a cell, or half typed into one, goes with the grid it was in: left
+    // armed, the next click or Enter would place a code where the teacher no longer sees it.
     codePicker_->drop();
+    entryBox_->close();
     msfgClass->clear();
     msfgClass->setBackgroundOutsideCells(palette().color(QPalette::Button));
     msfgClass->setRows(0);

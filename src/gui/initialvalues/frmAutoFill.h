@@ -2,8 +2,8 @@
 // "Initial Values Setup": the teacher's mark ranges and, for each, the three comment codes and
 // six learning-skill ratings a student whose mark falls in it receives by default. Ranges are
 // entered, split and deleted; codes are placed from the favourites list with the mouse and
-// ratings stepped by clicking, each edit undoable; the settings can be printed. Leaving saves
-// them with the favourites and hands over to the main window.
+// ratings stepped by clicking, or both typed, each edit undoable; the settings can be printed.
+// Leaving (Back, or Escape) saves them with the favourites and hands over to the main window.
 #include "core/initialvalues/RangeEditing.h"
 
 #include <QWidget>
@@ -20,6 +20,7 @@ namespace tq {
 
 struct Message;
 struct ProgramState;
+class CellEntryBox;
 class CommentCodePicker;
 class FavouritesList;
 class PrintScript;
@@ -55,6 +56,7 @@ private:
     void buildControls();
     void buildLayout();
     void connectControls();
+    void connectKeys();
     void applySmallScreenLayout();
     void showMessage(const Message& m);
 
@@ -77,6 +79,16 @@ private:
     void lstFavourites_Click();
     void placeCode(int row, int col);
     void rateSkill(int button, int row, int col);
+    // What a placement or a rating left in the grid's row becomes the range's, with its undo.
+    void storeRangeComments(int row);
+    void storeRangeSkills(int row);
+
+    // The same by keyboard: a code typed into a comment (placed on Enter when the library has
+    // it), a rating's digit or letter, Delete to clear, Enter on a favourite.
+    void msfgClass_KeyPress(int charCode);
+    void commitCodeEntry();
+    void placeChosenFavourite();
+    void placeTypedCode(int row, int col, const std::string& code);
     void pushUndo(int position);
     void cmdUndo_Click();
     void discardUndo();
@@ -100,6 +112,7 @@ private:
     ui::Dialogs& dialogs_;
     bool left_ = false;
     std::unique_ptr<CommentCodePicker> codePicker_;
+    CellEntryBox* entryBox_{};
     RangeUndo undo_;
 
     ui::ClassGrid* msfgClass{};

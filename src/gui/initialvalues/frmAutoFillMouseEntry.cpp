@@ -36,6 +36,17 @@ void frmAutoFill::msfgClass_MouseUp(int button, int, int, int)
 void frmAutoFill::placeCode(int row, int col)
 {
     codePicker_->placeInto(row, col, firstRangeCommentColumn, rangeCommentCount);
+    storeRangeComments(row);
+}
+
+void frmAutoFill::rateSkill(int button, int row, int col)
+{
+    setCellBytes(*msfgClass, row, col, rangeRatingAfterClick(cellBytes(*msfgClass, row, col), button));
+    storeRangeSkills(row);
+}
+
+void frmAutoFill::storeRangeComments(int row)
+{
     pushUndo(row);
     InitialValueRange& range = rangeAt(row);
     for (int k = 1; k <= rangeCommentCount; ++k)
@@ -43,9 +54,8 @@ void frmAutoFill::placeCode(int row, int col)
     favouritesEdited(state_);
 }
 
-void frmAutoFill::rateSkill(int button, int row, int col)
+void frmAutoFill::storeRangeSkills(int row)
 {
-    setCellBytes(*msfgClass, row, col, rangeRatingAfterClick(cellBytes(*msfgClass, row, col), button));
     pushUndo(row);
     InitialValueRange& range = rangeAt(row);
     for (size_t k = 0; k < range.rangeSkills.size(); ++k)

@@ -3,14 +3,12 @@
 #include "core/entry/SidePanelText.h"
 #include "core/selection/FavouritesFile.h"
 #include "gui/widgets/Codepage.h"
-#include "gui/widgets/EventHook.h"
 #include "gui/widgets/ElidedLabel.h"
 #include "gui/widgets/FavouritesList.h"
 #include "gui/widgets/Fonts.h"
 #include "gui/widgets/NamedControls.h"
 
 #include <QFile>
-#include <QKeyEvent>
 #include <QVBoxLayout>
 
 namespace tq {
@@ -33,15 +31,7 @@ FavouritesPanel::FavouritesPanel(QWidget* parent) : QWidget(parent)
     column->addWidget(lstLearningSkills, 1);
     for (QListWidget* list : std::initializer_list<QListWidget*>{lstFavourites, lstLearningSkills})
         list->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    new ui::EventHook(lstFavourites, [this](QEvent* e) {
-        if (e->type() != QEvent::KeyPress)
-            return false;
-        const int key = static_cast<QKeyEvent*>(e)->key();
-        if (key != Qt::Key_Return && key != Qt::Key_Enter)
-            return false;
-        emit placeChosen();
-        return true;
-    });
+    connect(lstFavourites, &FavouritesList::placeChosen, this, &FavouritesPanel::placeChosen);
 }
 
 void FavouritesPanel::showFavourites(const Favourites& favourites, const PhraseLibrary& library)

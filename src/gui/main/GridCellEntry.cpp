@@ -222,13 +222,8 @@ bool GridCellEntry::placeCode(int row, int col, const std::string& code)
 int GridCellEntry::commentCellFor(int row) const
 {
     const int current = grid_.currentCol();
-    if (isCommentColumn(current))
-        return current;
-    const CommentCells cells = commentCellsOf(grid_, row);
-    for (int k = 0; k < commentCount; ++k)
-        if (isNoPhraseCode(cells[static_cast<size_t>(k)]))
-            return firstCommentColumn + k;
-    return firstCommentColumn + commentCount - 1;
+    return firstCommentColumn +
+           slotForChosenCode(commentCellsOf(grid_, row), isCommentColumn(current) ? current - firstCommentColumn : -1);
 }
 
 void GridCellEntry::mouseMove(int xTwips)

@@ -7,7 +7,7 @@
 #include "gui/main/DetailsPanel.h"
 #include "gui/main/FavouritesPanel.h"
 #include "gui/main/GridCellEntry.h"
-#include "gui/main/CellEntryBox.h"
+#include "gui/widgets/CellEntryBox.h"
 #include "gui/main/WindowPlacement.h"
 #include "gui/reports/frmHelp.h"
 #include "gui/widgets/ClassGrid.h"

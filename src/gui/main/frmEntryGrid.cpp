@@ -2,7 +2,7 @@
 // student, and the two column views.
 #include "core/entry/ClassGridLayout.h"
 #include "gui/main/FavouritesPanel.h"
-#include "gui/main/CellEntryBox.h"
+#include "gui/widgets/CellEntryBox.h"
 #include "gui/main/frmEntry.h"
 #include "gui/reports/frmSummary.h"
 #include "gui/widgets/ClassGrid.h"

@@ -6,7 +6,7 @@
 #include "core/entry/ClassGridLayout.h"
 #include "core/entry/InitialValueFill.h"
 #include "core/entry/MarkEntry.h"
-#include "gui/main/CellEntryBox.h"
+#include "gui/widgets/CellEntryBox.h"
 #include "gui/main/FavouritesPanel.h"
 #include "gui/main/GridCellEntry.h"
 #include "gui/main/frmEntry.h"

@@ -71,6 +71,7 @@ frmSelection::frmSelection(ProgramState& state, ui::Dialogs& dialogs, QWidget* p
     buildMenus();
     buildLayout();
     connectControls();
+    connectKeys();
 }
 
 frmSelection::~frmSelection() = default;
@@ -89,7 +90,7 @@ void frmSelection::buildSearchControls()
     for (QComboBox* list : {cmbMarkCat, cmbCommentCat, cmbLS, cmbDept})
         list->setMaxVisibleItems(static_cast<int>(departmentItems().size()));
 
-    fraKeywordSearch = control<QGroupBox>("fraKeywordSearch", QStringLiteral("Keyword Search"), this);
+    fraKeywordSearch = control<QGroupBox>("fraKeywordSearch", QStringLiteral("&Keyword Search"), this);
     txtAnd1 = control<QLineEdit>("txtAnd1", fraKeywordSearch);
     txtAnd2 = control<QLineEdit>("txtAnd2", fraKeywordSearch);
     txtOr = control<QLineEdit>("txtOr", fraKeywordSearch);
@@ -118,18 +119,22 @@ void frmSelection::buildFavouritesControls()
     lstFavourites->setFont(ui::programFont(QStringLiteral("MS Sans Serif"), 10));
     ui::captionControl(lblFavouriteFile, lstFavourites);
 
-    cmdNew = pictureButton(this, "cmdNew", "New Favourites List", ":/icons/new.svg");
-    cmdOpen = pictureButton(this, "cmdOpen", "OpenFavourites", ":/icons/openFavourites.svg");
-    cmdSave = pictureButton(this, "cmdSave", "Save Favourites", ":/icons/save.svg");
-    cmdSaveAs = pictureButton(this, "cmdSaveAs", "Save As Favourites", ":/selection/saveAs.svg");
-    cmdPrint = pictureButton(this, "cmdPrint", "Print Favourites", ":/icons/print.svg");
-    cmdUp = pictureButton(this, "cmdUp", "Move Comment Up in the List", ":/selection/up.svg");
-    cmdDown = pictureButton(this, "cmdDown", "Move Comment Down in the List", ":/selection/down.svg");
-    cmdDeleteFavourite = pictureButton(this, "cmdDeleteFavourite", "Remove Comment from Favourites", ":/selection/remove.svg");
+    // Each tooltip tells the command's key: the File menu's for the files, the favourites list's
+    // own keys for its rows.
+    cmdNew = pictureButton(this, "cmdNew", "New Favourites List (Ctrl+N)", ":/icons/new.svg");
+    cmdOpen = pictureButton(this, "cmdOpen", "Open Favourites (Ctrl+O)", ":/icons/openFavourites.svg");
+    cmdSave = pictureButton(this, "cmdSave", "Save Favourites (Ctrl+S)", ":/icons/save.svg");
+    cmdSaveAs = pictureButton(this, "cmdSaveAs", "Save As Favourites (Ctrl+Shift+S)", ":/selection/saveAs.svg");
+    cmdPrint = pictureButton(this, "cmdPrint", "Print Favourites (Ctrl+P)", ":/icons/print.svg");
+    cmdUp = pictureButton(this, "cmdUp", "Move Comment Up in the List (Ctrl+Up)", ":/selection/up.svg");
+    cmdDown = pictureButton(this, "cmdDown", "Move Comment Down in the List (Ctrl+Down)", ":/selection/down.svg");
+    cmdDeleteFavourite =
+        pictureButton(this, "cmdDeleteFavourite", "Remove Comment from Favourites (Delete)", ":/selection/remove.svg");
     cmdInsertDashes = control<QPushButton>("cmdInsertDashes", QStringLiteral("-----"), this);
-    cmdInsertDashes->setToolTip(QStringLiteral("Insert Separator into List"));
+    cmdInsertDashes->setToolTip(QStringLiteral("Insert Separator into List (Insert)"));
     cmdInsertDashes->setAccessibleName(cmdInsertDashes->toolTip());
-    cmdBack = control<QPushButton>("cmdBack", QStringLiteral("Back to Mark / Comment Entry"), this);
+    cmdBack = control<QPushButton>("cmdBack", QStringLiteral("&Back to Mark / Comment Entry"), this);
+    cmdBack->setToolTip(QStringLiteral("Saves the favourites and goes back to the class (Alt+B or Escape)"));
     cmdBack->setMinimumHeight(32);
 }
 
@@ -143,7 +148,8 @@ void frmSelection::buildMenus()
     };
     mnuNew = item("mnuNew", "&New Favourites");
     mnuOpen = item("mnuOpen", "&Open Favourites");
-    mnuAddToFavourites = item("mnuAddToFavourites", "&Add to Favourites");
+    // "Save&As" has the A, so adding takes the d.
+    mnuAddToFavourites = item("mnuAddToFavourites", "A&dd to Favourites");
     file->addSeparator();
     mnuSave = item("mnuSave", "&Save Favourites");
     mnuSaveAs = item("mnuSaveAs", "Save&As Favourites");
@@ -158,7 +164,7 @@ void frmSelection::buildLayout()
 {
     auto* criteria = new QGridLayout(fraSearchCriteria);
     const std::pair<const char*, QComboBox*> lists[] = {
-        {"Grade/Stream", cmbMarkCat}, {"Category", cmbCommentCat}, {"Learning Skill", cmbLS}, {"Department ", cmbDept}};
+        {"&Grade/Stream", cmbMarkCat}, {"&Category", cmbCommentCat}, {"&Learning Skill", cmbLS}, {"&Department ", cmbDept}};
     int column = 0;
     for (const auto& [caption, list] : lists) {
         auto* label = new QLabel(QString::fromLatin1(caption), fraSearchCriteria);
@@ -270,6 +276,7 @@ void frmSelection::Form_Load()
     if (state_.smallScreen)
         applySmallScreenLayout();
     show();
+    txtAnd1->setFocus(Qt::OtherFocusReason); // a search starts with its first keyword
     const Favourites& fav = state_.favourites;
     if (!fav.favouritesFile.empty() || !fav.favourites.empty() || state_.favouritesStatus.unsaved)
         showFavourites();

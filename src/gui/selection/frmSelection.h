@@ -1,9 +1,9 @@
 #pragma once
 // "Comment Selection": on the left the teacher searches the school's phrase library by grade,
 // category, learning skill, department and keywords; on the right the teacher builds the
-// favourites list used all term (a double click copies a phrase in), orders it, and opens,
-// merges, saves and prints favourites files. Leaving saves the list and returns to the main
-// window.
+// favourites list used all term (a double click, or Enter, copies a phrase in), orders it, and
+// opens, merges, saves and prints favourites files. Leaving (Back, or Escape) saves the list and
+// returns to the main window.
 #include "core/selection/PhraseSearch.h"
 
 #include <QMainWindow>
@@ -68,6 +68,7 @@ private:
     void buildMenus();
     void buildLayout();
     void connectControls();
+    void connectKeys();
     void applySmallScreenLayout();
     // Back, Exit and the close box all come here: the list is saved and the main window takes
     // over. False when the teacher stays: a list with edits and no name was given none.

@@ -4,6 +4,7 @@
 #include "gui/widgets/UniformWidthDelegate.h"
 
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QToolTip>
 
@@ -23,6 +24,16 @@ FavouritesList::FavouritesList(FavouritesListKind kind, QWidget* parent)
         if (!quiet_)
             emit entryChosen();
     });
+}
+
+void FavouritesList::keyPressEvent(QKeyEvent* event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (kind_ == FavouritesListKind::Palette && enter) {
+        emit placeChosen();
+        return;
+    }
+    QListWidget::keyPressEvent(event);
 }
 
 void FavouritesList::showFavourites(const Favourites& fav, const PhraseLibrary& library)

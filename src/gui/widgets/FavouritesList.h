@@ -60,9 +60,12 @@ signals:
     void entryChosen();
     // The teacher let go of a row of a list of entries, dragged or not.
     void dragFinished();
+    // Enter on an entry of a palette: the teacher places its code where the window's grid is.
+    void placeChosen();
 
 protected:
     bool viewportEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     // In a list of entries, a row pressed with the left button follows the pointer, one place at
     // a time, until the button is let go.
     void mousePressEvent(QMouseEvent* event) override;

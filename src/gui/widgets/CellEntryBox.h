@@ -2,6 +2,7 @@
 // The box in which a mark or a comment code is typed: laid over the current cell of the grid, it
 // takes only what the cell may hold (a mark: a number up to 100, or "I"; a code: letters and
 // digits) and follows its cell as the grid scrolls. Enter reports it; the window stores it.
+// Escape closes it with nothing stored.
 #include <QObject>
 
 #include <string>

@@ -1,4 +1,4 @@
-#include "gui/main/CellEntryBox.h"
+#include "gui/widgets/CellEntryBox.h"
 
 #include "core/entry/CellKeys.h"
 #include "core/entry/MarkEntry.h"
@@ -45,6 +45,12 @@ CellEntryBox::CellEntryBox(ui::ClassGrid& grid) : QObject(&grid), grid_(grid)
             if (txtDataEntry->isVisible())
                 keyReleased(qtKey);
             return false;
+        }
+        if (qtKey == Qt::Key_Escape) {
+            // Escape takes back what was typed, and goes no further: the window under the box
+            // may take Escape as its way back.
+            close();
+            return true;
         }
         if (qtKey != Qt::Key_Return && qtKey != Qt::Key_Enter)
             return false; // typed into the box as usual
