@@ -1,6 +1,7 @@
 // What a screen reader calls the controls of every window: each control the keyboard can reach
 // has a name, picture buttons are named by their tooltips, names carry no mnemonic "&", and a
-// control under a caption is named by the caption's words.
+// control under a caption is named by the caption's words. And what a keyboard-only teacher meets
+// there: Tab reaches every control, and no two commands share an Alt letter.
 #include "AccessibilityEvents.h"
 #include "ExportFixture.h"
 
@@ -12,12 +13,17 @@
 
 #include <QAbstractItemView>
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRadioButton>
 #include <QTest>
 #include <QToolButton>
 
 #include <algorithm>
 #include <functional>
+#include <map>
 #include <memory>
 
 using namespace tq;
@@ -160,6 +166,85 @@ TEST_P(EveryWindow, NamesEveryControlTheKeyboardReaches)
             return label.first->object() == caption;
         })) << which;
     }
+}
+
+// The Alt letter of a caption, "" for none ("&&" is a plain "&").
+QString altLetter(const QString& caption)
+{
+    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != QLatin1Char('&'))
+            continue;
+        if (caption[i + 1] != QLatin1Char('&'))
+            return caption[i + 1].toUpper();
+        ++i;
+    }
+    return {};
+}
+
+// Fails for each Alt letter that two of these captions share.
+void expectNoSharedAltLetter(const QStringList& captions, const std::string& where)
+{
+    std::map<QString, QString> taken;
+    for (const QString& caption : captions) {
+        const QString letter = altLetter(caption);
+        if (letter.isEmpty())
+            continue;
+        const auto [at, first] = taken.emplace(letter, caption);
+        EXPECT_TRUE(first) << where << ": \"" << caption.toStdString() << "\" and \"" << at->second.toStdString()
+                           << "\" share Alt+" << letter.toStdString();
+    }
+}
+
+TEST_P(EveryWindow, TabReachesEveryControlAndNoTwoShareAnAltLetter)
+{
+    QWidget* shown = GetParam().open(*this);
+    ASSERT_TRUE(shown);
+    shown->show();
+    shown->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(shown));
+    if (!QApplication::focusWidget())
+        QTest::keyClick(shown, Qt::Key_Tab);
+    ASSERT_TRUE(QApplication::focusWidget());
+
+    // Tab, round the window once.
+    std::vector<QWidget*> reached;
+    for (int i = 0; i < 300 && std::find(reached.begin(), reached.end(), QApplication::focusWidget()) == reached.end(); ++i) {
+        reached.push_back(QApplication::focusWidget());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        ASSERT_TRUE(QApplication::focusWidget()) << "Tab left the window";
+        ASSERT_EQ(QApplication::focusWidget()->window(), shown) << "Tab left the window";
+    }
+    QStringList captions;
+    for (QWidget* control : shown->findChildren<QWidget*>()) {
+        if (control->window() != shown || !control->isVisibleTo(shown))
+            continue;
+        if (auto* button = qobject_cast<QAbstractButton*>(control))
+            captions << button->text();
+        if (auto* label = qobject_cast<QLabel*>(control); label && label->buddy())
+            captions << label->text();
+        if (auto* group = qobject_cast<QGroupBox*>(control))
+            captions << group->title();
+        // Of a group of radio buttons Tab reaches the one chosen; the arrows go to the others.
+        auto* radio = qobject_cast<QRadioButton*>(control);
+        if (!control->isEnabled() || !(control->focusPolicy() & Qt::TabFocus) || control->focusProxy() ||
+            (radio && !radio->isChecked()))
+            continue;
+        EXPECT_NE(std::find(reached.begin(), reached.end(), control), reached.end())
+            << "Tab does not reach " << control->objectName().toStdString() << " ("
+            << control->metaObject()->className() << ")";
+    }
+    if (auto* main = qobject_cast<QMainWindow*>(shown)) {
+        for (QAction* menu : main->menuBar()->actions()) {
+            captions << menu->text();
+            if (!menu->menu())
+                continue; // a command on the bar itself
+            QStringList items;
+            for (QAction* item : menu->menu()->actions())
+                items << item->text();
+            expectNoSharedAltLetter(items, menu->text().toStdString());
+        }
+    }
+    expectNoSharedAltLetter(captions, GetParam().name);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -14,6 +14,14 @@ std::vector<std::string> helpKeyLines()
         "  Space sets or clears a flag (IEP, ESL, ELD, interview)",
         "  Enter on a favourite places its code for the current student",
         "  F2 writes a free form comment; Ctrl+L shows the comments or the skills; Ctrl+U undoes",
+        "Keys in Comment Selection:",
+        "  Enter in a keyword box searches; Enter on a comment found adds it to the favourites",
+        "  in the favourites, Delete removes, Ctrl+Up and Ctrl+Down move, Insert adds a separator",
+        "  Ctrl+N, Ctrl+O, Ctrl+S and Ctrl+P: a new list, open, save, print; Escape goes back",
+        "Keys in Initial Values Setup:",
+        "  a code typed in CM1 to CM3, then Enter, places it; 1 to 4, or N, S, G, E, rates a skill",
+        "  Delete clears; Enter on a favourite places it in the current range; Ctrl+U undoes",
+        "  Alt+E enters the ranges, Alt+S splits the current range, Alt+D deletes it; Escape goes back",
     };
 }
 
