@@ -4,6 +4,7 @@
 // there: Tab reaches every control, and no two commands share an Alt letter.
 #include "AccessibilityEvents.h"
 #include "ExportFixture.h"
+#include "WindowComesUp.h"
 
 #include "gui/entry/frmFreeFormCommentEntry.h"
 #include "gui/initialvalues/frmAutoFill.h"
@@ -199,9 +200,7 @@ TEST_P(EveryWindow, TabReachesEveryControlAndNoTwoShareAnAltLetter)
 {
     QWidget* shown = GetParam().open(*this);
     ASSERT_TRUE(shown);
-    shown->show();
-    shown->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(shown));
+    comesUp(shown);
     if (!QApplication::focusWidget())
         QTest::keyClick(shown, Qt::Key_Tab);
     ASSERT_TRUE(QApplication::focusWidget());

@@ -1,6 +1,7 @@
 // Giving the ranges their codes and ratings by keyboard alone, as in the main window: each key does
 // what its mouse twin does, with one undo step; the window's commands and its way back by keys.
 #include "AutoFillFixture.h"
+#include "WindowComesUp.h"
 
 #include <QLineEdit>
 #include <QTest>
@@ -24,11 +25,6 @@ protected:
         QApplication::sendEvent(codeBox()->isVisible() ? static_cast<QWidget*>(codeBox()) : ranges(), &release);
     }
 
-    void activateSetup()
-    {
-        autoFill()->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(autoFill()));
-    }
 };
 
 struct RangeKeys {
@@ -90,7 +86,7 @@ TEST_F(AutoFillKeys, EachKeyDoesWhatItsMouseTwinDoesWithOneUndoStep)
 TEST_F(AutoFillKeys, TheFavouritesCommandsAndTheWayBackAreReachedByKeys)
 {
     startSetup(sampleFavourites());
-    activateSetup();
+    comesUp(autoFill());
     // The keyboard starts in the grid, on the first range's first comment.
     EXPECT_EQ(QApplication::focusWidget(), ranges());
     EXPECT_EQ(ranges()->currentRow(), 1);

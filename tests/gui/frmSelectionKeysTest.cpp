@@ -2,6 +2,7 @@
 // favourites ordered with their keys, the list saved with the menu's key and the window left
 // with Escape.
 #include "SelectionFixture.h"
+#include "WindowComesUp.h"
 
 using namespace tq;
 using namespace tq::test;
@@ -9,11 +10,6 @@ using namespace tq::test;
 namespace {
 class SelectionKeys : public SelectionTest {
 protected:
-    void activateSelection()
-    {
-        selection()->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(selection()));
-    }
     void keyClick(int qtKey, Qt::KeyboardModifiers modifiers = {})
     {
         QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(qtKey), modifiers);
@@ -25,7 +21,7 @@ TEST_F(SelectionKeys, ASearchAndTheFavouritesAreWorkedByKeysAlone)
 {
     const std::string file = favouritesFile("A.tqf", {"0101"});
     openSelection(file);
-    activateSelection();
+    comesUp(selection());
     // The keyboard starts in the first keyword box; Enter there searches.
     ASSERT_EQ(QApplication::focusWidget(), control<QLineEdit>("txtAnd1"));
     QTest::keyClicks(QApplication::focusWidget(), "organiz");

@@ -113,6 +113,12 @@ TEST_F(UiClassGrid, KeyboardMovesLeaveThenEnterAndStayOutOfFixedAndHiddenCells)
     QTest::keyClick(grid.get(), Qt::Key_End, Qt::ControlModifier);
     EXPECT_EQ(log, QStringList({"leave 1,3", "enter 1,9", "leave 1,9", "enter 1,18", "leave 1,18", "enter 40,18"}));
     EXPECT_TRUE(grid->currentCellRect().isValid());   // scrolled into view
+
+    // A current cell whose column was hidden under it: Up and Down go to the next column on show.
+    grid->setCurrent(5, 7);
+    log.clear();
+    QTest::keyClick(grid.get(), Qt::Key_Down);
+    EXPECT_EQ(log, QStringList({"leave 5,7", "enter 6,9"}));
 }
 
 TEST_F(UiClassGrid, CodeMovesNotifyOnlyOnRealChanges)

@@ -14,6 +14,7 @@ std::vector<std::string> helpKeyLines()
         "  Space sets or clears a flag (IEP, ESL, ELD, interview)",
         "  Enter on a favourite places its code for the current student",
         "  F2 writes a free form comment; Ctrl+L shows the comments or the skills; Ctrl+U undoes",
+        "  Ctrl+E opens Comment Selection, Ctrl+I Initial Values Setup, Ctrl+T the eFile",
         "Keys in Comment Selection:",
         "  Enter in a keyword box searches; Enter on a comment found adds it to the favourites",
         "  in the favourites, Delete removes, Ctrl+Up and Ctrl+Down move, Insert adds a separator",

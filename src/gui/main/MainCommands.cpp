@@ -71,7 +71,7 @@ void MainCommands::buildMenus(QMainWindow& window)
     mnuSortCourse->setVisible(false);
 
     QMenu* mode = bar->addMenu(QStringLiteral("&Mode"));
-    action(mode, "mnuAutoFill", "Initial Values Setup", C::InitialValues);
+    action(mode, "mnuAutoFill", "&Initial Values Setup", C::InitialValues, "Ctrl+I");
     action(mode, "mnuSelection", "Comment S&election", C::Selection, "Ctrl+E");
     // The mode the window is in: it stays checked and does nothing.
     QAction* mnuMark = mode->addAction(QStringLiteral("Mark / Comment Entry"));
@@ -81,7 +81,8 @@ void MainCommands::buildMenus(QMainWindow& window)
     connect(mnuMark, &QAction::triggered, mnuMark, [mnuMark] { mnuMark->setChecked(true); });
 
     QMenu* efile = bar->addMenu(QStringLiteral("&eFile"));
-    mnuExport = action(efile, "mnuExport", "Convert Class File to Trillium Format for Mark Submission", C::Export);
+    mnuExport = action(efile, "mnuExport", "&Convert Class File to Trillium Format for Mark Submission", C::Export,
+                       "Ctrl+T");
 
     // "&Help" has no items: choosing the menu itself opens the help window.
     action(bar, "mnuhelp", "&Help", C::Help);

@@ -667,7 +667,10 @@ void ClassGrid::keyPressEvent(QKeyEvent* event)
         return -1;
     };
     const int row = std::max(m_row, m_fixedRows);
-    const int col = m_col < m_fixedCols ? visibleCol(m_fixedCols, 1) : m_col;
+    // Up and Down keep the column, unless it is hidden (the view changed under the current cell):
+    // then they go to the next column on show.
+    const int shownCol = widthPixels(m_col) > 0 ? m_col : std::max(visibleCol(m_col, 1), visibleCol(m_col, -1));
+    const int col = m_col < m_fixedCols ? visibleCol(m_fixedCols, 1) : shownCol;
     const bool ctrl = event->modifiers() & Qt::ControlModifier;
     int toRow = -1;
     int toCol = -1;
