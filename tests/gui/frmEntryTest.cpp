@@ -57,7 +57,9 @@ TEST_F(MainWindowTest, StartsWithoutFavouritesAndWithoutAClass)
     EXPECT_TRUE(messages().empty());
     EXPECT_EQ(menu("mnuOpenFavourites")->shortcut(), QKeySequence("Ctrl+O"));
     EXPECT_EQ(menu("mnuSelection")->text(), "Comment S&election");
-    EXPECT_EQ(toolButton("cmdNew")->toolTip(), "Create New Class File of Students");
+    // A button's tooltip tells its command's key, when it has one.
+    EXPECT_EQ(toolButton("cmdNew")->toolTip(), "Create New Class File of Students (Ctrl+N)");
+    EXPECT_EQ(toolButton("cmdOpen")->toolTip(), "Open Previously Saved Class File");
 }
 
 TEST_F(MainWindowTest, StartsWithTheChosenFavourites)

@@ -18,7 +18,8 @@ MainCommands::MainCommands(QMainWindow& window) : QObject(&window)
     cmdSwitchCommentSelection = ui::named(
         new QPushButton(QStringLiteral("Add a Comment: Switch to Comment Selection Mode "), &window),
         "cmdSwitchCommentSelection");
-    cmdSwitch->setToolTip(QStringLiteral("Show the comments or the learning skills (Ctrl+L)"));
+    cmdSwitch->setToolTip(tipWithKey("Show the comments or the learning skills", MainCommand::SwitchView));
+    cmdSwitchCommentSelection->setToolTip(tipWithKey("Build the favourites list", MainCommand::Selection));
     connect(cmdSwitch, &QPushButton::clicked, this, [this] { emit chosen(MainCommand::SwitchView); });
     connect(cmdSwitchCommentSelection, &QPushButton::clicked, this, [this] { emit chosen(MainCommand::Selection); });
 }
@@ -28,11 +29,21 @@ QAction* MainCommands::action(QWidget* menu, const char* name, const char* capti
 {
     auto* item = new QAction(QString::fromLatin1(caption), menu);
     item->setObjectName(QString::fromLatin1(name));
-    if (shortcut)
+    if (shortcut) {
         item->setShortcut(QKeySequence(QString::fromLatin1(shortcut)));
+        keys_[command] = item->shortcut();
+    }
     menu->addAction(item);
     connect(item, &QAction::triggered, this, [this, command] { emit chosen(command); });
     return item;
+}
+
+QString MainCommands::tipWithKey(const char* tip, MainCommand command) const
+{
+    const auto key = keys_.find(command);
+    if (key == keys_.end())
+        return QString::fromLatin1(tip);
+    return QStringLiteral("%1 (%2)").arg(QString::fromLatin1(tip), key->second.toString(QKeySequence::NativeText));
 }
 
 void MainCommands::buildMenus(QMainWindow& window)
@@ -109,7 +120,7 @@ void MainCommands::addPictureButtons(QWidget& window)
         {&cmdUndo, "cmdUndo", "Undo", ":/icons/undo.svg", MainCommand::Undo},
     };
     for (const Button& b : buttons) {
-        *b.button = ui::pictureButton(&window, b.name, b.tip, b.icon);
+        *b.button = ui::pictureButton(&window, b.name, tipWithKey(b.tip, b.command).toLatin1().constData(), b.icon);
         connect(*b.button, &QToolButton::clicked, this, [this, command = b.command] { emit chosen(command); });
         pictureButtons_.push_back(*b.button);
     }

@@ -2,8 +2,10 @@
 // The main window's commands as the teacher reaches them: the menus, the picture buttons above
 // the grid and the two text buttons below it. Each control names one command; choosing it, by
 // mouse or shortcut, reports that command for the window to carry out.
+#include <QKeySequence>
 #include <QObject>
 
+#include <map>
 #include <vector>
 
 class QAction;
@@ -49,6 +51,8 @@ private:
     void buildMenus(QMainWindow& window);
     QAction* action(QWidget* menu, const char* name, const char* caption, MainCommand command,
                     const char* shortcut = nullptr);
+    // A button's tooltip, with the key of its command when the menus give it one.
+    QString tipWithKey(const char* tip, MainCommand command) const;
 
     QAction* mnuSave = nullptr;
     QAction* mnuUpdate = nullptr;
@@ -67,6 +71,7 @@ private:
     QPushButton* cmdSwitch = nullptr;
     QPushButton* cmdSwitchCommentSelection = nullptr;
     std::vector<QToolButton*> pictureButtons_;
+    std::map<MainCommand, QKeySequence> keys_;
 };
 
 } // namespace tq
