@@ -38,6 +38,11 @@ CellEntryBox::CellEntryBox(ui::ClassGrid& grid) : QObject(&grid), grid_(grid)
                                                "padding: 0 1px; background: palette(base); }"));
     txtDataEntry->setFont(grid.font());
     new ui::EventHook(txtDataEntry, [this](QEvent* e) {
+        // Escape is the box's own while it is open, before the window's Escape (which leaves it).
+        if (e->type() == QEvent::ShortcutOverride && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape) {
+            e->accept();
+            return true;
+        }
         if (e->type() != QEvent::KeyPress && e->type() != QEvent::KeyRelease)
             return false;
         const int qtKey = static_cast<QKeyEvent*>(e)->key();
@@ -70,6 +75,8 @@ CellEntryBox::CellEntryBox(ui::ClassGrid& grid) : QObject(&grid), grid_(grid)
 void CellEntryBox::open(const std::string& text, Holds holds)
 {
     holds_ = holds;
+    // A screen reader says what the box takes.
+    txtDataEntry->setAccessibleName(holds == Holds::Mark ? QStringLiteral("Mark") : QStringLiteral("Comment code"));
     txtDataEntry->setText(ui::fromCp1252(text));
     place();
     txtDataEntry->show();
