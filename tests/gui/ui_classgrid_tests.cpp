@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QScrollBar>
+#include <QSet>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -285,9 +286,24 @@ TEST_F(UiClassGrid, CellColoursAndTheAreaOutsideTheCells)
     grid->setBackgroundOutsideCells(QColor(10, 20, 30));
     EXPECT_EQ(grid->grab().toImage().pixelColor(lastCell.right() + 5, lastCell.center().y()), QColor(10, 20, 30));
 
-    // The current cell keeps its own colours when current: only a dotted frame marks it.
+    // The current cell keeps its own colours when current: only a dotted frame marks it, solid
+    // while the keyboard is in the grid, so that the teacher sees where keys go.
     grid->setCurrent(3, 5);
     EXPECT_EQ(pixelIn(grid->grab().toImage(), grid->cellRect(3, 5)), QColor(110, 150, 210));
+    const auto frameIsSolid = [this] {
+        const QImage image = grid->grab().toImage();
+        const QRect cell = grid->cellRect(3, 5);
+        QSet<QRgb> edge;
+        for (int y = cell.top() + 3; y < cell.bottom() - 3; ++y)
+            edge.insert(image.pixel(cell.left() + 1, y));
+        return edge.size() == 1 && !edge.contains(QColor(110, 150, 210).rgb());
+    };
+    grid->clearFocus();
+    EXPECT_FALSE(frameIsSolid());
+    grid->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(grid.get()));
+    grid->setFocus();
+    EXPECT_TRUE(frameIsSolid());
 
     // Clearing empties texts and colours but keeps the rows and the current cell.
     log.clear();

@@ -563,12 +563,14 @@ void ClassGrid::changeEvent(QEvent* event)
 void ClassGrid::focusInEvent(QFocusEvent* event)
 {
     event->accept();
+    updateCell(m_row, m_col);
     announceCurrentCell(*this);
 }
 
 void ClassGrid::focusOutEvent(QFocusEvent* event)
 {
     event->accept();
+    updateCell(m_row, m_col);
 }
 
 void ClassGrid::paintEvent(QPaintEvent* event)
@@ -626,12 +628,15 @@ void ClassGrid::paintEvent(QPaintEvent* event)
         }
     }
 
-    // The current cell carries a dotted frame and nothing else, so its colours stay visible.
+    // The current cell carries a frame and nothing else, so its colours stay visible: dotted, and
+    // solid and twice as thick while the keyboard is in the grid, which tells the teacher where
+    // the keys go.
     const QRect current = currentCellRect().translated(-viewportOffset());
     if (current.isValid()) {
-        painter.setPen(QPen(shownForeground(m_row, m_col), 1, Qt::DotLine));
+        const bool keyboardHere = hasFocus();
+        painter.setPen(QPen(shownForeground(m_row, m_col), keyboardHere ? 2 : 1, keyboardHere ? Qt::SolidLine : Qt::DotLine));
         painter.setBrush(Qt::NoBrush);
-        painter.drawRect(current.adjusted(1, 1, -2, -2));
+        painter.drawRect(keyboardHere ? current.adjusted(1, 1, -1, -1) : current.adjusted(1, 1, -2, -2));
     }
 }
 

@@ -143,8 +143,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
-    // The grid shows nothing different with or without focus, so focus moving to the mark box and
-    // back repaints nothing (by default the whole widget, scroll bars included, is repainted).
+    // Focus changes only the current cell's frame, so focus moving to the mark box and back
+    // repaints that cell alone (by default the whole widget, scroll bars included, is repainted).
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
