@@ -66,7 +66,7 @@ TEST_F(NewClassWindow, OpensWithTheClassCodesOfTheMasterList)
     EXPECT_FALSE(dialog()->isModal());
     EXPECT_EQ(dialog()->windowTitle(), "Get New Class File");
     EXPECT_TRUE(dialogs.callsOf(Kind::Question).empty()); // no class open: nothing to save
-    EXPECT_EQ(controlOf<QLabel>(dialog(), "lblSelect")->text(), "Select a Class     ");
+    EXPECT_EQ(controlOf<QLabel>(dialog(), "lblSelect")->text(), "&Select a Class     ");
     const int codes = static_cast<int>(readClassCodeList(root.file("data/TQStudentInfo.txt"), systemClock()).codes.size());
     ASSERT_GT(codes, 70);
     EXPECT_EQ(controlOf<QComboBox>(dialog(), "cboClasses")->count(), codes);
@@ -79,15 +79,15 @@ TEST_F(NewClassWindow, OpensWithTheClassCodesOfTheMasterList)
     EXPECT_FALSE(controlOf<QLabel>(dialog(), "lblWarning")->isVisible());
 
     controlOf<QCheckBox>(dialog(), "chkMultiCourse")->click();
-    EXPECT_EQ(controlOf<QLabel>(dialog(), "lblSelect")->text(), "Select ALL Classes");
-    EXPECT_EQ(controlOf<QPushButton>(dialog(), "cmdGetClass")->text(), "Get Classes");
+    EXPECT_EQ(controlOf<QLabel>(dialog(), "lblSelect")->text(), "&Select ALL Classes");
+    EXPECT_EQ(controlOf<QPushButton>(dialog(), "cmdGetClass")->text(), "&Get Classes");
     EXPECT_TRUE(controlOf<QLabel>(dialog(), "lblWarning")->isVisible());
     EXPECT_TRUE(controlOf<QLabel>(dialog(), "lblWarning")->text().startsWith("This feature is intended for teachers"));
     EXPECT_TRUE(controlOf<QListWidget>(dialog(), "lstMultiSelect")->isVisible());
     EXPECT_FALSE(controlOf<QComboBox>(dialog(), "cboClasses")->isVisible());
     controlOf<QCheckBox>(dialog(), "chkMultiCourse")->click();
-    EXPECT_EQ(controlOf<QPushButton>(dialog(), "cmdGetClass")->text(), "Get Class");
-    EXPECT_EQ(controlOf<QLabel>(dialog(), "lblSelect")->text(), "Select a Class");
+    EXPECT_EQ(controlOf<QPushButton>(dialog(), "cmdGetClass")->text(), "&Get Class");
+    EXPECT_EQ(controlOf<QLabel>(dialog(), "lblSelect")->text(), "&Select a Class");
     EXPECT_TRUE(controlOf<QComboBox>(dialog(), "cboClasses")->isVisible());
 }
 

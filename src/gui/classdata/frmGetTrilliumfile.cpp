@@ -19,11 +19,12 @@
 namespace tq {
 
 namespace {
-const char* const singleCaption = "Get Class";
-const char* const multiCaption = "Get Classes";
-const char* const firstPrompt = "Select a Class     ";
-const char* const singlePrompt = "Select a Class";
-const char* const multiPrompt = "Select ALL Classes";
+// Each caption has its Alt letter: the list of classes, the mode box and the button.
+const char* const singleCaption = "&Get Class";
+const char* const multiCaption = "&Get Classes";
+const char* const firstPrompt = "&Select a Class     ";
+const char* const singlePrompt = "&Select a Class";
+const char* const multiPrompt = "&Select ALL Classes";
 constexpr int listHeightRows = 12;
 } // namespace
 
@@ -62,7 +63,7 @@ frmGetTrilliumfile::frmGetTrilliumfile(ProgramState& state, ui::Dialogs& dialogs
     lstMultiSelect->setSelectionMode(QAbstractItemView::ExtendedSelection);
     lstMultiSelect->setMinimumHeight(QFontMetrics(font).height() * listHeightRows);
     lstMultiSelect->hide();
-    chkMultiCourse = new QCheckBox(QStringLiteral("Multiple Course Selection Mode"), this);
+    chkMultiCourse = new QCheckBox(QStringLiteral("&Multiple Course Selection Mode"), this);
     chkMultiCourse->setObjectName(QStringLiteral("chkMultiCourse"));
     lblWarning = new QLabel(multiCourseWarningText(), this);
     lblWarning->setObjectName(QStringLiteral("lblWarning"));
