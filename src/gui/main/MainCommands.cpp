@@ -64,12 +64,12 @@ void MainCommands::buildMenus(QMainWindow& window)
     file->addSeparator()->setObjectName(QStringLiteral("mnufiller2"));
     action(file, "mnuExit", "E&xit", C::Exit);
 
-    QMenu* edit = bar->addMenu(QStringLiteral("Edit"));
+    QMenu* edit = bar->addMenu(QStringLiteral("E&dit")); // "&eFile" has the E
     mnuUndo = action(edit, "mnuUndo", "&Undo", C::Undo, "Ctrl+U");
     // The keyboard's way to the free-form comment, which the mouse reaches on the details panel.
     action(edit, "mnuFreeForm", "&Free Form Comment...", C::FreeForm, "F2");
 
-    QMenu* view = bar->addMenu(QStringLiteral("View"));
+    QMenu* view = bar->addMenu(QStringLiteral("&View"));
     mnuShowCourse = action(view, "mnuShowCourse", "Show Course Codes", C::ShowCourseCodes);
     mnuShowCourse->setCheckable(true);
     action(view, "mnuSwitch", "Comments or &Learning Skills", C::SwitchView, "Ctrl+L");
