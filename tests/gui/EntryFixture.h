@@ -2,6 +2,7 @@
 // The main window with helpers to enter a class the way a teacher does: clicking grid cells
 // with either button and typing keys into whatever has the focus.
 #include "MainWindowFixture.h"
+#include "WindowComesUp.h"
 
 #include "core/classdata/ClassFile.h"
 #include "core/entry/UndoStack.h"
@@ -29,8 +30,7 @@ protected:
     void startActive(const std::string& favourites = "")
     {
         start(favourites);
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        comesUp(window.get());
     }
 
     // Opens a class of `n` new students (no marks, no comments, every skill "3").
@@ -98,9 +98,6 @@ protected:
         EXPECT_TRUE(dialog && dialog->isVisible());
         return dialog;
     }
-
-    // Lets a closed dialog go, so that the next one is found.
-    void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
     const StudentRecord& student(int row) const { return state.students[static_cast<size_t>(row - 1)]; }
     size_t undoCount() const { return window->undoStack().size(); }

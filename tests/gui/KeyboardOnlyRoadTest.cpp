@@ -60,8 +60,6 @@ protected:
             press(grid->currentCol() < col ? Qt::Key_Right : Qt::Key_Left);
         ASSERT_EQ(grid->currentCol(), col);
     }
-
-    void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 };
 
 } // namespace

@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QToolButton>
 
@@ -59,6 +60,9 @@ protected:
         window = std::make_unique<frmEntry>(state, dialogs);
         ASSERT_TRUE(window->Form_Load([favourites](ProgramState& s) { s.favourites.favouritesFile = favourites; }));
     }
+
+    // Lets a closed window or dialog go, so that the next one is found.
+    void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
     // Opens a class file through the Open command.
     void openClass(const std::string& path)

@@ -60,7 +60,7 @@ TEST_F(SelectionKeys, ASearchAndTheFavouritesAreWorkedByKeysAlone)
     keyClick(Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(readBytes(file), crlfLines({" 1 ", "80,100,0101,,,4,4,4,4,4,4", "0101", a, b}));
     keyClick(Qt::Key_Escape);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    settle();
     EXPECT_FALSE(selection());
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(dialogs.calls.empty());

@@ -120,7 +120,7 @@ void MainCommands::addPictureButtons(QWidget& window)
         {&cmdUndo, "cmdUndo", "Undo", ":/icons/undo.svg", MainCommand::Undo},
     };
     for (const Button& b : buttons) {
-        *b.button = ui::pictureButton(&window, b.name, tipWithKey(b.tip, b.command).toLatin1().constData(), b.icon);
+        *b.button = ui::pictureButton(&window, b.name, tipWithKey(b.tip, b.command), b.icon);
         connect(*b.button, &QToolButton::clicked, this, [this, command = b.command] { emit chosen(command); });
         pictureButtons_.push_back(*b.button);
     }

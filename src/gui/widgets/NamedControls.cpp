@@ -39,10 +39,10 @@ std::vector<QObject*> ownNamedObjects(const QObject* owner, const QString& name)
     return found;
 }
 
-QToolButton* pictureButton(QWidget* parent, const char* name, const char* tip, const char* iconPath)
+QToolButton* pictureButton(QWidget* parent, const char* name, const QString& tip, const char* iconPath)
 {
     auto* button = named(new QToolButton(parent), name);
-    button->setToolTip(QString::fromLatin1(tip));
+    button->setToolTip(tip);
     button->setIcon(sharedIcon(QString::fromLatin1(iconPath)));
     button->setIconSize(QSize(24, 24));
     button->setAutoRaise(true);

@@ -43,7 +43,7 @@ T* findNamed(const QObject* owner, const char* name)
 
 // A flat tool-bar button showing an icon of 24×24 (from the shared icons) with its tooltip; a
 // screen reader reads the tooltip's words as its name.
-QToolButton* pictureButton(QWidget* parent, const char* name, const char* tip, const char* iconPath);
+QToolButton* pictureButton(QWidget* parent, const char* name, const QString& tip, const char* iconPath);
 
 // `caption` is what names `control` on screen: it becomes the control's buddy, by which a screen
 // reader names boxes and buttons. Lists are not named by their buddy, so a list is given the
