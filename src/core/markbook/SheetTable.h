@@ -1,0 +1,24 @@
+#pragma once
+// A markbook as the readers give it: named sheets of rows of cells, every cell as UTF-8 text exactly
+// as the spreadsheet shows it (numbers as their shortest decimal text, no formatting applied).
+// A CSV or TXT file is one sheet named after the file; XLSX and ODS workbooks keep their sheets'
+// names and order.
+#include <string>
+#include <vector>
+
+namespace tq {
+
+using SheetRow = std::vector<std::string>;
+
+struct SheetTable {
+    std::string name;
+    std::vector<SheetRow> rows; // rows may differ in length; a missing cell is an empty one
+};
+
+// What a reader gives back: the sheets, or the message that says why the file cannot be read.
+struct SheetReadResult {
+    std::vector<SheetTable> sheets;
+    std::string error; // empty when the file was read
+};
+
+} // namespace tq
