@@ -285,6 +285,41 @@ TEST_P(EveryWindow, TabReachesEveryControlAndNoTwoShareAnAltLetter)
     expectNoSharedAltLetter(captions, GetParam().name);
 }
 
+// Each read-only text on show (the details panels, a report, the help) is a stop of the Tab order
+// that a screen reader reads by its caret: Down moves the caret on to a later line and says so.
+TEST_P(EveryWindow, ReadOnlyTextsAreReadLineByLineByTheCaret)
+{
+    QWidget* shown = GetParam().open(*this);
+    ASSERT_TRUE(shown);
+    comesUp(shown);
+    int texts = 0;
+    for (QWidget* control : shown->findChildren<QWidget*>()) {
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+        if (control->window() != shown || !control->isVisible() || !accessible || !accessible->textInterface() ||
+            accessible->role() != QAccessible::EditableText || !accessible->state().readOnly)
+            continue;
+        ++texts;
+        const std::string which = describe(control);
+        EXPECT_TRUE(control->focusPolicy() & Qt::TabFocus) << which;
+        QAccessibleTextInterface* text = accessible->textInterface();
+        if (!text->text(0, text->characterCount()).contains(QLatin1Char('\n')))
+            continue; // a line alone
+        control->setFocus(Qt::TabFocusReason);
+        text->setCursorPosition(0);
+        accessibility.clear();
+        QTest::keyClick(control, Qt::Key_Down);
+        const int caret = text->cursorPosition();
+        int start = 0, end = 0;
+        EXPECT_FALSE(text->textAtOffset(caret, QAccessible::LineBoundary, &start, &end).isEmpty()) << which;
+        EXPECT_GT(start, 0) << which;
+        EXPECT_FALSE(accessibility.of(QAccessible::TextCaretMoved).empty()) << which;
+    }
+    const std::string name = GetParam().name;
+    if (name == "Main" || name == "InitialValuesSetup" || name == "Help") {
+        EXPECT_GT(texts, 0);
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Windows, EveryWindow,
     ::testing::Values(WindowCase{"Main", &Openers::main}, WindowCase{"MainSkillsView", &Openers::mainSkillsView},

@@ -81,6 +81,10 @@ TEST_F(MainWindowTest, Screenshots)
     save(window.get(), "main-class.png");
     grid->setCurrent(3, 3); // the student whose comment is too long for Trillium
     save(window.get(), "main-warning.png");
+    // The keyboard on the details panel: the ring round it shows where it is.
+    window->activateWindow();
+    window->findChild<QWidget*>("Shape1")->setFocus(Qt::TabFocusReason);
+    save(window.get(), "main-details-focus.png");
     // A mark typed with Initial Values ticked: the values its range gives show in red.
     autoFillBox()->setChecked(true);
     grid->setCurrent(21, 3); // a student without comments yet
@@ -96,8 +100,11 @@ TEST_F(MainWindowTest, Screenshots)
     save(window.get(), "main-skills.png");
     mainControl<QPushButton>("cmdSwitch")->click();
     window->run(MainCommand::Help);
-    if (auto* help = window->findChild<frmHelp*>())
+    if (auto* help = window->findChild<frmHelp*>()) {
+        help->activateWindow();
+        help->findChild<QWidget*>("Text1")->setFocus(Qt::TabFocusReason);
         save(help, "help.png");
+    }
 
     // A girl's free-form comment with a word misspelt, another student's name and "his".
     grid->setCurrent(1, 3);

@@ -13,6 +13,7 @@
 #include "gui/widgets/ClassGrid.h"
 #include "gui/widgets/Dialogs.h"
 #include "gui/widgets/FavouritesFileDialogs.h"
+#include "gui/widgets/FavouritesList.h"
 #include "gui/widgets/Fonts.h"
 #include "gui/widgets/NamedControls.h"
 #include "gui/widgets/StampCursor.h"
@@ -127,8 +128,10 @@ void frmEntry::buildLayout()
     // Tab goes as the window reads: the tool bar, the grid and the buttons under it, the list
     // beside them, the details under everything.
     std::vector<QWidget*> order(commands_->pictureButtons().begin(), commands_->pictureButtons().end());
-    order.insert(order.end(), {msfgClass, commands_->viewSwitchButton(), optAutoFill, commands_->selectionButton(),
-                               &favouritesPanel_->favouritesList(), favouritesPanel_->skillsKey(), details_});
+    for (QWidget* control : std::initializer_list<QWidget*>{msfgClass, commands_->viewSwitchButton(), optAutoFill,
+                                                            commands_->selectionButton(), &favouritesPanel_->favouritesList(),
+                                                            favouritesPanel_->skillsKey(), details_})
+        order.push_back(control);
     ui::setTabOrder(order);
 
     msfgClass->setFixedWidth(ui::twipsToPixelsX(gridWidth, this));

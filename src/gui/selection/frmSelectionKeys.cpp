@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTimer>
 #include <QToolButton>
 
 namespace tq {
@@ -47,14 +48,21 @@ void frmSelection::connectKeys()
         auto* shortcut = new QShortcut(keys, lstFavourites, nullptr, nullptr, Qt::WidgetShortcut);
         connect(shortcut, &QShortcut::activated, this, [this, command = command] { (this->*command)(); });
     }
-    // Escape on an open drop-down closes the drop-down alone.
+    // Escape on an open drop-down closes the drop-down alone, whether the list or the window
+    // sees the key first.
+    for (QComboBox* list : findChildren<QComboBox*>())
+        ui::onEvent(list->view(), QEvent::Hide, [this](QEvent*) {
+            dropDownClosed_ = true;
+            QTimer::singleShot(0, this, [this] { dropDownClosed_ = false; });
+        });
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, [this] {
         for (QComboBox* list : findChildren<QComboBox*>())
             if (list->view()->isVisible()) {
                 list->hidePopup();
                 return;
             }
-        close();
+        if (!dropDownClosed_)
+            close();
     });
 
     ui::setTabOrder({cmbMarkCat, cmbCommentCat, cmbLS, cmbDept, txtAnd1, txtAnd2, txtOr, txtNot, cmdSearch, chkNoDups,
