@@ -53,7 +53,9 @@ public:
     void start(XmlName name, const XmlAttributes& attributes) override
     {
         const std::string_view local = name.local;
-        if (inCell_) {
+        if (!inSheetData_) {
+            inSheetData_ = local == "sheetData";
+        } else if (inCell_) {
             if (local == "v")
                 inValue_ = true;
             else if (local == "is")
@@ -66,14 +68,14 @@ public:
             nextColumn_ = 0;
         } else if (local == "c") {
             startCell(attributes);
-        } else if (local == "sheetData") {
-            row_ = static_cast<std::size_t>(-1); // the first row without a number is the first
         }
     }
 
     void end(XmlName name) override
     {
         const std::string_view local = name.local;
+        if (local == "sheetData")
+            inSheetData_ = false;
         if (!inCell_)
             return;
         if (local == "c")
@@ -168,9 +170,10 @@ private:
     SheetBudget& budget_;
     const std::vector<std::string>& sharedStrings_;
     const std::vector<bool>& percentStyles_;
-    std::size_t row_ = static_cast<std::size_t>(-1);
+    std::size_t row_ = static_cast<std::size_t>(-1); // so that a first row without a number is the first
     std::size_t column_ = 0;
     std::size_t nextColumn_ = 0;
+    bool inSheetData_ = false;
     bool inCell_ = false;
     bool inValue_ = false;
     bool inInline_ = false;
