@@ -41,7 +41,9 @@ def start_program(program, class_file):
                             env=env, text=True, bufsize=1)
 
 
-def wait_until_ready(process):
+def read_until(process, last, waiting_for):
+    """The lines the program says before the one for which last() holds."""
+    said = []
     deadline = time.monotonic() + WAIT_SECONDS
     while time.monotonic() < deadline:
         ready, _, _ = select.select([process.stdout], [], [], 1.0)
@@ -49,10 +51,16 @@ def wait_until_ready(process):
             continue
         line = process.stdout.readline()
         if not line:
-            fail("the program ended before it was ready")
-        if line.strip() == "ready":
-            return
-    fail("the program did not say it was ready")
+            fail("the program ended while waiting for %s" % waiting_for)
+        line = line.rstrip("\n")
+        if last(line):
+            return said
+        said.append(line)
+    fail("the program did not answer %s" % waiting_for)
+
+
+def wait_until_ready(process):
+    read_until(process, lambda line: line.strip() == "ready", "its start")
 
 
 def find(accessible, wanted, budget):
@@ -70,17 +78,23 @@ def find(accessible, wanted, budget):
     return None
 
 
-def find_grid(pid):
+def find_object(pid, wanted, budget, missing):
+    """The first of the program's accessible objects for which wanted() holds, once it is there."""
     deadline = time.monotonic() + WAIT_SECONDS
     while time.monotonic() < deadline:
         desktop = pyatspi.Registry.getDesktop(0)
         for app in (desktop[i] for i in range(desktop.childCount)):
             if app is not None and app.get_process_id() == pid:
-                grid = find(app, lambda a: a.getRole() == pyatspi.ROLE_TABLE and a.name == GRID_NAME, 2000)
-                if grid is not None:
-                    return grid
+                found = find(app, wanted, budget)
+                if found is not None:
+                    return found
         time.sleep(0.5)
-    fail("no table named '%s' among the program's accessible objects" % GRID_NAME)
+    fail(missing)
+
+
+def find_grid(pid):
+    return find_object(pid, lambda a: a.getRole() == pyatspi.ROLE_TABLE and a.name == GRID_NAME, 2000,
+                       "no table named '%s' among the program's accessible objects" % GRID_NAME)
 
 
 def read_table(grid):
@@ -100,35 +114,14 @@ def send(process, command):
     """Runs one driver command; the lines the program said on the way, up to its answer."""
     process.stdin.write(command + "\n")
     process.stdin.flush()
-    said = []
-    deadline = time.monotonic() + WAIT_SECONDS
-    while time.monotonic() < deadline:
-        ready, _, _ = select.select([process.stdout], [], [], 1.0)
-        if not ready:
-            continue
-        line = process.stdout.readline()
-        if not line:
-            fail("the program ended during '%s'" % command)
-        line = line.rstrip("\n")
-        if line.startswith("done ") or line.startswith("error "):
-            return said
-        said.append(line)
-    fail("no answer to '%s'" % command)
+    return read_until(process, lambda line: line.startswith(("done ", "error ")), "'%s'" % command)
 
 
 def find_text(pid, name):
-    """The read-only text named `name` among the program's objects, once it is there."""
-    deadline = time.monotonic() + WAIT_SECONDS
-    while time.monotonic() < deadline:
-        desktop = pyatspi.Registry.getDesktop(0)
-        for app in (desktop[i] for i in range(desktop.childCount)):
-            if app is not None and app.get_process_id() == pid:
-                text = find(app, lambda a: a.getRole() == pyatspi.ROLE_TEXT and a.name == name
-                            and a.getState().contains(pyatspi.STATE_SHOWING), 4000)
-                if text is not None:
-                    return text
-        time.sleep(0.5)
-    fail("no text named '%s' on show among the program's accessible objects" % name)
+    """The read-only text named `name` among the program's objects on show."""
+    return find_object(pid, lambda a: a.getRole() == pyatspi.ROLE_TEXT and a.name == name
+                       and a.getState().contains(pyatspi.STATE_SHOWING), 4000,
+                       "no text named '%s' on show among the program's accessible objects" % name)
 
 
 def reachable_lines(text_object, what):
