@@ -8,6 +8,7 @@
 #include "gui/entry/frmFreeFormCommentEntry.h"
 #include "gui/entry/frmFreeFormCommentEntry.h"
 #include "gui/export/frmExport.h"
+#include "gui/initialvalues/frmAutoFill.h"
 #include "gui/reports/frmHelp.h"
 #include "gui/reports/frmSummary.h"
 #include "gui/selection/frmSelection.h"
@@ -125,6 +126,8 @@ TEST_F(MainWindowTest, Screenshots)
 
     window->mnuExport_Click();
     ASSERT_TRUE(window->working.exportWindow);
+    window->working.exportWindow->activateWindow();
+    window->working.exportWindow->findChild<QWidget*>("picOut")->setFocus(Qt::TabFocusReason);
     save(window->working.exportWindow, "efile-report.png");
     window->working.exportWindow->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -146,6 +149,16 @@ TEST_F(MainWindowTest, Screenshots)
     save(window->working.exportWindow, "efile-grid.png");
     window->working.exportWindow->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    // Initial Values Setup with the keyboard on the range's details.
+    window->run(MainCommand::InitialValues);
+    if (QWidget* setup = window->working.autoFillWindow) {
+        setup->activateWindow();
+        setup->findChild<QWidget*>("fraRangeDetails")->setFocus(Qt::TabFocusReason);
+        save(setup, "initial-values.png");
+        setup->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 
     mainControl<QPushButton>("cmdSwitchCommentSelection")->click();
     ASSERT_TRUE(window->working.selectionWindow);

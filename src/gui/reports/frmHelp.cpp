@@ -2,7 +2,6 @@
 
 #include "core/reports/HelpText.h"
 #include "gui/widgets/Codepage.h"
-#include "gui/widgets/FocusRing.h"
 #include "gui/widgets/Fonts.h"
 #include "gui/widgets/ReadingPanel.h"
 
@@ -31,7 +30,6 @@ frmHelp::frmHelp(QWidget* parent) : QDialog(parent)
     Text1->setLineWrapMode(QTextEdit::WidgetWidth);
     // Reached with Tab and read line by line with the arrow keys.
     ui::readByCaret(Text1);
-    ui::showFocusRing(Text1);
     Text1->document()->setDocumentMargin(14);
 
     Command1 = new QPushButton(QStringLiteral("CLOSE"), this);

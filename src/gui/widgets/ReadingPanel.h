@@ -7,6 +7,8 @@
 //
 // And the read-only texts of other windows (a report, the help) read the same way: by a caret
 // the arrow keys move, rather than only by scrolling.
+#include "gui/widgets/FocusRing.h"
+
 #include <QFrame>
 #include <QStringList>
 
@@ -39,14 +41,15 @@ private:
     int caret_ = 0;
 };
 
-// A read-only QPlainTextEdit or QTextEdit: reached by Tab, its focus shown, its caret moved by the
-// arrow keys (a screen reader reads the line the caret comes to).
+// A read-only QPlainTextEdit or QTextEdit: reached by Tab, its focus shown by a ring, its caret
+// moved by the arrow keys (a screen reader reads the line the caret comes to).
 template <typename TextView>
 void readByCaret(TextView* view)
 {
     view->setReadOnly(true);
     view->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     view->setFocusPolicy(Qt::StrongFocus);
+    showFocusRing(view);
 }
 
 } // namespace tq::ui
