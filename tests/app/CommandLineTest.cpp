@@ -430,7 +430,7 @@ TEST_F(CommandLine, ImportMarksWritesTheClassOnlyWhenEveryValueIsAccepted)
     };
     const auto markbook = [](const char* name) { return dataFile(std::string("markbook/") + name); };
     // The three exports import whole into the sample class; --dry-run leaves the file alone.
-    for (const char* name : {"platform-export.csv", "classroom-export.csv", "excel-semicolons.csv"}) {
+    for (const char* name : {"platform-grades.csv", "classroom-export.csv", "excel-semicolons.csv"}) {
         SCOPED_TRACE(name);
         freshClass();
         const Outcome dry = run({"import-marks", classFile, markbook(name), "--dry-run"});
@@ -463,6 +463,6 @@ TEST_F(CommandLine, ImportMarksWritesTheClassOnlyWhenEveryValueIsAccepted)
     EXPECT_EQ(readBytes(classFile), readBytes(sampleFile("ENG2D101.tqc")));
 
     EXPECT_EQ(run({"import-marks", classFile, markbook("none.csv")}).exitCode, 2);
-    EXPECT_EQ(run({"import-marks", classFile, markbook("platform-export.csv"), "--column", "Z"}).exitCode, 2);
-    EXPECT_EQ(run({"import-marks", classFile, markbook("platform-export.csv"), "--key", "email"}).exitCode, 2);
+    EXPECT_EQ(run({"import-marks", classFile, markbook("platform-grades.csv"), "--column", "Z"}).exitCode, 2);
+    EXPECT_EQ(run({"import-marks", classFile, markbook("platform-grades.csv"), "--key", "email"}).exitCode, 2);
 }

@@ -34,7 +34,7 @@ TEST(ImportPlan, MarkbookExportsMatchEveryStudentOfTheSampleClass)
 {
     const ClassList students = sampleClass();
     const Export exports[] = {
-        {"platform-export.csv", KeyKind::Number, 7, 8, "74", "53", 0},   // 36.75 / 50; "#" numbers
+        {"platform-grades.csv", KeyKind::Number, 7, 8, "74", "53", 0},   // 36.75 / 50; "#" numbers
         {"classroom-export.csv", KeyKind::LastFirst, 4, -1, "", "71", 0}, // "71%"; accents left off
         {"excel-semicolons.csv", KeyKind::Number, 4, -1, "55", "85", 0},  // "316-208-659", semicolons, Windows-1252
     };
