@@ -1,8 +1,10 @@
 #include "gui/markbook/frmImportMarks.h"
 
 #include "gui/markbook/ImportPreviewTable.h"
+#include "gui/markbook/ImportProblemTable.h"
 #include "gui/markbook/MarkbookColumnChoice.h"
 #include "gui/markbook/MarkbookReading.h"
+#include "gui/markbook/SheetRowsTable.h"
 #include "gui/widgets/Dialogs.h"
 #include "gui/widgets/NamedControls.h"
 
