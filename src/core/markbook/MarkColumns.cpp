@@ -61,14 +61,6 @@ bool mostlyMarks(const std::vector<SheetRow>& rows, size_t from, int column)
     }
     return marks > 0 && 2 * marks > filled;
 }
-
-int columnCount(const SheetTable& sheet)
-{
-    size_t most = 0;
-    for (const SheetRow& row : sheet.rows)
-        most = std::max(most, row.size());
-    return static_cast<int>(most);
-}
 } // namespace
 
 bool looksLikeHeading(const SheetRow& first, const StudentKeys& keys)
@@ -100,7 +92,7 @@ MarkSource markSourceFor(const SheetRow* heading, int column)
 MarkSource proposeMarkSource(const SheetTable& sheet, bool hasHeading, const KeyColumns& key)
 {
     const SheetRow* heading = hasHeading && !sheet.rows.empty() ? &sheet.rows.front() : nullptr;
-    const int columns = columnCount(sheet);
+    const int columns = columnCount(sheet.rows);
     const auto usable = [&](int c) { return !isKeyColumn(key, c) && !(heading && isDenominatorHeading(cellAt(*heading, c))); };
     for (int c = columns - 1; heading && c >= 0; --c)
         if (usable(c) && namesFinalMark(cellAt(*heading, c)))
@@ -121,7 +113,7 @@ std::string columnLetters(int column)
 
 int columnNamed(const SheetTable& sheet, bool hasHeading, const std::string& text)
 {
-    const int columns = columnCount(sheet);
+    const int columns = columnCount(sheet.rows);
     if (hasHeading && !sheet.rows.empty()) {
         const SheetRow& heading = sheet.rows.front();
         for (int pass = 0; pass < 2; ++pass)

@@ -32,14 +32,6 @@ std::string lastFirstKey(std::string_view last, std::string_view first)
 
 std::string nameKeyOfUtf8(std::string_view text) { return nameKey(utf8ToCp1252(text)); }
 
-int columnCount(const std::vector<SheetRow>& rows)
-{
-    size_t most = 0;
-    for (const SheetRow& row : rows)
-        most = std::max(most, row.size());
-    return static_cast<int>(most);
-}
-
 // How many rows name exactly one student through `key`.
 int matchedRows(const std::vector<SheetRow>& rows, const StudentKeys& keys, const KeyColumns& key)
 {
@@ -74,6 +66,14 @@ const std::string& cellAt(const SheetRow& row, int column)
 {
     static const std::string none;
     return column >= 0 && static_cast<size_t>(column) < row.size() ? row[static_cast<size_t>(column)] : none;
+}
+
+int columnCount(const std::vector<SheetRow>& rows)
+{
+    size_t most = 0;
+    for (const SheetRow& row : rows)
+        most = std::max(most, row.size());
+    return static_cast<int>(most);
 }
 
 std::string numberKey(std::string_view cell)

@@ -16,6 +16,8 @@ namespace tq {
 
 // The cell of `row` in `column`; "" for a cell the row does not have.
 const std::string& cellAt(const SheetRow& row, int column);
+// The number of columns of the longest row.
+int columnCount(const std::vector<SheetRow>& rows);
 
 // A student number as the class keeps it: digits only, a leading "#" (as learning platforms
 // write it), blanks and dashes dropped, and the leading zeros a spreadsheet may have dropped

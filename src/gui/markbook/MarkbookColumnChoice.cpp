@@ -11,14 +11,6 @@
 namespace tq {
 
 namespace {
-int columnCountOf(const SheetTable& sheet)
-{
-    size_t most = 0;
-    for (const SheetRow& row : sheet.rows)
-        most = std::max(most, row.size());
-    return static_cast<int>(most);
-}
-
 // "C: Final Mark", or "C" for a sheet without a heading.
 QString columnCaption(const SheetTable& sheet, bool heading, int column)
 {
@@ -93,7 +85,7 @@ void MarkbookColumnChoice::fillColumns(QComboBox* box, const SheetTable& sheet, 
 {
     box->clear();
     box->addItem(QStringLiteral("(none)"), -1);
-    for (int c = 0; c < columnCountOf(sheet); ++c)
+    for (int c = 0; c < columnCount(sheet.rows); ++c)
         box->addItem(columnCaption(sheet, heading, c), c);
 }
 
