@@ -8,8 +8,8 @@
 namespace tq {
 
 struct SheetReadLimits {
-    std::size_t maxPartBytes = std::size_t{256} << 20;    // one unpacked part of the archive
-    std::size_t maxUnpackedBytes = std::size_t{1} << 30;  // every part read, together
+    std::size_t maxPartBytes = std::size_t{1} << 30;      // one unpacked part of the archive
+    std::size_t maxUnpackedBytes = std::size_t{2} << 30;  // every part read, together
     std::size_t maxCells = 5'000'000;                      // cells kept, the empty ones before a value too
     std::size_t maxTextBytes = std::size_t{256} << 20;     // text kept in all cells together
     std::size_t maxRows = 1'048'576;                       // as the spreadsheet programs allow
