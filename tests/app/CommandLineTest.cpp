@@ -469,6 +469,12 @@ TEST_F(CommandLine, ImportMarksWritesTheClassOnlyWhenEveryValueIsAccepted)
     EXPECT_EQ(bad.err, "row 2 (316-208-659): \"B+\" is refused: a letter grade, not a mark\n");
     EXPECT_EQ(readBytes(classFile), readBytes(sampleFile("ENG2D101.tqc")));
 
+    // The workbooks hold five students of the class with the marks they have: every row matches.
+    for (const char* name : {"platform-export.xlsx", "platform-export.ods"}) {
+        const Outcome workbook = run({"import-marks", classFile, markbook(name), "--dry-run"});
+        EXPECT_EQ(workbook.exitCode, 0) << name << ": " << workbook.err;
+        EXPECT_EQ(workbook.out, "") << name;
+    }
     EXPECT_EQ(run({"import-marks", classFile, markbook("none.csv")}).exitCode, 2);
     EXPECT_EQ(run({"import-marks", classFile, markbook("platform-grades.csv"), "--column", "Z"}).exitCode, 2);
     EXPECT_EQ(run({"import-marks", classFile, markbook("platform-grades.csv"), "--key", "email"}).exitCode, 2);
