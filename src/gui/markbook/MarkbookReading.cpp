@@ -4,6 +4,8 @@
 
 #include <QThread>
 
+#include <optional>
+
 namespace tq {
 
 MarkbookReading::MarkbookReading(QObject* parent) : QObject(parent) {}
@@ -17,10 +19,21 @@ MarkbookReading::~MarkbookReading()
     }
 }
 
-void MarkbookReading::start(const QString& path)
+void MarkbookReading::start(const QString& path, const ClassList& students,
+                            const std::vector<InitialValueRange>* ranges)
 {
-    auto result = std::make_shared<SheetReadResult>();
-    thread_ = QThread::create([result, file = path.toStdString()] { *result = readMarkbookFile(file); });
+    auto result = std::make_shared<MarkbookOpened>();
+    std::optional<std::vector<InitialValueRange>> rangesCopy;
+    if (ranges)
+        rangesCopy = *ranges;
+    thread_ = QThread::create([result, file = path.toStdString(), students, rangesCopy] {
+        result->read = readMarkbookFile(file);
+        if (!result->read.error.empty() || result->read.sheets.empty())
+            return;
+        const SheetTable& first = result->read.sheets.front();
+        result->choice = proposeChoice(first, students);
+        result->plan = planImport(first, result->choice, students, rangesCopy ? &*rangesCopy : nullptr);
+    });
     connect(thread_, &QThread::finished, this, [this, result] {
         thread_->deleteLater();
         thread_ = nullptr;

@@ -1,7 +1,8 @@
 #pragma once
 // Reads a markbook file on a thread of its own, so that a large file never stops the window:
-// `done` comes back on the window's thread with what the reader gave.
-#include "core/markbook/SheetTable.h"
+// `done` comes back on the window's thread with what the reader gave, and with the columns
+// proposed and the plan made for the first sheet on the same thread.
+#include "core/markbook/ImportPlan.h"
 
 #include <QObject>
 #include <QString>
@@ -10,6 +11,12 @@
 
 namespace tq {
 
+struct MarkbookOpened {
+    SheetReadResult read;
+    MarkbookChoice choice; // for the first sheet
+    ImportPlan plan;
+};
+
 class MarkbookReading : public QObject {
     Q_OBJECT
 
@@ -17,11 +24,12 @@ public:
     explicit MarkbookReading(QObject* parent = nullptr);
     ~MarkbookReading() override;
 
-    void start(const QString& path);
+    // The class and ranges are copied: the thread never reads the window's own.
+    void start(const QString& path, const ClassList& students, const std::vector<InitialValueRange>* ranges);
     bool running() const;
 
 signals:
-    void done(std::shared_ptr<const tq::SheetReadResult> result);
+    void done(std::shared_ptr<const tq::MarkbookOpened> opened);
 
 private:
     class QThread* thread_ = nullptr;

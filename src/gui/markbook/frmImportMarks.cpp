@@ -81,15 +81,16 @@ frmImportMarks::frmImportMarks(const ClassList& students, const std::vector<Init
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(choice_, &MarkbookColumnChoice::changed, this, &frmImportMarks::replan);
-    connect(choice_, &MarkbookColumnChoice::sheetChanged, this, &frmImportMarks::showSheet);
-    connect(reading_, &MarkbookReading::done, this, [this](std::shared_ptr<const SheetReadResult> read) {
+    connect(choice_, &MarkbookColumnChoice::sheetChanged, this, [this] { showSheet(); });
+    connect(reading_, &MarkbookReading::done, this, [this](std::shared_ptr<const MarkbookOpened> opened) {
+        const SheetReadResult* read = &opened->read;
         if (!read->error.empty() || read->sheets.empty()) {
             dialogs_.message(this, QString::fromStdString(read->error.empty() ? "The markbook holds no sheet." : read->error),
                              QStringLiteral("Import Marks"));
             reject();
             return;
         }
-        showSheets(read->sheets);
+        showSheets(read->sheets, opened.get());
     });
 }
 
@@ -97,7 +98,7 @@ frmImportMarks::~frmImportMarks() = default;
 
 void frmImportMarks::readFile(const QString& path)
 {
-    reading_->start(path);
+    reading_->start(path, students_, ranges_);
 }
 
 void frmImportMarks::showPasted(SheetTable sheet, int currentStudent)
@@ -108,20 +109,27 @@ void frmImportMarks::showPasted(SheetTable sheet, int currentStudent)
     showSheets(std::move(sheets));
 }
 
-void frmImportMarks::showSheets(std::vector<SheetTable> sheets)
+void frmImportMarks::showSheets(std::vector<SheetTable> sheets, const MarkbookOpened* opened)
 {
     sheets_ = std::move(sheets);
     choice_->setSheets(sheets_);
-    showSheet();
+    showSheet(opened);
     ready_ = true;
     tblPreview->setFocus(Qt::OtherFocusReason);
     emit shown();
 }
 
-void frmImportMarks::showSheet()
+void frmImportMarks::showSheet(const MarkbookOpened* opened)
 {
     const SheetTable& sheet = sheets_[static_cast<size_t>(choice_->sheetIndex())];
     tblFirstRows->showSheet(sheet);
+    if (opened) {
+        // Worked out on the reading thread: a large file costs the window nothing more.
+        choice_->showChoice(sheet, opened->choice, false);
+        plan_ = opened->plan;
+        showPlan();
+        return;
+    }
     choice_->showChoice(sheet, proposeChoice(sheet, students_), currentStudent_ >= 0);
     replan();
 }
@@ -133,6 +141,11 @@ void frmImportMarks::replan()
     plan_ = currentStudent_ >= 0 && choice.key.kind == KeyKind::None
                 ? planMarksDown(sheet, choice, currentStudent_, students_, ranges_)
                 : planImport(sheet, choice, students_, ranges_);
+    showPlan();
+}
+
+void frmImportMarks::showPlan()
+{
     tblPreview->showPlan(plan_, students_);
     tblProblems->showPlan(plan_, students_);
     lblCounts->setText(countsText(plan_));

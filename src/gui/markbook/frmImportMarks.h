@@ -22,6 +22,7 @@ class ImportPreviewTable;
 class ImportProblemTable;
 class MarkbookColumnChoice;
 class MarkbookReading;
+struct MarkbookOpened;
 class SheetRowsTable;
 
 class frmImportMarks : public QDialog {
@@ -46,9 +47,11 @@ signals:
     void shown(); // the markbook is read and its preview is up
 
 private:
-    void showSheets(std::vector<SheetTable> sheets);
-    void showSheet();
+    // `opened`: the first sheet's proposal and plan, made already.
+    void showSheets(std::vector<SheetTable> sheets, const MarkbookOpened* opened = nullptr);
+    void showSheet(const MarkbookOpened* opened = nullptr);
     void replan();
+    void showPlan();
 
     const ClassList& students_;
     const std::vector<InitialValueRange>* ranges_;
