@@ -54,8 +54,9 @@ frmImportMarks::frmImportMarks(const ClassList& students, const std::vector<Init
     setObjectName(QStringLiteral("frmImportMarks"));
     setWindowTitle(QStringLiteral("Import Marks"));
     reading_ = new MarkbookReading(this);
-    choice_ = ui::named(new MarkbookColumnChoice(this), "choice");
+    // Made in reading order, which Tab follows.
     tblFirstRows = ui::named(new SheetRowsTable(this), "tblFirstRows");
+    choice_ = ui::named(new MarkbookColumnChoice(this), "choice");
     tblPreview = ui::named(new ImportPreviewTable(this), "tblPreview");
     tblProblems = ui::named(new ImportProblemTable(this), "tblProblems");
     lblCounts = ui::named(new QLabel(QStringLiteral("Reading the markbook\u2026"), this), "lblCounts");
