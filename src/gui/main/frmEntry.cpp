@@ -146,7 +146,8 @@ bool frmEntry::Form_Load(const SplashRunner& runSplash)
     // nothing uses it before it is complete, and a library that cannot be used still ends the
     // program with its message.
     std::future<PhraseLibraryLoad> reading = std::async(std::launch::async, loadPhraseLibrary, state_.phraseLibraryPath());
-    runSplash(state_);
+    if (!runSplash(state_))
+        return false;
     state_.firstFileDialog = true;
     enterCellActive = true;
     leaveCellActive = true;

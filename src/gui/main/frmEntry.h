@@ -35,7 +35,8 @@ class frmEntry : public QMainWindow, private EntryHost {
 
 public:
     // Runs the start-up window; main() passes one that shows frmSplash modally, tests script it.
-    using SplashRunner = std::function<void(ProgramState&)>;
+    // False ends the program there (the timed start that ends with the start-up window).
+    using SplashRunner = std::function<bool(ProgramState&)>;
     frmEntry(ProgramState& state, ui::Dialogs& dialogs, QWidget* parent = nullptr);
     ~frmEntry() override;
 
