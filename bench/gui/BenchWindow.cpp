@@ -21,10 +21,7 @@ BenchWindow::BenchWindow(const std::string& classFile)
     state_.folders = programFoldersFor(files.folder, files.folder); // the library lies in the folder
     window_ = std::make_unique<frmEntry>(state_, dialogs_);
     const std::string favourites = files.favourites;
-    if (!window_->Form_Load([favourites](ProgramState& s) {
-            s.favourites.favouritesFile = favourites;
-            return true;
-        }))
+    if (!window_->Form_Load([favourites](ProgramState& s) { s.favourites.favouritesFile = favourites; }))
         throw std::runtime_error("the main window did not start on the generated phrase library");
     grid_ = ui::findNamed<ui::ClassGrid>(window_.get(), "msfgClass");
     markBox_ = ui::findNamed<QLineEdit>(window_.get(), "txtDataEntry");

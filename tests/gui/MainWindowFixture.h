@@ -58,10 +58,7 @@ protected:
     void start(const std::string& favourites = "")
     {
         window = std::make_unique<frmEntry>(state, dialogs);
-        ASSERT_TRUE(window->Form_Load([favourites](ProgramState& s) {
-            s.favourites.favouritesFile = favourites;
-            return true;
-        }));
+        ASSERT_TRUE(window->Form_Load([favourites](ProgramState& s) { s.favourites.favouritesFile = favourites; }));
     }
 
     // Lets a closed window or dialog go, so that the next one is found.

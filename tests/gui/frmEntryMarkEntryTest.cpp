@@ -244,7 +244,7 @@ TEST_F(EntryTest, TheOverLongWarningTakesNoKeyAndNoClickMeantForTheGrid)
     // come up is noted and closed, so that the test fails instead of waiting.
     ui::QtDialogs realDialogs;
     window = std::make_unique<frmEntry>(state, realDialogs);
-    ASSERT_TRUE(window->Form_Load([](ProgramState&) { return true; }));
+    ASSERT_TRUE(window->Form_Load([](ProgramState&) {}));
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     std::filesystem::copy_file(sampleFile("ENG2D101.tqc"), root.file("home/speed.tqc"));

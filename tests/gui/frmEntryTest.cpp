@@ -77,7 +77,7 @@ TEST_F(MainWindowTest, AMissingPhraseLibraryEndsTheProgramWithTQ2)
 {
     std::filesystem::remove(root.file("program/TQPhraseLibrary.csv"));
     window = std::make_unique<frmEntry>(state, dialogs);
-    EXPECT_FALSE(window->Form_Load([](ProgramState&) { return true; }));
+    EXPECT_FALSE(window->Form_Load([](ProgramState&) {}));
     EXPECT_TRUE(window->programEnded());
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_TRUE(messages()[0].text.startsWith("TQ2: TQPhraseLibary.csv file could not be found"));
@@ -428,10 +428,7 @@ TEST_F(MainWindowTest, ASixHundredPixelScreenGetsTheReducedLayout)
     window.reset();
     state.smallScreen = true;
     window = std::make_unique<frmEntry>(state, dialogs);
-    ASSERT_TRUE(window->Form_Load([](ProgramState& s) {
-        s.smallScreen = true;
-        return true;
-    }));
+    ASSERT_TRUE(window->Form_Load([](ProgramState& s) { s.smallScreen = true; }));
     EXPECT_EQ(gridHeight - grid()->minimumHeight(), ui::twipsToPixelsY(2650, window.get()));
     EXPECT_EQ(listHeight - favouritesList()->minimumHeight(), ui::twipsToPixelsY(2520, window.get()));
     EXPECT_EQ(windowHeight - window->height(), ui::twipsToPixelsY(2520, window.get()));
