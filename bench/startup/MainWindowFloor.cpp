@@ -7,6 +7,7 @@
 // bench/BenchData.h). Under TQ_QUIT_AFTER_START=1 it ends once painted, as the program does.
 #include "app/QuitAfterStart.h"
 #include "app/QuitOnceShown.h"
+#include "bench/startup/FloorFonts.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -26,25 +27,8 @@
 
 namespace {
 
-QFont sansFont(qreal points, bool bold = false)
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
-QFont fixedFont(qreal points)
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
-    font.setStyleHint(QFont::TypeWriter);
-    font.setFixedPitch(true);
-    font.setPointSizeF(points);
-    return font;
-}
+using tq::bench::fixedFont;
+using tq::bench::sansFont;
 
 int twips(int t, const QWidget* w, bool x) { return qRound(double(t) * (x ? w->logicalDpiX() : w->logicalDpiY()) / 1440); }
 
@@ -108,7 +92,8 @@ int main(int argc, char** argv)
         button->setAutoRaise(true);
         tools->addWidget(button);
     }
-    const QFont heading = sansFont(10, true);
+    QFont heading = sansFont(10);
+    heading.setBold(true);
     tools->addSpacing(24);
     for (const char* widest : {"MMMMMMMMMMMM", "000 Students"}) {
         auto* label = new QLabel(central);

@@ -5,6 +5,7 @@
 // once painted, as the program does.
 #include "app/QuitAfterStart.h"
 #include "app/QuitOnceShown.h"
+#include "bench/startup/FloorFonts.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -31,10 +32,7 @@ QLabel* line(const QString& text, bool bold, bool italic, QWidget* parent)
     auto* label = new QLabel(text, parent);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignCenter);
-    QFont font;
-    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(10);
+    QFont font = tq::bench::sansFont(10);
     font.setBold(bold);
     font.setItalic(italic);
     label->setFont(font);
@@ -44,12 +42,7 @@ QLabel* line(const QString& text, bool bold, bool italic, QWidget* parent)
 QPushButton* wideButton(const QString& caption, QWidget* parent)
 {
     auto* button = new QPushButton(caption, parent);
-    QFont font;
-    font.setFamilies({QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
-    font.setStyleHint(QFont::TypeWriter);
-    font.setFixedPitch(true);
-    font.setPointSizeF(10);
-    button->setFont(font);
+    button->setFont(tq::bench::fixedFont(10));
     button->setMinimumHeight(38);
     button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     return button;
@@ -64,11 +57,9 @@ int main(int argc, char** argv)
     dialog.setWindowTitle(QStringLiteral("Tallyquill v3.1 (Linux edition)"));
 
     auto* name = new QLabel(QStringLiteral("Tallyquill"), &dialog);
-    QFont display;
-    display.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
-    display.setStyleHint(QFont::Decorative);
+    QFont display =
+        tq::bench::floorFont({QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")}, QFont::Decorative, 34);
     display.setWeight(QFont::Black);
-    display.setPointSizeF(34);
     name->setFont(display);
     name->setAlignment(Qt::AlignCenter);
     QPalette title = name->palette();
