@@ -59,7 +59,7 @@ int main(int argc, char** argv)
     const std::optional<tq::QuitAfterStart> timedStart = tq::quitAfterStartFromEnvironment();
     const bool toMainWindow = timedStart && timedStart->window == tq::QuitAfterStart::Window::Main;
     // The start-up window comes up before the main window is built, so that the teacher sees it at
-    // once; the main window, hidden until then, is built once the teacher has chosen.
+    // once; the main window is built once the teacher has chosen.
     if (!driver && !toMainWindow) {
         tq::frmSplash splash(state, dialogs);
         if (timedStart)
