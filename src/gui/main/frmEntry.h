@@ -12,6 +12,7 @@
 #include <QPointer>
 
 #include <functional>
+#include <future>
 
 class QCheckBox;
 class QLabel;
@@ -41,8 +42,13 @@ public:
     frmEntry(ProgramState& state, ui::Dialogs& dialogs, QWidget* parent = nullptr);
     ~frmEntry() override;
 
-    // Start-up window, phrase library, favourites. False when the program had to end.
-    bool Form_Load(const SplashRunner& runSplash);
+    // The phrase library read on a thread of its own, for Form_Load.
+    static std::future<PhraseLibraryLoad> startReadingLibrary(const ProgramState& state);
+
+    // Start-up window, phrase library, favourites. False when the program had to end. The
+    // library is taken from `reading` when main() has begun reading it already, else read on a
+    // thread of its own while the start-up window is on screen.
+    bool Form_Load(const SplashRunner& runSplash, std::future<PhraseLibraryLoad> reading = {});
     bool programEnded() const { return ended_; } // Exit, the close box, or a fatal message
     void offerRecoveryCopies(); // the copies left by a session that did not end normally
     void openClassFromCommandLine(const std::string& path);
