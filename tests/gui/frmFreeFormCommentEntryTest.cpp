@@ -114,6 +114,8 @@ TEST_F(FreeFormTest, ABlankCommentIsConfirmedFirstAndALongOneIsCutAt460)
     controlOf<QPlainTextEdit>(dialog, "txtComment")->setPlainText(QString(500, 'a'));
     EXPECT_EQ(controlOf<QPlainTextEdit>(dialog, "txtComment")->toPlainText().size(), 460);
     EXPECT_EQ(controlOf<QLabel>(dialog, "lblLength")->text(), "Length: 460/460");
+    EXPECT_TRUE(controlOf<QPlainTextEdit>(dialog, "txtComment")->accessibleDescription().endsWith(
+        "The comment is full: 460 characters"));
     controlOf<QPlainTextEdit>(dialog, "txtComment")->clear();
     dialogs.answerQuestion(true);
     controlOf<QPushButton>(dialog, "cmdOkay")->click();
@@ -205,11 +207,17 @@ TEST_F(FreeFormTest, AsTheTeacherTypesTheChecksShowWhatToReadAgainAndStopNothing
     EXPECT_TRUE(underlined(text).isEmpty()) << "the library's own sentences";
     text->setPlainText("Layla helped Sophie; he recieve Kahoot and Padlet.");
     EXPECT_EQ(underlined(text), (QStringList{"recieve", "Kahoot", "Padlet"}));
-    EXPECT_EQ(controlOf<QLabel>(dialog, "lblCommentCheck")->text(),
-              "Names of other students: Sophie.  Pronouns that do not fit Layla (F): he.");
+    auto* findings = controlOf<QLabel>(dialog, "lblCommentCheck");
+    EXPECT_EQ(findings->text(),
+              "Misspelt: recieve, Kahoot, Padlet.  Names of other students: Sophie.  Pronouns that do not fit Layla (F): he.");
+    EXPECT_TRUE(findings->focusPolicy() & Qt::TabFocus);
     EXPECT_FALSE(controlOf<QLabel>(dialog, "lblSpellingOff")->isVisibleTo(dialog));
 
     // Shift+F10 at the caret: the word's suggestions first; one takes the word's place.
+    caretInto(text, "recieve");
+    EXPECT_EQ(text->accessibleDescription(), "misspelt");
+    caretInto(text, "Sophie");
+    EXPECT_EQ(text->accessibleDescription(), "another student's name");
     caretInto(text, "recieve");
     QTest::keyClick(text, Qt::Key_F10, Qt::ShiftModifier);
     QMenu* menu = wordMenu(dialog);

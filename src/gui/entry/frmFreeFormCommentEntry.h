@@ -6,7 +6,10 @@
 // As the teacher types, words the spelling check does not take are underlined (their menu offers
 // the dictionary's suggestions and "Add to my words"), and a line under the text names other
 // students' first names and pronouns that do not fit the student. None of it stops the comment.
+// A screen reader hears the word under the caret described ("misspelt"), and the line of
+// findings is reached by Tab; reaching the length limit beeps once and is said.
 #include "core/classdata/StudentRecord.h"
+#include "core/spelling/CommentFinding.h"
 
 #include <QDialog>
 #include <QPointer>
@@ -59,7 +62,8 @@ private:
     QLabel* Label6 = nullptr;
 
     void buildLayout();
-    void showNamesAndPronouns();
+    void showFindings();
+    void describeCaret();
     void showWordMenu(const QTextCursor& at, const QPoint& globalPos);
     void addToMyWords(const std::string& word);
 
@@ -70,6 +74,8 @@ private:
     SpellingHighlighter* highlighter_ = nullptr;
     QPointer<QMenu> wordMenu_;
     QString freeFormText_;
+    std::vector<CommentFinding> findings_; // in the comment as it is now
+    bool full_ = false;                    // the comment has all the characters it may have
 };
 
 } // namespace tq

@@ -13,9 +13,11 @@
 #include "gui/widgets/ClassGrid.h"
 #include "gui/widgets/Dialogs.h"
 #include "gui/widgets/FavouritesFileDialogs.h"
+#include "gui/widgets/FavouritesList.h"
 #include "gui/widgets/Fonts.h"
 #include "gui/widgets/NamedControls.h"
 #include "gui/widgets/StampCursor.h"
+#include "gui/widgets/TabOrder.h"
 #include "gui/widgets/Twips.h"
 
 #include <QApplication>
@@ -64,7 +66,6 @@ frmEntry::frmEntry(ProgramState& state, ui::Dialogs& dialogs, QWidget* parent)
     commands_ = new MainCommands(*this);
     connect(commands_, &MainCommands::chosen, this, [this](MainCommand command) { run(command); });
     optAutoFill = named(new QCheckBox(QStringLiteral("Initial Values"), this), "optAutoFill");
-    setTabOrder(commands_->viewSwitchButton(), optAutoFill);
     favouritesPanel_ = new FavouritesPanel(this);
     cellEntry_ = new GridCellEntry(*msfgClass, favouritesPanel_->favouritesList(), state_, *this);
     details_ = new DetailsPanel(this);
@@ -107,21 +108,31 @@ void frmEntry::buildLayout()
     tools->addStretch(1);
     outer->addLayout(tools);
 
-    // The grid and the list take the room the window gives them; the grid is as wide as its
-    // columns need, the list gets the rest of the width, both the rest of the height.
+    // The grid, with its buttons under it, and the list beside both take the room the window
+    // gives them; the grid is as wide as its columns need, the list gets the rest of the width.
     auto* middle = new QHBoxLayout;
-    middle->addWidget(msfgClass);
-    middle->addWidget(favouritesPanel_, 1);
-    outer->addLayout(middle, 1);
-
+    auto* gridColumn = new QVBoxLayout;
+    gridColumn->addWidget(msfgClass, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(commands_->viewSwitchButton());
     buttons->addWidget(optAutoFill);
     buttons->addStretch(1);
     buttons->addWidget(commands_->selectionButton());
-    outer->addLayout(buttons);
+    gridColumn->addLayout(buttons);
+    middle->addLayout(gridColumn);
+    middle->addWidget(favouritesPanel_, 1);
+    outer->addLayout(middle, 1);
     outer->addWidget(details_);
     setCentralWidget(central);
+
+    // Tab goes as the window reads: the tool bar, the grid and the buttons under it, the list
+    // beside them, the details under everything.
+    std::vector<QWidget*> order(commands_->pictureButtons().begin(), commands_->pictureButtons().end());
+    for (QWidget* control : std::initializer_list<QWidget*>{msfgClass, commands_->viewSwitchButton(), optAutoFill,
+                                                            commands_->selectionButton(), &favouritesPanel_->favouritesList(),
+                                                            favouritesPanel_->skillsKey(), details_})
+        order.push_back(control);
+    ui::setTabOrder(order);
 
     msfgClass->setFixedWidth(ui::twipsToPixelsX(gridWidth, this));
     msfgClass->setMinimumHeight(ui::twipsToPixelsY(gridHeight, this));
