@@ -16,6 +16,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QSocketNotifier>
 
 #include <chrono>
@@ -240,6 +241,20 @@ bool TestDriver::run(const std::string& command)
                 return false;
             button->click();
         }
+        return true;
+    }
+    if (verb == "freeform") {
+        int row = 0;
+        std::string text;
+        if (!(in >> row) || row < 1 || row > state_->studentCount() || !std::getline(in >> std::ws, text))
+            return false;
+        gridOf(window).setCurrent(row, markColumn);
+        window.run(MainCommand::FreeForm);
+        auto* box = ui::findNamed<QPlainTextEdit>(&window, "txtComment");
+        if (!box)
+            return false;
+        box->selectAll();
+        box->insertPlainText(QString::fromStdString(text));
         return true;
     }
     if (verb == "dump") {

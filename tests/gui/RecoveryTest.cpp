@@ -13,6 +13,11 @@
 #include <QLabel>
 #include <QToolButton>
 
+#include <atomic>
+#include <cerrno>
+#include <cstdint>
+#include <memory>
+
 using namespace tq;
 using namespace tq::test;
 using Kind = ui::ScriptedDialogs::Kind;
@@ -48,9 +53,14 @@ TEST_F(RecoveryWindowTest, EveryKindOfChangeReachesTheCopyAndASaveRemovesIt)
     frmFreeFormCommentEntry* dialog = openDialog();
     ASSERT_TRUE(dialog);
     controlOf<QPlainTextEdit>(dialog, "txtComment")->setPlainText(QStringLiteral("Sam reads widely."));
+    // Being written, the comment is in the copy beside the class, for that student.
+    ASSERT_TRUE(ownCopy(CopyKind::Class));
+    EXPECT_EQ(ownCopy(CopyKind::Class)->note.draft,
+              (FreeFormDraft{1, state.students[1].studentNumber, "Sam reads widely."}));
     controlOf<QPushButton>(dialog, "cmdOkay")->click();
     settle();
     EXPECT_EQ(copiedClass()[1].freeFormComment, "Sam reads widely.");
+    EXPECT_FALSE(ownCopy(CopyKind::Class)->note.draft);
 
     dialogs.answerSaveFile(QString::fromStdString(root.file("home/saved.tqc")));
     menu("mnuSave")->trigger();
@@ -271,4 +281,68 @@ TEST_F(RecoveryWindowTest, ExitAsksAboutRestoredFavouritesAndEndsOnlyOnceTheyAre
     }
     EXPECT_EQ(readBytes(root.file("home/Kept.tqf")), favouritesFileText(fav));
     EXPECT_TRUE(dialogs.allAnswersUsed());
+}
+
+TEST_F(RecoveryWindowTest, ARestoredClassLetGoWithoutASaveIsSetAsideWithItsLastChange)
+{
+    ClassList left = test::newStudents(4, "ENG2D1-01");
+    for (const char* path : {"class named on the command line", "Open", "Exit"}) {
+        SCOPED_TRACE(path);
+        window.reset();
+        state.recovery.finish();
+        std::filesystem::remove_all(recoveryFolder());
+        leaveEndedCopy("ended", CopySnapshot{left, "", 100});
+        dialogs.answerQuestion(true);
+        startKeeping();
+        ASSERT_EQ(state.students, left);
+        grid()->setCurrent(1, markColumn);
+        typeMark("75"); // copied at the end of the event, which the No comes before
+        ClassList typed = left;
+        typed[0].mark = "75";
+        ASSERT_EQ(state.students, typed);
+
+        dialogs.answerQuestion(false);
+        if (path[0] == 'c') {
+            window->openClassFromCommandLine(sampleClassCopy());
+        } else if (path[0] == 'O') {
+            dialogs.answerOpenFile(QString::fromStdString(sampleClassCopy()));
+            menu("mnuOpenClass")->trigger();
+        } else {
+            menu("mnuExit")->trigger();
+        }
+        state.recovery.flush();
+        EXPECT_FALSE(ownCopy(CopyKind::Class));
+        const std::vector<std::string> aside = namesInFolder(recoveryFolder() + "/declined");
+        ASSERT_EQ(aside.size(), 1u);
+        const std::optional<LeftCopy> kept = readLeftCopy(recoveryFolder() + "/declined", aside[0], state.phrases);
+        ASSERT_TRUE(kept);
+        EXPECT_EQ(std::get<ClassList>(kept->data), typed);
+    }
+}
+
+TEST_F(RecoveryWindowTest, CopiesThatCannotBeWrittenAreToldAtOnceAndTheLineStaysUntilTheyAreWrittenAgain)
+{
+    const auto diskError = std::make_shared<std::atomic<int>>(ENOSPC);
+    startKeeping("", [diskError](int fd) { return failingAfter(*diskError ? 0 : SIZE_MAX, *diskError)(fd); });
+    openNewClass(3);
+    const QString told = "Recovery copies cannot be written (disk full): save your class now.";
+    auto* line = mainControl<QLabel>("lblRecoveryTrouble");
+    const auto typed = [this](const char* mark) {
+        grid()->setCurrent(1, markColumn);
+        typeMark(mark);
+        ownCopy(CopyKind::Class);
+        QCoreApplication::processEvents(); // the writer's word reaches the window
+    };
+    typed("75");
+    typed("76");
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].text, told);
+    EXPECT_TRUE(line->isVisibleTo(window.get()));
+    EXPECT_EQ(line->text(), told);
+
+    *diskError = 0;
+    typed("77");
+    EXPECT_FALSE(line->isVisibleTo(window.get()));
+    EXPECT_EQ(copiedClass()[0].mark, "77");
+    EXPECT_EQ(messages().size(), 1u);
 }

@@ -5,6 +5,7 @@
 #include "gui/export/frmExport.h"
 #include "gui/widgets/QtDialogs.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 
@@ -285,4 +286,33 @@ TEST_F(EntryTest, TheOverLongWarningTakesNoKeyAndNoClickMeantForTheGrid)
     EXPECT_NE(student(3).skillResponsibility, before);
     EXPECT_TRUE(mainControl<QFrame>("fraCommentWarning")->isVisible());
     EXPECT_TRUE(boxes.isEmpty());
+}
+
+TEST_F(EntryTest, SaveAndExitYesStoreTheMarkTheBoxShowsAsEnterWould)
+{
+    for (const bool exitYes : {false, true}) {
+        SCOPED_TRACE(exitYes ? "Exit, Yes" : "Ctrl+S");
+        startActive();
+        openClass(sampleClassCopy());
+        const std::string number = student(1).studentNumber;
+        key(Qt::Key_6, "6");
+        key(Qt::Key_4, "4");
+        ASSERT_TRUE(markBox()->isVisible());
+        const std::string saved = root.file(exitYes ? "home/exit.tqc" : "home/keys.tqc");
+        dialogs.answerSaveFile(QString::fromStdString(saved));
+        if (exitYes) {
+            dialogs.answerQuestion(true);
+            menu("mnuExit")->trigger();
+        } else {
+            QTest::keyClick(markBox(), Qt::Key_S, Qt::ControlModifier);
+        }
+        EXPECT_EQ(window->programEnded(), exitYes);
+        const std::variant<ClassList, Message> read = readClassFile(saved);
+        ASSERT_TRUE(std::holds_alternative<ClassList>(read));
+        const ClassList& c = std::get<ClassList>(read);
+        const auto typedFor = std::find_if(c.begin(), c.end(), [&](const StudentRecord& s) { return s.studentNumber == number; });
+        ASSERT_NE(typedFor, c.end());
+        EXPECT_EQ(typedFor->mark, "64");
+        EXPECT_FALSE(markBox()->isVisible());
+    }
 }

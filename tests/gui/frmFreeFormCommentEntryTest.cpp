@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTextBlock>
 #include <QTextLayout>
@@ -89,8 +90,9 @@ TEST_F(FreeFormTest, OkayWithoutAChangeSaysSoAndTheCloseBoxActsAsCancel)
     dialog = openDialog();
     ASSERT_TRUE(dialog);
     EXPECT_TRUE(controlOf<QPlainTextEdit>(dialog, "txtComment")->toPlainText().startsWith("Jasmine has worked hard this term, "));
-    dialog->close();
+    dialog->close(); // nothing changed: nothing to ask
     settle();
+    EXPECT_TRUE(dialogs.callsOf(Kind::Question).empty());
     EXPECT_FALSE(student(11).hasFreeForm);
     EXPECT_EQ(rowComments(11), "1003|1016|0714|0302|");
 }
@@ -278,4 +280,34 @@ TEST_F(FreeFormTest, WithoutTheDictionaryTheDialogSaysSoAndStillNamesNamesAndPro
               "Spelling is not checked: the xx_NONE dictionary is not installed (package hunspell-xx-none).");
     EXPECT_EQ(controlOf<QLabel>(dialog, "lblCommentCheck")->text(),
               "Names of other students: Sophie.  Pronouns that do not fit Layla (F): he.");
+}
+
+TEST_F(FreeFormTest, EscapeOrTheCloseBoxAskBeforeAChangedTextIsThrownAway)
+{
+    start();
+    openClass(sampleClassCopy());
+    for (const bool escape : {true, false}) {
+        SCOPED_TRACE(escape ? "Escape" : "close box");
+        const QPointer<frmFreeFormCommentEntry> dialog = openDialog();
+        ASSERT_TRUE(dialog);
+        auto* text = controlOf<QPlainTextEdit>(dialog, "txtComment");
+        text->setPlainText("Layla reads widely.");
+        const auto leave = [&] {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+            escape ? void(QApplication::sendEvent(dialog, &press)) : void(dialog->close());
+        };
+        const size_t asked = dialogs.callsOf(Kind::Question).size();
+        dialogs.answerQuestion(false);
+        leave();
+        ASSERT_EQ(dialogs.callsOf(Kind::Question).size(), asked + 1);
+        EXPECT_EQ(dialogs.callsOf(Kind::Question).back().text,
+                  "Do you want to discard the comment you typed? Yes returns this student to the coded comments.");
+        EXPECT_TRUE(dialog->isVisible());
+        EXPECT_EQ(text->toPlainText(), "Layla reads widely.");
+        dialogs.answerQuestion(true);
+        leave();
+        settle();
+        EXPECT_FALSE(dialog);
+        EXPECT_FALSE(student(1).hasFreeForm);
+    }
 }

@@ -27,6 +27,8 @@ class ClassReportPrinting;
 class DetailsPanel;
 class FavouritesPanel;
 class GridCellEntry;
+class RecoveryTroubleLine;
+struct FreeFormDraft;
 class CellEntryBox;
 class WindowPlacement;
 
@@ -42,6 +44,10 @@ public:
     // Start-up window, phrase library, favourites. False when the program had to end.
     bool Form_Load(const SplashRunner& runSplash);
     bool programEnded() const { return ended_; } // Exit, the close box, or a fatal message
+    // Keeps recovery copies as `settings` say (their runLater and troubleChanged are the
+    // window's), tells the teacher when they cannot be written, and offers back the copies a
+    // session that did not end normally left.
+    void startRecoveryCopies(RecoveryCopies::Settings settings);
     void offerRecoveryCopies(); // the copies left by a session that did not end normally
     void openClassFromCommandLine(const std::string& path);
 
@@ -94,6 +100,11 @@ private:
     void msfgClass_EnterCell();
     void msfgClass_LeaveCell();
     void lblFreeFormComment_Click();
+    // The free-form dialog for student `index`, holding `draft` (a text restored) when given.
+    void openFreeFormDialog(int index, const std::optional<std::string>& draft = std::nullopt);
+    void resumeFreeFormDraft(const FreeFormDraft& draft);
+    void showRecoveryTrouble();
+    void storeOpenMark();
     void placeChosenFavourite();
     void studentChanging(int studentIndex) override;
     void classFlagsChanging(StudentFlag flag, bool on) override;
@@ -112,6 +123,7 @@ private:
     FavouritesPanel* favouritesPanel_ = nullptr;
     DetailsPanel* details_ = nullptr;
     ClassFileStatus* classFile_ = nullptr;
+    RecoveryTroubleLine* recoveryTrouble_ = nullptr;
     ClassReportPrinting* printing_ = nullptr;
     WindowPlacement* placement_ = nullptr;
     QCheckBox* optAutoFill = nullptr;
