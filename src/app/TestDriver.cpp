@@ -102,6 +102,19 @@ FavouritesList& favouritesOf(const frmEntry& window)
     return *ui::findNamed<FavouritesList>(&window, "lstFavourites");
 }
 
+// A control of the main window, or else of another window on show (a dialog over it).
+template <typename T>
+T* namedOnShow(const frmEntry& window, const char* name)
+{
+    if (T* own = ui::findNamed<T>(&window, name))
+        return own;
+    for (QWidget* other : QApplication::topLevelWidgets())
+        if (other->isVisible())
+            if (T* control = ui::findNamed<T>(other, name))
+                return control;
+    return nullptr;
+}
+
 // One key stroke as the teacher types it: the press goes to the grid or the open mark box, the
 // release to whichever has the keyboard then.
 void typeKey(frmEntry& window, int qtKey, const QString& text)
@@ -236,7 +249,7 @@ bool TestDriver::run(const std::string& command)
                 return false;
             action->trigger();
         } else {
-            auto* button = ui::findNamed<QAbstractButton>(&window, name.c_str());
+            auto* button = namedOnShow<QAbstractButton>(window, name.c_str());
             if (!button || !button->isEnabled())
                 return false;
             button->click();
@@ -250,7 +263,7 @@ bool TestDriver::run(const std::string& command)
             return false;
         gridOf(window).setCurrent(row, markColumn);
         window.run(MainCommand::FreeForm);
-        auto* box = ui::findNamed<QPlainTextEdit>(&window, "txtComment");
+        auto* box = namedOnShow<QPlainTextEdit>(window, "txtComment");
         if (!box)
             return false;
         box->selectAll();
