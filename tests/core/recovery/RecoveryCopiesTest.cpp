@@ -259,9 +259,7 @@ TEST_F(RecoveryCopiesTest, CopiesThatCannotBeWrittenAreToldOnceForEachCauseWhile
         timers.advance(2s);
         recovery.flush();
         const CopyTroubleNews news = recovery.troubleNews();
-        EXPECT_EQ(news.line, *c.line ? "Recovery copies cannot be written (" + std::string(c.line) +
-                                           "): save your class now."
-                                     : "");
+        EXPECT_EQ(news.line, *c.line ? "Recovery copies cannot be written (" + std::string(c.line) + "): save your class now." : "");
         EXPECT_EQ(news.tell, c.told);
         EXPECT_EQ(copiedClass() == students, c.error == 0);
     }
