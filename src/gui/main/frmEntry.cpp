@@ -203,6 +203,9 @@ void frmEntry::run(MainCommand command)
     case MainCommand::SwitchView: cmdSwitch_Click(); break;
     case MainCommand::FreeForm: lblFreeFormComment_Click(); break;
     case MainCommand::Summary: showSummary(this); break;
+    case MainCommand::ImportMarks: importMarksCommand(); break;
+    case MainCommand::PasteMarks: pasteMarksCommand(); break;
+    case MainCommand::CopyGrid: copyGridCommand(); break;
     case MainCommand::Help:
         // One help window: a second click brings the open one forward.
         if (!helpWindow_) {

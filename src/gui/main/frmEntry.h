@@ -26,6 +26,8 @@ class ClassFileStatus;
 class ClassReportPrinting;
 class DetailsPanel;
 class FavouritesPanel;
+class frmImportMarks;
+struct ImportPlan;
 class GridCellEntry;
 class RecoveryTroubleLine;
 struct FreeFormDraft;
@@ -69,6 +71,9 @@ public:
     void commitCodeEntry();
     void showAfterWorkingWindow();
     void classChanged(); // after every change of the class: the recovery copy follows it
+    void importMarksCommand();
+    void pasteMarksCommand();
+    void copyGridCommand();
 
     bool showCourseCodes() const override;
     const std::string& commentRest() const;
@@ -111,6 +116,8 @@ private:
     void redrawStudentRow(int studentIndex) override;
     bool commentsView() const override;
     void clearUndo();
+    frmImportMarks* openImportWindow();
+    void applyImportedMarks(const ImportPlan& plan, const std::vector<InitialValueRange>* ranges);
     void doUndo();
 
     ProgramState& state_;
