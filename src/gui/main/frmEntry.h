@@ -12,6 +12,7 @@
 #include <QPointer>
 
 #include <functional>
+#include <future>
 
 class QCheckBox;
 class QLabel;
@@ -43,8 +44,13 @@ public:
     frmEntry(ProgramState& state, ui::Dialogs& dialogs, QWidget* parent = nullptr);
     ~frmEntry() override;
 
-    // Start-up window, phrase library, favourites. False when the program had to end.
-    bool Form_Load(const SplashRunner& runSplash);
+    // The phrase library read on a thread of its own, for Form_Load.
+    static std::future<PhraseLibraryLoad> startReadingLibrary(const ProgramState& state);
+
+    // Start-up window, phrase library, favourites. False when the program had to end. The
+    // library is taken from `reading` when main() has begun reading it already, else read on a
+    // thread of its own while the start-up window is on screen.
+    bool Form_Load(const SplashRunner& runSplash, std::future<PhraseLibraryLoad> reading = {});
     bool programEnded() const { return ended_; } // Exit, the close box, or a fatal message
     // Keeps recovery copies as `settings` say (their runLater and troubleChanged are the
     // window's), tells the teacher when they cannot be written, and offers back the copies a
