@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTextBlock>
 #include <QTextLayout>
@@ -89,8 +90,9 @@ TEST_F(FreeFormTest, OkayWithoutAChangeSaysSoAndTheCloseBoxActsAsCancel)
     dialog = openDialog();
     ASSERT_TRUE(dialog);
     EXPECT_TRUE(controlOf<QPlainTextEdit>(dialog, "txtComment")->toPlainText().startsWith("Jasmine has worked hard this term, "));
-    dialog->close();
+    dialog->close(); // nothing changed: nothing to ask
     settle();
+    EXPECT_TRUE(dialogs.callsOf(Kind::Question).empty());
     EXPECT_FALSE(student(11).hasFreeForm);
     EXPECT_EQ(rowComments(11), "1003|1016|0714|0302|");
 }
@@ -286,4 +288,27 @@ TEST_F(FreeFormTest, WithoutTheDictionaryTheDialogSaysSoAndStillNamesNamesAndPro
               "Spelling is not checked: the xx_NONE dictionary is not installed (package hunspell-xx-none).");
     EXPECT_EQ(controlOf<QLabel>(dialog, "lblCommentCheck")->text(),
               "Names of other students: Sophie.  Pronouns that do not fit Layla (F): he.");
+}
+
+TEST_F(FreeFormTest, EscapeOrTheCloseBoxAskBeforeAChangedTextIsThrownAway)
+{
+    start();
+    openClass(sampleClassCopy());
+    size_t asked = 0;
+    for (const bool escape : {true, true, false, false}) { // No, then Yes, to each
+        const bool yes = asked++ % 2 == 1;
+        SCOPED_TRACE(std::string(escape ? "Escape, " : "close box, ") + (yes ? "Yes" : "No"));
+        const QPointer<frmFreeFormCommentEntry> dialog = yes ? window->findChild<frmFreeFormCommentEntry*>() : openDialog();
+        ASSERT_TRUE(dialog);
+        controlOf<QPlainTextEdit>(dialog, "txtComment")->setPlainText("Layla reads widely.");
+        dialogs.answerQuestion(yes);
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        escape ? void(QApplication::sendEvent(dialog, &press)) : void(dialog->close());
+        settle();
+        ASSERT_EQ(dialogs.callsOf(Kind::Question).size(), asked);
+        EXPECT_EQ(dialogs.callsOf(Kind::Question).back().text,
+                  "Do you want to discard the comment you typed? Yes returns this student to the coded comments.");
+        EXPECT_EQ(!dialog, yes);
+        EXPECT_FALSE(student(1).hasFreeForm);
+    }
 }

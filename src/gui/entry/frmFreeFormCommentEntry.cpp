@@ -55,7 +55,8 @@ QLabel* checkLine(QDialog* parent, const char* name, const char* accessibleName)
 frmFreeFormCommentEntry::frmFreeFormCommentEntry(ui::Dialogs& dialogs, const QString& offeredText, ProgramState& state,
                                                  int studentIndex, QWidget* parent)
     : QDialog(parent), dialogs_(dialogs), state_(state),
-      student_(state.students.at(static_cast<size_t>(studentIndex))),
+      student_(state.students.at(static_cast<size_t>(studentIndex))), studentIndex_(studentIndex),
+      offered_(ui::toCp1252(offeredText)),
       checker_(std::make_unique<CommentChecker>(state.spelling.checkerFor(state.phrases, state.students)))
 {
     setObjectName(QStringLiteral("frmFreeFormCommentEntry"));
@@ -171,6 +172,22 @@ void frmFreeFormCommentEntry::txtComment_Change()
     full_ = full;
     showFindings();
     describeCaret();
+    reportDraft();
+}
+
+void frmFreeFormCommentEntry::reportDraft()
+{
+    const std::string text = ui::toCp1252(txtComment->toPlainText());
+    if (isVisible() && freeFormTextChanged(offered_, text))
+        state_.recovery.freeFormDraft(FreeFormDraft{studentIndex_, student_.studentNumber, text});
+    else
+        state_.recovery.freeFormDraft(std::nullopt);
+}
+
+void frmFreeFormCommentEntry::resumeDraft(const QString& text)
+{
+    txtComment->setPlainText(text);
+    txtComment->moveCursor(QTextCursor::End);
 }
 
 void frmFreeFormCommentEntry::showFindings()
@@ -238,6 +255,12 @@ frmFreeFormCommentEntry::~frmFreeFormCommentEntry()
     delete highlighter_;
 }
 
+void frmFreeFormCommentEntry::done(int result)
+{
+    QDialog::done(result);
+    reportDraft(); // closed: nothing is being written any more
+}
+
 void frmFreeFormCommentEntry::cmdOkay_Click()
 {
     const QString text = txtComment->toPlainText();
@@ -251,7 +274,15 @@ void frmFreeFormCommentEntry::cmdOkay_Click()
 void frmFreeFormCommentEntry::cmdCancel_Click()
 {
     freeFormText_.clear();
-    reject();
+    QDialog::reject();
+}
+
+void frmFreeFormCommentEntry::reject()
+{
+    if (freeFormTextChanged(offered_, ui::toCp1252(txtComment->toPlainText())) &&
+        !dialogs_.question(this, QString::fromLatin1(discardFreeFormQuestion), QString::fromLatin1(discardFreeFormTitle)))
+        return;
+    cmdCancel_Click();
 }
 
 } // namespace tq

@@ -3,6 +3,7 @@
 #include "core/classdata/ClassSort.h"
 #include "core/entry/ClassGridLayout.h"
 #include "gui/main/ClassFileStatus.h"
+#include "gui/main/RecoveryTroubleLine.h"
 #include "gui/main/ClassReportPrinting.h"
 #include "gui/main/DetailsPanel.h"
 #include "gui/main/FavouritesPanel.h"
@@ -74,6 +75,7 @@ frmEntry::frmEntry(ProgramState& state, ui::Dialogs& dialogs, QWidget* parent)
     lblCourse = named(new QLabel(this), "lblCourse");
     lblClassSize = named(new QLabel(this), "lblClassSize");
     classFile_ = new ClassFileStatus(*statusBar());
+    recoveryTrouble_ = new RecoveryTroubleLine(*statusBar());
     commands_->addPictureButtons(*this);
     printing_ = new ClassReportPrinting(*this, state_, dialogs_, *this, *details_, *msfgClass);
     placement_ = new WindowPlacement(*this);
@@ -257,8 +259,13 @@ bool frmEntry::showCourseCodes() const
 // so the class is never lost on the way; the teacher can repeat it and answer No to discard.
 bool frmEntry::offerToSaveClass(const QString& question, const QString& title)
 {
-    if (state_.studentCount() < 1 || !dialogs_.question(this, question, title))
+    if (state_.studentCount() < 1)
         return true;
+    if (!dialogs_.question(this, question, title)) {
+        state_.recovery.classNotSaved(); // a restored class is set aside whole if it is replaced
+        return true;
+    }
+    storeOpenMark(); // the class saved is the one the window shows
     return saveas();
 }
 
