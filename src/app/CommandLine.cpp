@@ -11,6 +11,7 @@
 #include "core/export/ExportFile.h"
 #include "core/export/Verification.h"
 #include "core/phrases/PhraseLibraryCheck.h"
+#include "core/program/FileKeeping.h"
 #include "core/program/ProgramState.h"
 #include "core/program/SetupFile.h"
 #include "core/reports/ClassSummary.h"
@@ -229,8 +230,27 @@ int verifyOrExport(const Context& c, const std::string& classPath, const std::st
     return exitPassed;
 }
 
+// Before the update writes over `outPath`: no copy of the program has it open, and it is as the
+// update read it (when it is the class itself). A refusal is printed; false then.
+bool mayWriteOver(const Context& c, const KnownFiles& known, const std::string& outPath, FileLock& lock)
+{
+    FileLock::Attempt attempt = FileLock::take(outPath, c.now());
+    if (attempt.heldBy) {
+        c.err << heldByText(outPath, *attempt.heldBy, c.now()) << " Nothing was written.\n";
+        return false;
+    }
+    lock = std::move(attempt.lock);
+    if (checkBeforeWriting(known, OpenedFile{}, outPath) == BeforeWriting::ChangedOnDisk) {
+        c.err << changedOnDiskQuestion(outPath) << " Nothing was written.\n";
+        return false;
+    }
+    return true;
+}
+
 int updateClass(const Context& c, const std::string& classPath, const std::string& outPath)
 {
+    KnownFiles known;
+    known.remember(classPath);
     std::optional<ClassList> students = openClass(c, classPath);
     if (!students)
         return exitUnusable;
@@ -242,6 +262,9 @@ int updateClass(const Context& c, const std::string& classPath, const std::strin
         return exitUnusable;
     }
     sortByName(*students);
+    FileLock lock;
+    if (!mayWriteOver(c, known, outPath, lock))
+        return exitUnusable;
     if (!saveClassFile(outPath, *students)) {
         c.err << "The class could not be saved as " << outPath << ". The file that was there before, if any, is unchanged.\n";
         return exitUnusable;

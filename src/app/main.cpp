@@ -49,6 +49,10 @@ int main(int argc, char** argv)
     const std::unique_ptr<tq::TestDriver> driver = tq::TestDriver::fromEnvironment();
     tq::ui::QtDialogs qtDialogs;
     tq::ui::Dialogs& dialogs = driver ? driver->dialogs() : qtDialogs;
+    dialogs.describeReplacedFilesWith([&state](const QString& path) {
+        return QString::fromUtf8(tq::replacedFileDetails(state.knownFiles, QFile::encodeName(path).toStdString(),
+                                                         state.clock()));
+    });
     tq::frmEntry window(state, dialogs);
     // The start-up benchmark's timed start (see QuitAfterStart.h): no start-up window, then quit.
     const std::optional<tq::QuitAfterStart> timedStart = tq::quitAfterStartFromEnvironment();

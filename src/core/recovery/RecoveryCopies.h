@@ -15,7 +15,7 @@
 #include "core/base/Clock.h"
 #include "core/classdata/StudentRecord.h"
 #include "core/recovery/CopyFolders.h"
-#include "core/recovery/InstanceLock.h"
+#include "core/base/InstanceLock.h"
 #include "core/selection/FavouritesFile.h"
 
 #include <array>

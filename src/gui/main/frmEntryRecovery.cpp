@@ -46,6 +46,7 @@ void frmEntry::offerRecoveryCopies()
             // the save dialog proposes the file it came from (asking before it replaces it), and
             // the status line says it is not saved.
             state_.students = std::get<ClassList>(copy.data);
+            state_.classOpen = OpenedFile{};
             clearUndo();
             fillflexGrid();
             commands_->setClassCommandsEnabled(true);
@@ -53,6 +54,8 @@ void frmEntry::offerRecoveryCopies()
             rememberFolderOf(state_.folders, copy.note.originalFile); // the class dialogs start there
         } else {
             state_.favourites = std::get<Favourites>(copy.data);
+            state_.favouritesOpen = OpenedFile{};
+            state_.favouritesStatus.fileText.clear();
             favouritesRestored(state_);
             showOpenedFavourites();
         }

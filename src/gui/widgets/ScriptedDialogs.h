@@ -15,7 +15,7 @@ namespace tq::ui {
 
 class ScriptedDialogs : public Dialogs {
 public:
-    enum class Kind { Message, Question, Input, OpenFile, SaveFile, Printer, Preview };
+    enum class Kind { Message, Question, Choice, Input, OpenFile, SaveFile, Printer, Preview };
 
     struct Call {
         Kind kind = Kind::Message;
@@ -23,6 +23,8 @@ public:
         QString title;           // also the print preview's title
         Icon icon = Icon::None;  // messages only
         QString defaultText;     // input boxes only
+        QStringList buttons;     // choices only
+        int defaultButton = 0;   // choices only
         QString filter;          // file dialogs: the filter as the program gave it
         QString initialFolder;
         QString fileName;        // save dialogs: the proposed name
@@ -33,6 +35,8 @@ public:
     std::vector<Call> calls;
 
     void answerQuestion(bool yes) { m_questions.push_back(yes); }
+    // The index of the button a choice answers; with none queued it answers the last (Cancel).
+    void answerChoice(int button) { m_choices.push_back(button); }
     void answerInput(const QString& text) { m_inputs.push_back(text); }
     void answerOpenFile(const QString& path) { m_openFiles.push_back(path); }
     void answerSaveFile(const QString& path) { m_saveFiles.push_back(path); }
@@ -49,6 +53,8 @@ public:
 
     void message(QWidget* parent, const QString& text, const QString& title, Icon icon = Icon::None) override;
     bool question(QWidget* parent, const QString& text, const QString& title) override;
+    int choose(QWidget* parent, const QString& text, const QString& title, const QStringList& buttons,
+               int defaultButton) override;
     QString input(QWidget* parent, const QString& prompt, const QString& title,
                   const QString& defaultText = QString()) override;
     QString openFile(QWidget* parent, const QString& title, const QString& filter,
@@ -65,6 +71,7 @@ public:
 
 private:
     std::deque<bool> m_questions;
+    std::deque<int> m_choices;
     std::deque<QString> m_inputs;
     std::deque<QString> m_openFiles;
     std::deque<QString> m_saveFiles;
