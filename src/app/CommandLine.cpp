@@ -232,19 +232,15 @@ int verifyOrExport(const Context& c, const std::string& classPath, const std::st
 
 // Before the update writes over `outPath`: no copy of the program has it open, and it is as the
 // update read it (when it is the class itself). A refusal is printed; false then.
-bool mayWriteOver(const Context& c, const KnownFiles& known, const std::string& outPath, FileLock& lock)
+bool mayWriteOver(const Context& c, const KnownFiles& known, const std::string& outPath)
 {
-    FileLock::Attempt attempt = FileLock::take(outPath, c.now());
-    if (attempt.heldBy) {
-        c.err << heldByText(outPath, *attempt.heldBy, c.now()) << " Nothing was written.\n";
-        return false;
-    }
-    lock = std::move(attempt.lock);
-    if (checkBeforeWriting(known, OpenedFile{}, outPath) == BeforeWriting::ChangedOnDisk) {
+    LockHolder holder;
+    const BeforeWriting check = checkBeforeWriting(known, OpenedFile{}, outPath, c.now(), &holder);
+    if (check == BeforeWriting::OpenElsewhere)
+        c.err << heldByText(outPath, holder, c.now()) << " Nothing was written.\n";
+    if (check == BeforeWriting::ChangedOnDisk)
         c.err << changedOnDiskQuestion(outPath) << " Nothing was written.\n";
-        return false;
-    }
-    return true;
+    return check == BeforeWriting::Write;
 }
 
 int updateClass(const Context& c, const std::string& classPath, const std::string& outPath)
@@ -262,8 +258,7 @@ int updateClass(const Context& c, const std::string& classPath, const std::strin
         return exitUnusable;
     }
     sortByName(*students);
-    FileLock lock;
-    if (!mayWriteOver(c, known, outPath, lock))
+    if (!mayWriteOver(c, known, outPath))
         return exitUnusable;
     if (!saveClassFile(outPath, *students)) {
         c.err << "The class could not be saved as " << outPath << ". The file that was there before, if any, is unchanged.\n";

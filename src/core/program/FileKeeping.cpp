@@ -52,17 +52,28 @@ void adoptClaim(OpenedFile& open, FileClaim claim, const std::string& path)
 
 void savedAs(OpenedFile& open, const std::string& path, std::time_t now)
 {
-    if (!open.path.empty() && isSameFile(open.path, path) && !open.readOnly)
+    // A file opened anyway takes the lock once the copy that held it has let it go.
+    if (!open.path.empty() && isSameFile(open.path, path) && !open.readOnly && open.lock.held())
         return;
     open.lock = std::move(FileLock::take(path, now).lock);
     open.readOnly = false;
     open.path = path;
 }
 
-BeforeWriting checkBeforeWriting(const KnownFiles& known, const OpenedFile& open, const std::string& path)
+BeforeWriting checkBeforeWriting(const KnownFiles& known, const OpenedFile& open, const std::string& path,
+                                 std::time_t now, LockHolder* holder)
 {
-    if (open.readOnly && !open.path.empty() && isSameFile(open.path, path))
+    const bool isOpen = !open.path.empty() && isSameFile(open.path, path);
+    if (open.readOnly && isOpen)
         return BeforeWriting::ReadOnly;
+    if (!(isOpen && open.lock.held()) && fileExists(path)) {
+        const FileLock::Attempt attempt = FileLock::take(path, now);
+        if (attempt.heldBy) {
+            if (holder)
+                *holder = *attempt.heldBy;
+            return BeforeWriting::OpenElsewhere;
+        }
+    }
     if (fileExists(path) && known.changeSince(path) == KnownFiles::Since::Changed)
         return BeforeWriting::ChangedOnDisk;
     return BeforeWriting::Write;

@@ -38,9 +38,11 @@ void adoptClaim(OpenedFile& open, FileClaim claim, const std::string& path);
 // `path` was written: it is the file open now, writable, locked when no one else holds it.
 void savedAs(OpenedFile& open, const std::string& path, std::time_t now);
 
-enum class BeforeWriting { Write, ReadOnly, ChangedOnDisk };
-// Whether the program may write over `path`.
-BeforeWriting checkBeforeWriting(const KnownFiles& known, const OpenedFile& open, const std::string& path);
+enum class BeforeWriting { Write, ReadOnly, OpenElsewhere, ChangedOnDisk };
+// Whether the program may write over `path`: not the file `open` opened read-only, nor one another
+// copy of the program has open (its holder then in `holder`), nor one changed on disk since.
+BeforeWriting checkBeforeWriting(const KnownFiles& known, const OpenedFile& open, const std::string& path,
+                                 std::time_t now, LockHolder* holder = nullptr);
 
 bool isSameFile(const std::string& a, const std::string& b);
 

@@ -20,15 +20,22 @@ std::optional<FileClaim> claimToOpen(ui::Dialogs& dialogs, QWidget* parent, cons
 BeforeWritingAnswer askBeforeWriting(ui::Dialogs& dialogs, QWidget* parent, const ProgramState& state,
                                      const OpenedFile& open, const std::string& path)
 {
-    switch (checkBeforeWriting(state.knownFiles, open, path)) {
+    LockHolder holder;
+    QString question;
+    QString title = QStringLiteral("File Changed");
+    switch (checkBeforeWriting(state.knownFiles, open, path, state.clock(), &holder)) {
     case BeforeWriting::Write: return BeforeWritingAnswer::Write;
     case BeforeWriting::ReadOnly:
         dialogs.message(parent, QString::fromUtf8(readOnlyMessage(path)), QStringLiteral("Opened Read-Only"));
         return BeforeWritingAnswer::SaveAs;
-    case BeforeWriting::ChangedOnDisk: break;
+    case BeforeWriting::OpenElsewhere:
+        question = QString::fromUtf8(heldByText(path, holder, state.clock()));
+        title = QStringLiteral("File in Use");
+        break;
+    case BeforeWriting::ChangedOnDisk: question = QString::fromUtf8(changedOnDiskQuestion(path)); break;
     }
     const int chosen = dialogs.choose(
-        parent, QString::fromUtf8(changedOnDiskQuestion(path)), QStringLiteral("File Changed"),
+        parent, question, title,
         {QStringLiteral("&Overwrite"), QStringLiteral("&Save As…"), QStringLiteral("&Cancel")}, 1);
     return chosen == 0 ? BeforeWritingAnswer::Write : chosen == 1 ? BeforeWritingAnswer::SaveAs : BeforeWritingAnswer::Cancel;
 }

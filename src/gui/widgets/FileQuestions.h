@@ -23,8 +23,9 @@ std::optional<FileClaim> claimToOpen(ui::Dialogs& dialogs, QWidget* parent, cons
                                      const OpenedFile& open, const std::string& path);
 
 enum class BeforeWritingAnswer { Write, SaveAs, Cancel };
-// Before writing over `path`: a file opened read-only is said to be so (then Save As); one changed
-// on disk since is asked about (Overwrite / Save As… / Cancel, Enter alone does not overwrite).
+// Before writing over `path`: a file opened read-only is said to be so (then Save As); one another
+// copy of the program has open, or one changed on disk since, is asked about (Overwrite / Save As…
+// / Cancel, Enter alone does not overwrite).
 BeforeWritingAnswer askBeforeWriting(ui::Dialogs& dialogs, QWidget* parent, const ProgramState& state,
                                      const OpenedFile& open, const std::string& path);
 
