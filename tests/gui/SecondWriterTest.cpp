@@ -5,6 +5,7 @@
 #include "core/classdata/ClassFile.h"
 #include "gui/widgets/FavouritesFileDialogs.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 
 using namespace tq;

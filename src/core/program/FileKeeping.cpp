@@ -66,7 +66,8 @@ BeforeWriting checkBeforeWriting(const KnownFiles& known, const OpenedFile& open
     const bool isOpen = !open.path.empty() && isSameFile(open.path, path);
     if (open.readOnly && isOpen)
         return BeforeWriting::ReadOnly;
-    if (!(isOpen && open.lock.held()) && fileExists(path)) {
+    // The file open now was opened anyway, if another copy has it: the teacher knows.
+    if (!isOpen && fileExists(path)) {
         const FileLock::Attempt attempt = FileLock::take(path, now);
         if (attempt.heldBy) {
             if (holder)

@@ -39,8 +39,8 @@ void adoptClaim(OpenedFile& open, FileClaim claim, const std::string& path);
 void savedAs(OpenedFile& open, const std::string& path, std::time_t now);
 
 enum class BeforeWriting { Write, ReadOnly, OpenElsewhere, ChangedOnDisk };
-// Whether the program may write over `path`: not the file `open` opened read-only, nor one another
-// copy of the program has open (its holder then in `holder`), nor one changed on disk since.
+// Whether the program may write over `path`: not the file `open` opened read-only, nor another file
+// another copy of the program has open (its holder then in `holder`), nor one changed on disk since.
 BeforeWriting checkBeforeWriting(const KnownFiles& known, const OpenedFile& open, const std::string& path,
                                  std::time_t now, LockHolder* holder = nullptr);
 

@@ -2,7 +2,8 @@
 // Dialogs for tests: they show nothing and never wait. Answers come from queues filled by the
 // test; every call is recorded with its exact texts. A save dialog's answer gets the filter's
 // extension, as the real dialog's does. With its queue empty a question answers
-// No, an input box and a file dialog answer "" (cancel), and the printer choice is cancelled.
+// No, a choice its last button (Cancel), an input box and a file dialog answer "" (cancel), and
+// the printer choice is cancelled.
 #include "gui/widgets/Dialogs.h"
 #include "gui/widgets/RecordingPrinter.h"
 
