@@ -84,6 +84,8 @@ bool savesUnderItsName(const ProgramState& state)
     return savesUnderItsName(name) && !isRefusedFavouritesFile(state, name) && !state.favouritesOpen.readOnly;
 }
 
+void favouritesAsInFile(ProgramState& state) { nothingUnsaved(state); }
+
 bool favouritesDifferFromFile(const ProgramState& state)
 {
     return favouritesFileText(state.favourites) != state.favouritesStatus.fileText;

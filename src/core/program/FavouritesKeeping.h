@@ -45,6 +45,8 @@ bool savesUnderItsName(const ProgramState& state);
 
 // True when the entries or the ranges are not what the list's file held when last read or saved.
 bool favouritesDifferFromFile(const ProgramState& state);
+// The list is as its file holds it (edits undone): nothing is unsaved.
+void favouritesAsInFile(ProgramState& state);
 
 // Writes the list to `path`, which becomes its name, and nothing is unsaved. A refused file is
 // written over only when `replaceRefused` says the teacher confirmed it (refusedFileMessage

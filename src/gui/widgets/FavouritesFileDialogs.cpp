@@ -82,7 +82,9 @@ bool FavouritesFileDialogs::saveOnLeaving(bool saveNamed)
         // A file that cannot be written now (a removable disk pulled out) is reported; the edits
         // stay in the program, where Exit asks about them again. A list as its file holds it is
         // not written: another copy of the program may have saved the file since.
-        if (saveNamed && favouritesDifferFromFile(state_))
+        if (!favouritesDifferFromFile(state_))
+            favouritesAsInFile(state_);
+        else if (saveNamed)
             save();
         return true;
     }
