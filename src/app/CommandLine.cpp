@@ -12,6 +12,7 @@
 #include "core/export/ExportFile.h"
 #include "core/export/Verification.h"
 #include "core/phrases/PhraseLibraryCheck.h"
+#include "core/program/FileKeeping.h"
 #include "core/program/ProgramState.h"
 #include "core/program/SetupFile.h"
 #include "core/reports/ClassSummary.h"
@@ -235,8 +236,23 @@ int verifyOrExport(const Context& c, const std::string& classPath, const std::st
     return exitPassed;
 }
 
+// Before the update writes over `outPath`: no copy of the program has it open, and it is as the
+// update read it (when it is the class itself). A refusal is printed; false then.
+bool mayWriteOver(const Context& c, const KnownFiles& known, const std::string& outPath)
+{
+    LockHolder holder;
+    const BeforeWriting check = checkBeforeWriting(known, OpenedFile{}, outPath, c.now(), &holder);
+    if (check == BeforeWriting::OpenElsewhere)
+        c.err << heldByText(outPath, holder, c.now()) << " Nothing was written.\n";
+    if (check == BeforeWriting::ChangedOnDisk)
+        c.err << changedOnDiskQuestion(outPath) << " Nothing was written.\n";
+    return check == BeforeWriting::Write;
+}
+
 int updateClass(const Context& c, const std::string& classPath, const std::string& outPath)
 {
+    KnownFiles known;
+    known.remember(classPath);
     std::optional<ClassList> students = openClass(c, classPath);
     if (!students)
         return exitUnusable;
@@ -248,6 +264,8 @@ int updateClass(const Context& c, const std::string& classPath, const std::strin
         return exitUnusable;
     }
     sortByName(*students);
+    if (!mayWriteOver(c, known, outPath))
+        return exitUnusable;
     if (!saveClassFile(outPath, *students)) {
         c.err << "The class could not be saved as " << outPath << ". The file that was there before, if any, is unchanged.\n";
         return exitUnusable;

@@ -44,6 +44,13 @@ public:
         channel_.say("question " + bytesOf(title) + "|" + bytesOf(text));
         return channel_.waitLine().value_or("no") == "yes";
     }
+    // Answered by a button's text; anything else is the last button (Cancel).
+    int choose(QWidget*, const QString& text, const QString& title, const QStringList& buttons, int) override
+    {
+        channel_.say("choice " + bytesOf(title) + "|" + bytesOf(text) + "|" + bytesOf(buttons.join(QLatin1Char('/'))));
+        const qsizetype chosen = buttons.indexOf(QString::fromStdString(channel_.waitLine().value_or("")));
+        return chosen < 0 ? static_cast<int>(buttons.size()) - 1 : static_cast<int>(chosen);
+    }
     QString input(QWidget*, const QString& prompt, const QString& title, const QString&) override
     {
         channel_.say("input " + bytesOf(title) + "|" + bytesOf(prompt));

@@ -14,8 +14,9 @@
 // Each is answered with "done <count> <checksum>": the commands run so far and the checksum of
 // the class in memory (recovery/RecoveryNote.h's, of its class-file text). Message boxes and
 // dialogs are not shown but said ("message <title>|<text>", "question <title>|<text>",
-// "open-file <title>|<folder>", "save-file <title>|<folder>|<name>"); a question waits for "yes"
-// or "no", a file dialog for a path (an empty line cancels). A held recovery write says
+// "open-file <title>|<folder>", "save-file <title>|<folder>|<name>", "choice <title>|<text>|<b1/b2/b3>");
+// a question waits for "yes" or "no", a choice for a button's text, a file dialog for a path (an
+// empty line cancels). A held recovery write says
 // "held <step>".
 #include "app/DriverChannel.h"
 #include "app/TestDriverSettings.h"

@@ -53,6 +53,10 @@ int main(int argc, char** argv)
     const std::unique_ptr<tq::TestDriver> driver = tq::TestDriver::fromEnvironment();
     tq::ui::QtDialogs qtDialogs;
     tq::ui::Dialogs& dialogs = driver ? driver->dialogs() : qtDialogs;
+    dialogs.describeReplacedFilesWith([&state](const QString& path) {
+        return QString::fromUtf8(tq::replacedFileDetails(state.knownFiles, QFile::encodeName(path).toStdString(),
+                                                         state.clock()));
+    });
     // The start-up benchmark's timed start (see QuitAfterStart.h): it ends once the start-up
     // window is painted, or skips that window and ends once the main window is painted.
     const std::optional<tq::QuitAfterStart> timedStart = tq::quitAfterStartFromEnvironment();

@@ -1,5 +1,6 @@
 // The command line, run as the built program on the fixtures of tests/data/cli.
 #include "app/CommandLine.h"
+#include "core/base/FileLock.h"
 #include "core/classdata/ClassFile.h"
 #include "core/classdata/ClassSort.h"
 #include "support/NewStudents.h"
@@ -198,6 +199,15 @@ TEST_F(CommandLine, UpdateSavesTheClassAndListsTheChanges)
     EXPECT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.out, lines({"Added: Fox Robin SCH3U1-01", "Dropped: Gone Pat SCH3U1-01"}));
     EXPECT_EQ(readBytes(dir.file("out.tqc")), readBytes(cli("changed-updated.tqc")));
+
+    // A class a window has open is not written over behind its back.
+    writeBytes(dir.file("out.tqc"), "Ames,Kim\r\n");
+    const FileLock::Attempt window = FileLock::take(dir.file("out.tqc"), std::time(nullptr));
+    ASSERT_TRUE(window.lock.held());
+    const Outcome refused = run({"update", cli("changed.tqc"), dir.file("out.tqc")});
+    EXPECT_EQ(refused.exitCode, 2);
+    EXPECT_TRUE(refused.err.starts_with("out.tqc is open in Tallyquill by ")) << refused.err;
+    EXPECT_EQ(readBytes(dir.file("out.tqc")), "Ames,Kim\r\n");
 }
 
 TEST_F(CommandLine, SummaryPrintsTheClasssFiguresOneLineEach)

@@ -1,12 +1,14 @@
 #include "core/base/TextFile.h"
 
 #include "core/base/Cp1252.h"
+#include "core/base/LeftSaveFiles.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -177,10 +179,12 @@ bool replaceFileAtomically(const std::string& requestedPath, std::string_view by
     if (targetExists && (target.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
         return false;
 
-    std::string tmp = folderOfFile(path) + "/.tallyquill-save-XXXXXX";
+    std::string tmp = folderOfFile(path) + "/" + std::string(saveTempPrefix) + "XXXXXX";
     const int fd = ::mkstemp(tmp.data());
     if (fd < 0)
         return false;
+    // Held while it is written: another save's clean-up in this folder leaves it alone.
+    ::flock(fd, LOCK_EX | LOCK_NB);
     // Keep the permissions of the file being replaced; a new file gets those an ordinary create
     // gives it, so a teacher who keeps files private (umask 077) does not share a class of names,
     // marks and IEP flags with every user of the machine.
@@ -191,12 +195,15 @@ bool replaceFileAtomically(const std::string& requestedPath, std::string_view by
     writer.reset();
     ok = ok && ::fsync(fd) == 0;
     int error = ok ? 0 : errno; // the first failure's, for the caller
-    ok = (::close(fd) == 0) && ok;
+    // Renamed while still held, so that no clean-up takes it in between.
     ok = ok && ::rename(tmp.c_str(), path.c_str()) == 0;
     if (!ok) {
         if (error == 0)
             error = errno;
         ::unlink(tmp.c_str());
+    }
+    ::close(fd); // the bytes are on disk already
+    if (!ok) {
         errno = error;
         return false;
     }
@@ -206,6 +213,7 @@ bool replaceFileAtomically(const std::string& requestedPath, std::string_view by
         ::fsync(dir);
         ::close(dir);
     }
+    removeLeftSaveFiles(folderOfFile(path));
     return true;
 }
 

@@ -5,21 +5,13 @@
 #include "core/selection/FavouritesCommands.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <system_error>
 
 namespace tq {
 
 namespace {
-bool sameFile(const std::string& a, const std::string& b)
-{
-    std::error_code ec;
-    return a == b || (std::filesystem::equivalent(a, b, ec) && !ec);
-}
-
 void forgetRefused(ProgramState& state, const std::string& path)
 {
-    std::erase_if(state.favouritesStatus.refusedFiles, [&path](const std::string& file) { return sameFile(file, path); });
+    std::erase_if(state.favouritesStatus.refusedFiles, [&path](const std::string& file) { return isSameFile(file, path); });
 }
 
 std::string leftAsItWas(const std::string& path)
@@ -35,9 +27,10 @@ void nothingUnsaved(ProgramState& state)
 }
 } // namespace
 
-MaybeMessage openFavourites(ProgramState& state, std::string path)
+MaybeMessage openFavourites(ProgramState& state, std::string path, FileClaim claim)
 {
     state.favourites.favouritesFile = path;
+    state.knownFiles.remember(path);
     MaybeMessage refused = readFavourites(state.favourites, state.phrases);
     rememberFolderOf(state.folders, path);
     forgetRefused(state, path);
@@ -46,7 +39,11 @@ MaybeMessage openFavourites(ProgramState& state, std::string path)
         // by mistake): the list that takes its place has no name, so no save goes to it unasked.
         state.favourites.favouritesFile.clear();
         state.favouritesStatus.refusedFiles.push_back(path);
+        state.favouritesOpen = OpenedFile{};
+    } else {
+        adoptClaim(state.favouritesOpen, std::move(claim), path);
     }
+    state.favouritesStatus.fileText = favouritesFileText(state.favourites);
     nothingUnsaved(state);
     return refused;
 }
@@ -54,6 +51,7 @@ MaybeMessage openFavourites(ProgramState& state, std::string path)
 void startNewFavourites(ProgramState& state)
 {
     newFavourites(state.favourites);
+    state.favouritesOpen = OpenedFile{};
     nothingUnsaved(state);
 }
 
@@ -77,13 +75,20 @@ void favouritesDiscarded(ProgramState& state)
 bool isRefusedFavouritesFile(const ProgramState& state, const std::string& path)
 {
     const std::vector<std::string>& refused = state.favouritesStatus.refusedFiles;
-    return std::any_of(refused.begin(), refused.end(), [&path](const std::string& file) { return sameFile(file, path); });
+    return std::any_of(refused.begin(), refused.end(), [&path](const std::string& file) { return isSameFile(file, path); });
 }
 
 bool savesUnderItsName(const ProgramState& state)
 {
     const std::string& name = state.favourites.favouritesFile;
-    return savesUnderItsName(name) && !isRefusedFavouritesFile(state, name);
+    return savesUnderItsName(name) && !isRefusedFavouritesFile(state, name) && !state.favouritesOpen.readOnly;
+}
+
+void favouritesAsInFile(ProgramState& state) { nothingUnsaved(state); }
+
+bool favouritesDifferFromFile(const ProgramState& state)
+{
+    return favouritesFileText(state.favourites) != state.favouritesStatus.fileText;
 }
 
 MaybeMessage saveFavouritesTo(ProgramState& state, std::string path, bool replaceRefused)
@@ -95,6 +100,9 @@ MaybeMessage saveFavouritesTo(ProgramState& state, std::string path, bool replac
     if (MaybeMessage m = saveFavourites(saved))
         return m;
     state.favourites.favouritesFile = path;
+    state.knownFiles.remember(path);
+    savedAs(state.favouritesOpen, path, state.clock());
+    state.favouritesStatus.fileText = favouritesFileText(state.favourites);
     forgetRefused(state, path);
     rememberFolderOf(state.folders, path);
     nothingUnsaved(state);

@@ -4,6 +4,7 @@
 // is never written over unasked (the list that takes its place has no name), and edits that are
 // in no file are known, kept in the recovery copy and asked about before they could be lost.
 #include "core/base/Message.h"
+#include "core/program/FileKeeping.h"
 
 #include <string>
 #include <vector>
@@ -14,14 +15,15 @@ struct ProgramState;
 
 struct FavouritesStatus {
     bool unsaved = false;                  // the list holds edits that are in no file
+    std::string fileText;                  // the list as its file was last read or saved
     std::vector<std::string> refusedFiles; // files refused as favourites during this run
 };
 
 // Reads the favourites file at `path` (a copy: it may be the list's own name, which changes) into
 // the list. A refused file (TQ16, TQ17) leaves a new, unnamed list with no entries and no ranges,
 // and is remembered as refused. Either way nothing is unsaved afterwards, and the file dialogs
-// start in the file's folder.
-MaybeMessage openFavourites(ProgramState& state, std::string path);
+// start in the file's folder. `claim` (see claimFile) says how the file is held.
+MaybeMessage openFavourites(ProgramState& state, std::string path, FileClaim claim = {});
 
 // A new list: no file, no entries, the seven default ranges; nothing unsaved.
 void startNewFavourites(ProgramState& state);
@@ -38,8 +40,13 @@ void favouritesDiscarded(ProgramState& state);
 bool isRefusedFavouritesFile(const ProgramState& state, const std::string& path);
 
 // True when Save writes the list under its own name without asking for one: it has a name the
-// program reads back as a favourites file.
+// program reads back as a favourites file, and the file was not opened read-only.
 bool savesUnderItsName(const ProgramState& state);
+
+// True when the entries or the ranges are not what the list's file held when last read or saved.
+bool favouritesDifferFromFile(const ProgramState& state);
+// The list is as its file holds it (edits undone): nothing is unsaved.
+void favouritesAsInFile(ProgramState& state);
 
 // Writes the list to `path`, which becomes its name, and nothing is unsaved. A refused file is
 // written over only when `replaceRefused` says the teacher confirmed it (refusedFileMessage

@@ -5,6 +5,7 @@
 #include "core/classdata/StudentRecord.h"
 #include "core/phrases/PhraseLibrary.h"
 #include "core/program/FavouritesKeeping.h"
+#include "core/program/FileKeeping.h"
 #include "core/recovery/RecoveryCopies.h"
 #include "core/selection/FavouritesFile.h"
 #include "core/spelling/SpellingSources.h"
@@ -46,6 +47,10 @@ struct ProgramState {
     RecoveryCopies recovery;
     // The dictionary and the teacher's words for the comment checks.
     SpellingSources spelling;
+    // Every class and favourites file read or written during the run, and the two open now.
+    KnownFiles knownFiles;
+    OpenedFile classOpen;
+    OpenedFile favouritesOpen;
 
     int studentCount() const { return static_cast<int>(students.size()); }
     std::string phraseLibraryPath() const

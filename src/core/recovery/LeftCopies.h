@@ -11,7 +11,7 @@
 // date and go, as do folders left half written or half removed.
 #include "core/classdata/StudentRecord.h"
 #include "core/phrases/PhraseLibrary.h"
-#include "core/recovery/InstanceLock.h"
+#include "core/base/InstanceLock.h"
 #include "core/recovery/RecoveryNote.h"
 #include "core/selection/FavouritesFile.h"
 

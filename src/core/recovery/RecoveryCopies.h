@@ -16,7 +16,7 @@
 #include "core/classdata/StudentRecord.h"
 #include "core/recovery/CopyFolders.h"
 #include "core/recovery/CopyTrouble.h"
-#include "core/recovery/InstanceLock.h"
+#include "core/base/InstanceLock.h"
 #include "core/selection/FavouritesFile.h"
 
 #include <array>

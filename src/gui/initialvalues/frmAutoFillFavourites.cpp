@@ -24,7 +24,7 @@ void frmAutoFill::cmdOpenFavourites_Click()
     // list is saved at once, an unnamed one with edits is offered for saving.
     FavouritesFileDialogs files(state_, dialogs_, this);
     const bool saved = savesUnderItsName(state_)
-                           ? files.save()
+                           ? !favouritesDifferFromFile(state_) || files.save()
                            : !state_.favouritesStatus.unsaved ||
                                  files.offerToSave(QStringLiteral("Do you want to save the current Favourites File?"),
                                                    QStringLiteral("Load New Favourites File"));

@@ -18,11 +18,12 @@ ClassFileStatus::ClassFileStatus(QStatusBar& bar) : QObject(&bar)
 
 // The status line names the file the open class was read from or last saved to; a class made
 // from the master list has none until it is saved.
-void ClassFileStatus::showFile(const std::string& path)
+void ClassFileStatus::showFile(const std::string& path, bool readOnly)
 {
     restoredFrom_.clear();
+    const QString readOnlyNote = readOnly ? QStringLiteral(" (read-only: save it under another name)") : QString();
     lblClassFile->setText(path.empty() ? QStringLiteral("Class file: not saved yet")
-                                       : QStringLiteral("Class file: ") + QFile::decodeName(path.c_str()));
+                                       : QStringLiteral("Class file: ") + QFile::decodeName(path.c_str()) + readOnlyNote);
 }
 
 void ClassFileStatus::showRestored(const std::string& originalFile)

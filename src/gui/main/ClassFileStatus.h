@@ -15,7 +15,7 @@ public:
     explicit ClassFileStatus(QStatusBar& bar);
 
     // The class now open was read from or saved to `path`; empty for a class not saved yet.
-    void showFile(const std::string& path);
+    void showFile(const std::string& path, bool readOnly = false);
     // The class now open was restored from a copy of the class kept in `originalFile`.
     void showRestored(const std::string& originalFile);
 

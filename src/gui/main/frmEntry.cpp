@@ -1,5 +1,7 @@
 #include "gui/main/frmEntry.h"
 
+#include "core/base/LeftSaveFiles.h"
+#include "core/base/TeacherFolder.h"
 #include "core/classdata/ClassSort.h"
 #include "core/entry/ClassGridLayout.h"
 #include "gui/main/ClassFileStatus.h"
@@ -15,6 +17,7 @@
 #include "gui/widgets/Dialogs.h"
 #include "gui/widgets/FavouritesFileDialogs.h"
 #include "gui/widgets/FavouritesList.h"
+#include "gui/widgets/FileQuestions.h"
 #include "gui/widgets/Fonts.h"
 #include "gui/widgets/NamedControls.h"
 #include "gui/widgets/StampCursor.h"
@@ -185,9 +188,16 @@ bool frmEntry::Form_Load(const SplashRunner& runSplash, std::future<PhraseLibrar
         applySmallScreenLayout();
 
     // The file chosen in the start-up window; a refused one leaves a new list without a name.
-    if (!state_.favourites.favouritesFile.empty())
-        if (MaybeMessage m = tq::openFavourites(state_, state_.favourites.favouritesFile))
+    if (const std::string chosen = state_.favourites.favouritesFile; !chosen.empty()) {
+        std::optional<FileClaim> claim = claimToOpen(dialogs_, this, state_, state_.favouritesOpen, chosen);
+        if (!claim)
+            startNewFavourites(state_);
+        else if (MaybeMessage m = tq::openFavourites(state_, chosen, std::move(*claim)))
             showMessage(*m);
+    }
+    // What interrupted saves left in the teacher's folders holds names and marks: it goes.
+    removeLeftSaveFiles(dialogStartFolder(state_.folders.teacherFolder));
+    removeLeftSaveFiles(fileDialogFolder(state_.folders));
     showOpenedFavourites();
 
     commands_->setClassCommandsEnabled(false);

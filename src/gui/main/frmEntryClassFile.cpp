@@ -6,6 +6,7 @@
 #include "gui/main/ClassFileStatus.h"
 #include "gui/main/frmEntry.h"
 #include "gui/widgets/Dialogs.h"
+#include "gui/widgets/FileQuestions.h"
 
 #include <QFile>
 
@@ -45,18 +46,23 @@ void frmEntry::openClassFromCommandLine(const std::string& path)
 
 void frmEntry::openClass(const std::string& path)
 {
+    std::optional<FileClaim> claim = claimToOpen(dialogs_, this, state_, state_.classOpen, path);
+    if (!claim)
+        return;
     // The file is read into a class of its own: a refused file leaves the open class as it was.
+    state_.knownFiles.remember(path);
     std::variant<ClassList, Message> read = readClassFile(path);
     if (const Message* refused = std::get_if<Message>(&read)) {
         showMessage(*refused);
         return;
     }
     state_.students = std::move(std::get<ClassList>(read));
+    adoptClaim(state_.classOpen, std::move(*claim), path);
     state_.recovery.classOpened(path);
     rememberFolderOf(state_.folders, path);
     clearUndo();
     fillflexGrid();
-    classFile_->showFile(path);
+    classFile_->showFile(path, state_.classOpen.readOnly);
 }
 
 void frmEntry::saveCommand()
@@ -76,12 +82,20 @@ bool frmEntry::saveas()
     const std::string proposed =
         !classFile_->restoredFrom().empty() ? fileNameOf(classFile_->restoredFrom())
                                : classFileBaseName(state_.students.empty() ? std::string() : state_.students.front().courseCode);
-    const QString chosen = dialogs_.saveFile(this, QStringLiteral("Save Class File"), classFilter,
-                                             displayPath(fileDialogFolder(state_.folders)), QString::fromStdString(proposed));
-    if (chosen.isEmpty())
-        return false;
-    state_.firstFileDialog = false;
-    const std::string path = nativePath(chosen);
+    std::string path;
+    for (bool chosen = false; !chosen;) {
+        const QString answer = dialogs_.saveFile(this, QStringLiteral("Save Class File"), classFilter,
+                                                 displayPath(fileDialogFolder(state_.folders)),
+                                                 QString::fromStdString(proposed));
+        if (answer.isEmpty())
+            return false;
+        state_.firstFileDialog = false;
+        path = nativePath(answer);
+        const BeforeWritingAnswer before = askBeforeWriting(dialogs_, this, state_, state_.classOpen, path);
+        if (before == BeforeWritingAnswer::Cancel)
+            return false;
+        chosen = before == BeforeWritingAnswer::Write;
+    }
     if (!saveClassFile(path, state_.students)) {
         // Saying nothing here would let a teacher leave believing the class was saved.
         dialogs_.message(this,
@@ -92,6 +106,8 @@ bool frmEntry::saveas()
         return false;
     }
     state_.recovery.classSaved(path);
+    state_.knownFiles.remember(path);
+    savedAs(state_.classOpen, path, state_.clock());
     rememberFolderOf(state_.folders, path);
     classFile_->showFile(path);
     return true;

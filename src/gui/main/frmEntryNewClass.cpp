@@ -17,6 +17,7 @@ void frmEntry::newTrillium()
     working.getClassDialog = new frmGetTrilliumfile(state_, dialogs_, this);
     connect(working.getClassDialog, &frmGetTrilliumfile::classBuilt, this, [this] {
         state_.recovery.classStarted();
+        state_.classOpen = OpenedFile{};
         clearUndo();
         // The grid shows the new class with its first student current, and so do the details.
         fillflexGrid();

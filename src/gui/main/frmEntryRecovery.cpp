@@ -67,6 +67,7 @@ void frmEntry::offerRecoveryCopies()
             // the save dialog proposes the file it came from (asking before it replaces it), and
             // the status line says it is not saved.
             state_.students = std::get<ClassList>(copy.data);
+            state_.classOpen = OpenedFile{};
             clearUndo();
             fillflexGrid();
             commands_->setClassCommandsEnabled(true);
@@ -76,6 +77,8 @@ void frmEntry::offerRecoveryCopies()
             recovery.freeFormDraft(draft); // in this program's copy too, until the dialog takes it over
         } else {
             state_.favourites = std::get<Favourites>(copy.data);
+            state_.favouritesOpen = OpenedFile{};
+            state_.favouritesStatus.fileText.clear();
             favouritesRestored(state_);
             showOpenedFavourites();
         }

@@ -32,6 +32,10 @@ public:
     {
         return question(parent, text, title);
     }
+    // A question answered by one of the named buttons (two or three, the last one Cancel): the
+    // index of the one chosen. Enter alone chooses `defaultButton`; Escape chooses the last.
+    virtual int choose(QWidget* parent, const QString& text, const QString& title, const QStringList& buttons,
+                       int defaultButton) = 0;
     // An input box; the text typed, or an empty string when cancelled.
     virtual QString input(QWidget* parent, const QString& prompt, const QString& title,
                           const QString& defaultText = QString()) = 0;
@@ -45,6 +49,10 @@ public:
     // an existing file is asked about that final name, so no file is replaced unasked.
     virtual QString saveFile(QWidget* parent, const QString& title, const QString& filter,
                              const QString& initialFolder, const QString& fileName) = 0;
+    // What the question before replacing an existing file adds about that file (what it holds,
+    // when it was changed); "" for nothing. The program sets it once at start.
+    using ReplacedFileDetails = std::function<QString(const QString& path)>;
+    void describeReplacedFilesWith(ReplacedFileDetails details) { replacedFileDetails_ = std::move(details); }
 
     // The printer choice, offered in the given orientation. The chosen printer, ready for
     // lines, or nullptr when the teacher cancels.
@@ -57,6 +65,15 @@ public:
     using PaintPages = std::function<bool(LinePrinter&)>;
     virtual void previewPrint(QWidget* parent, const QString& title, QPageLayout::Orientation orientation,
                               PaintPages paint) = 0;
+
+protected:
+    QString replacedFileDetails(const QString& path) const
+    {
+        return replacedFileDetails_ ? replacedFileDetails_(path) : QString();
+    }
+
+private:
+    ReplacedFileDetails replacedFileDetails_;
 };
 
 // Turns "Tallyquill Classes (*.tqc)|*.tqc" into Qt's "Tallyquill Classes (*.tqc)". Several

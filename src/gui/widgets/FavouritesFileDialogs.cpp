@@ -2,6 +2,7 @@
 
 #include "core/program/ProgramState.h"
 #include "gui/widgets/Dialogs.h"
+#include "gui/widgets/FileQuestions.h"
 
 #include <QFile>
 
@@ -21,7 +22,11 @@ FavouritesFileDialogs::Opened FavouritesFileDialogs::open()
     const QString chosen = dialogs_.openFile(window_, QStringLiteral("Open Favourites"), filter, dialogFolder());
     if (chosen.isEmpty())
         return Opened::Cancelled;
-    if (MaybeMessage refused = openFavourites(state_, QFile::encodeName(chosen).toStdString())) {
+    const std::string path = QFile::encodeName(chosen).toStdString();
+    std::optional<FileClaim> claim = claimToOpen(dialogs_, window_, state_, state_.favouritesOpen, path);
+    if (!claim)
+        return Opened::Cancelled;
+    if (MaybeMessage refused = openFavourites(state_, path, std::move(*claim))) {
         ui::showMessage(dialogs_, window_, *refused);
         return Opened::Refused;
     }
@@ -52,6 +57,11 @@ bool FavouritesFileDialogs::saveAs()
 
 bool FavouritesFileDialogs::write(const std::string& path, bool replaceRefused)
 {
+    switch (askBeforeWriting(dialogs_, window_, state_, state_.favouritesOpen, path)) {
+    case BeforeWritingAnswer::Write: break;
+    case BeforeWritingAnswer::SaveAs: return saveAs();
+    case BeforeWritingAnswer::Cancel: return false;
+    }
     if (MaybeMessage m = saveFavouritesTo(state_, path, replaceRefused)) {
         ui::showMessage(dialogs_, window_, *m);
         return false;
@@ -70,12 +80,16 @@ bool FavouritesFileDialogs::saveOnLeaving(bool saveNamed)
 {
     if (savesUnderItsName(state_)) {
         // A file that cannot be written now (a removable disk pulled out) is reported; the edits
-        // stay in the program, where Exit asks about them again.
-        if (saveNamed)
+        // stay in the program, where Exit asks about them again. A list as its file holds it is
+        // not written: another copy of the program may have saved the file since.
+        if (!favouritesDifferFromFile(state_))
+            favouritesAsInFile(state_);
+        else if (saveNamed)
             save();
         return true;
     }
-    return !state_.favouritesStatus.unsaved || saveAs();
+    const bool opened = !state_.favourites.favouritesFile.empty() && !favouritesDifferFromFile(state_);
+    return opened || !state_.favouritesStatus.unsaved || saveAs();
 }
 
 } // namespace tq

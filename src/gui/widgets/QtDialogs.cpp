@@ -10,6 +10,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPushButton>
 
 namespace tq::ui {
 namespace {
@@ -52,6 +53,23 @@ bool QtDialogs::questionDefaultNo(QWidget* parent, const QString& text, const QS
     return askYesNo(parent, text, title, QMessageBox::No);
 }
 
+int QtDialogs::choose(QWidget* parent, const QString& text, const QString& title, const QStringList& buttons,
+                      int defaultButton)
+{
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::NoButton, parent);
+    box.setObjectName(QStringLiteral("choice"));
+    QList<QPushButton*> added;
+    for (qsizetype i = 0; i < buttons.size(); ++i)
+        added << box.addButton(buttons[i], i + 1 == buttons.size() ? QMessageBox::RejectRole : QMessageBox::AcceptRole);
+    if (added.isEmpty())
+        return -1;
+    box.setDefaultButton(added.value(defaultButton, added.constLast()));
+    box.setEscapeButton(added.constLast());
+    box.exec();
+    const qsizetype chosen = added.indexOf(static_cast<QPushButton*>(box.clickedButton()));
+    return chosen < 0 ? static_cast<int>(added.size()) - 1 : static_cast<int>(chosen);
+}
+
 QString QtDialogs::input(QWidget* parent, const QString& prompt, const QString& title, const QString& defaultText)
 {
     bool ok = false;
@@ -73,6 +91,7 @@ QString QtDialogs::saveFile(QWidget* parent, const QString& title, const QString
                             const QString& initialFolder, const QString& fileName)
 {
     SaveFileDialog dialog(parent, title, filter, initialFolder, fileName);
+    dialog.describeReplacedFilesWith([this](const QString& path) { return replacedFileDetails(path); });
     if (dialog.exec() != QDialog::Accepted)
         return QString();
     return dialog.finalPath();

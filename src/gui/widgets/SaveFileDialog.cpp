@@ -22,9 +22,11 @@ SaveFileDialog::SaveFileDialog(QWidget* parent, const QString& title, const QStr
         selectFile(fileName);
 }
 
-QString SaveFileDialog::replaceQuestion(const QString& path)
+QString SaveFileDialog::replaceQuestion(const QString& path, const QString& details)
 {
-    return QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(QFileInfo(path).fileName());
+    const QString exists = QStringLiteral("%1 already exists.").arg(QFileInfo(path).fileName());
+    return (details.isEmpty() ? exists : exists + QLatin1Char(' ') + details) +
+           QStringLiteral("\nDo you want to replace it?");
 }
 
 void SaveFileDialog::accept()
@@ -42,7 +44,8 @@ void SaveFileDialog::accept()
     if (QFileInfo(path).isDir())
         return;
     if (QFileInfo::exists(path)) {
-        QMessageBox box(QMessageBox::Warning, windowTitle(), replaceQuestion(path), QMessageBox::Yes | QMessageBox::No,
+        QMessageBox box(QMessageBox::Warning, windowTitle(), replaceQuestion(path, details_ ? details_(path) : QString()),
+                        QMessageBox::Yes | QMessageBox::No,
                         this);
         box.setObjectName(QStringLiteral("replaceQuestion"));
         box.setDefaultButton(QMessageBox::No);

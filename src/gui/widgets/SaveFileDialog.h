@@ -4,6 +4,8 @@
 // replacing an existing file is asked about that final name, the one that will be written.
 #include <QFileDialog>
 
+#include <functional>
+
 namespace tq::ui {
 
 class SaveFileDialog : public QFileDialog {
@@ -17,14 +19,18 @@ public:
     // The path to write once the dialog was accepted.
     QString finalPath() const { return finalPath_; }
 
-    // The question asked before an existing file is replaced.
-    static QString replaceQuestion(const QString& path);
+    // What the question before replacing a file adds about it (see Dialogs).
+    void describeReplacedFilesWith(std::function<QString(const QString&)> details) { details_ = std::move(details); }
+
+    // The question asked before an existing file is replaced, with what it holds when known.
+    static QString replaceQuestion(const QString& path, const QString& details = QString());
 
 public slots:
     void accept() override;
 
 private:
     QString programFilter_;
+    std::function<QString(const QString&)> details_;
     QString finalPath_;
 };
 

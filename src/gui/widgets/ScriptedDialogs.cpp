@@ -47,7 +47,7 @@ RecordingPrinter& ScriptedDialogs::answerPrinter(std::optional<QPageLayout::Orie
 
 bool ScriptedDialogs::allAnswersUsed() const
 {
-    return m_questions.empty() && m_inputs.empty() && m_openFiles.empty() && m_saveFiles.empty()
+    return m_questions.empty() && m_choices.empty() && m_inputs.empty() && m_openFiles.empty() && m_saveFiles.empty()
         && m_printerAnswers.empty();
 }
 
@@ -69,6 +69,19 @@ void ScriptedDialogs::message(QWidget*, const QString& text, const QString& titl
     call.title = title;
     call.icon = icon;
     calls.push_back(call);
+}
+
+int ScriptedDialogs::choose(QWidget*, const QString& text, const QString& title, const QStringList& buttons,
+                            int defaultButton)
+{
+    Call call;
+    call.kind = Kind::Choice;
+    call.text = text;
+    call.title = title;
+    call.buttons = buttons;
+    call.defaultButton = defaultButton;
+    calls.push_back(call);
+    return takeOr(m_choices, static_cast<int>(buttons.size()) - 1);
 }
 
 bool ScriptedDialogs::question(QWidget*, const QString& text, const QString& title)

@@ -2,7 +2,8 @@
 // Dialogs for tests: they show nothing and never wait. Answers come from queues filled by the
 // test; every call is recorded with its exact texts. A save dialog's answer gets the filter's
 // extension, as the real dialog's does. With its queue empty a question answers
-// No, an input box and a file dialog answer "" (cancel), and the printer choice is cancelled.
+// No, a choice its last button (Cancel), an input box and a file dialog answer "" (cancel), and
+// the printer choice is cancelled.
 #include "gui/widgets/Dialogs.h"
 #include "gui/widgets/RecordingPrinter.h"
 
@@ -15,7 +16,7 @@ namespace tq::ui {
 
 class ScriptedDialogs : public Dialogs {
 public:
-    enum class Kind { Message, Question, Input, OpenFile, SaveFile, Printer, Preview };
+    enum class Kind { Message, Question, Choice, Input, OpenFile, SaveFile, Printer, Preview };
 
     struct Call {
         Kind kind = Kind::Message;
@@ -23,6 +24,8 @@ public:
         QString title;           // also the print preview's title
         Icon icon = Icon::None;  // messages only
         QString defaultText;     // input boxes only
+        QStringList buttons;     // choices only
+        int defaultButton = 0;   // choices only
         QString filter;          // file dialogs: the filter as the program gave it
         QString initialFolder;
         QString fileName;        // save dialogs: the proposed name
@@ -33,6 +36,8 @@ public:
     std::vector<Call> calls;
 
     void answerQuestion(bool yes) { m_questions.push_back(yes); }
+    // The index of the button a choice answers; with none queued it answers the last (Cancel).
+    void answerChoice(int button) { m_choices.push_back(button); }
     void answerInput(const QString& text) { m_inputs.push_back(text); }
     void answerOpenFile(const QString& path) { m_openFiles.push_back(path); }
     void answerSaveFile(const QString& path) { m_saveFiles.push_back(path); }
@@ -49,6 +54,8 @@ public:
 
     void message(QWidget* parent, const QString& text, const QString& title, Icon icon = Icon::None) override;
     bool question(QWidget* parent, const QString& text, const QString& title) override;
+    int choose(QWidget* parent, const QString& text, const QString& title, const QStringList& buttons,
+               int defaultButton) override;
     QString input(QWidget* parent, const QString& prompt, const QString& title,
                   const QString& defaultText = QString()) override;
     QString openFile(QWidget* parent, const QString& title, const QString& filter,
@@ -65,6 +72,7 @@ public:
 
 private:
     std::deque<bool> m_questions;
+    std::deque<int> m_choices;
     std::deque<QString> m_inputs;
     std::deque<QString> m_openFiles;
     std::deque<QString> m_saveFiles;

@@ -1,4 +1,5 @@
 #include "core/base/Cp1252.h"
+#include "core/base/InstanceLock.h"
 #include "core/base/TextFile.h"
 #include "support/TestFiles.h"
 
@@ -117,4 +118,18 @@ TEST(FolderOfFile, TheFolderThatHoldsAFile)
     EXPECT_EQ(folderOfFile("/home/t/Documents/ENG2D101.tqc"), "/home/t/Documents");
     EXPECT_EQ(folderOfFile("/ENG.tqc"), "/");
     EXPECT_EQ(folderOfFile("ENG.tqc"), ".");
+}
+
+TEST(ReplaceFileAtomically, RemovesOnlyTheTemporaryFilesThatInterruptedSavesLeft)
+{
+    TempDir dir;
+    const std::string left = dir.write(".tallyquill-save-Ab12Cd", "Ames,Kim,87\r\n");
+    const std::string teachers = dir.write(".tallyquill-save-Ab12Cd.tqc", "Ames,Kim\r\n");
+    const std::string beingWritten = dir.write(".tallyquill-save-Zz9Yy8", "Ames,");
+    InstanceLock otherSave = InstanceLock::take(beingWritten);
+    ASSERT_TRUE(otherSave.held());
+    ASSERT_TRUE(replaceFileAtomically(dir.file("ENG2D101.tqc"), "Ames,Kim,91\r\n"));
+    EXPECT_FALSE(fileExists(left));
+    EXPECT_TRUE(fileExists(teachers));
+    EXPECT_TRUE(fileExists(beingWritten));
 }

@@ -1,4 +1,4 @@
-#include "core/recovery/InstanceLock.h"
+#include "core/base/InstanceLock.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -29,13 +29,13 @@ InstanceLock& InstanceLock::operator=(InstanceLock&& other) noexcept
     return *this;
 }
 
-InstanceLock InstanceLock::take(const std::string& path)
+InstanceLock InstanceLock::take(const std::string& path, unsigned mode)
 {
     // Close-on-exec: a program started from this one (a print job, say) must not keep holding it.
     InstanceLock lock;
     lock.path_ = path;
     for (int attempt = 0; attempt < 3; ++attempt) {
-        const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+        const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, mode);
         if (fd < 0)
             return lock;
         int locked = 0;
@@ -57,6 +57,23 @@ InstanceLock InstanceLock::take(const std::string& path)
         ::close(fd);
     }
     return lock;
+}
+
+bool InstanceLock::rewrite(std::string_view bytes)
+{
+    if (!held() || ::ftruncate(fd_, 0) != 0)
+        return false;
+    off_t at = 0;
+    while (!bytes.empty()) {
+        const ssize_t w = ::pwrite(fd_, bytes.data(), bytes.size(), at);
+        if (w < 0 && errno == EINTR)
+            continue;
+        if (w <= 0)
+            return false;
+        bytes.remove_prefix(static_cast<size_t>(w));
+        at += w;
+    }
+    return true;
 }
 
 void InstanceLock::removeFile()
