@@ -12,6 +12,7 @@
 #include <QPointer>
 
 #include <functional>
+#include <optional>
 
 class QCheckBox;
 class QLabel;
@@ -83,6 +84,15 @@ private:
     void endProgram();
     bool saveas();
     void sortCommand(void (*sort)(ClassList&));
+    // Where the cursor is: the current student and column, to be found again once the class has
+    // been reordered or brought up to date and the grid rebuilt (row 1 when the student is gone).
+    struct CurrentPlace {
+        std::optional<StudentRecord> student;
+        int col = 0;
+    };
+    CurrentPlace currentPlace() const;
+    void returnTo(const CurrentPlace& place);
+    void reorderKeepingPlace(const std::function<void()>& reorder);
     void showCourseCodesCommand();
     void mnuAutoFill_Click();
     void returnFromWorkingWindow();

@@ -11,6 +11,7 @@
 #include "gui/main/GridCellEntry.h"
 #include "gui/main/frmEntry.h"
 #include "gui/widgets/ClassGrid.h"
+#include "gui/widgets/Codepage.h"
 #include "gui/widgets/FavouritesList.h"
 #include "gui/widgets/GridCellText.h"
 
@@ -66,7 +67,8 @@ void frmEntry::commitMarkEntry()
         return;
     const int row = msfgClass->currentRow();
     const std::string text = entryBox_->text();
-    if (!text.empty() && row >= 1 && row <= state_.studentCount()) {
+    const bool stored = !text.empty() && row >= 1 && row <= state_.studentCount();
+    if (stored) {
         const int index = row - 1;
         setCellBytes(*msfgClass, row, markColumn, text);
         studentChanging(index);
@@ -87,7 +89,10 @@ void frmEntry::commitMarkEntry()
         displayDetails(index);
     }
     entryBox_->close();
+    const QString storedWords =
+        stored ? QStringLiteral("Mark %1 stored for %2. ").arg(ui::fromCp1252(text), msfgClass->rowName(row)) : QString();
     msfgClass->setCurrentRow(nextStudentRow(msfgClass->selectedRow(), msfgClass->rows()));
+    msfgClass->announce(storedWords + QStringLiteral("Next: ") + msfgClass->rowName(msfgClass->currentRow()) + QLatin1Char('.'));
 }
 
 } // namespace tq
