@@ -116,10 +116,15 @@ class Program:
             self.process.wait()
 
 
+# The pause after each key; a screen reader that is slower than the keys skips what is outdated
+# by the time it comes to it, so listening with one by hand wants a longer pause.
+KEY_PAUSE = float(os.environ.get("TQ_KEY_PAUSE", "0.15"))
+
+
 def keys(listener, *names):
     for name in names:
         subprocess.run(["xdotool", "key", "--clearmodifiers", name], check=True)
-        listener.pump(0.15)
+        listener.pump(KEY_PAUSE)
 
 
 def focus_window_of(pid, listener, title_part):

@@ -27,9 +27,10 @@ DefaultModule dummy
 CONF
 export DISPLAY=":$(head -n1 "$work/display")"
 export HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/home/.config" \
-       XDG_DATA_HOME="$work/home/.local/share" NO_AT_BRIDGE=0 GTK_MODULES=""
+       XDG_DATA_HOME="$work/home/.local/share" NO_AT_BRIDGE=0 GTK_MODULES="" \
+       TQ_KEY_PAUSE=${TQ_KEY_PAUSE:-1.5}
 
-timeout -k 5 300 dbus-run-session -- bash -c '
+timeout -k 5 600 dbus-run-session -- bash -c '
   "$0" "$1/orca_flushed.py" --debug-file "$2/orca.debug" >"$2/orca.out" 2>&1 &
   orca=$!
   sleep 8

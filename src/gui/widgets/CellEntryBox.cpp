@@ -83,10 +83,13 @@ void CellEntryBox::open(const std::string& text, Holds holds)
                                         ? QStringLiteral("Mark for ") + grid_.rowName(row)
                                         : QStringLiteral("Comment code, ") + ui::columnHeading(grid_, grid_.currentCol()) +
                                               QStringLiteral(", ") + grid_.rowName(row));
-    txtDataEntry->setText(ui::fromCp1252(text));
+    // Focused before it takes the first key's text: a screen reader that hears the caret move into
+    // the box first takes the box's focus for one it already has, and says nothing of it.
+    txtDataEntry->clear();
     place();
     txtDataEntry->show();
     txtDataEntry->setFocus(Qt::OtherFocusReason);
+    txtDataEntry->setText(ui::fromCp1252(text));
 }
 
 void CellEntryBox::place()
