@@ -254,11 +254,18 @@ TEST_F(CommandLine, AMistypedCommandIsAnsweredWithTheUsage)
     EXPECT_EQ(r.exitCode, 2);
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(r.err, "tallyquill: unknown command check-coments (did you mean check-comments?)\n\n" + commandLineUsage());
-    r = run({"summry", "x.tqc"});
-    EXPECT_EQ(r.exitCode, 2);
-    EXPECT_TRUE(r.err.starts_with("tallyquill: unknown command summry (did you mean summary?)\n\nUsage: ")) << r.err;
-    r = run({"frobnicate", "x.tqc"}); // nothing near it: no guess
-    EXPECT_TRUE(r.err.starts_with("tallyquill: unknown command frobnicate\n\nUsage: ")) << r.err;
+    // A word one or two edits from a command gets its guess (a swap of two letters is two);
+    // three edits away, or nothing near, no guess.
+    for (const auto& [word, first] : std::vector<std::pair<std::string, std::string>>{
+             {"summry", "unknown command summry (did you mean summary?)"},
+             {"verfiy", "unknown command verfiy (did you mean verify?)"},
+             {"exprot", "unknown command exprot (did you mean export?)"},
+             {"verifyxyz", "unknown command verifyxyz"},
+             {"frobnicate", "unknown command frobnicate"}}) {
+        r = run({word, "x.tqc"});
+        EXPECT_EQ(r.exitCode, 2) << word;
+        EXPECT_TRUE(r.err.starts_with("tallyquill: " + first + "\n\nUsage: ")) << r.err;
+    }
 }
 
 TEST_F(CommandLine, CheckCommentsPrintsEachFindingInTheClassFilesOrder)
