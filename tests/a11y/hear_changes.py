@@ -21,7 +21,7 @@ import time
 import pyatspi
 from gi.repository import GLib
 
-from read_class_grid import GRID_NAME, fail, find, start_program, wait_until_ready
+from read_class_grid import fail, find_grid, start_program, wait_until_ready
 
 WAIT_SECONDS = 15
 RANGES_NAME = "Initial value ranges"
@@ -146,17 +146,11 @@ def focus_window_of(pid, listener, title_part):
 
 def student_names(pid):
     """'LAST FIRST' of each row of the class grid, as the table reads it."""
-    desktop = pyatspi.Registry.getDesktop(0)
-    for app in (desktop[i] for i in range(desktop.childCount)):
-        if app is not None and app.get_process_id() == pid:
-            grid = find(app, lambda a: a.getRole() == pyatspi.ROLE_TABLE and a.name == GRID_NAME, 2000)
-            if grid is not None:
-                table = grid.queryTable()
-                headings = [table.getColumnDescription(c) for c in range(table.nColumns)]
-                last, first = headings.index("LAST"), headings.index("FIRST")
-                return ["%s %s" % (table.getAccessibleAt(r, last).name, table.getAccessibleAt(r, first).name)
-                        for r in range(table.nRows)]
-    fail("no class grid to read the names from")
+    table = find_grid(pid).queryTable()
+    headings = [table.getColumnDescription(c) for c in range(table.nColumns)]
+    last, first = headings.index("LAST"), headings.index("FIRST")
+    return ["%s %s" % (table.getAccessibleAt(r, last).name, table.getAccessibleAt(r, first).name)
+            for r in range(table.nRows)]
 
 
 def main_window(program, heard, names):

@@ -71,7 +71,7 @@ private:
         // Only what the tests look at is read: other events come from objects being made or
         // destroyed, which are not to be asked anything.
         const bool looked = e.type == QAccessible::Focus || e.type == QAccessible::Alert ||
-                            e.type == QAccessible::NameChanged || e.type == QAccessible::DescriptionChanged;
+                            e.type == QAccessible::NameChanged || e.type == QAccessible::ObjectShow;
         if (QAccessibleInterface* about = looked ? event->accessibleInterface() : nullptr) {
             e.name = about->text(QAccessible::Name);
             e.description = about->text(QAccessible::Description);

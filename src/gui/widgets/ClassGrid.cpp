@@ -231,7 +231,6 @@ void ClassGrid::relocate(int row, int col, const std::function<void()>& apply)
         return;
     }
     emit leaveCell();
-    m_announcement.clear();
     if (apply)
         apply();
     // Only the two frames change (a scroll repaints everything by itself).
@@ -693,8 +692,6 @@ void ClassGrid::sayAnnounced()
     m_warningsToAnnounce.clear();
     if (!hasFocus() || words.isEmpty())
         return;
-    m_announcement = words;
-    announceDescription(*this);
     notify(this, words);
 }
 

@@ -127,12 +127,10 @@ public:
     QString rowName(int row) const;
 
     // Tells a screen reader `words` about the current cell once the event that led to them is
-    // done, after the move to a new cell has been said: they become the focused cell's
-    // description (which screen readers speak as it changes) until the current cell changes.
-    // Words announced during one event are said together, warnings after the rest. Nothing is
-    // said unless the grid has the keyboard by then.
+    // done, after the move to a new cell has been said (ScreenReaderAnnouncement.h). Words
+    // announced during one event are said together, warnings after the rest. Nothing is said
+    // unless the grid has the keyboard by then.
     void announce(const QString& words, bool warning = false);
-    QString announcement() const { return m_announcement; }
 
     Pointer pointer() const { return m_pointer; }
     void setPointer(Pointer pointer);
@@ -221,7 +219,6 @@ private:
     QStringList m_toAnnounce;       // said at the end of the event: changes first,
     QStringList m_warningsToAnnounce; // then warnings
     bool m_announcePosted = false;
-    QString m_announcement;         // said about the current cell, until it changes
     mutable bool m_layoutDirty = true;
     bool m_layoutPosted = false;
     bool m_inLayout = false;

@@ -52,11 +52,6 @@ void announceCurrentText(ClassGrid& grid)
     raiseAboutCurrentCell(grid, QAccessible::NameChanged);
 }
 
-void announceDescription(ClassGrid& grid)
-{
-    raiseAboutCurrentCell(grid, QAccessible::DescriptionChanged);
-}
-
 QString columnHeading(const ClassGrid& grid, int col)
 {
     QStringList lines;

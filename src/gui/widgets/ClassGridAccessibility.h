@@ -19,10 +19,9 @@ void installClassGridAccessibility();
 // Tells a screen reader that the current cell is focused, when one is listening and the grid
 // has the keyboard: raised on every change of the current cell and when the grid takes the focus.
 void announceCurrentCell(ClassGrid& grid);
-// Tells a screen reader that the current cell's text (its name) has changed, and that its
-// description now holds the grid's announcement; as above, only while the grid has the keyboard.
+// Tells a screen reader that the current cell's text (its name) has changed; as above, only
+// while the grid has the keyboard.
 void announceCurrentText(ClassGrid& grid);
-void announceDescription(ClassGrid& grid);
 
 // What the heading rows show over a column, without the padding: "CM2".
 QString columnHeading(const ClassGrid& grid, int col);

@@ -46,8 +46,7 @@ QAccessibleInterface* ClassGridCellAccessible::parent() const
 }
 
 // A cell reads what it shows; a heading also serves as its column's name. The description says
-// where the cell is: its column's heading and the student (or range) of its row; the current
-// cell's says what the window last announced about it, if anything.
+// where the cell is: its column's heading and the student (or range) of its row.
 QString ClassGridCellAccessible::text(QAccessible::Text t) const
 {
     if (!isValid())
@@ -60,8 +59,6 @@ QString ClassGridCellAccessible::text(QAccessible::Text t) const
     {
         if (heading_)
             return {};
-        if (isCurrent() && !grid_->announcement().isEmpty())
-            return grid_->announcement();
         QStringList place{table->heading(col_), table->rowHeading(row_)};
         place.removeAll(QString());
         return place.join(QStringLiteral(", "));

@@ -10,8 +10,6 @@
 namespace tq::ui {
 
 namespace {
-constexpr const char* ownDescription = "tqOwnDescription";
-
 // The notification of a window: a one-pixel label in its corner that shows nothing and takes no
 // focus, read as a notification whose name is its text.
 class NotificationLabel : public QLabel {
@@ -45,20 +43,6 @@ QAccessibleInterface* notificationInterface(const QString& className, QObject* o
     return nullptr;
 }
 
-// The control's own description back once the keyboard has left it.
-void restoreDescriptionsOnFocusChange()
-{
-    static const bool connected = [] {
-        QObject::connect(qApp, &QApplication::focusChanged, qApp, [](QWidget* old, QWidget*) {
-            if (!old || !old->property(ownDescription).isValid())
-                return;
-            old->setAccessibleDescription(old->property(ownDescription).toString());
-            old->setProperty(ownDescription, QVariant());
-        });
-        return true;
-    }();
-    (void)connected;
-}
 } // namespace
 
 void notify(QWidget* inWindow, const QString& words)
@@ -91,14 +75,6 @@ void announce(const QString& words, bool warning)
             grid->announce(words, warning);
             return;
         }
-    if (!QAccessible::isActive())
-        return;
-    restoreDescriptionsOnFocusChange();
-    if (!focused->property(ownDescription).isValid())
-        focused->setProperty(ownDescription, focused->accessibleDescription());
-    focused->setAccessibleDescription(words);
-    QAccessibleEvent changed(focused, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&changed);
     notify(focused, words);
 }
 

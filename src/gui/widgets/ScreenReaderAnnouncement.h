@@ -1,12 +1,9 @@
 #pragma once
-// Telling a screen reader what just happened, where the teacher is. The words are said two ways,
-// for the screen readers that hear one and not the other:
-//  - as the new description of the object that has the keyboard (the current cell when a grid or
-//    its entry box has it, ClassGrid::announce; otherwise the control, whose own description
-//    comes back once the keyboard leaves it): screen readers speak the focused object's
-//    description as it changes;
-//  - as a notification that comes up in the window (Qt on Linux passes no alerts on, and no new
-//    description text with a description change, but a notification coming up is spoken whole).
+// Telling a screen reader what just happened, where the teacher is: the words come up as a
+// notification in the window that has the keyboard, which screen readers speak whole as it comes
+// up. (Qt on Linux passes no alerts on, and gives no new text with a name or description change,
+// so a screen reader cannot speak those.) When a grid or its entry box has the keyboard, the words
+// wait until the grid has said the move that led to them (ClassGrid::announce).
 #include <QString>
 
 class QWidget;
@@ -16,7 +13,7 @@ namespace tq::ui {
 // `warning`: said after whatever else is announced for the same key or click.
 void announce(const QString& words, bool warning = false);
 
-// The second way alone: a notification with `words` comes up in the window of `inWindow`.
+// A notification with `words` comes up in the window of `inWindow`, at once.
 void notify(QWidget* inWindow, const QString& words);
 
 } // namespace tq::ui
