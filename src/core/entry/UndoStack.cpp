@@ -28,11 +28,31 @@ std::optional<UndoneChange> undo(ClassFlagsEntry& entry, ClassList& students)
         return std::nullopt;
     return done;
 }
+
+std::optional<UndoneChange> undo(StudentsEntry& entry, ClassList& students)
+{
+    UndoneChange done;
+    for (UndoEntry& saved : entry.students)
+        if (const std::optional<UndoneChange> one = undo(saved, students))
+            done.students.push_back(one->students.front());
+    if (done.students.empty())
+        return std::nullopt;
+    return done;
+}
 } // namespace
 
 void UndoStack::push(const StudentRecord& student, int index)
 {
     entries_.push(UndoEntry{student, index});
+}
+
+void UndoStack::pushStudents(const ClassList& students, const std::vector<int>& indices)
+{
+    StudentsEntry entry;
+    for (const int i : indices)
+        entry.students.push_back(UndoEntry{students[static_cast<size_t>(i)], i});
+    if (!entry.students.empty())
+        entries_.push(std::move(entry));
 }
 
 void UndoStack::pushClassFlags(const ClassList& students, StudentFlag flag, bool on)
@@ -49,7 +69,7 @@ void UndoStack::pushClassFlags(const ClassList& students, StudentFlag flag, bool
 
 std::optional<UndoneChange> UndoStack::undoLatest(ClassList& students)
 {
-    std::optional<std::variant<UndoEntry, ClassFlagsEntry>> latest = entries_.takeLatest();
+    std::optional<std::variant<UndoEntry, ClassFlagsEntry, StudentsEntry>> latest = entries_.takeLatest();
     if (!latest)
         return std::nullopt;
     std::optional<UndoneChange> done = std::visit([&](auto& entry) { return undo(entry, students); }, *latest);

@@ -12,6 +12,7 @@
 #include <QPointer>
 
 #include <functional>
+#include <future>
 #include <optional>
 
 class QCheckBox;
@@ -27,6 +28,8 @@ class ClassFileStatus;
 class ClassReportPrinting;
 class DetailsPanel;
 class FavouritesPanel;
+class frmImportMarks;
+struct ImportPlan;
 class GridCellEntry;
 class CellEntryBox;
 class WindowPlacement;
@@ -40,8 +43,13 @@ public:
     frmEntry(ProgramState& state, ui::Dialogs& dialogs, QWidget* parent = nullptr);
     ~frmEntry() override;
 
-    // Start-up window, phrase library, favourites. False when the program had to end.
-    bool Form_Load(const SplashRunner& runSplash);
+    // The phrase library read on a thread of its own, for Form_Load.
+    static std::future<PhraseLibraryLoad> startReadingLibrary(const ProgramState& state);
+
+    // Start-up window, phrase library, favourites. False when the program had to end. The
+    // library is taken from `reading` when main() has begun reading it already, else read on a
+    // thread of its own while the start-up window is on screen.
+    bool Form_Load(const SplashRunner& runSplash, std::future<PhraseLibraryLoad> reading = {});
     bool programEnded() const { return ended_; } // Exit, the close box, or a fatal message
     void offerRecoveryCopies(); // the copies left by a session that did not end normally
     void openClassFromCommandLine(const std::string& path);
@@ -64,6 +72,9 @@ public:
     void commitCodeEntry();
     void showAfterWorkingWindow();
     void classChanged(); // after every change of the class: the recovery copy follows it
+    void importMarksCommand();
+    void pasteMarksCommand();
+    void copyGridCommand();
 
     bool showCourseCodes() const override;
     const std::string& commentRest() const;
@@ -110,6 +121,8 @@ private:
     void redrawStudentRow(int studentIndex) override;
     bool commentsView() const override;
     void clearUndo();
+    frmImportMarks* openImportWindow();
+    void applyImportedMarks(const ImportPlan& plan, const std::vector<InitialValueRange>* ranges);
     void doUndo();
 
     ProgramState& state_;
