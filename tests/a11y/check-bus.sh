@@ -2,15 +2,18 @@
 # The main window's class grid read through the real accessibility bus, as a screen reader reads
 # it: the program runs on an X display of its own (Xvfb) with a D-Bus session of its own, in which
 # the accessibility bus and its registry start when first asked for (at-spi2-core), and
-# read_class_grid.py reads the grid there with pyatspi.
+# read_class_grid.py reads the grid there with pyatspi. Given a favourites file, hear_changes.py
+# then types keys in the main window, Comment Selection and Initial Values Setup (xdotool) and
+# listens for what each of them tells a screen reader.
 #
-#     check-bus.sh <program> <class file>
+#     check-bus.sh <program> <class file> [<favourites file>]
 #
 # Everything it starts ends with it; every wait gives up after a while.
 set -euo pipefail
 
 program=$1
 class_file=$2
+favourites=${3:-}
 here=$(cd "$(dirname "$0")" && pwd)
 # The system's Python, which has the pyatspi of the at-spi2 packages.
 python=${TQ_A11Y_PYTHON:-/usr/bin/python3}
@@ -54,3 +57,7 @@ if [ -n "${ASAN_OPTIONS:-}" ]; then
 fi
 # dbus-run-session ends its bus, and the accessibility bus started on it, when the reader ends.
 timeout -k 5 120 dbus-run-session -- "$python" "$here/read_class_grid.py" "$program" "$class_file"
+if [ -n "$favourites" ]; then
+  command -v xdotool >/dev/null || { echo "check-bus: xdotool is missing (scripts/install-deps installs it)" >&2; exit 1; }
+  timeout -k 5 240 dbus-run-session -- "$python" "$here/hear_changes.py" "$program" "$class_file" "$favourites"
+fi

@@ -47,6 +47,15 @@ public:
         return found;
     }
     void clear() { events_.clear(); }
+    // Everything a screen reader was given to say, in order: each read event's name and description.
+    QString said() const
+    {
+        QStringList words;
+        for (const Event& e : events_)
+            words << e.name << e.description;
+        words.removeAll(QString());
+        return words.join(QStringLiteral(" | "));
+    }
 
 private:
     static QPlatformAccessibility* platform() { return QGuiApplicationPrivate::platformIntegration()->accessibility(); }
@@ -61,7 +70,8 @@ private:
         Event e{event->type(), event->object(), {}, {}};
         // Only what the tests look at is read: other events come from objects being made or
         // destroyed, which are not to be asked anything.
-        const bool looked = e.type == QAccessible::Focus || e.type == QAccessible::Alert;
+        const bool looked = e.type == QAccessible::Focus || e.type == QAccessible::Alert ||
+                            e.type == QAccessible::NameChanged || e.type == QAccessible::ObjectShow;
         if (QAccessibleInterface* about = looked ? event->accessibleInterface() : nullptr) {
             e.name = about->text(QAccessible::Name);
             e.description = about->text(QAccessible::Description);

@@ -1,5 +1,6 @@
 // What a screen reader is told as the teacher works in the main window: the cell the teacher
-// moves to, however the move is made, and the over-long comment warning as it comes up.
+// moves to, however the move is made, every change with its value and the student, and the
+// over-long comment warning as it comes up.
 #include "AccessibilityEvents.h"
 #include "EntryFixture.h"
 
@@ -13,15 +14,7 @@ using namespace tq::test;
 
 namespace {
 
-class ScreenReader;
-
-struct MoveCase {
-    const char* name;
-    std::function<void(ScreenReader&)> move;
-    std::optional<std::pair<int, int>> cell; // the grid cell announced, if any
-};
-
-class ScreenReader : public EntryTest, public ::testing::WithParamInterface<MoveCase> {
+class ScreenReaderBase : public EntryTest {
 public:
     void SetUp() override
     {
@@ -50,15 +43,27 @@ public:
         return found;
     }
 
+    QString name(int row) const { return cell(row, 1) + " " + cell(row, 2); }
+
     // What the moves do, as the teacher does it.
-    void press(int qtKey) { key(qtKey); }
+    void press(int qtKey, const QString& text = {}) { key(qtKey, text); }
     using EntryTest::clickCell;
+    using MainWindowTest::cell;
+    using MainWindowTest::window;
     using EntryTest::typeMark;
     using MainWindowTest::favouritesList;
     using MainWindowTest::grid;
 
     AccessibilityEvents accessibility;
 };
+
+struct MoveCase {
+    const char* name;
+    std::function<void(ScreenReaderBase&)> move;
+    std::optional<std::pair<int, int>> cell; // the grid cell announced, if any
+};
+
+class ScreenReader : public ScreenReaderBase, public ::testing::WithParamInterface<MoveCase> {};
 
 TEST_P(ScreenReader, HearsTheCellTheTeacherMovesTo)
 {
@@ -76,27 +81,99 @@ TEST_P(ScreenReader, HearsTheCellTheTeacherMovesTo)
     EXPECT_EQ(*heard, std::make_pair(row - 1, col));
     const AccessibilityEvents::Event said = gridFocus().back();
     EXPECT_EQ(said.name, cell(row, col).trimmed());
-    const QString student = cell(row, 0) + " " + cell(row, 1) + " " + cell(row, 2);
-    EXPECT_EQ(said.description, cell(0, col).trimmed() + ", " + student);
+    EXPECT_EQ(said.description, cell(0, col).trimmed() + ", " + name(row));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Moves, ScreenReader,
     ::testing::Values(
-        MoveCase{"DownArrow", [](ScreenReader& t) { t.press(Qt::Key_Down); }, std::pair{2, 3}},
-        MoveCase{"RightArrow", [](ScreenReader& t) { t.press(Qt::Key_Right); }, std::pair{1, 4}},
-        MoveCase{"EndOfTheRow", [](ScreenReader& t) { t.press(Qt::Key_End); }, std::pair{1, 8}},
-        MoveCase{"Click", [](ScreenReader& t) { t.clickCell(5, 6); }, std::pair{5, 6}},
+        MoveCase{"DownArrow", [](ScreenReaderBase& t) { t.press(Qt::Key_Down); }, std::pair{2, 3}},
+        MoveCase{"RightArrow", [](ScreenReaderBase& t) { t.press(Qt::Key_Right); }, std::pair{1, 4}},
+        MoveCase{"EndOfTheRow", [](ScreenReaderBase& t) { t.press(Qt::Key_End); }, std::pair{1, 8}},
+        MoveCase{"Click", [](ScreenReaderBase& t) { t.clickCell(5, 6); }, std::pair{5, 6}},
         // Enter stores the mark and goes on to the next student, from the mark box back to the grid.
-        MoveCase{"MarkStored", [](ScreenReader& t) { t.typeMark("77"); }, std::pair{2, 3}},
+        MoveCase{"MarkStored", [](ScreenReaderBase& t) { t.typeMark("77"); }, std::pair{2, 3}},
         // Moves made while the keyboard is elsewhere are not the teacher's: nothing is said.
         MoveCase{"KeyboardElsewhere",
-                 [](ScreenReader& t) {
+                 [](ScreenReaderBase& t) {
                      t.favouritesList()->setFocus();
                      t.grid()->setCurrent(6, 3);
                  },
                  std::nullopt}),
     [](const ::testing::TestParamInfo<MoveCase>& info) { return std::string(info.param.name); });
+
+struct ChangeCase {
+    const char* name;
+    std::function<void(ScreenReaderBase&)> act;
+    std::function<QStringList(const ScreenReaderBase&)> heard; // each said by some event
+};
+
+class ScreenReaderOfChanges : public ScreenReaderBase, public ::testing::WithParamInterface<ChangeCase> {};
+
+TEST_P(ScreenReaderOfChanges, HearsTheNewValueAndTheStudent)
+{
+    GetParam().act(*this);
+    QApplication::processEvents(); // what is announced is said once the key is done
+    const QString said = accessibility.said();
+    for (const QString& words : GetParam().heard(*this))
+        EXPECT_TRUE(said.contains(words)) << "not said: " << words.toStdString() << "\nsaid: " << said.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Changes, ScreenReaderOfChanges,
+    ::testing::Values(
+        ChangeCase{"MarkBoxOpens", [](ScreenReaderBase& t) { t.press(Qt::Key_7, "7"); },
+                   [](const ScreenReaderBase& t) { return QStringList{"Mark for " + t.name(1)}; }},
+        ChangeCase{"MarkStored", [](ScreenReaderBase& t) { t.typeMark("75"); },
+                   [](const ScreenReaderBase& t) {
+                       return QStringList{"Mark 75 stored for " + t.name(1) + ". Next: " + t.name(2) + "."};
+                   }},
+        ChangeCase{"CodeBoxOpens",
+                   [](ScreenReaderBase& t) {
+                       t.grid()->setCurrent(2, 5);
+                       t.press(Qt::Key_0, "0");
+                   },
+                   [](const ScreenReaderBase& t) { return QStringList{"Comment code, CM2, " + t.name(2)}; }},
+        ChangeCase{"CodePlaced",
+                   [](ScreenReaderBase& t) {
+                       t.grid()->setCurrent(2, 5);
+                       t.typeMark("0701");
+                   },
+                   [](const ScreenReaderBase& t) { return QStringList{"CM2 0701, " + t.name(2) + "."}; }},
+        ChangeCase{"Rating",
+                   [](ScreenReaderBase& t) {
+                       t.window->cmdSwitch_Click();
+                       t.grid()->setCurrent(2, 9);
+                       t.press(Qt::Key_2, "2");
+                   },
+                   [](const ScreenReaderBase& t) { return QStringList{"R 2, " + t.name(2) + "."}; }},
+        ChangeCase{"DeleteAndFlag",
+                   [](ScreenReaderBase& t) {
+                       t.window->cmdSwitch_Click();
+                       t.grid()->setCurrent(2, 10);
+                       t.press(Qt::Key_Delete, QString(QChar(0x7f)));
+                       QApplication::processEvents();
+                       t.grid()->setCurrent(2, 15);
+                       t.press(Qt::Key_Space, " ");
+                   },
+                   [](const ScreenReaderBase& t) {
+                       return QStringList{"O empty, " + t.name(2) + ".", "P Y, " + t.name(2) + "."};
+                   }},
+        ChangeCase{"ViewSwitched",
+                   [](ScreenReaderBase& t) {
+                       t.grid()->setCurrent(2, 6);
+                       QTest::keyClick(t.grid(), Qt::Key_L, Qt::ControlModifier);
+                   },
+                   [](const ScreenReaderBase& t) {
+                       return QStringList{"Learning skills view. MRK " + t.cell(2, 3) + ", " + t.name(2) + "."};
+                   }},
+        ChangeCase{"ArrivingInTheGrid",
+                   [](ScreenReaderBase& t) {
+                       t.favouritesList()->setFocus();
+                       t.grid()->setFocus(Qt::TabFocusReason);
+                   },
+                   [](const ScreenReaderBase& t) { return QStringList{"MRK " + t.cell(1, 3) + ", " + t.name(1) + "."}; }}),
+    [](const ::testing::TestParamInfo<ChangeCase>& info) { return std::string(info.param.name); });
 
 TEST_F(EntryTest, TheOverLongCommentWarningIsAnnouncedAsItComesUp)
 {

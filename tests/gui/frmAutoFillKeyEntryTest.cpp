@@ -92,10 +92,11 @@ TEST_F(AutoFillKeys, TheFavouritesCommandsAndTheWayBackAreReachedByKeys)
     EXPECT_EQ(QApplication::focusWidget(), ranges());
     EXPECT_EQ(ranges()->currentRow(), 1);
     EXPECT_EQ(ranges()->currentCol(), 2);
-    // The box a code is typed into is read out as what it takes.
+    // The box a code is typed into is read out as what it takes, and for which range.
     rangeKey(Qt::Key_0, QStringLiteral("0"));
     ASSERT_TRUE(codeBox()->isVisible());
-    EXPECT_EQ(codeBox()->accessibleName(), "Comment code");
+    EXPECT_EQ(codeBox()->accessibleName(),
+              "Comment code, CM1, range " + ranges()->text(1, 0).trimmed() + " to " + ranges()->text(1, 1).trimmed());
     rangeKey(Qt::Key_Escape);
 
     // Enter on a favourite places it in the current range, where the grid is.

@@ -181,6 +181,7 @@ TEST_F(EntryTest, UndoShowsTheRestoredStudentAndSortsAndOtherClassesEmptyIt)
 
     // Saving sorts by name; undo still finds the student changed before.
     menu("mnuSortMarks")->trigger();
+    grid()->setCurrent(1, 3);
     const std::string top = student(1).lastName + student(1).firstName;
     const std::string topMark = student(1).mark;
     typeMark("42");
@@ -198,6 +199,50 @@ TEST_F(EntryTest, UndoShowsTheRestoredStudentAndSortsAndOtherClassesEmptyIt)
     openNewClass(3);
     EXPECT_FALSE(undoEnabled());
     EXPECT_EQ(undoCount(), 0u);
+}
+
+// Every reordering keeps the student the teacher is on, with the cursor on them, so that what
+// is typed next is theirs.
+TEST_F(EntryTest, TheCurrentStudentStaysCurrentThroughEveryReordering)
+{
+    const std::pair<const char*, std::function<void()>> reorders[] = {
+        {"the Sort menu", [this] { menu("mnuSortNames")->trigger(); }},
+        {"the save's sort",
+         [this] {
+             dialogs.answerSaveFile(QString::fromStdString(root.file("home/Saved.tqc")));
+             toolButton("cmdSave")->click();
+         }},
+        {"the update", [this] {
+             dialogs.answerQuestion(true);
+             menu("mnuUpdate")->trigger();
+         }},
+        // The update against the master list gives the master list's order; the class comes back
+        // in name order all the same.
+        {"the eFile window and back", [this] {
+             menu("mnuExport")->trigger();
+             controlOf<QPushButton>(window->working.exportWindow, "cmdReturn")->click();
+             QApplication::processEvents();
+         }},
+    };
+    for (const auto& [what, reorder] : reorders) {
+        SCOPED_TRACE(what);
+        start();
+        openClass(sampleClassCopy());
+        menu("mnuSortMarks")->trigger();
+        grid()->setCurrent(5, 3);
+        const std::string was = fullName(student(5));
+        reorder();
+        ClassList byName = state.students;
+        sortByName(byName);
+        EXPECT_EQ(state.students, byName);
+        const int row = grid()->currentRow();
+        EXPECT_EQ(fullName(student(row)), was);
+        EXPECT_EQ(grid()->currentCol(), 3);
+        EXPECT_EQ(grid()->cellBackground(row, 1), window->palette().color(QPalette::Highlight));
+        typeMark("88");
+        EXPECT_EQ(student(row).mark, "88");
+        window.reset();
+    }
 }
 
 TEST_F(EntryTest, ARebuildOfTheGridClosesTheMarkBoxWithoutStoringIt)

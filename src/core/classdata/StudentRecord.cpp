@@ -1,5 +1,7 @@
 #include "core/classdata/StudentRecord.h"
 
+#include <algorithm>
+
 namespace tq {
 
 namespace {
@@ -57,6 +59,27 @@ std::string formatStudentNumber(const std::string& number)
     shown.reserve(number.size() + 2);
     shown.append(p.first).append(1, '-').append(p.middle).append(1, '-').append(p.last);
     return shown;
+}
+
+int findStudent(const ClassList& students, const std::string& courseCode, const std::string& number, int wasAt)
+{
+    const auto standsAt = [&](size_t i) {
+        return students[i].studentNumber == number && students[i].courseCode == courseCode;
+    };
+    if (wasAt >= 0 && static_cast<size_t>(wasAt) < students.size() && standsAt(static_cast<size_t>(wasAt)))
+        return wasAt;
+    for (size_t i = 0; i < students.size(); ++i)
+        if (standsAt(i))
+            return static_cast<int>(i);
+    return -1;
+}
+
+int findStudent(const ClassList& students, const StudentRecord& student)
+{
+    const auto same = std::find(students.begin(), students.end(), student);
+    if (same != students.end())
+        return static_cast<int>(same - students.begin());
+    return findStudent(students, student.courseCode, student.studentNumber);
 }
 
 } // namespace tq

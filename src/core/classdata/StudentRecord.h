@@ -47,6 +47,13 @@ StudentRecord newStudentRecord(const std::string& courseCode, const std::string&
 // The student as reports and lists name one: the last name, a space, the first name.
 std::string fullName(const StudentRecord& s);
 
+// Where the student with this course and number stands in `students`, looking first at the place
+// `wasAt` it had (a student in two courses is two students); -1 when it is not in the class.
+int findStudent(const ClassList& students, const std::string& courseCode, const std::string& number, int wasAt = -1);
+// Where `student` stands after the class was sorted or brought up to date: the same record, else
+// the record of the same course and number (an update may change the rest); -1 when gone.
+int findStudent(const ClassList& students, const StudentRecord& student);
+
 // "123456789" shown as "123-456-789": first three, hyphen, characters 4 to 6, hyphen, last three.
 std::string formatStudentNumber(const std::string& number);
 

@@ -3,20 +3,6 @@
 namespace tq {
 
 namespace {
-// Where the student with this course and number stands in `students`, looking first at the
-// place it had; -1 when it is not in the class.
-int findStudent(const ClassList& students, const std::string& courseCode, const std::string& number, int wasAt)
-{
-    const auto standsAt = [&](size_t i) {
-        return students[i].studentNumber == number && students[i].courseCode == courseCode;
-    };
-    if (wasAt >= 0 && static_cast<size_t>(wasAt) < students.size() && standsAt(static_cast<size_t>(wasAt)))
-        return wasAt;
-    for (size_t i = 0; i < students.size(); ++i)
-        if (standsAt(i))
-            return static_cast<int>(i);
-    return -1;
-}
 
 std::optional<UndoneChange> undo(UndoEntry& entry, ClassList& students)
 {

@@ -144,9 +144,11 @@ Verification verifyClass(ClassList& students, const PhraseLibrary& library, cons
     v.report = discrepancyReport(update);
     if (v.report.empty())
         v.report = problemReport(students, library);
+    // The update leaves the class in the master list's order; the teacher gets it back in the
+    // order a save leaves it, whether the class passed or not.
+    sortByName(students);
     if (!v.report.empty())
         return v;
-    sortByName(students);
     v.grid.push_back(confirmationHeadings());
     for (const StudentRecord& s : students)
         for (ConfirmationRow& row : confirmationRows(s, library))

@@ -203,4 +203,11 @@ std::vector<int> searchPhrases(const PhraseLibrary& library, const SearchCriteri
     return PhraseSearchIndex(library).search(criteria);
 }
 
+std::string commentsFoundText(size_t count)
+{
+    if (count == 0)
+        return "No comments found";
+    return std::to_string(count) + (count == 1 ? " comment found" : " comments found");
+}
+
 } // namespace tq

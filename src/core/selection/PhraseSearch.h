@@ -74,4 +74,8 @@ size_t containsNoCase(std::string_view text, std::string_view term);
 // A result row: the code, one space and the phrase's text as stored (placeholders visible).
 std::string searchResultLine(const PhraseRecord& phrase);
 
+// What a search found, as the teacher is told: "5 comments found", "1 comment found",
+// "No comments found".
+std::string commentsFoundText(size_t count);
+
 } // namespace tq

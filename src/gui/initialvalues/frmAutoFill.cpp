@@ -82,6 +82,10 @@ void frmAutoFill::buildControls()
     msfgClass = named(new ui::ClassGrid(rangeGridColumnCount, this), "msfgClass");
     msfgClass->setCustomPointer(stampCursor());
     msfgClass->setAccessibleName(QStringLiteral("Initial value ranges"));
+    msfgClass->setRowNamer([this](int row) {
+        return row >= 1 ? QStringLiteral("range %1 to %2").arg(msfgClass->text(row, 0).trimmed(), msfgClass->text(row, 1).trimmed())
+                        : QString();
+    });
 
     lstFavourites = named(new FavouritesList(FavouritesListKind::Palette, this), "lstFavourites");
     lstFavourites->setFont(ui::programFont(QStringLiteral("MS Sans Serif"), 10));

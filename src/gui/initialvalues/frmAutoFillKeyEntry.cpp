@@ -10,6 +10,7 @@
 #include "gui/initialvalues/frmAutoFill.h"
 #include "gui/widgets/CellEntryBox.h"
 #include "gui/widgets/ClassGrid.h"
+#include "gui/widgets/ClassGridAccessibility.h"
 #include "gui/widgets/CommentCodePicker.h"
 #include "gui/widgets/FavouritesList.h"
 #include "gui/widgets/GridCellText.h"
@@ -66,6 +67,8 @@ void frmAutoFill::msfgClass_KeyPress(int charCode)
         return;
     }
     displayDetails(row);
+    if (kind == CellKind::Skill) // a placed code was announced as it was placed
+        msfgClass->announce(ui::cellWords(*msfgClass, row, col));
 }
 
 void frmAutoFill::commitCodeEntry()
@@ -107,6 +110,7 @@ void frmAutoFill::placeTypedCode(int row, int col, const std::string& code)
     msfgClass->setCurrent(row, col);
     storeRangeComments(row);
     displayDetails(row);
+    msfgClass->announce(ui::cellWords(*msfgClass, row, col));
 }
 
 } // namespace tq

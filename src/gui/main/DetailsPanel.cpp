@@ -5,6 +5,7 @@
 #include "gui/widgets/EventHook.h"
 #include "gui/widgets/Fonts.h"
 #include "gui/widgets/NamedControls.h"
+#include "gui/widgets/ScreenReaderAnnouncement.h"
 
 #include <QAccessible>
 #include <QHBoxLayout>
@@ -87,6 +88,11 @@ void DetailsPanel::showDetails(const StudentDetails& details, const std::vector<
     if (warningAppears && QAccessible::isActive()) {
         QAccessibleEvent alert(lblCommentWarning, QAccessible::Alert);
         QAccessible::updateAccessibility(&alert);
+        // Not every screen reader hears alerts (none does through Qt on Linux): the warning is
+        // also said where the teacher is, after what the key or click itself did.
+        ui::announce(ui::fromCp1252(commentTooLongMessage().title) + QLatin1Char(' ') +
+                         ui::fromCp1252(commentTooLongMessage().text),
+                     true);
     }
     for (size_t i = 0; i < details.lines.size() && i < lines_.size(); ++i)
         lines_[i]->setText(ui::fromCp1252(details.lines[i]));

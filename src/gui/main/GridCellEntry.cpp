@@ -9,6 +9,7 @@
 #include "core/program/ProgramState.h"
 #include "gui/main/EntryHost.h"
 #include "gui/widgets/ClassGrid.h"
+#include "gui/widgets/ClassGridAccessibility.h"
 #include "gui/widgets/Codepage.h"
 #include "gui/widgets/CommentCodePicker.h"
 #include "gui/widgets/FavouritesList.h"
@@ -127,6 +128,7 @@ void GridCellEntry::setCell(int row, int col, const std::string& value)
     for (int k = 1; k <= skillCount; ++k)
         student.skill(k) = cellBytes(grid_, row, firstSkillColumn + k - 1);
     host_.displayDetails(index);
+    grid_.announce(ui::cellWords(grid_, row, col));
 }
 
 void GridCellEntry::setFlagForClass(int button, int col)
@@ -169,6 +171,7 @@ void GridCellEntry::storeCell(int row, int col)
     }
     storeFlags(student, flagCellsOf(grid_, row));
     host_.displayDetails(index);
+    grid_.announce(ui::cellWords(grid_, row, col));
 }
 
 std::optional<std::string> GridCellEntry::keyTyped(int row, int col, int charCode)

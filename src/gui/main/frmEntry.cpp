@@ -14,6 +14,7 @@
 #include "gui/main/WindowPlacement.h"
 #include "gui/reports/frmHelp.h"
 #include "gui/widgets/ClassGrid.h"
+#include "gui/widgets/Codepage.h"
 #include "gui/widgets/Dialogs.h"
 #include "gui/widgets/FavouritesFileDialogs.h"
 #include "gui/widgets/FavouritesList.h"
@@ -63,6 +64,11 @@ frmEntry::frmEntry(ProgramState& state, ui::Dialogs& dialogs, QWidget* parent)
     // The controls are made in the order the keyboard goes through them.
     msfgClass = named(new ui::ClassGrid(gridColumnCount, this), "msfgClass");
     msfgClass->setAccessibleName(QStringLiteral("Class: marks, comments and learning skills"));
+    msfgClass->setRowNamer([this](int row) {
+        return row >= 1 && row <= state_.studentCount()
+                   ? ui::fromCp1252(fullName(state_.students[static_cast<size_t>(row - 1)]))
+                   : QString();
+    });
     entryBox_ = new CellEntryBox(*msfgClass);
     connect(entryBox_, &CellEntryBox::enterPressed, this, [this] {
         entryBox_->holds() == CellEntryBox::Holds::Mark ? commitMarkEntry() : commitCodeEntry();
@@ -255,7 +261,7 @@ void frmEntry::showCourseCodesCommand()
     // The item has already flipped its own check mark.
     commands_->showCourseCodes(state_.studentCount() >= 1 && commands_->courseCodesShown());
     if (state_.studentCount() >= 1)
-        fillflexGrid();
+        reorderKeepingPlace([] {});
 }
 
 bool frmEntry::showCourseCodes() const

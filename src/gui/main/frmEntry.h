@@ -13,6 +13,7 @@
 
 #include <functional>
 #include <future>
+#include <optional>
 
 class QCheckBox;
 class QLabel;
@@ -100,6 +101,15 @@ private:
     void endProgram();
     bool saveas();
     void sortCommand(void (*sort)(ClassList&));
+    // Where the cursor is: the current student and column, to be found again once the class has
+    // been reordered or brought up to date and the grid rebuilt (row 1 when the student is gone).
+    struct CurrentPlace {
+        std::optional<StudentRecord> student;
+        int col = 0;
+    };
+    CurrentPlace currentPlace() const;
+    void returnTo(const CurrentPlace& place);
+    void reorderKeepingPlace(const std::function<void()>& reorder);
     void showCourseCodesCommand();
     void mnuAutoFill_Click();
     void returnFromWorkingWindow();
@@ -115,7 +125,7 @@ private:
     void openFreeFormDialog(int index, const std::optional<std::string>& draft = std::nullopt);
     void resumeFreeFormDraft(const FreeFormDraft& draft);
     void showRecoveryTrouble();
-    void storeOpenMark();
+    QString storeOpenMark();
     void placeChosenFavourite();
     void studentChanging(int studentIndex) override;
     void classFlagsChanging(StudentFlag flag, bool on) override;

@@ -70,9 +70,10 @@ void frmEntry::saveCommand()
     if (state_.studentCount() < 1)
         return;
     storeOpenMark(); // the class saved is the one the window shows
-    sortByName(state_.students);
-    classChanged();
-    fillflexGrid();
+    reorderKeepingPlace([this] {
+        sortByName(state_.students);
+        classChanged();
+    });
     saveas();
 }
 
@@ -117,9 +118,10 @@ void frmEntry::sortCommand(void (*sort)(ClassList&))
 {
     if (state_.studentCount() < 1)
         return;
-    sort(state_.students);
-    classChanged();
-    fillflexGrid();
+    reorderKeepingPlace([this, sort] {
+        sort(state_.students);
+        classChanged();
+    });
     clearUndo();
 }
 
@@ -143,10 +145,11 @@ void frmEntry::updateCommand()
         return;
     }
     sortByName(updated);
-    state_.students = std::move(updated);
-    classChanged();
+    reorderKeepingPlace([this, &updated] {
+        state_.students = std::move(updated);
+        classChanged();
+    });
     clearUndo(); // the students may now stand at other places
-    fillflexGrid();
 }
 
 } // namespace tq

@@ -6,6 +6,7 @@
 #include "gui/main/frmEntry.h"
 #include "gui/reports/frmSummary.h"
 #include "gui/widgets/ClassGrid.h"
+#include "gui/widgets/ClassGridAccessibility.h"
 #include "gui/widgets/Codepage.h"
 
 #include <QLabel>
@@ -67,6 +68,30 @@ void frmEntry::fillflexGrid()
         working.summaryWindow->refresh();
 }
 
+frmEntry::CurrentPlace frmEntry::currentPlace() const
+{
+    const int row = msfgClass->currentRow();
+    if (row < 1 || row > state_.studentCount())
+        return {std::nullopt, markColumn};
+    return {state_.students[static_cast<size_t>(row - 1)], msfgClass->currentCol()};
+}
+
+void frmEntry::returnTo(const CurrentPlace& place)
+{
+    const int index = place.student ? findStudent(state_.students, *place.student) : -1;
+    if (index >= 0)
+        msfgClass->setCurrent(index + 1, place.col); // a column no longer on show gives the first that is
+}
+
+// The rows change under the teacher's hands, not the student they are working on.
+void frmEntry::reorderKeepingPlace(const std::function<void()>& reorder)
+{
+    const CurrentPlace here = currentPlace();
+    reorder();
+    fillflexGrid();
+    returnTo(here);
+}
+
 void frmEntry::Highlight()
 {
     colourIdentityCells(msfgClass, palette().color(QPalette::Highlight), palette().color(QPalette::HighlightedText));
@@ -121,6 +146,10 @@ void frmEntry::cmdSwitch_Click()
         for (int c = firstSkillColumn; c < gridColumnCount; ++c)
             msfgClass->setColumnWidthTwips(c, 0);
     }
+    // By key, button or menu, the teacher goes on in the grid and hears where the cursor now is.
+    msfgClass->setFocus(Qt::OtherFocusReason);
+    msfgClass->announce((commentsView() ? QStringLiteral("Comments view. ") : QStringLiteral("Learning skills view. ")) +
+                        ui::cellWords(*msfgClass, msfgClass->currentRow(), msfgClass->currentCol()));
 }
 
 } // namespace tq

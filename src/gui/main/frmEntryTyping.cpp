@@ -11,6 +11,7 @@
 #include "gui/main/GridCellEntry.h"
 #include "gui/main/frmEntry.h"
 #include "gui/widgets/ClassGrid.h"
+#include "gui/widgets/Codepage.h"
 #include "gui/widgets/FavouritesList.h"
 #include "gui/widgets/GridCellText.h"
 
@@ -64,19 +65,22 @@ void frmEntry::commitMarkEntry()
 {
     if (!entryBox_->isOpen())
         return;
-    storeOpenMark();
+    const QString storedWords = storeOpenMark();
     msfgClass->setCurrentRow(nextStudentRow(msfgClass->selectedRow(), msfgClass->rows()));
+    msfgClass->announce(storedWords + QStringLiteral("Next: ") + msfgClass->rowName(msfgClass->currentRow()) + QLatin1Char('.'));
 }
 
 // The mark shown in an open entry box is stored as Enter stores it, and the box closes; the
-// current cell stays where it is.
-void frmEntry::storeOpenMark()
+// current cell stays where it is. Gives the words a screen reader says of it ("" when nothing was
+// stored).
+QString frmEntry::storeOpenMark()
 {
     if (!entryBox_->isOpen() || entryBox_->holds() != CellEntryBox::Holds::Mark)
-        return;
+        return {};
     const int row = msfgClass->currentRow();
     const std::string text = entryBox_->text();
-    if (!text.empty() && row >= 1 && row <= state_.studentCount()) {
+    const bool stored = !text.empty() && row >= 1 && row <= state_.studentCount();
+    if (stored) {
         const int index = row - 1;
         setCellBytes(*msfgClass, row, markColumn, text);
         studentChanging(index);
@@ -97,6 +101,7 @@ void frmEntry::storeOpenMark()
         displayDetails(index);
     }
     entryBox_->close();
+    return stored ? QStringLiteral("Mark %1 stored for %2. ").arg(ui::fromCp1252(text), msfgClass->rowName(row)) : QString();
 }
 
 } // namespace tq

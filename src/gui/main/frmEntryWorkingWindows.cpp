@@ -58,20 +58,24 @@ void frmEntry::mnuExport_Click()
     if (state_.studentCount() < 1 || working.exportWindow)
         return;
     // Undo finds a student wherever the sort puts them; the undo goes only with the class itself.
-    sortByName(state_.students);
-    classChanged();
-    fillflexGrid();
+    const CurrentPlace here = currentPlace();
+    reorderKeepingPlace([this] {
+        sortByName(state_.students);
+        classChanged();
+    });
     placement_->hideWindow();
     working.exportWindow = new frmExport(state_, dialogs_, this);
     connect(working.exportWindow, &frmExport::summaryRequested, this, [this] { showSummary(working.exportWindow); });
-    connect(working.exportWindow, &frmExport::returned, this, [this] {
+    connect(working.exportWindow, &frmExport::returned, this, [this, here] {
         // An update that replaced the class leaves no student for the undo to go back to; one
         // that failed left the class, and its undo, as they were.
         if (working.exportWindow->classReplaced()) {
             clearUndo();
             classChanged();
         }
+        // Back in name order, on the student the teacher left, even when the update changed them.
         fillflexGrid();
+        returnTo(here);
         showAfterWorkingWindow();
     });
     working.exportWindow->Form_Load();

@@ -9,6 +9,7 @@
 #include "gui/widgets/FavouritesList.h"
 #include "gui/widgets/Fonts.h"
 #include "gui/widgets/NamedControls.h"
+#include "gui/widgets/ScreenReaderAnnouncement.h"
 #include "gui/widgets/StampCursor.h"
 #include "gui/widgets/Twips.h"
 
@@ -323,7 +324,10 @@ void frmSelection::loadCommentList()
         box->setFocus();
         return;
     }
-    lstComments->showMatches(searchIndex().search(searchCriteria()));
+    std::vector<int> found = searchIndex().search(searchCriteria());
+    const size_t count = found.size();
+    lstComments->showMatches(std::move(found));
+    ui::announce(QString::fromStdString(commentsFoundText(count)));
 }
 
 void frmSelection::closeEvent(QCloseEvent* event)

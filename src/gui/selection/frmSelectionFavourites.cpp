@@ -4,10 +4,12 @@
 #include "core/selection/FavouritesCommands.h"
 #include "gui/selection/PhraseMatchList.h"
 #include "gui/selection/frmSelection.h"
+#include "gui/widgets/Codepage.h"
 #include "gui/widgets/Dialogs.h"
 #include "gui/widgets/ElidedLabel.h"
 #include "gui/widgets/FavouritesFileDialogs.h"
 #include "gui/widgets/FavouritesList.h"
+#include "gui/widgets/ScreenReaderAnnouncement.h"
 
 #include <QFile>
 #include <QLabel>
@@ -64,7 +66,9 @@ void frmSelection::lstComments_DblClick(int row)
     const int phrase = lstComments->phraseAt(row);
     if (phrase < 0)
         return;
-    insertRow(favouriteEntryLine(state_.phrases.phrases()[static_cast<size_t>(phrase)].code, state_.phrases));
+    const std::string& code = state_.phrases.phrases()[static_cast<size_t>(phrase)].code;
+    insertRow(favouriteEntryLine(code, state_.phrases));
+    ui::announce(ui::fromCp1252(code) + QStringLiteral(" added to the favourites"));
 }
 
 void frmSelection::cmdInsertDashes_Click()

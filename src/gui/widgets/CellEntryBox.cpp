@@ -3,6 +3,7 @@
 #include "core/entry/CellKeys.h"
 #include "core/entry/MarkEntry.h"
 #include "gui/widgets/ClassGrid.h"
+#include "gui/widgets/ClassGridAccessibility.h"
 #include "gui/widgets/Codepage.h"
 #include "gui/widgets/EventHook.h"
 #include "gui/widgets/NamedControls.h"
@@ -75,12 +76,20 @@ CellEntryBox::CellEntryBox(ui::ClassGrid& grid) : QObject(&grid), grid_(grid)
 void CellEntryBox::open(const std::string& text, Holds holds)
 {
     holds_ = holds;
-    // A screen reader says what the box takes.
-    txtDataEntry->setAccessibleName(holds == Holds::Mark ? QStringLiteral("Mark") : QStringLiteral("Comment code"));
-    txtDataEntry->setText(ui::fromCp1252(text));
+    // A screen reader says what the box takes, and for whom: "Mark for Ahmed Nadia",
+    // "Comment code, CM2, Ahmed Nadia".
+    const int row = grid_.currentRow();
+    txtDataEntry->setAccessibleName(holds == Holds::Mark
+                                        ? QStringLiteral("Mark for ") + grid_.rowName(row)
+                                        : QStringLiteral("Comment code, ") + ui::columnHeading(grid_, grid_.currentCol()) +
+                                              QStringLiteral(", ") + grid_.rowName(row));
+    // Focused before it takes the first key's text: a screen reader that hears the caret move into
+    // the box first takes the box's focus for one it already has, and says nothing of it.
+    txtDataEntry->clear();
     place();
     txtDataEntry->show();
     txtDataEntry->setFocus(Qt::OtherFocusReason);
+    txtDataEntry->setText(ui::fromCp1252(text));
 }
 
 void CellEntryBox::place()

@@ -4,6 +4,7 @@
 #include "gui/widgets/Codepage.h"
 #include "gui/widgets/Fonts.h"
 #include "gui/widgets/ReadableColour.h"
+#include "gui/widgets/ScreenReaderAnnouncement.h"
 #include "gui/widgets/Twips.h"
 
 #include <QFocusEvent>
@@ -148,6 +149,17 @@ void ClassGrid::setColumnWidthTwips(int col, int twips)
     m_widthTwips[static_cast<std::size_t>(col)] = std::max(0, twips);
     scheduleLayout();
     viewport()->update();
+    // A cell that is not on show takes nothing: the current cell leaves a column as it is hidden.
+    if (twips <= 0 && col == m_col && col >= m_fixedCols)
+        setCurrent(m_row, m_col);
+}
+
+int ClassGrid::firstShownCol() const
+{
+    for (int col = m_fixedCols; col < m_cols; ++col)
+        if (m_widthTwips[static_cast<std::size_t>(col)] > 0)
+            return col;
+    return -1;
 }
 
 QString ClassGrid::text(int row, int col) const
@@ -159,7 +171,10 @@ void ClassGrid::setText(int row, int col, const QString& text)
 {
     if (!isCell(row, col))
         return;
+    const bool changed = m_cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)].text != text;
     m_cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)].text = text;
+    if (changed && row == m_row && col == m_col)
+        announceCurrentText(*this);
     // A text in a merged column can join or part the blocks around it.
     if (std::find(m_mergeCols.begin(), m_mergeCols.end(), true) != m_mergeCols.end())
         viewport()->update();
@@ -230,7 +245,10 @@ void ClassGrid::relocate(int row, int col, const std::function<void()>& apply)
 
 void ClassGrid::setCurrent(int row, int col)
 {
-    relocate(std::clamp(row, 0, std::max(0, rows() - 1)), std::clamp(col, 0, std::max(0, m_cols - 1)));
+    col = std::clamp(col, 0, std::max(0, m_cols - 1));
+    if (col >= m_fixedCols && col < m_cols && m_widthTwips[static_cast<std::size_t>(col)] == 0 && firstShownCol() >= 0)
+        col = firstShownCol();
+    relocate(std::clamp(row, 0, std::max(0, rows() - 1)), col);
 }
 
 void ClassGrid::setCurrentRow(int row) { setCurrent(row, m_col); }
@@ -565,6 +583,10 @@ void ClassGrid::focusInEvent(QFocusEvent* event)
     event->accept();
     updateCell(m_row, m_col);
     announceCurrentCell(*this);
+    // Arriving from another control or window, the teacher hears where the cursor is. (The
+    // program gives the grid the keyboard back as part of what it does, with words of its own.)
+    if (event->reason() != Qt::OtherFocusReason && event->reason() != Qt::MouseFocusReason)
+        announce(cellWords(*this, m_row, m_col));
 }
 
 void ClassGrid::focusOutEvent(QFocusEvent* event)
@@ -638,6 +660,39 @@ void ClassGrid::paintEvent(QPaintEvent* event)
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(keyboardHere ? current.adjusted(1, 1, -1, -1) : current.adjusted(1, 1, -2, -2));
     }
+}
+
+// --- screen reader ------------------------------------------------------------------------------
+
+QString ClassGrid::rowName(int row) const
+{
+    if (m_rowNamer)
+        return m_rowNamer(row);
+    QStringList names;
+    for (int col = 0; col < m_fixedCols; ++col)
+        if (const QString name = text(row, col).trimmed(); !name.isEmpty() && columnWidthTwips(col) > 0)
+            names << name;
+    return names.join(QLatin1Char(' '));
+}
+
+void ClassGrid::announce(const QString& words, bool warning)
+{
+    (warning ? m_warningsToAnnounce : m_toAnnounce) << words;
+    if (m_announcePosted)
+        return;
+    m_announcePosted = true;
+    QMetaObject::invokeMethod(this, [this] { sayAnnounced(); }, Qt::QueuedConnection);
+}
+
+void ClassGrid::sayAnnounced()
+{
+    m_announcePosted = false;
+    const QString words = (m_toAnnounce + m_warningsToAnnounce).join(QLatin1Char(' '));
+    m_toAnnounce.clear();
+    m_warningsToAnnounce.clear();
+    if (!hasFocus() || words.isEmpty())
+        return;
+    notify(this, words);
 }
 
 // --- pointer ---------------------------------------------------------------------------------

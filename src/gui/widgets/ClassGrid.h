@@ -4,8 +4,10 @@
 // per-cell colours, column widths in twips, and the notifications the windows work from.
 //
 // Rows and columns are numbered from 0 and include the fixed ones. The current cell can be
-// put anywhere by code, fixed cells included; the teacher moves it only among the cells that
-// are neither fixed nor in a hidden (0 wide) column, with a left click or the keyboard.
+// put anywhere by code, fixed cells included, but never into a hidden (0 wide) column: asked
+// for one, and when its column is hidden under it, it goes to the row's first column on show,
+// so a key meant for the current cell never reaches a cell the teacher cannot see. The teacher
+// moves it only among the cells that are neither fixed nor hidden, with a click or the keyboard.
 // Every change of the current cell, whoever makes it, raises leaveCell() while currentRow()
 // and currentCol() still name the old cell and then enterCell() once they name the new one;
 // asking for the cell that is already current raises nothing. When the rows are removed, the
@@ -13,11 +15,13 @@
 // a position with no cell, which handlers can tell by rows().
 //
 // A screen reader reads the grid as a table (ClassGridAccessibility.h) and hears the current
-// cell after every change while the grid has the keyboard.
+// cell after every change while the grid has the keyboard, and whatever the window announces
+// about it.
 #include <QAbstractScrollArea>
 #include <QColor>
 #include <QCursor>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <vector>
 
@@ -54,6 +58,7 @@ public:
     // Column widths in twips, as set: a width of 0 hides the column, which keeps its cells.
     int columnWidthTwips(int col) const;
     void setColumnWidthTwips(int col, int twips);
+    int firstShownCol() const; // the first column on show after the fixed ones; -1: none
     int rowHeightPixels() const { return m_rowHeight; }
 
     QString text(int row, int col) const;    // "" outside the grid
@@ -115,6 +120,17 @@ public:
     int leftCol() const;
     void setTopRow(int row);
     void setLeftCol(int col);
+
+    // What a row is called when a screen reader is told about it ("Ahmed Nadia"); by default the
+    // texts of its fixed cells.
+    void setRowNamer(std::function<QString(int row)> namer) { m_rowNamer = std::move(namer); }
+    QString rowName(int row) const;
+
+    // Tells a screen reader `words` about the current cell once the event that led to them is
+    // done, after the move to a new cell has been said (ScreenReaderAnnouncement.h). Words
+    // announced during one event are said together, warnings after the rest. Nothing is said
+    // unless the grid has the keyboard by then.
+    void announce(const QString& words, bool warning = false);
 
     Pointer pointer() const { return m_pointer; }
     void setPointer(Pointer pointer);
@@ -179,6 +195,7 @@ private:
     void updateScrollBars();
     static void setScrollBarSteps(QScrollBar* bar, int maximum, int pageStep);
     void updateMouseCell(const QPoint& viewportPos);
+    void sayAnnounced();
     int twipsX(const QPoint& viewportPos) const;
     int twipsY(const QPoint& viewportPos) const;
 
@@ -198,6 +215,10 @@ private:
     Pointer m_pointer = Pointer::Arrow;
     QCursor m_customCursor{Qt::CrossCursor};
     bool m_leftPressed = false;
+    std::function<QString(int)> m_rowNamer;
+    QStringList m_toAnnounce;       // said at the end of the event: changes first,
+    QStringList m_warningsToAnnounce; // then warnings
+    bool m_announcePosted = false;
     mutable bool m_layoutDirty = true;
     bool m_layoutPosted = false;
     bool m_inLayout = false;

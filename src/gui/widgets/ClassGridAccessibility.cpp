@@ -25,18 +25,47 @@ void installClassGridAccessibility()
     (void)installed;
 }
 
-void announceCurrentCell(ClassGrid& grid)
+namespace {
+// An event of `type` about the current cell, while a screen reader listens and the grid has the
+// keyboard. A current cell that is no cell of the table (under a heading) leaves the event on the
+// table itself.
+void raiseAboutCurrentCell(ClassGrid& grid, QAccessible::Event type)
 {
     if (!QAccessible::isActive() || !grid.hasFocus())
         return;
     auto* table = dynamic_cast<ClassGridTableAccessible*>(QAccessible::queryAccessibleInterface(&grid));
     if (!table)
         return;
-    // A current cell that is no cell of the table (under a heading, in a hidden column) leaves
-    // the focus on the table itself.
-    QAccessibleEvent event(&grid, QAccessible::Focus);
+    QAccessibleEvent event(&grid, type);
     event.setChild(table->childIndexOf(grid.currentRow(), grid.currentCol()));
     QAccessible::updateAccessibility(&event);
+}
+} // namespace
+
+void announceCurrentCell(ClassGrid& grid)
+{
+    raiseAboutCurrentCell(grid, QAccessible::Focus);
+}
+
+void announceCurrentText(ClassGrid& grid)
+{
+    raiseAboutCurrentCell(grid, QAccessible::NameChanged);
+}
+
+QString columnHeading(const ClassGrid& grid, int col)
+{
+    QStringList lines;
+    for (int row = 0; row < grid.fixedRows(); ++row)
+        if (const QString text = grid.text(row, col).trimmed(); !text.isEmpty())
+            lines << text;
+    return lines.join(QLatin1Char(' '));
+}
+
+QString cellWords(const ClassGrid& grid, int row, int col)
+{
+    const QString text = grid.text(row, col).trimmed();
+    return columnHeading(grid, col) + QLatin1Char(' ') + (text.isEmpty() ? QStringLiteral("empty") : text) +
+           QStringLiteral(", ") + grid.rowName(row) + QLatin1Char('.');
 }
 
 } // namespace tq::ui

@@ -7,6 +7,8 @@
 //
 // Nothing is built until a screen reader asks: the grid's table answers from the grid's own
 // cells, and a cell's object is made when it is first asked for and kept for the grid's life.
+#include <QString>
+
 namespace tq::ui {
 
 class ClassGrid;
@@ -17,5 +19,14 @@ void installClassGridAccessibility();
 // Tells a screen reader that the current cell is focused, when one is listening and the grid
 // has the keyboard: raised on every change of the current cell and when the grid takes the focus.
 void announceCurrentCell(ClassGrid& grid);
+// Tells a screen reader that the current cell's text (its name) has changed; as above, only
+// while the grid has the keyboard.
+void announceCurrentText(ClassGrid& grid);
+
+// What the heading rows show over a column, without the padding: "CM2".
+QString columnHeading(const ClassGrid& grid, int col);
+// A cell as a screen reader is told of it: its heading, its text ("empty" when it has none) and
+// the name of its row, "R 2, Ahmed Nadia".
+QString cellWords(const ClassGrid& grid, int row, int col);
 
 } // namespace tq::ui

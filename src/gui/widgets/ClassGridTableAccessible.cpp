@@ -1,6 +1,7 @@
 #include "gui/widgets/ClassGridTableAccessible.h"
 
 #include "gui/widgets/ClassGrid.h"
+#include "gui/widgets/ClassGridAccessibility.h"
 #include "gui/widgets/ClassGridCellAccessible.h"
 
 #include <algorithm>
@@ -68,11 +69,7 @@ int ClassGridTableAccessible::childIndexOf(int gridRow, int gridCol) const
 
 QString ClassGridTableAccessible::heading(int gridCol) const
 {
-    QStringList lines;
-    for (int row = 0; row < grid()->fixedRows(); ++row)
-        if (const QString text = grid()->text(row, gridCol).trimmed(); !text.isEmpty())
-            lines << text;
-    return lines.join(QLatin1Char(' '));
+    return columnHeading(*grid(), gridCol);
 }
 
 QList<QAccessibleInterface*> ClassGridTableAccessible::rowHeaderCellsOf(int gridRow, int exceptCol) const
@@ -86,11 +83,7 @@ QList<QAccessibleInterface*> ClassGridTableAccessible::rowHeaderCellsOf(int grid
 
 QString ClassGridTableAccessible::rowHeading(int gridRow) const
 {
-    QStringList names;
-    for (int col = 0; col < grid()->fixedCols(); ++col)
-        if (grid()->columnWidthTwips(col) > 0)
-            names << grid()->text(gridRow, col).trimmed();
-    return names.join(QLatin1Char(' '));
+    return grid()->rowName(gridRow);
 }
 
 QAccessibleInterface* ClassGridTableAccessible::headingCell(int gridCol) const
