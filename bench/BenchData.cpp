@@ -86,6 +86,9 @@ WrittenBenchFiles writeBenchFiles(const std::string& folder, uint64_t origin)
            replaceFileAtomically(f.masterFile, masterFileText(origin)) &&
            saveClassFile(f.largeClassFile, large) && saveClassFile(f.smallClassFile, small) &&
            replaceFileAtomically(f.favourites, favouritesText(origin));
+    // Written a moment ago, the master file would look still copied: the update would wait for it.
+    std::error_code ec;
+    std::filesystem::last_write_time(f.masterFile, std::filesystem::file_time_type::clock::now() - std::chrono::minutes(1), ec);
     return w;
 }
 

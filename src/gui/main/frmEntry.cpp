@@ -167,9 +167,13 @@ bool frmEntry::Form_Load(const SplashRunner& runSplash)
         applySmallScreenLayout();
 
     // The file chosen in the start-up window; a refused one leaves a new list without a name.
+    MaybeMessage refused;
     if (!state_.favourites.favouritesFile.empty())
-        if (MaybeMessage m = tq::openFavourites(state_, state_.favourites.favouritesFile))
-            showMessage(*m);
+        if ((refused = tq::openFavourites(state_, state_.favourites.favouritesFile)))
+            showMessage(*refused);
+    // A library cut short is named here, once, whether or not a favourites list was opened.
+    if (MaybeMessage notice = favouritesLibraryNotice(state_); notice && !refused)
+        showMessage(*notice);
     showOpenedFavourites();
 
     commands_->setClassCommandsEnabled(false);

@@ -64,11 +64,12 @@ void frmEntry::mnuExport_Click()
     working.exportWindow = new frmExport(state_, dialogs_, this);
     connect(working.exportWindow, &frmExport::summaryRequested, this, [this] { showSummary(working.exportWindow); });
     connect(working.exportWindow, &frmExport::returned, this, [this] {
-        // An update that replaced the class leaves no student for the undo to go back to; one
-        // that failed left the class, and its undo, as they were.
-        if (working.exportWindow->classReplaced()) {
-            clearUndo();
-            classChanged();
+        // An update that replaced the class is one step of undo; one that failed or was declined
+        // left the class, and its undo, as they were.
+        if (working.exportWindow->classReplaced() && working.exportWindow->classBefore() != state_.students) {
+            ClassList updated = std::move(state_.students);
+            state_.students = working.exportWindow->classBefore();
+            applyUpdatedClass(std::move(updated));
         }
         fillflexGrid();
         showAfterWorkingWindow();
