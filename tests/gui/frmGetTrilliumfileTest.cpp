@@ -232,34 +232,24 @@ TEST_F(NewClassWindow, AnUpdateNamesWhoLeavesFirstAndIsOneStepOfUndo)
     start();
     openClass(sampleClassCopy());
     const ClassList before = state.students;
-    const std::vector<std::string> master = readTextLines(root.file("data/TQStudentInfo.txt")).value();
-    // The master file without the class's students from `from` on (in the class's order).
-    const auto masterWithout = [&](size_t from) {
-        std::string text;
-        for (const std::string& l : master)
-            if (std::none_of(before.begin() + static_cast<long>(from), before.end(),
-                             [&](const StudentRecord& s) { return l.find("," + s.studentNumber + ",") != std::string::npos; }))
-                text += l + "\r\n";
-        writeBytes(root.file("data/TQStudentInfo.txt"), text);
-        settleFile(root.file("data/TQStudentInfo.txt"));
-    };
-
-    masterWithout(before.size() - 2);
-    dialogs.answerQuestion(true);  // Update?
-    dialogs.answerQuestion(false); // drop these two?
-    window->updateCommand();
-    const auto questions = dialogs.callsOf(Kind::Question);
-    ASSERT_EQ(questions.size(), 2u);
-    const StudentRecord& leaver = before[before.size() - 1];
-    EXPECT_NE(ui::toCp1252(questions[1].text).find(leaver.lastName + ", " + leaver.firstName + " (" + leaver.courseCode + ")"),
-              std::string::npos);
-    EXPECT_EQ(state.students, before);
-
-    masterWithout(10); // 18 of 28 would leave: a second question, a No to it keeps them all
+    // The master file without the class's students after the tenth: 18 of 28 would leave. They are
+    // named first; then a second question comes, whose No keeps them all.
+    std::string text;
+    for (const std::string& l : readTextLines(root.file("data/TQStudentInfo.txt")).value())
+        if (std::none_of(before.begin() + 10, before.end(),
+                         [&](const StudentRecord& s) { return l.find("," + s.studentNumber + ",") != std::string::npos; }))
+            text += l + "\r\n";
+    writeBytes(root.file("data/TQStudentInfo.txt"), text);
+    settleFile(root.file("data/TQStudentInfo.txt"));
     for (bool yes : {true, true, false})
         dialogs.answerQuestion(yes);
     window->updateCommand();
-    EXPECT_TRUE(dialogs.callsOf(Kind::Question).back().text.startsWith("The master class list looks incomplete"));
+    const auto questions = dialogs.callsOf(Kind::Question);
+    ASSERT_EQ(questions.size(), 3u);
+    const StudentRecord& leaver = before.back();
+    EXPECT_NE(ui::toCp1252(questions[1].text).find(leaver.lastName + ", " + leaver.firstName + " (" + leaver.courseCode + ")"),
+              std::string::npos);
+    EXPECT_TRUE(questions[2].text.startsWith("The master class list looks incomplete"));
     EXPECT_EQ(state.students, before);
 
     for (bool yes : {true, true, true})
