@@ -52,6 +52,17 @@ void frmEntry::returnFromWorkingWindow()
     showAfterWorkingWindow();
 }
 
+namespace {
+// The same students with the same entries, in whatever order (the eFile check leaves a class it
+// reports on in the master file's order).
+bool sameStudents(ClassList a, ClassList b)
+{
+    sortByName(a);
+    sortByName(b);
+    return a == b;
+}
+} // namespace
+
 void frmEntry::mnuExport_Click()
 {
     if (state_.studentCount() < 1 || working.exportWindow)
@@ -66,7 +77,7 @@ void frmEntry::mnuExport_Click()
     connect(working.exportWindow, &frmExport::returned, this, [this] {
         // An update that replaced the class is one step of undo; one that failed or was declined
         // left the class, and its undo, as they were.
-        if (working.exportWindow->classReplaced() && working.exportWindow->classBefore() != state_.students) {
+        if (working.exportWindow->classReplaced() && !sameStudents(working.exportWindow->classBefore(), state_.students)) {
             ClassList updated = std::move(state_.students);
             state_.students = working.exportWindow->classBefore();
             applyUpdatedClass(std::move(updated));
