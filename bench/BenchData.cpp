@@ -4,7 +4,9 @@
 
 #include "core/base/Message.h"
 #include "core/base/TextFile.h"
+#include "core/base/Cp1252.h"
 #include "core/classdata/ClassFile.h"
+#include "core/selection/FavouritesListText.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -69,6 +71,19 @@ std::string favouritesText(uint64_t origin)
     return text;
 }
 
+std::string mainWindowFloorText(const std::string& library, const std::string& favourites,
+                                const std::string& favouritesFile)
+{
+    Favourites fav;
+    fav.favouritesFile = favouritesFile;
+    const PhraseLibrary phrases = parsePhraseLibraryText(library).library;
+    readFavouritesLines(fav, textFileLines(favourites), phrases);
+    std::string text = cp1252ToUtf8(favouritesCaption(favouritesFile)) + "\n";
+    for (const std::string& line : favouritesListLines(fav, phrases))
+        text += cp1252ToUtf8(line) + "\n";
+    return text;
+}
+
 WrittenBenchFiles writeBenchFiles(const std::string& folder, uint64_t origin)
 {
     WrittenBenchFiles w;
@@ -79,13 +94,17 @@ WrittenBenchFiles writeBenchFiles(const std::string& folder, uint64_t origin)
     f.largeClassFile = folder + "/Bench501.tqc";
     f.smallClassFile = folder + "/Bench10.tqc";
     f.favourites = folder + "/Bench.tqf";
+    f.floorTexts = folder + "/StartUpFloorTexts.txt";
 
     const ClassList large = largeClass(origin);
     const ClassList small(large.begin(), large.begin() + smallClassSize);
-    w.ok = replaceFileAtomically(f.phraseLibrary, phraseLibraryText(origin)) &&
+    const std::string library = phraseLibraryText(origin);
+    const std::string favourites = favouritesText(origin);
+    w.ok = replaceFileAtomically(f.phraseLibrary, library) &&
            replaceFileAtomically(f.masterFile, masterFileText(origin)) &&
            saveClassFile(f.largeClassFile, large) && saveClassFile(f.smallClassFile, small) &&
-           replaceFileAtomically(f.favourites, favouritesText(origin));
+           replaceFileAtomically(f.favourites, favourites) &&
+           replaceFileAtomically(f.floorTexts, mainWindowFloorText(library, favourites, f.favourites));
     // Written a moment ago, the master file would look still copied: the update would wait for it.
     std::error_code ec;
     std::filesystem::last_write_time(f.masterFile, std::filesystem::file_time_type::clock::now() - std::chrono::minutes(1), ec);

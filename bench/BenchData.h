@@ -61,6 +61,13 @@ std::string typedFreeFormComment(const StudentRecord& student, const ClassList& 
 // The large class with every student's comment free-form, `length` characters long.
 ClassList largeClassWithFreeFormComments(uint64_t origin, size_t length);
 
+// What the main window shows at start-up with `favouritesFile` (whose bytes are `favourites`)
+// opened on the library: the favourites list's caption on the first line, then every line of the
+// list, in UTF-8 and ended by LF. The floor of start-up shows these texts without working them
+// out (bench/startup/MainWindowFloor.cpp).
+std::string mainWindowFloorText(const std::string& library, const std::string& favourites,
+                                const std::string& favouritesFile);
+
 // The files of a generated set, by path.
 struct BenchFiles {
     std::string folder;
@@ -69,6 +76,7 @@ struct BenchFiles {
     std::string largeClassFile; // 501 students
     std::string smallClassFile; // the first 10 of them
     std::string favourites;     // 1,000 entries, 100 ranges
+    std::string floorTexts;     // what the start-up floor shows (mainWindowFloorText)
 };
 
 // Writes every file into `folder` (which must exist) and returns their paths. False in `ok` when

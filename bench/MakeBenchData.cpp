@@ -30,7 +30,7 @@ int main(int argc, char** argv)
         return 1;
     }
     for (const std::string* path : {&w.files.phraseLibrary, &w.files.masterFile, &w.files.largeClassFile,
-                                    &w.files.smallClassFile, &w.files.favourites})
+                                    &w.files.smallClassFile, &w.files.favourites, &w.files.floorTexts})
         std::cout << *path << "\n";
     return 0;
 }

@@ -4,6 +4,8 @@
 
 #include <cstdio>
 #include <iostream>
+#include <initializer_list>
+#include <iterator>
 #include <map>
 
 namespace tq::bench {
@@ -23,13 +25,16 @@ public:
                 continue;
             const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
             const bool single = run.run_type == Run::RT_Iteration && run.repetitions <= 1;
-            if (median || single)
-                medians[keyOf(run)] = measuredTime(run) / benchmark::GetTimeUnitMultiplier(run.time_unit);
+            if (!median && !single)
+                continue;
+            medians[keyOf(run)] = measuredTime(run) / benchmark::GetTimeUnitMultiplier(run.time_unit);
+            for (const auto& [name, counter] : run.counters)
+                medians[keyOf(run) + "#" + name] = counter.value;
         }
         ConsoleReporter::ReportRuns(runs);
     }
 
-    std::map<std::string, double> medians; // seconds
+    std::map<std::string, double> medians; // seconds; counters under "name#counter"
 
 private:
     // The process's CPU time, which the other programs of a busy machine disturb far less than
@@ -54,14 +59,20 @@ const double* find(const std::map<std::string, double>& medians, const std::stri
     return it == medians.end() ? nullptr : &it->second;
 }
 
-void printRatios(const std::map<std::string, double>& medians, const std::vector<RatioGoal>& goals)
+// `counter` empty: the goals compare times; else they compare that counter.
+void printRatios(const std::map<std::string, double>& medians, const std::vector<RatioGoal>& goals,
+                 const std::string& counter = "")
 {
     bool header = false;
     for (const RatioGoal& g : goals) {
-        const double* op = find(medians, g.operation);
-        const double* floor = find(medians, g.floor);
+        const std::string key = counter.empty() ? "" : "#" + counter;
+        const double* op = find(medians, g.operation + key);
+        const double* floor = find(medians, g.floor + key);
         if (!op || !floor)
             continue;
+        const auto readable = [&counter](double value) {
+            return counter.empty() ? readableTime(value) : readableCount(value) + " " + counter;
+        };
         if (!header) {
             std::cout << "\n| Operation | Median | Floor | Floor median | Ratio | Goal | Met |\n"
                          "|---|---:|---|---:|---:|---:|---|\n";
@@ -72,8 +83,7 @@ void printRatios(const std::map<std::string, double>& medians, const std::vector
         std::snprintf(ratioText, sizeof ratioText, "%.2f", ratio);
         std::snprintf(goalText, sizeof goalText, g.maxRatio > 0 ? "≤ %.1f" : "—", g.maxRatio);
         const char* met = g.maxRatio <= 0 ? "(for reference)" : ratio <= g.maxRatio ? "yes" : "**no**";
-        std::cout << "| " << g.label << " | " << readableTime(*op) << " | " << g.floor << " | "
-                  << readableTime(*floor) << " | " << ratioText << " | " << goalText << " | " << met << " |\n";
+        std::cout << "| " << g.label << " | " << readable(*op) << " | " << g.floor << " | " << readable(*floor) << " | " << ratioText << " | " << goalText << " | " << met << " |\n";
     }
 }
 
@@ -96,20 +106,37 @@ void printBudgets(const std::map<std::string, double>& medians, const std::vecto
 }
 } // namespace
 
-std::string readableTime(double seconds)
+namespace {
+struct Scale {
+    double factor;
+    const char* unit;
+};
+
+// The value in the first scale that keeps it under 1,000 (the last one otherwise), with three
+// figures at most.
+std::string scaled(double value, std::initializer_list<Scale> scales)
 {
-    struct Scale { double factor; const char* unit; };
-    static const Scale scales[] = {{1e9, "ns"}, {1e6, "us"}, {1e3, "ms"}, {1, "s"}};
-    const Scale* scale = &scales[3];
+    const Scale* scale = std::prev(scales.end());
     for (const Scale& s : scales)
-        if (seconds * s.factor < 1000) {
+        if (value * s.factor < 1000) {
             scale = &s;
             break;
         }
-    const double value = seconds * scale->factor;
+    const double v = value * scale->factor;
     char text[32];
-    std::snprintf(text, sizeof text, value < 10 ? "%.2f %s" : value < 100 ? "%.1f %s" : "%.0f %s", value, scale->unit);
+    std::snprintf(text, sizeof text, v < 10 ? "%.2f%s" : v < 100 ? "%.1f%s" : "%.0f%s", v, scale->unit);
     return text;
+}
+} // namespace
+
+std::string readableTime(double seconds)
+{
+    return scaled(seconds, {{1e9, " ns"}, {1e6, " us"}, {1e3, " ms"}, {1, " s"}});
+}
+
+std::string readableCount(double count)
+{
+    return scaled(count, {{1, ""}, {1e-3, " k"}, {1e-6, " M"}, {1e-9, " G"}});
 }
 
 int runBenchmarksWithGoals(int argc, char** argv, const Goals& goals)
@@ -122,6 +149,7 @@ int runBenchmarksWithGoals(int argc, char** argv, const Goals& goals)
     benchmark::Shutdown();
     std::cout.flush();
     printRatios(reporter.medians, goals.ratios);
+    printRatios(reporter.medians, goals.instructionRatios, "instructions");
     printBudgets(reporter.medians, goals.budgets);
     std::cout.flush();
     return 0;

@@ -28,6 +28,8 @@ struct TimeBudget {
 struct Goals {
     std::vector<RatioGoal> ratios;
     std::vector<TimeBudget> budgets;
+    // Compared by the benchmarks' "instructions" counter rather than by their times.
+    std::vector<RatioGoal> instructionRatios;
 };
 
 inline constexpr double frameSeconds = 1.0 / 60.0;
@@ -38,5 +40,7 @@ int runBenchmarksWithGoals(int argc, char** argv, const Goals& goals);
 
 // A time as a person reads it: "812 ns", "41.3 us", "7.05 ms", "1.20 s".
 std::string readableTime(double seconds);
+// A count as a person reads it: "812", "41.3 k", "129 M".
+std::string readableCount(double count);
 
 } // namespace tq::bench

@@ -2,10 +2,12 @@
 // whole at each of its limits, so that the benchmarks measure full-scale work.
 #include "bench/BenchData.h"
 
+#include "core/base/TextFile.h"
 #include "core/classdata/ClassFile.h"
 #include "core/classdata/ClassUpdate.h"
 #include "core/classdata/MasterFile.h"
 #include "core/phrases/Composition.h"
+#include "core/selection/FavouritesListText.h"
 #include "core/spelling/ClassCommentCheck.h"
 #include "core/spelling/SpellDictionary.h"
 #include "support/TestFiles.h"
@@ -166,6 +168,16 @@ TEST_F(GeneratedFiles, FreeFormCommentsAreAtTheLimitAndHoldEveryKindOfSlip)
     for (const StudentFinding& f : classCommentFindings(students, checker))
         kinds.insert(f.finding.kind);
     EXPECT_EQ(kinds, (std::set<FindingKind>{FindingKind::Spelling, FindingKind::Name, FindingKind::Pronoun}));
+}
+
+// The start-up floor shows what the main window shows at start-up: with an empty or short list
+// it would be cheaper than the program for the wrong reason.
+TEST_F(GeneratedFiles, FloorTextsAreTheCaptionAndEveryLineOfTheFavouritesList)
+{
+    const std::vector<std::string> lines = textFileLines(readBytes(files.floorTexts));
+    ASSERT_EQ(lines.size(), 1u + favouriteEntries + 1u);
+    EXPECT_EQ(lines.front(), "Favourite List: " + files.favourites);
+    EXPECT_EQ(lines.back(), noCommentLine);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "app/CommentFindingLines.h"
 #include "app/EditDistance.h"
+#include "app/ImportMarksCommand.h"
 #include "core/base/Cp1252.h"
 #include "core/base/TeacherFolder.h"
 #include "core/classdata/ClassFile.h"
@@ -48,6 +49,7 @@ constexpr CommandWord commandWords[] = {
     {"documents-folder", 0, 0},
     {"search", 0, anyNumber}, // its operands are its own options
     {"check-comments", 1, 1},
+    {"import-marks", 2, anyNumber}, // its options are among its operands
 };
 
 const CommandWord* commandNamed(const std::string& word)
@@ -126,6 +128,10 @@ Invocation parse(const std::vector<std::string>& args)
             // A keyword is taken as given, even one that begins with a hyphen.
             inv.operands.push_back(a);
             if (searchOptionTakesValue(a) && i + 1 < args.size())
+                inv.operands.push_back(args[++i]);
+        } else if (inv.command == "import-marks" && isImportMarksOption(a)) {
+            inv.operands.push_back(a);
+            if (importMarksOptionTakesValue(a) && i + 1 < args.size())
                 inv.operands.push_back(args[++i]);
         } else if (a.starts_with("-") && a != "-") {
             inv.error = "unknown option " + a;
@@ -393,7 +399,7 @@ std::string commandLineUsage()
            "                             and the library's words are accepted\n"
            "  documents-folder           print the teacher's Documents folder, where the file dialogs\n"
            "                             start\n"
-           + searchUsage() +
+           + searchUsage() + importMarksUsage() +
            "\n"
            "Options:\n"
            "  --library FILE   the phrase library (default: TQPhraseLibrary.csv beside the program)\n"
@@ -457,6 +463,13 @@ int runCommandLine(const std::vector<std::string>& args, const std::string& prog
         return checkComments(c, inv.operands[0], defaults.spelling);
     if (inv.command == "search")
         return searchLibrary(c, search.criteria);
+    if (inv.command == "import-marks")
+        return importMarks(inv.operands, out, err, [&](PhraseLibrary& library) {
+            std::optional<PhraseLibrary> loaded = loadLibrary(c);
+            if (loaded)
+                library = std::move(*loaded);
+            return loaded.has_value();
+        });
     if (inv.command == "summary")
         return summarizeClassFile(c, inv.operands[0]);
     if (inv.command == "verify")

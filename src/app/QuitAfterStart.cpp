@@ -7,9 +7,13 @@ namespace tq {
 
 std::optional<QuitAfterStart> quitAfterStartRequest(const char* quitValue, const char* favouritesValue)
 {
-    if (!quitValue || std::string_view(quitValue) != "1")
+    if (!quitValue)
         return std::nullopt;
-    return QuitAfterStart{favouritesValue ? favouritesValue : ""};
+    const std::string_view value(quitValue);
+    if (value != "1" && value != "start-up-window")
+        return std::nullopt;
+    return QuitAfterStart{value == "1" ? QuitAfterStart::Window::Main : QuitAfterStart::Window::StartUp,
+                          favouritesValue ? favouritesValue : ""};
 }
 
 std::optional<QuitAfterStart> quitAfterStartFromEnvironment()

@@ -2,8 +2,11 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QPixmap>
 #include <QPointer>
 #include <QWidget>
+
+#include <cstdlib>
 
 namespace tq {
 
@@ -22,8 +25,15 @@ protected:
             QCoreApplication::instance()->removeEventFilter(this);
             // Queued, so that the paint in progress reaches the screen first; exit() rather
             // than quit(), which would close the windows and run their close handlers.
-            QMetaObject::invokeMethod(QCoreApplication::instance(), [] { QCoreApplication::exit(0); },
-                                      Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                QCoreApplication::instance(),
+                [window = window_] {
+                    const char* grab = std::getenv("TQ_START_GRAB");
+                    if (grab && *grab && window)
+                        window->grab().save(QString::fromLocal8Bit(grab));
+                    QCoreApplication::exit(0);
+                },
+                Qt::QueuedConnection);
         }
         return false;
     }

@@ -19,6 +19,7 @@
 #include <QFile>
 #include <QIcon>
 
+#include <future>
 #include <iostream>
 
 int main(int argc, char** argv)
@@ -45,23 +46,32 @@ int main(int argc, char** argv)
     tq::applyWindowArguments(given, state);
     state.spelling.setup.teacherWordsFile = tq::teacherWordsFileOfUser();
 
+    // The phrase library is read on a thread of its own from here on, while the start-up window is
+    // on screen and the main window is built.
+    std::future<tq::PhraseLibraryLoad> reading = tq::frmEntry::startReadingLibrary(state);
+
     // A test may drive the program from outside (see TestDriver.h); its dialogs then answer it.
     const std::unique_ptr<tq::TestDriver> driver = tq::TestDriver::fromEnvironment();
     tq::ui::QtDialogs qtDialogs;
     tq::ui::Dialogs& dialogs = driver ? driver->dialogs() : qtDialogs;
-    tq::frmEntry window(state, dialogs);
-    // The start-up benchmark's timed start (see QuitAfterStart.h): no start-up window, then quit.
+    // The start-up benchmark's timed start (see QuitAfterStart.h): it ends once the start-up
+    // window is painted, or skips that window and ends once the main window is painted.
     const std::optional<tq::QuitAfterStart> timedStart = tq::quitAfterStartFromEnvironment();
-    const bool started = window.Form_Load([&dialogs, &timedStart, &driver](tq::ProgramState& s) {
-        if (timedStart) {
-            s.favourites.favouritesFile = timedStart->favouritesFile;
-            return;
-        }
-        if (driver)
-            return;
-        tq::frmSplash splash(s, dialogs);
+    const bool toMainWindow = timedStart && timedStart->window == tq::QuitAfterStart::Window::Main;
+    // The start-up window comes up before the main window is built, so that the teacher sees it at
+    // once; the main window is built once the teacher has chosen.
+    if (!driver && !toMainWindow) {
+        tq::frmSplash splash(state, dialogs);
+        if (timedStart)
+            tq::quitOnceShown(&splash);
         splash.exec();
-    });
+        if (timedStart)
+            return 0; // once the library's reading has finished (the reading's end is awaited)
+    }
+    if (toMainWindow)
+        state.favourites.favouritesFile = timedStart->favouritesFile;
+    tq::frmEntry window(state, dialogs);
+    const bool started = window.Form_Load([](tq::ProgramState&) {}, std::move(reading));
     if (!started)
         return 0;
     // Copies of unsaved work, in the user's own data folder; the copies a session that did not

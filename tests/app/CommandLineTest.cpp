@@ -318,11 +318,18 @@ TEST_F(CommandLine, AMistypedCommandIsAnsweredWithTheUsage)
     EXPECT_EQ(r.exitCode, 2);
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(r.err, "tallyquill: unknown command check-coments (did you mean check-comments?)\n\n" + commandLineUsage());
-    r = run({"summry", "x.tqc"});
-    EXPECT_EQ(r.exitCode, 2);
-    EXPECT_TRUE(r.err.starts_with("tallyquill: unknown command summry (did you mean summary?)\n\nUsage: ")) << r.err;
-    r = run({"frobnicate", "x.tqc"}); // nothing near it: no guess
-    EXPECT_TRUE(r.err.starts_with("tallyquill: unknown command frobnicate\n\nUsage: ")) << r.err;
+    // A word one or two edits from a command gets its guess (a swap of two letters is two);
+    // three edits away, or nothing near, no guess.
+    for (const auto& [word, first] : std::vector<std::pair<std::string, std::string>>{
+             {"summry", "unknown command summry (did you mean summary?)"},
+             {"verfiy", "unknown command verfiy (did you mean verify?)"},
+             {"exprot", "unknown command exprot (did you mean export?)"},
+             {"verifyxyz", "unknown command verifyxyz"},
+             {"frobnicate", "unknown command frobnicate"}}) {
+        r = run({word, "x.tqc"});
+        EXPECT_EQ(r.exitCode, 2) << word;
+        EXPECT_TRUE(r.err.starts_with("tallyquill: " + first + "\n\nUsage: ")) << r.err;
+    }
 }
 
 TEST_F(CommandLine, CheckCommentsPrintsEachFindingInTheClassFilesOrder)
@@ -485,4 +492,55 @@ TEST_F(CommandLine, ABadSearchOptionShowsTheUsage)
     EXPECT_EQ(missing.exitCode, 2);
     EXPECT_TRUE(missing.err.starts_with("TQ2: ")) << missing.err;
     EXPECT_EQ(missing.out, "");
+}
+
+TEST_F(CommandLine, ImportMarksWritesTheClassOnlyWhenEveryValueIsAccepted)
+{
+    const std::string classFile = dir.file("ENG2D101.tqc");
+    const auto freshClass = [&] {
+        std::filesystem::copy_file(sampleFile("ENG2D101.tqc"), classFile, std::filesystem::copy_options::overwrite_existing);
+    };
+    const auto markbook = [](const char* name) { return dataFile(std::string("markbook/") + name); };
+    // The three exports import whole into the sample class; --dry-run leaves the file alone.
+    for (const char* name : {"platform-grades.csv", "classroom-export.csv", "excel-semicolons.csv"}) {
+        SCOPED_TRACE(name);
+        freshClass();
+        const Outcome dry = run({"import-marks", classFile, markbook(name), "--dry-run"});
+        EXPECT_EQ(dry.exitCode, 0);
+        EXPECT_EQ(dry.err, "");
+        EXPECT_EQ(readBytes(classFile), readBytes(sampleFile("ENG2D101.tqc")));
+        EXPECT_EQ(run({"import-marks", classFile, markbook(name)}).exitCode, 0);
+    }
+    EXPECT_EQ(run({"import-marks", classFile, markbook("excel-semicolons.csv")}).out, ""); // nothing left to change
+    const ClassList imported = std::get<ClassList>(readClassFile(classFile));
+    EXPECT_EQ(imported[0].mark, "55"); // Ahmed, Layla
+    EXPECT_EQ(imported[7].mark, "I");  // Delgado, Ali
+
+    // By name with another column and the favourites' initial values: the comments stay (the sample's
+    // students have their own), and only the changed marks are printed.
+    freshClass();
+    const Outcome byName = run({"import-marks", classFile, markbook("classroom-export.csv"), "--key", "name",
+                                "--column", "D", "--favourites", sampleFile("Sample.tqf")});
+    EXPECT_EQ(byName.exitCode, 0);
+    EXPECT_EQ(byName.out.substr(0, byName.out.find('\n')), "Ahmed, Layla\t89\t68");
+
+    // One refused value: nothing is written, and the row is named.
+    freshClass();
+    std::string refused = readBytes(markbook("excel-semicolons.csv"));
+    refused.replace(refused.find(";55\r\n"), 5, ";B+\r\n");
+    writeBytes(dir.file("refused.csv"), refused);
+    const Outcome bad = run({"import-marks", classFile, dir.file("refused.csv")});
+    EXPECT_EQ(bad.exitCode, 1);
+    EXPECT_EQ(bad.err, "row 2 (316-208-659): \"B+\" is refused: a letter grade, not a mark\n");
+    EXPECT_EQ(readBytes(classFile), readBytes(sampleFile("ENG2D101.tqc")));
+
+    // The workbooks hold five students of the class with the marks they have: every row matches.
+    for (const char* name : {"platform-export.xlsx", "platform-export.ods"}) {
+        const Outcome workbook = run({"import-marks", classFile, markbook(name), "--dry-run"});
+        EXPECT_EQ(workbook.exitCode, 0) << name << ": " << workbook.err;
+        EXPECT_EQ(workbook.out, "") << name;
+    }
+    EXPECT_EQ(run({"import-marks", classFile, markbook("none.csv")}).exitCode, 2);
+    EXPECT_EQ(run({"import-marks", classFile, markbook("platform-grades.csv"), "--column", "Z"}).exitCode, 2);
+    EXPECT_EQ(run({"import-marks", classFile, markbook("platform-grades.csv"), "--key", "email"}).exitCode, 2);
 }

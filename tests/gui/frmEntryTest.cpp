@@ -19,6 +19,8 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <future>
+
 using namespace tq;
 using namespace tq::test;
 using Kind = ui::ScriptedDialogs::Kind;
@@ -82,6 +84,20 @@ TEST_F(MainWindowTest, AMissingPhraseLibraryEndsTheProgramWithTQ2)
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_TRUE(messages()[0].text.startsWith("TQ2: TQPhraseLibary.csv file could not be found"));
     EXPECT_EQ(messages()[0].title, "Tallyquill");
+}
+
+// main() begins reading the library before the start-up window: the window takes that reading
+// and does not read the file again (here it is gone by then).
+TEST_F(MainWindowTest, TakesTheLibraryReadingBegunBeforeIt)
+{
+    std::promise<PhraseLibraryLoad> begun;
+    begun.set_value(parsePhraseLibraryText("Code,Phrase,Category\r\n0001,Works well,A\r\n"));
+    std::filesystem::remove(root.file("program/TQPhraseLibrary.csv"));
+    window = std::make_unique<frmEntry>(state, dialogs);
+    EXPECT_TRUE(window->Form_Load([](ProgramState&) {}, begun.get_future()));
+    EXPECT_TRUE(messages().empty());
+    ASSERT_EQ(state.phrases.phraseCount(), 1u);
+    EXPECT_EQ(state.phrases.phrases()[0].text, "Works well");
 }
 
 TEST_F(MainWindowTest, OpeningAClassFillsTheGridLabelsAndDetails)

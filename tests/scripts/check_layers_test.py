@@ -14,6 +14,7 @@ def tree(files):
         "scripts/layers.txt": "base:\nclassdata: base\n",
         "src/core/base/Text.h": "#pragma once\n#include <string>\n",
         "src/core/classdata/Record.h": '#include "core/base/Text.h"\n',
+        "src/core/classdata/Own.h": '#include "core/classdata/Record.h"\n',
         "src/gui/widgets/Grid.h": '#include "core/classdata/Record.h"\n#include <QWidget>\n',
         "src/app/main.cpp": '#include "gui/widgets/Grid.h"\n#include "Local.h"\n',
     }
@@ -38,6 +39,7 @@ if code != 0:
 cases = [
     ("src/core/base/Up.h", '#include "gui/widgets/Grid.h"\n', "src/core/base/Up.h:1", "a layer above"),
     ("src/gui/widgets/Up.h", '\n#include "app/Driver.h"\n', "src/gui/widgets/Up.h:2", "a layer above"),
+    ("src/core/base/Blanks.h", '  #  include "gui/widgets/Grid.h"\n', "src/core/base/Blanks.h:1", "a layer above"),
     ("src/core/base/Qt.h", "#include <QString>\n", "src/core/base/Qt.h:1", "no Qt"),
     ("tests/core/base/T.cpp", "#include <QtCore/QString>\n", "tests/core/base/T.cpp:1", "no Qt"),
     ("src/core/base/Side.h", '#include "core/classdata/Record.h"\n', "src/core/base/Side.h:1", "does not build on"),

@@ -43,6 +43,17 @@ std::optional<UndoneChange> undo(ClassFlagsEntry& entry, ClassList& students)
     return done;
 }
 
+std::optional<UndoneChange> undo(StudentsEntry& entry, ClassList& students)
+{
+    UndoneChange done;
+    for (UndoEntry& saved : entry.students)
+        if (const std::optional<UndoneChange> one = undo(saved, students))
+            done.students.push_back(one->students.front());
+    if (done.students.empty())
+        return std::nullopt;
+    return done;
+}
+
 std::optional<UndoneChange> undo(WholeClassEntry& entry, ClassList& students)
 {
     students = std::move(entry.students);
@@ -54,6 +65,15 @@ std::optional<UndoneChange> undo(WholeClassEntry& entry, ClassList& students)
 void UndoStack::push(const StudentRecord& student, int index)
 {
     entries_.push(UndoEntry{student, index});
+}
+
+void UndoStack::pushStudents(const ClassList& students, const std::vector<int>& indices)
+{
+    StudentsEntry entry;
+    for (const int i : indices)
+        entry.students.push_back(UndoEntry{students[static_cast<size_t>(i)], i});
+    if (!entry.students.empty())
+        entries_.push(std::move(entry));
 }
 
 void UndoStack::pushClassFlags(const ClassList& students, StudentFlag flag, bool on)
@@ -75,7 +95,7 @@ void UndoStack::pushWholeClass(const ClassList& students)
 
 std::optional<UndoneChange> UndoStack::undoLatest(ClassList& students)
 {
-    std::optional<std::variant<UndoEntry, ClassFlagsEntry, WholeClassEntry>> latest = entries_.takeLatest();
+    std::optional<std::variant<UndoEntry, ClassFlagsEntry, StudentsEntry, WholeClassEntry>> latest = entries_.takeLatest();
     if (!latest)
         return std::nullopt;
     std::optional<UndoneChange> done = std::visit([&](auto& entry) { return undo(entry, students); }, *latest);

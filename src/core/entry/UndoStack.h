@@ -29,6 +29,11 @@ struct ClassFlagsEntry {
     std::vector<Saved> students;
 };
 
+// A change of several students at once (marks brought in from a markbook): their whole records.
+struct StudentsEntry {
+    std::vector<UndoEntry> students;
+};
+
 // An update against the master list: the whole class as it was.
 struct WholeClassEntry {
     ClassList students;
@@ -47,6 +52,8 @@ public:
 
     // Records `student` (not yet changed) standing at `index`.
     void push(const StudentRecord& student, int index);
+    // Records the students at `indices` (not yet changed) as one step. Nothing for no student.
+    void pushStudents(const ClassList& students, const std::vector<int>& indices);
     // Records the class before its flag is set for everyone: the flags that `flag` set `on`
     // would change. Nothing is recorded when no student's flags would change.
     void pushClassFlags(const ClassList& students, StudentFlag flag, bool on);
@@ -65,7 +72,7 @@ public:
     bool empty() const { return entries_.empty(); }
 
 private:
-    SnapshotUndo<std::variant<UndoEntry, ClassFlagsEntry, WholeClassEntry>> entries_;
+    SnapshotUndo<std::variant<UndoEntry, ClassFlagsEntry, StudentsEntry, WholeClassEntry>> entries_;
 };
 
 } // namespace tq

@@ -27,21 +27,34 @@ bool isSkippedPhraseLine(std::string_view line)
     return last != std::string_view::npos && line[last] == '#';
 }
 
-std::optional<PhraseRecord> splitPhraseLine(std::string_view line)
+namespace {
+// Fills `p`, which is empty, from a library line: false when the line has no comma. Filled in
+// place, because a library is ten thousand of them.
+bool splitPhraseLineInto(std::string_view line, PhraseRecord& p)
 {
     const size_t first = line.find(',');
     if (first == std::string_view::npos)
-        return std::nullopt;
-    std::optional<PhraseRecord> p(std::in_place);
-    p->code = padLeftZeros(std::string(line.substr(0, first)), 4);
+        return false;
+    p.code.assign(line.substr(0, first));
+    if (p.code.size() < 4)
+        p.code.insert(0, 4 - p.code.size(), '0');
     const std::string_view rest = line.substr(first + 1);
     const size_t last = rest.rfind(',');
     if (last == std::string_view::npos) {
-        p->text.assign(rest);
+        p.text.assign(rest);
     } else {
-        p->text.assign(rest.substr(0, last));
-        p->categories.assign(rest.substr(last + 1));
+        p.text.assign(rest.substr(0, last));
+        p.categories.assign(rest.substr(last + 1));
     }
+    return true;
+}
+} // namespace
+
+std::optional<PhraseRecord> splitPhraseLine(std::string_view line)
+{
+    std::optional<PhraseRecord> p(std::in_place);
+    if (!splitPhraseLineInto(line, *p))
+        return std::nullopt;
     return p;
 }
 
@@ -125,16 +138,14 @@ PhraseLibraryLoad parsePhraseLibraryText(std::string_view text)
         const std::string_view line = lines[i];
         if (isSkippedPhraseLine(line))
             continue;
-        std::optional<PhraseRecord> phrase = splitPhraseLine(line);
-        if (!phrase || phrases.size() >= maxPhrases) {
+        if (phrases.size() >= maxPhrases || !splitPhraseLineInto(line, phrases.emplace_back())) {
             load.message = phraseLibraryCorruptMessage();
             return load;
         }
-        if (!phrase->code.empty() && phrase->code.front() == '"') {
+        if (phrases.back().code.front() == '"') {
             load.message = phraseLibraryQuotedMessage();
             return load;
         }
-        phrases.push_back(std::move(*phrase));
     }
     load.library = PhraseLibrary(std::move(phrases));
     return load;

@@ -15,6 +15,8 @@ std::vector<std::string> helpKeyLines()
         "  Enter on a favourite places its code for the current student",
         "  F2 writes a free form comment; Ctrl+L shows the comments or the skills; Ctrl+U undoes",
         "  Ctrl+E opens Comment Selection, Ctrl+I Initial Values Setup, Ctrl+T the eFile",
+        "  Ctrl+M imports marks from a markbook file; Ctrl+V in MRK pastes marks from a spreadsheet",
+        "  Ctrl+C copies the grid as it is shown, for a spreadsheet",
         "Keys in Comment Selection:",
         "  Enter in a keyword box searches; Enter on a comment found adds it to the favourites",
         "  in the favourites, Delete removes, Ctrl+Up and Ctrl+Down move, Insert adds a separator",

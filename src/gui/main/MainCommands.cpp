@@ -27,7 +27,7 @@ MainCommands::MainCommands(QMainWindow& window) : QObject(&window)
 QAction* MainCommands::action(QWidget* menu, const char* name, const char* caption, MainCommand command,
                               const char* shortcut)
 {
-    auto* item = new QAction(QString::fromLatin1(caption), menu);
+    auto* item = new QAction(QString::fromUtf8(caption), menu);
     item->setObjectName(QString::fromLatin1(name));
     if (shortcut) {
         item->setShortcut(QKeySequence(QString::fromLatin1(shortcut)));
@@ -56,6 +56,7 @@ void MainCommands::buildMenus(QMainWindow& window)
     action(file, "mnuNewTrillium", "New Class File From Trillium", C::NewClass, "Ctrl+N");
     action(file, "mnuOpenClass", "Open Existing Class File", C::OpenClass);
     mnuSave = action(file, "mnuSave", "&Save Class File", C::Save, "Ctrl+S");
+    mnuImportMarks = action(file, "mnuImportMarks", "Import &Marks\u2026", C::ImportMarks, "Ctrl+M");
     file->addSeparator()->setObjectName(QStringLiteral("munfiller1"));
     mnuUpdate = action(file, "mnuUpdate", "&Update Class File", C::Update);
     file->addSeparator()->setObjectName(QStringLiteral("mnufiller1"));
@@ -68,6 +69,9 @@ void MainCommands::buildMenus(QMainWindow& window)
     mnuUndo = action(edit, "mnuUndo", "&Undo", C::Undo, "Ctrl+U");
     // The keyboard's way to the free-form comment, which the mouse reaches on the details panel.
     action(edit, "mnuFreeForm", "&Free Form Comment...", C::FreeForm, "F2");
+    // Marks from a spreadsheet's clipboard into the mark column, and the grid out to one.
+    mnuPasteMarks = action(edit, "mnuPasteMarks", "&Paste Marks", C::PasteMarks, "Ctrl+V");
+    mnuCopyGrid = action(edit, "mnuCopyGrid", "&Copy Class as Table", C::CopyGrid, "Ctrl+C");
 
     QMenu* view = bar->addMenu(QStringLiteral("&View"));
     mnuShowCourse = action(view, "mnuShowCourse", "Show Course Codes", C::ShowCourseCodes);
@@ -130,7 +134,8 @@ void MainCommands::setClassCommandsEnabled(bool enabled)
 {
     for (QWidget* w : std::initializer_list<QWidget*>{cmdSave, cmdPrint})
         w->setEnabled(enabled);
-    for (QAction* a : {mnuSave, mnuPrint, mnuPrintPreview, mnuSortNames, mnuSortMarks, mnuUpdate, mnuExport})
+    for (QAction* a : {mnuSave, mnuPrint, mnuPrintPreview, mnuSortNames, mnuSortMarks, mnuUpdate, mnuExport,
+                       mnuImportMarks, mnuPasteMarks, mnuCopyGrid})
         a->setEnabled(enabled);
 }
 

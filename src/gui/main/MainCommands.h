@@ -20,6 +20,7 @@ enum class MainCommand {
     OpenFavourites, NewClass, OpenClass, Save, Update, Print, PrintPreview, Exit,
     Undo, ShowCourseCodes, SortNames, SortMarks, SortCourse,
     InitialValues, Selection, Export, Help, SwitchView, FreeForm, Summary,
+    ImportMarks, PasteMarks, CopyGrid,
 };
 
 class MainCommands : public QObject {
@@ -59,6 +60,9 @@ private:
     QAction* mnuPrint = nullptr;
     QAction* mnuPrintPreview = nullptr;
     QAction* mnuUndo = nullptr;
+    QAction* mnuImportMarks = nullptr;
+    QAction* mnuPasteMarks = nullptr;
+    QAction* mnuCopyGrid = nullptr;
     QAction* mnuShowCourse = nullptr;
     QAction* mnuSortNames = nullptr;
     QAction* mnuSortMarks = nullptr;

@@ -140,12 +140,17 @@ void frmEntry::applySmallScreenLayout()
     resize(width(), height() - ui::twipsToPixelsY(smallScreenWindowCut, this));
 }
 
-bool frmEntry::Form_Load(const SplashRunner& runSplash)
+std::future<PhraseLibraryLoad> frmEntry::startReadingLibrary(const ProgramState& state)
 {
-    // The phrase library is read on a thread of its own while the start-up window is on screen;
-    // nothing uses it before it is complete, and a library that cannot be used still ends the
-    // program with its message.
-    std::future<PhraseLibraryLoad> reading = std::async(std::launch::async, loadPhraseLibrary, state_.phraseLibraryPath());
+    return std::async(std::launch::async, loadPhraseLibrary, state.phraseLibraryPath());
+}
+
+bool frmEntry::Form_Load(const SplashRunner& runSplash, std::future<PhraseLibraryLoad> reading)
+{
+    // Nothing uses the library before it is complete, and a library that cannot be used still
+    // ends the program with its message.
+    if (!reading.valid())
+        reading = startReadingLibrary(state_);
     runSplash(state_);
     state_.firstFileDialog = true;
     enterCellActive = true;
@@ -205,6 +210,9 @@ void frmEntry::run(MainCommand command)
     case MainCommand::SwitchView: cmdSwitch_Click(); break;
     case MainCommand::FreeForm: lblFreeFormComment_Click(); break;
     case MainCommand::Summary: showSummary(this); break;
+    case MainCommand::ImportMarks: importMarksCommand(); break;
+    case MainCommand::PasteMarks: pasteMarksCommand(); break;
+    case MainCommand::CopyGrid: copyGridCommand(); break;
     case MainCommand::Help:
         // One help window: a second click brings the open one forward.
         if (!helpWindow_) {

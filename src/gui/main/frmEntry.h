@@ -12,6 +12,7 @@
 #include <QPointer>
 
 #include <functional>
+#include <future>
 
 class QCheckBox;
 class QLabel;
@@ -26,6 +27,8 @@ class ClassFileStatus;
 class ClassReportPrinting;
 class DetailsPanel;
 class FavouritesPanel;
+class frmImportMarks;
+struct ImportPlan;
 class GridCellEntry;
 class CellEntryBox;
 class WindowPlacement;
@@ -39,8 +42,13 @@ public:
     frmEntry(ProgramState& state, ui::Dialogs& dialogs, QWidget* parent = nullptr);
     ~frmEntry() override;
 
-    // Start-up window, phrase library, favourites. False when the program had to end.
-    bool Form_Load(const SplashRunner& runSplash);
+    // The phrase library read on a thread of its own, for Form_Load.
+    static std::future<PhraseLibraryLoad> startReadingLibrary(const ProgramState& state);
+
+    // Start-up window, phrase library, favourites. False when the program had to end. The
+    // library is taken from `reading` when main() has begun reading it already, else read on a
+    // thread of its own while the start-up window is on screen.
+    bool Form_Load(const SplashRunner& runSplash, std::future<PhraseLibraryLoad> reading = {});
     bool programEnded() const { return ended_; } // Exit, the close box, or a fatal message
     void offerRecoveryCopies(); // the copies left by a session that did not end normally
     void openClassFromCommandLine(const std::string& path);
@@ -65,6 +73,9 @@ public:
     void commitCodeEntry();
     void showAfterWorkingWindow();
     void classChanged(); // after every change of the class: the recovery copy follows it
+    void importMarksCommand();
+    void pasteMarksCommand();
+    void copyGridCommand();
 
     bool showCourseCodes() const override;
     const std::string& commentRest() const;
@@ -102,6 +113,8 @@ private:
     void redrawStudentRow(int studentIndex) override;
     bool commentsView() const override;
     void clearUndo();
+    frmImportMarks* openImportWindow();
+    void applyImportedMarks(const ImportPlan& plan, const std::vector<InitialValueRange>* ranges);
     void doUndo();
 
     ProgramState& state_;

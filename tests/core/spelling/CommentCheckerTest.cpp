@@ -31,7 +31,7 @@ const ClassList& theClass()
         student("Okafor", "Sam", "M"),           student("Park", "Sam", "F"),
         student("Reyes", "Mary Anne", "F"),      student("Roy", "Mary", "F"),
         student("Jones", "Nora", ""),            student("Quinn", "Alex", "X"),
-        student("Tremblay", "FRAN\xC7OIS", "m"),
+        student("Tremblay", "FRAN\xC7OIS", "m"),    student("Gagnon", "JEAN-LUC", "M"),
     };
     return students;
 }
@@ -90,10 +90,15 @@ TEST(CommentChecker, EachRuleFindsWhatItShouldAndNothingElse)
         {0, "DANIEL helped; sophie did not; Sophiew did.", {"name DANIEL", "spelling sophie", "spelling Sophiew"}},
         {0, "Mary Anne and Mary helped.", {"name Mary Anne", "name Mary"}},
         {0, "Fran\xE7ois helped.", {"name Fran\xE7ois"}}, // FRAN\xC7OIS in the class file
+        {0, "Jean-Luc helped.", {"name Jean-Luc"}},         // JEAN-LUC in the class file
+        {0, "ZO\xCB'S essay won.", {"name ZO\xCB"}},        // a possessive in capitals
+        // A name in odd capitals is both another student's name and a misspelt word.
+        {0, "SOphie helped.", {"spelling SOphie", "name SOphie"}},
         // The student's own name, also when another student shares it.
         {3, "Zo\xEB writes with care.", {}},
         {4, "Sam helps others.", {}},
         {6, "Mary Anne leads the group.", {}},
+        {11, "Jean-Luc leads.", {}},
         // Pronouns that do not fit, contractions included, in any case.
         {0, "Layla finished his essay; he's proud of HIMSELF and him.",
          {"pronoun his", "pronoun he's", "pronoun HIMSELF", "pronoun him"}},

@@ -1,0 +1,136 @@
+#include "core/markbook/DelimitedSheet.h"
+
+#include "core/base/Cp1252.h"
+
+#include <array>
+
+namespace tq {
+
+namespace {
+// Calls `field(text, endsRow)` for each field of `text` split by `separator`, until it returns
+// false. Quotes are honoured: "a;b" is one field, "" inside quotes is one quote.
+template <typename OnField>
+void splitFields(std::string_view text, char separator, OnField&& field)
+{
+    std::string cell;
+    std::string noCell;
+    size_t i = 0;
+    const size_t n = text.size();
+    bool rowHasContent = false;
+    while (i < n) {
+        cell.clear();
+        if (text[i] == '"') {
+            ++i;
+            for (;;) {
+                const size_t quote = text.find('"', i);
+                if (quote == std::string_view::npos) {
+                    cell.append(text.substr(i));
+                    i = n;
+                    break;
+                }
+                cell.append(text.substr(i, quote - i));
+                i = quote + 1;
+                if (i < n && text[i] == '"') {
+                    cell += '"';
+                    ++i;
+                } else {
+                    break;
+                }
+            }
+            // Anything between the closing quote and the separator is kept, as spreadsheets do.
+            while (i < n && text[i] != separator && text[i] != '\n' && text[i] != '\r')
+                cell += text[i++];
+        } else {
+            const size_t start = i;
+            while (i < n && text[i] != separator && text[i] != '\n' && text[i] != '\r')
+                ++i;
+            cell.assign(text.substr(start, i - start));
+        }
+        rowHasContent = rowHasContent || !cell.empty() || (i < n && text[i] == separator);
+        bool endsRow = true;
+        if (i < n && text[i] == separator) {
+            endsRow = false;
+            ++i;
+        } else if (i < n) {
+            i += (text[i] == '\r' && i + 1 < n && text[i + 1] == '\n') ? 2 : 1;
+        }
+        if (!field(cell, endsRow, rowHasContent))
+            return;
+        if (endsRow)
+            rowHasContent = false;
+        // A separator at the very end still closes one more (empty) field.
+        if (!endsRow && i == n && !field(noCell, true, true))
+            return;
+    }
+}
+} // namespace
+
+std::string markbookTextAsUtf8(std::string_view bytes)
+{
+    if (bytes.starts_with("\xEF\xBB\xBF"))
+        bytes.remove_prefix(3);
+    if (isWellFormedUtf8(bytes))
+        return std::string(bytes);
+    return cp1252ToUtf8(bytes);
+}
+
+char findSeparator(std::string_view text)
+{
+    constexpr std::array<char, 3> candidates = {'\t', ';', ','};
+    constexpr size_t linesLooked = 10;
+    char best = ',';
+    size_t bestFields = 1;
+    bool bestSteady = false;
+    for (const char separator : candidates) {
+        std::vector<size_t> fieldsPerLine;
+        size_t fields = 0;
+        splitFields(text, separator, [&](const std::string&, bool endsRow, bool hasContent) {
+            ++fields;
+            if (endsRow) {
+                if (hasContent)
+                    fieldsPerLine.push_back(fields);
+                fields = 0;
+            }
+            return fieldsPerLine.size() < linesLooked;
+        });
+        if (fieldsPerLine.empty() || fieldsPerLine.front() < 2)
+            continue;
+        bool steady = true;
+        for (const size_t f : fieldsPerLine)
+            steady = steady && f == fieldsPerLine.front();
+        // A separator that splits every line alike outranks one that splits more but unevenly.
+        if ((steady && !bestSteady) || (steady == bestSteady && fieldsPerLine.front() > bestFields)) {
+            best = separator;
+            bestFields = fieldsPerLine.front();
+            bestSteady = steady;
+        }
+    }
+    return best;
+}
+
+SheetReadResult readDelimitedSheet(std::string_view bytes, const std::string& name)
+{
+    const std::string text = markbookTextAsUtf8(bytes);
+    SheetReadResult result;
+    result.sheets.push_back(readDelimitedText(text, findSeparator(text), name));
+    return result;
+}
+
+SheetTable readDelimitedText(std::string_view text, char separator, const std::string& name)
+{
+    SheetTable sheet;
+    sheet.name = name;
+    SheetRow row;
+    splitFields(text, separator, [&](std::string& cell, bool endsRow, bool hasContent) {
+        row.push_back(std::move(cell));
+        if (endsRow) {
+            if (hasContent)
+                sheet.rows.push_back(std::move(row));
+            row.clear();
+        }
+        return true;
+    });
+    return sheet;
+}
+
+} // namespace tq

@@ -1,0 +1,33 @@
+#include "gui/markbook/ImportProblemTable.h"
+
+#include "gui/markbook/ReadOnlyTable.h"
+#include "gui/widgets/Codepage.h"
+
+namespace tq {
+
+ImportProblemTable::ImportProblemTable(QWidget* parent) : QTableWidget(parent)
+{
+    setUpReadOnlyTable(*this, {QStringLiteral("Row"), QStringLiteral("Row or student"), QStringLiteral("Problem")});
+}
+
+void ImportProblemTable::showPlan(const ImportPlan& plan, const ClassList& students)
+{
+    setUpdatesEnabled(false);
+    setRowCount(0);
+    const auto add = [this](const QStringList& cells) {
+        const int row = rowCount();
+        setRowCount(row + 1);
+        setTableRow(*this, row, cells);
+    };
+    for (const std::vector<RowProblem>* list :
+         {&plan.refusedValues, &plan.ambiguousRows, &plan.unmatchedRows, &plan.rowsBeyondClass})
+        for (const RowProblem& p : *list)
+            add({shownRowNumber(p.row), QString::fromStdString(p.who), QString::fromStdString(p.reason)});
+    for (const int i : plan.studentsWithoutRow)
+        add({QString(), ui::fromCp1252(listedName(students[static_cast<size_t>(i)])),
+             QStringLiteral("no row in the markbook: the mark stays")});
+    resizeColumnsToContents();
+    setUpdatesEnabled(true);
+}
+
+} // namespace tq

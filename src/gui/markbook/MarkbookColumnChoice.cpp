@@ -1,0 +1,135 @@
+#include "gui/markbook/MarkbookColumnChoice.h"
+
+#include "gui/widgets/NamedControls.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QSignalBlocker>
+
+namespace tq {
+
+namespace {
+// "C: Final Mark", or "C" for a sheet without a heading.
+QString columnCaption(const SheetTable& sheet, bool heading, int column)
+{
+    const QString letters = QString::fromStdString(columnLetters(column));
+    if (!heading || sheet.rows.empty() || cellAt(sheet.rows.front(), column).empty())
+        return letters;
+    return letters + QStringLiteral(": ") + QString::fromStdString(cellAt(sheet.rows.front(), column));
+}
+
+QLabel* captioned(QFormLayout* form, const char* caption, QWidget* control)
+{
+    auto* label = new QLabel(QString::fromUtf8(caption));
+    ui::captionControl(label, control);
+    form->addRow(label, control);
+    return label;
+}
+} // namespace
+
+MarkbookColumnChoice::MarkbookColumnChoice(QWidget* parent) : QWidget(parent)
+{
+    cmbSheet = ui::named(new QComboBox(this), "cmbSheet");
+    chkHeading = ui::named(new QCheckBox(QStringLiteral("First row is a &heading"), this), "chkHeading");
+    cmbMatchBy = ui::named(new QComboBox(this), "cmbMatchBy");
+    cmbKeyColumn = ui::named(new QComboBox(this), "cmbKeyColumn");
+    cmbFirstNameColumn = ui::named(new QComboBox(this), "cmbFirstNameColumn");
+    cmbMarkColumn = ui::named(new QComboBox(this), "cmbMarkColumn");
+    cmbMatchBy->addItem(QStringLiteral("Student number"), static_cast<int>(KeyKind::Number));
+    cmbMatchBy->addItem(QStringLiteral("Last name and first name"), static_cast<int>(KeyKind::LastFirst));
+    cmbMatchBy->addItem(QStringLiteral("Whole name (\"Last, First\" or \"First Last\")"), static_cast<int>(KeyKind::FullName));
+
+    auto* form = new QFormLayout(this);
+    form->setContentsMargins(0, 0, 0, 0);
+    captioned(form, "&Sheet:", cmbSheet);
+    form->addRow(QString(), chkHeading);
+    captioned(form, "Match students &by:", cmbMatchBy);
+    captioned(form, "&Key column:", cmbKeyColumn);
+    captioned(form, "&First name column:", cmbFirstNameColumn);
+    captioned(form, "&Mark column:", cmbMarkColumn);
+
+    connect(cmbSheet, &QComboBox::currentIndexChanged, this, [this] {
+        if (!filling_)
+            emit sheetChanged();
+    });
+    for (QComboBox* box : {cmbMatchBy, cmbKeyColumn, cmbFirstNameColumn, cmbMarkColumn})
+        connect(box, &QComboBox::currentIndexChanged, this, [this] {
+            showKeyKind();
+            if (!filling_)
+                emit changed();
+        });
+    connect(chkHeading, &QCheckBox::toggled, this, [this] {
+        if (filling_ || !sheet_)
+            return;
+        // The captions of the columns follow the heading row.
+        const MarkbookChoice now = choice();
+        showChoice(*sheet_, now, cmbMatchBy->findData(static_cast<int>(KeyKind::None)) >= 0);
+        emit changed();
+    });
+}
+
+void MarkbookColumnChoice::setSheets(const std::vector<SheetTable>& sheets)
+{
+    const QSignalBlocker quiet(cmbSheet);
+    cmbSheet->clear();
+    for (const SheetTable& sheet : sheets)
+        cmbSheet->addItem(QString::fromStdString(sheet.name));
+    cmbSheet->setEnabled(sheets.size() > 1);
+}
+
+int MarkbookColumnChoice::sheetIndex() const { return std::max(cmbSheet->currentIndex(), 0); }
+
+void MarkbookColumnChoice::fillColumns(QComboBox* box, const SheetTable& sheet, bool heading)
+{
+    box->clear();
+    box->addItem(QStringLiteral("(none)"), -1);
+    for (int c = 0; c < columnCount(sheet.rows); ++c)
+        box->addItem(columnCaption(sheet, heading, c), c);
+}
+
+void MarkbookColumnChoice::showChoice(const SheetTable& sheet, const MarkbookChoice& choice, bool marksDown)
+{
+    filling_ = true;
+    sheet_ = &sheet;
+    chkHeading->setChecked(choice.hasHeading);
+    const int down = cmbMatchBy->findData(static_cast<int>(KeyKind::None));
+    if (marksDown && down < 0)
+        cmbMatchBy->addItem(QStringLiteral("Nothing: down from the current student"), static_cast<int>(KeyKind::None));
+    else if (!marksDown && down >= 0)
+        cmbMatchBy->removeItem(down);
+    for (QComboBox* box : {cmbKeyColumn, cmbFirstNameColumn, cmbMarkColumn})
+        fillColumns(box, sheet, choice.hasHeading);
+    cmbMatchBy->setCurrentIndex(std::max(cmbMatchBy->findData(static_cast<int>(choice.key.kind)), 0));
+    cmbKeyColumn->setCurrentIndex(cmbKeyColumn->findData(choice.key.first));
+    cmbFirstNameColumn->setCurrentIndex(cmbFirstNameColumn->findData(choice.key.second));
+    cmbMarkColumn->setCurrentIndex(cmbMarkColumn->findData(choice.mark.column));
+    showKeyKind();
+    filling_ = false;
+}
+
+void MarkbookColumnChoice::showKeyKind()
+{
+    const auto kind = static_cast<KeyKind>(cmbMatchBy->currentData().toInt());
+    cmbKeyColumn->setEnabled(kind != KeyKind::None);
+    cmbFirstNameColumn->setEnabled(kind == KeyKind::LastFirst);
+    cmbKeyColumn->setAccessibleName(kind == KeyKind::LastFirst ? QStringLiteral("Last name column")
+                                                               : QStringLiteral("Key column"));
+}
+
+MarkbookChoice MarkbookColumnChoice::choice() const
+{
+    MarkbookChoice c;
+    c.hasHeading = chkHeading->isChecked();
+    c.key.kind = static_cast<KeyKind>(cmbMatchBy->currentData().toInt());
+    if (c.key.kind != KeyKind::None)
+        c.key.first = cmbKeyColumn->currentData().toInt();
+    if (c.key.kind == KeyKind::LastFirst)
+        c.key.second = cmbFirstNameColumn->currentData().toInt();
+    const SheetRow* heading = c.hasHeading && sheet_ && !sheet_->rows.empty() ? &sheet_->rows.front() : nullptr;
+    c.mark = markSourceFor(heading, cmbMarkColumn->currentData().toInt());
+    return c;
+}
+
+} // namespace tq

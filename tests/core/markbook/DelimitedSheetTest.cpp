@@ -1,0 +1,49 @@
+#include "core/markbook/DelimitedSheet.h"
+#include "core/markbook/MarkbookFile.h"
+#include "support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+using namespace tq;
+
+namespace {
+std::vector<SheetRow> rowsOf(std::string_view bytes) { return readDelimitedSheet(bytes, "m").sheets.at(0).rows; }
+} // namespace
+
+TEST(DelimitedSheet, TheSeparatorComesFromTheFile)
+{
+    EXPECT_EQ(findSeparator("a,b,c\n1,2,3\n"), ',');
+    EXPECT_EQ(findSeparator("Last;First;Mark\nAhmed;Layla;87,5\nChen;Leah;90\n"), ';'); // decimal commas
+    EXPECT_EQ(findSeparator("Name\tMark\n\"Ahmed, Layla\"\t87,5\n"), '\t');
+    EXPECT_EQ(findSeparator("\"a;b\",c\n\"d;e\",f\n"), ',');                             // quoted separators
+    EXPECT_EQ(findSeparator("88\n90\n"), ',');
+}
+
+TEST(DelimitedSheet, QuotedFieldsHoldSeparatorsQuotesAndLineBreaks)
+{
+    EXPECT_EQ(rowsOf("a,\"b,c\",\"say \"\"hi\"\"\"\r\n\"two\nlines\",,x,\n\n"),
+              (std::vector<SheetRow>{{"a", "b,c", "say \"hi\""}, {"two\nlines", "", "x", ""}}));
+    EXPECT_EQ(rowsOf("a,\"open to the end\n1,2"), (std::vector<SheetRow>{{"a", "open to the end\n1,2"}}));
+    EXPECT_EQ(rowsOf("a\rb\r"), (std::vector<SheetRow>{{"a"}, {"b"}}));
+    EXPECT_TRUE(rowsOf("").empty());
+}
+
+TEST(DelimitedSheet, TextIsReadAsUtf8OrWindows1252)
+{
+    EXPECT_EQ(rowsOf("\xEF\xBB\xBF" "B\xC3\xA9langer,75").at(0).at(0), "B\xC3\xA9langer");
+    EXPECT_EQ(rowsOf("B\xE9langer;75").at(0).at(0), "B\xC3\xA9langer");
+}
+
+TEST(DelimitedSheet, AFileThatIsNotWhatItsNameSaysIsRefusedWithItsReason)
+{
+    EXPECT_EQ(readMarkbookBytes(std::string("a\0b", 3), "marks.csv").error, "\"marks.csv\" is not a text file: it cannot be a CSV, TXT or TSV markbook.");
+    EXPECT_EQ(readMarkbookBytes("a,b", "marks.xlsx").error,
+              "\"marks.xlsx\" is not an XLSX workbook. Save it again from the spreadsheet, or as CSV, and import that.");
+    EXPECT_EQ(readMarkbookBytes("\xD0\xCF\x11\xE0rest", "marks.xls").error,
+              "\"marks.xls\" is an Excel 97-2003 workbook (.xls). Save it as XLSX or CSV and import that.");
+    EXPECT_EQ(readMarkbookFile(test::dataFile("markbook/none.csv")).error, "\"none.csv\" could not be read.");
+    const SheetReadResult read = readMarkbookFile(test::dataFile("markbook/excel-semicolons.csv"));
+    ASSERT_EQ(read.sheets.size(), 1u);
+    EXPECT_EQ(read.sheets[0].name, "excel-semicolons");
+    EXPECT_EQ(read.sheets[0].rows.at(15).at(1), "M\xC3\xBCller");
+}

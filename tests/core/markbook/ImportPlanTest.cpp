@@ -1,0 +1,106 @@
+#include "core/classdata/ClassFile.h"
+#include "core/markbook/ImportPlan.h"
+#include "core/markbook/MarkbookFile.h"
+#include "support/InitialRanges.h"
+#include "support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+using namespace tq;
+
+namespace {
+ClassList sampleClass() { return std::get<ClassList>(readClassFile(test::sampleFile("ENG2D101.tqc"))); }
+
+const StudentPreview& previewOf(const ImportPlan& plan, const ClassList& students, const std::string& last,
+                                const std::string& first)
+{
+    for (const StudentPreview& p : plan.students)
+        if (students[static_cast<size_t>(p.student)].lastName == last && students[static_cast<size_t>(p.student)].firstName == first)
+            return p;
+    throw std::runtime_error("no such student");
+}
+
+struct Export {
+    const char* file;
+    KeyKind key;
+    int markColumn, denominator;
+    const char* layla;  // Ahmed, Layla's new mark ("" when it stays)
+    const char* adam;   // O'Brien, Adam's
+    int withoutRow;
+};
+} // namespace
+
+TEST(ImportPlan, MarkbookExportsMatchEveryStudentOfTheSampleClass)
+{
+    const ClassList students = sampleClass();
+    const Export exports[] = {
+        {"platform-grades.csv", KeyKind::Number, 7, 8, "74", "53", 0},   // 36.75 / 50; "#" numbers
+        {"classroom-export.csv", KeyKind::LastFirst, 4, -1, "", "71", 0}, // "71%"; accents left off
+        {"excel-semicolons.csv", KeyKind::Number, 4, -1, "55", "85", 0},  // "316-208-659", semicolons, Windows-1252
+    };
+    for (const Export& e : exports) {
+        SCOPED_TRACE(e.file);
+        const SheetTable sheet = readMarkbookFile(test::dataFile(std::string("markbook/") + e.file)).sheets.at(0);
+        const MarkbookChoice choice = proposeChoice(sheet, students);
+        EXPECT_TRUE(choice.hasHeading);
+        EXPECT_EQ(choice.key.kind, e.key);
+        EXPECT_EQ(choice.mark, (MarkSource{e.markColumn, e.denominator}));
+        const ImportPlan plan = planImport(sheet, choice, students, nullptr);
+        EXPECT_TRUE(plan.clean());
+        EXPECT_EQ(plan.studentsWithoutRow.size(), static_cast<size_t>(e.withoutRow));
+        EXPECT_EQ(previewOf(plan, students, "Ahmed", "Layla").newMark, e.layla);
+        EXPECT_EQ(previewOf(plan, students, "O'Brien", "Adam").newMark, e.adam);
+    }
+}
+
+TEST(ImportPlan, RowsThatCannotBeAppliedAreListedWithTheirReasons)
+{
+    ClassList students = sampleClass();
+    students.resize(4); // Ahmed Layla 89, Ahmed Nadia 67, Anderson Tariq 88, Arsenault Carlos 82
+    students[0] = newStudentRecord(students[0].courseCode, students[0].studentNumber, "Ahmed", "Layla", "F", "");
+    students[0].mark = "89";
+    const SheetTable sheet{"m",
+                           {{"Last", "First", "Final"},
+                            {"Ahmed", "Layla", "87.5"},
+                            {"Ahmed", "Nadia", "B+"},
+                            {"Anderson", "Tariq", "70"},
+                            {"Anderson", "Tariq", "71"},
+                            {"Nobody", "Here", "50"},
+                            {"Nobody", "Else", ""}}};
+    const MarkbookChoice choice = proposeChoice(sheet, students);
+    const std::vector<InitialValueRange> ranges{test::markRange(80, 100, {"0101", "", "0103"}, {"4", "4", "4", "4", "4", "4"})};
+    const ImportPlan plan = planImport(sheet, choice, students, &ranges);
+    EXPECT_EQ(plan.students[0].shown, "87.5 \u2192 88");
+    EXPECT_EQ(plan.students[0].sourceRow, 2);
+    EXPECT_EQ(plan.students[0].initialValues, "codes 0101 - 0103; skills 4 4 4 4 4 4");
+    EXPECT_EQ(plan.students[2].initialValues, ""); // an ambiguous student gets nothing
+    ASSERT_EQ(plan.refusedValues.size(), 1u);
+    EXPECT_EQ(plan.refusedValues[0].row, 3);
+    EXPECT_EQ(plan.refusedValues[0].reason, "\"B+\" is refused: a letter grade, not a mark");
+    ASSERT_EQ(plan.ambiguousRows.size(), 2u);
+    EXPECT_EQ(plan.ambiguousRows[1].reason, "Anderson, Tariq is matched by 2 rows");
+    ASSERT_EQ(plan.unmatchedRows.size(), 1u); // the row without a value is nothing to worry about
+    EXPECT_EQ(plan.unmatchedRows[0].who, "Nobody, Here");
+    EXPECT_EQ(plan.studentsWithoutRow, std::vector<int>{3});
+    EXPECT_FALSE(plan.clean());
+    EXPECT_EQ(plan.changeCount(), 1);
+    EXPECT_EQ(applyImport(plan, students, &ranges), std::vector<int>{0});
+    EXPECT_EQ(students[0].mark, "88");
+    EXPECT_EQ(students[0].skill(1), "4");
+    EXPECT_EQ(students[2].mark, "88"); // an ambiguous student keeps the mark
+}
+
+TEST(ImportPlan, MarksWithoutKeysGoDownFromTheCurrentStudent)
+{
+    const ClassList students = sampleClass();
+    const SheetTable sheet{"clipboard", {{"70"}, {""}, {"72"}, {"73"}}};
+    const MarkbookChoice choice = proposeChoice(sheet, students);
+    EXPECT_FALSE(choice.hasHeading);
+    EXPECT_EQ(choice.key.kind, KeyKind::None);
+    const ImportPlan plan = planMarksDown(sheet, choice, 26, students, nullptr);
+    EXPECT_EQ(plan.students[26].newMark, "70");
+    EXPECT_EQ(plan.students[27].newMark, "");   // the empty line leaves the mark alone
+    ASSERT_EQ(plan.rowsBeyondClass.size(), 2u); // listed, not dropped
+    EXPECT_EQ(plan.rowsBeyondClass[0].row, 3);
+    EXPECT_EQ(plan.rowsBeyondClass[0].reason, "beyond the last student");
+}
