@@ -26,7 +26,10 @@ BenchWindow& windowKeepingCopies(RecoveryCopies::Delay interval)
 {
     BenchWindow& w = keepBenchWindow(std::make_unique<BenchWindow>(sharedBenchFiles().largeClassFile));
     const std::string folder = sharedBenchFiles().folder + "/recovery-" + std::to_string(interval.count());
-    if (!startRecovery(w.state(), &w.window(), folder, interval))
+    RecoveryCopies::Settings settings;
+    settings.folder = folder;
+    settings.interval = interval;
+    if (!startRecovery(w.state(), &w.window(), std::move(settings)))
         throw std::runtime_error("no recovery folder");
     return w;
 }

@@ -16,6 +16,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QSocketNotifier>
 
 #include <chrono>
@@ -99,6 +100,19 @@ QLineEdit& markBoxOf(const frmEntry& window)
 FavouritesList& favouritesOf(const frmEntry& window)
 {
     return *ui::findNamed<FavouritesList>(&window, "lstFavourites");
+}
+
+// A control of the main window, or else of another window on show (a dialog over it).
+template <typename T>
+T* namedOnShow(const frmEntry& window, const char* name)
+{
+    if (T* own = ui::findNamed<T>(&window, name))
+        return own;
+    for (QWidget* other : QApplication::topLevelWidgets())
+        if (other->isVisible())
+            if (T* control = ui::findNamed<T>(other, name))
+                return control;
+    return nullptr;
 }
 
 // One key stroke as the teacher types it: the press goes to the grid or the open mark box, the
@@ -235,11 +249,25 @@ bool TestDriver::run(const std::string& command)
                 return false;
             action->trigger();
         } else {
-            auto* button = ui::findNamed<QAbstractButton>(&window, name.c_str());
+            auto* button = namedOnShow<QAbstractButton>(window, name.c_str());
             if (!button || !button->isEnabled())
                 return false;
             button->click();
         }
+        return true;
+    }
+    if (verb == "freeform") {
+        int row = 0;
+        std::string text;
+        if (!(in >> row) || row < 1 || row > state_->studentCount() || !std::getline(in >> std::ws, text))
+            return false;
+        gridOf(window).setCurrent(row, markColumn);
+        window.run(MainCommand::FreeForm);
+        auto* box = namedOnShow<QPlainTextEdit>(window, "txtComment");
+        if (!box)
+            return false;
+        box->selectAll();
+        box->insertPlainText(QString::fromStdString(text));
         return true;
     }
     if (verb == "dump") {

@@ -5,7 +5,10 @@
 //   mark <row> <text>              types the text into the mark cell of grid row <row>, and Enter
 //   click <row> <col> left|right   clicks a cell of the class grid
 //   favourite <index>              chooses an entry of the favourites list
+//   freeform <row> <text>          opens the free-form dialog for grid row <row> and types the
+//                                  text (the rest of the line) in place of what it holds
 //   menu <name> / button <name>    chooses the menu item, or presses the button, of that name
+//                                  (a button of a dialog on show too)
 //   dump <path>                    writes the class in memory to <path> as a class file
 //   flush                          waits until the recovery copies asked for are written
 // Each is answered with "done <count> <checksum>": the commands run so far and the checksum of

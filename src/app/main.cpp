@@ -10,7 +10,6 @@
 #include "core/recovery/RecoveryNames.h"
 #include "core/spelling/TeacherWords.h"
 #include "gui/main/frmEntry.h"
-#include "gui/recovery/RecoveryStart.h"
 #include "gui/startup/frmSplash.h"
 #include "gui/widgets/QtDialogs.h"
 #include "gui/widgets/StampCursor.h"
@@ -76,11 +75,15 @@ int main(int argc, char** argv)
         return 0;
     // Copies of unsaved work, in the user's own data folder; the copies a session that did not
     // end normally left are offered back first. (Not in the timed start, which asks nothing.)
-    if (!timedStart &&
-        tq::startRecovery(state, &window, tq::recoveryFolderOfUser(),
-                          driver ? driver->recoveryInterval() : tq::RecoveryCopies::defaultInterval,
-                          driver ? driver->recoveryWriteHook() : tq::CopyWriteHook()))
-        window.offerRecoveryCopies();
+    if (!timedStart) {
+        tq::RecoveryCopies::Settings recovery;
+        recovery.folder = tq::recoveryFolderOfUser();
+        if (driver) {
+            recovery.interval = driver->recoveryInterval();
+            recovery.writeHook = driver->recoveryWriteHook();
+        }
+        window.startRecoveryCopies(std::move(recovery));
+    }
     if (!given.classFile.empty())
         window.openClassFromCommandLine(given.classFile);
     if (timedStart)

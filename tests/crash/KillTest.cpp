@@ -3,11 +3,15 @@
 // that is not one the teacher had. Also killed in each step of a recovery write.
 #include "DrivenProgram.h"
 
+#include "core/classdata/ClassFile.h"
+#include "core/entry/FreeFormComment.h"
 #include "core/recovery/CopyFolders.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
+#include <cinttypes>
+#include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <random>
@@ -245,6 +249,34 @@ TEST(KillTest, AKillInTheMiddleOfARecoveryWriteLeavesTheCopyBeforeItOrTheNewOneW
         ASSERT_EQ(entries.size(), 2u) << ::testing::PrintToString(entries);
         EXPECT_EQ(recoveryEntryOf(entries[0])->what, RecoveryEntry::What::Copy);
         EXPECT_EQ(recoveryEntryOf(entries[1])->what, RecoveryEntry::What::Lock);
+        program->kill();
+    }
+}
+
+TEST(KillTest, AFreeFormCommentBeingWrittenComesBackInItsDialogAfterAKill)
+{
+    // The words of a comment, and one with the characters the copy's description must escape.
+    for (const std::string text : {"Zoe writes with flair and reads widely.", R"(Half = 50% \ keys=values\n)"}) {
+        SCOPED_TRACE(text);
+        TeachersComputer computer;
+        std::string opened;
+        std::unique_ptr<DrivenProgram> program = computer.start({"TQ_TEST_RECOVERY_INTERVAL_MS=0"}, opened);
+        const Clock::time_point deadline = Clock::now() + 30s;
+        // Typed, not yet taken into the class.
+        EXPECT_EQ(computer.command(*program, "freeform 3 " + text, deadline), opened);
+        computer.command(*program, "flush", deadline);
+        program->kill();
+
+        std::string restored;
+        program = computer.start({}, restored);
+        EXPECT_EQ(restored, opened);
+        // The dialog is open again for the student, with the text: Okay takes it.
+        ClassList expected = std::get<ClassList>(readClassFile(computer.classFile()));
+        applyFreeFormResult(expected[2], "", text);
+        ASSERT_TRUE(expected[2].hasFreeForm);
+        char checksum[17];
+        std::snprintf(checksum, sizeof checksum, "%016" PRIx64, copyChecksum(classFileText(expected)));
+        EXPECT_EQ(computer.command(*program, "button cmdOkay", deadline), checksum);
         program->kill();
     }
 }

@@ -196,6 +196,29 @@ void expectNoSharedAltLetter(const QStringList& captions, const std::string& whe
     }
 }
 
+QRect onScreen(const QWidget* control)
+{
+    return QRect(control->mapToGlobal(QPoint(0, 0)), control->size());
+}
+
+// True when Tab going from `from` to `to` goes against the reading order: back up, other than
+// up into a column further right, or back left along the same rows.
+bool goesBack(const QRect& from, const QRect& to)
+{
+    constexpr int slack = 4;
+    const bool above = to.bottom() < from.top() + slack;
+    const bool sameRows = !above && to.top() < from.bottom() - slack;
+    return (above && to.left() < from.right() - slack) || (sameRows && to.right() < from.left() + slack);
+}
+
+std::string describe(const QWidget* control)
+{
+    const QRect r = onScreen(control);
+    return (control->objectName().isEmpty() ? std::string(control->metaObject()->className())
+                                            : control->objectName().toStdString()) +
+           " at (" + std::to_string(r.left()) + "," + std::to_string(r.top()) + ")";
+}
+
 TEST_P(EveryWindow, TabReachesEveryControlAndNoTwoShareAnAltLetter)
 {
     QWidget* shown = GetParam().open(*this);
@@ -213,6 +236,22 @@ TEST_P(EveryWindow, TabReachesEveryControlAndNoTwoShareAnAltLetter)
         ASSERT_TRUE(QApplication::focusWidget()) << "Tab left the window";
         ASSERT_EQ(QApplication::focusWidget()->window(), shown) << "Tab left the window";
     }
+    // Every stop can be seen, and they follow one another as the window is read: top to bottom,
+    // left to right, a column beside another after it; only the step from the last stop back to
+    // the first goes back.
+    std::string backSteps;
+    int back = 0;
+    for (size_t i = 0; i < reached.size(); ++i) {
+        QWidget* from = reached[i];
+        QWidget* to = reached[(i + 1) % reached.size()];
+        EXPECT_TRUE(from->isVisible() && !from->visibleRegion().isEmpty()) << describe(from) << " takes focus unseen";
+        if (goesBack(onScreen(from), onScreen(to))) {
+            ++back;
+            backSteps += " " + describe(from) + " -> " + describe(to) + ";";
+        }
+    }
+    EXPECT_LE(back, 1) << "Tab goes against the reading order:" << backSteps;
+
     QStringList captions;
     for (QWidget* control : shown->findChildren<QWidget*>()) {
         if (control->window() != shown || !control->isVisibleTo(shown))
@@ -244,6 +283,41 @@ TEST_P(EveryWindow, TabReachesEveryControlAndNoTwoShareAnAltLetter)
         }
     }
     expectNoSharedAltLetter(captions, GetParam().name);
+}
+
+// Each read-only text on show (the details panels, a report, the help) is a stop of the Tab order
+// that a screen reader reads by its caret: Down moves the caret on to a later line and says so.
+TEST_P(EveryWindow, ReadOnlyTextsAreReadLineByLineByTheCaret)
+{
+    QWidget* shown = GetParam().open(*this);
+    ASSERT_TRUE(shown);
+    comesUp(shown);
+    int texts = 0;
+    for (QWidget* control : shown->findChildren<QWidget*>()) {
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+        if (control->window() != shown || !control->isVisible() || !accessible || !accessible->textInterface() ||
+            accessible->role() != QAccessible::EditableText || !accessible->state().readOnly)
+            continue;
+        ++texts;
+        const std::string which = describe(control);
+        EXPECT_TRUE(control->focusPolicy() & Qt::TabFocus) << which;
+        QAccessibleTextInterface* text = accessible->textInterface();
+        if (!text->text(0, text->characterCount()).contains(QLatin1Char('\n')))
+            continue; // a line alone
+        control->setFocus(Qt::TabFocusReason);
+        text->setCursorPosition(0);
+        accessibility.clear();
+        QTest::keyClick(control, Qt::Key_Down);
+        const int caret = text->cursorPosition();
+        int start = 0, end = 0;
+        EXPECT_FALSE(text->textAtOffset(caret, QAccessible::LineBoundary, &start, &end).isEmpty()) << which;
+        EXPECT_GT(start, 0) << which;
+        EXPECT_FALSE(accessibility.of(QAccessible::TextCaretMoved).empty()) << which;
+    }
+    const std::string name = GetParam().name;
+    if (name == "Main" || name == "InitialValuesSetup" || name == "Help") {
+        EXPECT_GT(texts, 0);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

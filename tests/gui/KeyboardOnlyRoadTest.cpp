@@ -102,6 +102,7 @@ TEST_F(KeyboardOnlyRoad, ATermFromTheMasterListToTheEFileByKeysAlone)
     // Initial Values Setup: the top range gets the first favourite typed, the second chosen in the
     // list with Enter, and a rating of 2 for responsibility.
     comesUp(window.get());
+    EXPECT_EQ(focus(), grid()) << "back from Comment Selection";
     press(Qt::Key_I, Qt::ControlModifier);
     frmAutoFill* setup = window->working.autoFillWindow;
     comesUp(setup);
@@ -124,6 +125,7 @@ TEST_F(KeyboardOnlyRoad, ATermFromTheMasterListToTheEFileByKeysAlone)
     // the second student; a rating for the third; a flag for the fourth; a free-form comment for
     // the fifth.
     comesUp(window.get());
+    EXPECT_EQ(focus(), grid()) << "back from Initial Values Setup";
     tabTo(grid());
     ASSERT_TRUE(autoFillBox()->isChecked());
     ASSERT_EQ(grid()->currentRow(), 1);

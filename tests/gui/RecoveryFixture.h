@@ -19,11 +19,15 @@ protected:
 
     // Starts the main window as the program does: copies kept from the start, and those an ended
     // session left offered once the window is up.
-    void startKeeping(const std::string& favourites = "")
+    void startKeeping(const std::string& favourites = "", ByteWriterFactory makeWriter = {})
     {
         startActive(favourites);
-        ASSERT_TRUE(startRecovery(state, window.get(), recoveryFolder(), RecoveryCopies::Delay{0}));
-        window->offerRecoveryCopies();
+        RecoveryCopies::Settings settings;
+        settings.folder = recoveryFolder();
+        settings.interval = RecoveryCopies::Delay{0};
+        settings.makeWriter = std::move(makeWriter);
+        window->startRecoveryCopies(std::move(settings));
+        ASSERT_TRUE(state.recovery.active());
     }
 
     // The copies this program has on disk once what it asked for is done.

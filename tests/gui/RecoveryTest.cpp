@@ -13,6 +13,11 @@
 #include <QLabel>
 #include <QToolButton>
 
+#include <atomic>
+#include <cerrno>
+#include <cstdint>
+#include <memory>
+
 using namespace tq;
 using namespace tq::test;
 using Kind = ui::ScriptedDialogs::Kind;
@@ -48,9 +53,14 @@ TEST_F(RecoveryWindowTest, EveryKindOfChangeReachesTheCopyAndASaveRemovesIt)
     frmFreeFormCommentEntry* dialog = openDialog();
     ASSERT_TRUE(dialog);
     controlOf<QPlainTextEdit>(dialog, "txtComment")->setPlainText(QStringLiteral("Sam reads widely."));
+    // Being written, the comment is in the copy beside the class, for that student.
+    ASSERT_TRUE(ownCopy(CopyKind::Class));
+    EXPECT_EQ(ownCopy(CopyKind::Class)->note.draft,
+              (FreeFormDraft{1, state.students[1].studentNumber, "Sam reads widely."}));
     controlOf<QPushButton>(dialog, "cmdOkay")->click();
     settle();
     EXPECT_EQ(copiedClass()[1].freeFormComment, "Sam reads widely.");
+    EXPECT_FALSE(ownCopy(CopyKind::Class)->note.draft);
 
     dialogs.answerSaveFile(QString::fromStdString(root.file("home/saved.tqc")));
     menu("mnuSave")->trigger();
@@ -271,4 +281,54 @@ TEST_F(RecoveryWindowTest, ExitAsksAboutRestoredFavouritesAndEndsOnlyOnceTheyAre
     }
     EXPECT_EQ(readBytes(root.file("home/Kept.tqf")), favouritesFileText(fav));
     EXPECT_TRUE(dialogs.allAnswersUsed());
+}
+
+TEST_F(RecoveryWindowTest, ARestoredClassLetGoWithoutASaveIsSetAsideWithItsLastChange)
+{
+    const ClassList left = test::newStudents(4, "ENG2D1-01");
+    for (const std::string path : {"command line", "Open", "Exit"}) {
+        SCOPED_TRACE(path);
+        window.reset();
+        state.recovery.finish();
+        std::filesystem::remove_all(recoveryFolder());
+        leaveEndedCopy("ended", CopySnapshot{left, "", 100});
+        dialogs.answerQuestion(true);
+        startKeeping();
+        grid()->setCurrent(1, markColumn);
+        typeMark("75"); // copied at the end of the event, which the No comes before
+        const ClassList typed = state.students;
+        dialogs.answerQuestion(false);
+        dialogs.answerOpenFile(QString::fromStdString(sampleClassCopy()));
+        path == "command line" ? window->openClassFromCommandLine(sampleClassCopy())
+                               : menu(path == "Open" ? "mnuOpenClass" : "mnuExit")->trigger();
+        state.recovery.flush();
+        const std::vector<std::string> aside = namesInFolder(recoveryFolder() + "/declined");
+        ASSERT_EQ(aside.size(), 1u);
+        const std::optional<LeftCopy> kept = readLeftCopy(recoveryFolder() + "/declined", aside[0], state.phrases);
+        ASSERT_TRUE(kept);
+        EXPECT_EQ(std::get<ClassList>(kept->data), typed);
+        EXPECT_EQ(typed[0].mark, "75");
+    }
+}
+
+TEST_F(RecoveryWindowTest, CopiesThatCannotBeWrittenAreToldAtOnceAndTheLineStaysUntilTheyAreWrittenAgain)
+{
+    const auto diskError = std::make_shared<std::atomic<int>>(ENOSPC);
+    startKeeping("", [diskError](int fd) { return failingAfter(*diskError ? 0 : SIZE_MAX, *diskError)(fd); });
+    openNewClass(3);
+    const QString told = "Recovery copies cannot be written (disk full): save your class now.";
+    auto* line = mainControl<QLabel>("lblRecoveryTrouble");
+    for (const char* mark : {"75", "76", "77"}) {
+        SCOPED_TRACE(mark);
+        *diskError = mark[1] == '7' ? 0 : ENOSPC; // the disk is freed before the last
+        grid()->setCurrent(1, markColumn);
+        typeMark(mark);
+        ownCopy(CopyKind::Class);
+        QCoreApplication::processEvents(); // the writer's word reaches the window
+        EXPECT_EQ(line->isVisibleTo(window.get()), *diskError != 0);
+        EXPECT_EQ(line->text(), *diskError ? told : QString());
+    }
+    ASSERT_EQ(messages().size(), 1u); // told once
+    EXPECT_EQ(messages()[0].text, told);
+    EXPECT_EQ(copiedClass()[0].mark, "77");
 }

@@ -8,6 +8,7 @@
 #include "gui/entry/frmFreeFormCommentEntry.h"
 #include "gui/entry/frmFreeFormCommentEntry.h"
 #include "gui/export/frmExport.h"
+#include "gui/initialvalues/frmAutoFill.h"
 #include "gui/reports/frmHelp.h"
 #include "gui/reports/frmSummary.h"
 #include "gui/selection/frmSelection.h"
@@ -81,6 +82,10 @@ TEST_F(MainWindowTest, Screenshots)
     save(window.get(), "main-class.png");
     grid->setCurrent(3, 3); // the student whose comment is too long for Trillium
     save(window.get(), "main-warning.png");
+    // The keyboard on the details panel: the ring round it shows where it is.
+    window->activateWindow();
+    window->findChild<QWidget*>("Shape1")->setFocus(Qt::TabFocusReason);
+    save(window.get(), "main-details-focus.png");
     // A mark typed with Initial Values ticked: the values its range gives show in red.
     autoFillBox()->setChecked(true);
     grid->setCurrent(21, 3); // a student without comments yet
@@ -96,8 +101,11 @@ TEST_F(MainWindowTest, Screenshots)
     save(window.get(), "main-skills.png");
     mainControl<QPushButton>("cmdSwitch")->click();
     window->run(MainCommand::Help);
-    if (auto* help = window->findChild<frmHelp*>())
+    if (auto* help = window->findChild<frmHelp*>()) {
+        help->activateWindow();
+        help->findChild<QWidget*>("Text1")->setFocus(Qt::TabFocusReason);
         save(help, "help.png");
+    }
 
     // A girl's free-form comment with a word misspelt, another student's name and "his".
     grid->setCurrent(1, 3);
@@ -118,6 +126,8 @@ TEST_F(MainWindowTest, Screenshots)
 
     window->mnuExport_Click();
     ASSERT_TRUE(window->working.exportWindow);
+    window->working.exportWindow->activateWindow();
+    window->working.exportWindow->findChild<QWidget*>("picOut")->setFocus(Qt::TabFocusReason);
     save(window->working.exportWindow, "efile-report.png");
     window->working.exportWindow->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -139,6 +149,16 @@ TEST_F(MainWindowTest, Screenshots)
     save(window->working.exportWindow, "efile-grid.png");
     window->working.exportWindow->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    // Initial Values Setup with the keyboard on the range's details.
+    window->run(MainCommand::InitialValues);
+    if (QWidget* setup = window->working.autoFillWindow) {
+        setup->activateWindow();
+        setup->findChild<QWidget*>("fraRangeDetails")->setFocus(Qt::TabFocusReason);
+        save(setup, "initial-values.png");
+        setup->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 
     mainControl<QPushButton>("cmdSwitchCommentSelection")->click();
     ASSERT_TRUE(window->working.selectionWindow);

@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <utility>
 
 #include <QAction>
 #include <QCheckBox>
@@ -204,27 +205,34 @@ TEST_F(EntryTest, ARebuildOfTheGridClosesTheMarkBoxWithoutStoringIt)
     startActive();
     openClass(sampleClassCopy());
     // Each way the grid is rebuilt while the teacher has a mark half typed; the Enter that
-    // follows must not store it on whichever student the rebuilt grid starts at.
-    const std::function<void()> rebuilds[] = {
-        [&] { dialogs.answerSaveFile(""); menu("mnuSave")->trigger(); },
-        [&] { menu("mnuSortMarks")->trigger(); },
-        [&] { menu("mnuShowCourse")->trigger(); },
-        [&] {
-            menu("mnuExport")->trigger();
-            ASSERT_TRUE(window->working.exportWindow);
-            window->working.exportWindow->close();
-            QApplication::processEvents();
-        },
+    // follows must not store it on whichever student the rebuilt grid starts at. Ctrl+S, and Yes
+    // to saving at Exit, store it first on the student it was typed for, as Enter would: the
+    // class saved is the one the window shows (the save dialogs are cancelled here).
+    const std::pair<std::function<void()>, bool> rebuilds[] = {
+        {[&] { dialogs.answerSaveFile(""); QTest::keyClick(markBox(), Qt::Key_S, Qt::ControlModifier); }, true},
+        {[&] { dialogs.answerQuestion(true); dialogs.answerSaveFile(""); menu("mnuExit")->trigger(); }, true},
+        {[&] { menu("mnuSortMarks")->trigger(); }, false},
+        {[&] { menu("mnuShowCourse")->trigger(); }, false},
+        {[&] {
+             menu("mnuExport")->trigger();
+             ASSERT_TRUE(window->working.exportWindow);
+             window->working.exportWindow->close();
+             QApplication::processEvents();
+         },
+         false},
     };
     int turn = 0;
-    for (const auto& rebuild : rebuilds) {
-        SCOPED_TRACE(turn++);
+    for (const auto& [rebuild, stores] : rebuilds) {
+        SCOPED_TRACE(turn);
         grid()->setCurrent(5, 3);
         key(Qt::Key_4, "4");
-        key(Qt::Key_2, "2");
+        key(Qt::Key_0 + turn, QString::number(turn)); // another mark each turn
         ASSERT_TRUE(markBox()->isVisible());
         ClassList before = state.students;
-        const size_t undoBefore = undoCount();
+        if (stores)
+            before[4].mark = "4" + std::to_string(turn);
+        ++turn;
+        const size_t undoBefore = undoCount() + (stores ? 1 : 0);
         rebuild();
         EXPECT_FALSE(markBox()->isVisible());
         key(Qt::Key_Return, "\r"); // reaches the grid, which opens an empty box

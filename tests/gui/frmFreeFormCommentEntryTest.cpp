@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTextBlock>
 #include <QTextLayout>
@@ -89,8 +90,9 @@ TEST_F(FreeFormTest, OkayWithoutAChangeSaysSoAndTheCloseBoxActsAsCancel)
     dialog = openDialog();
     ASSERT_TRUE(dialog);
     EXPECT_TRUE(controlOf<QPlainTextEdit>(dialog, "txtComment")->toPlainText().startsWith("Jasmine has worked hard this term, "));
-    dialog->close();
+    dialog->close(); // nothing changed: nothing to ask
     settle();
+    EXPECT_TRUE(dialogs.callsOf(Kind::Question).empty());
     EXPECT_FALSE(student(11).hasFreeForm);
     EXPECT_EQ(rowComments(11), "1003|1016|0714|0302|");
 }
@@ -114,6 +116,8 @@ TEST_F(FreeFormTest, ABlankCommentIsConfirmedFirstAndALongOneIsCutAt460)
     controlOf<QPlainTextEdit>(dialog, "txtComment")->setPlainText(QString(500, 'a'));
     EXPECT_EQ(controlOf<QPlainTextEdit>(dialog, "txtComment")->toPlainText().size(), 460);
     EXPECT_EQ(controlOf<QLabel>(dialog, "lblLength")->text(), "Length: 460/460");
+    EXPECT_TRUE(controlOf<QPlainTextEdit>(dialog, "txtComment")->accessibleDescription().endsWith(
+        "The comment is full: 460 characters"));
     controlOf<QPlainTextEdit>(dialog, "txtComment")->clear();
     dialogs.answerQuestion(true);
     controlOf<QPushButton>(dialog, "cmdOkay")->click();
@@ -205,11 +209,17 @@ TEST_F(FreeFormTest, AsTheTeacherTypesTheChecksShowWhatToReadAgainAndStopNothing
     EXPECT_TRUE(underlined(text).isEmpty()) << "the library's own sentences";
     text->setPlainText("Layla helped Sophie; he recieve Kahoot and Padlet.");
     EXPECT_EQ(underlined(text), (QStringList{"recieve", "Kahoot", "Padlet"}));
-    EXPECT_EQ(controlOf<QLabel>(dialog, "lblCommentCheck")->text(),
-              "Names of other students: Sophie.  Pronouns that do not fit Layla (F): he.");
+    auto* findings = controlOf<QLabel>(dialog, "lblCommentCheck");
+    EXPECT_EQ(findings->text(),
+              "Misspelt: recieve, Kahoot, Padlet.  Names of other students: Sophie.  Pronouns that do not fit Layla (F): he.");
+    EXPECT_TRUE(findings->focusPolicy() & Qt::TabFocus);
     EXPECT_FALSE(controlOf<QLabel>(dialog, "lblSpellingOff")->isVisibleTo(dialog));
 
     // Shift+F10 at the caret: the word's suggestions first; one takes the word's place.
+    caretInto(text, "recieve");
+    EXPECT_EQ(text->accessibleDescription(), "misspelt");
+    caretInto(text, "Sophie");
+    EXPECT_EQ(text->accessibleDescription(), "another student's name");
     caretInto(text, "recieve");
     QTest::keyClick(text, Qt::Key_F10, Qt::ShiftModifier);
     QMenu* menu = wordMenu(dialog);
@@ -278,4 +288,27 @@ TEST_F(FreeFormTest, WithoutTheDictionaryTheDialogSaysSoAndStillNamesNamesAndPro
               "Spelling is not checked: the xx_NONE dictionary is not installed (package hunspell-xx-none).");
     EXPECT_EQ(controlOf<QLabel>(dialog, "lblCommentCheck")->text(),
               "Names of other students: Sophie.  Pronouns that do not fit Layla (F): he.");
+}
+
+TEST_F(FreeFormTest, EscapeOrTheCloseBoxAskBeforeAChangedTextIsThrownAway)
+{
+    start();
+    openClass(sampleClassCopy());
+    size_t asked = 0;
+    for (const bool escape : {true, true, false, false}) { // No, then Yes, to each
+        const bool yes = asked++ % 2 == 1;
+        SCOPED_TRACE(std::string(escape ? "Escape, " : "close box, ") + (yes ? "Yes" : "No"));
+        const QPointer<frmFreeFormCommentEntry> dialog = yes ? window->findChild<frmFreeFormCommentEntry*>() : openDialog();
+        ASSERT_TRUE(dialog);
+        controlOf<QPlainTextEdit>(dialog, "txtComment")->setPlainText("Layla reads widely.");
+        dialogs.answerQuestion(yes);
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        escape ? void(QApplication::sendEvent(dialog, &press)) : void(dialog->close());
+        settle();
+        ASSERT_EQ(dialogs.callsOf(Kind::Question).size(), asked);
+        EXPECT_EQ(dialogs.callsOf(Kind::Question).back().text,
+                  "Do you want to discard the comment you typed? Yes returns this student to the coded comments.");
+        EXPECT_EQ(!dialog, yes);
+        EXPECT_FALSE(student(1).hasFreeForm);
+    }
 }

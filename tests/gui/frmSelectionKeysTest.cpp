@@ -4,6 +4,9 @@
 #include "SelectionFixture.h"
 #include "WindowComesUp.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
+
 using namespace tq;
 using namespace tq::test;
 
@@ -55,6 +58,16 @@ TEST_F(SelectionKeys, ASearchAndTheFavouritesAreWorkedByKeysAlone)
     keyClick(Qt::Key_Delete);
     EXPECT_EQ(keyword->text(), "rganiz");
     EXPECT_EQ(entries().size(), 3u);
+
+    // Escape on an open drop-down closes the drop-down alone.
+    auto* grades = control<QComboBox>("cmbMarkCat");
+    grades->showPopup();
+    ASSERT_TRUE(grades->view()->isVisible());
+    QTest::keyClick(grades->view(), Qt::Key_Escape);
+    QApplication::processEvents();
+    EXPECT_FALSE(grades->view()->isVisible());
+    ASSERT_TRUE(selection());
+    comesUp(selection()); // the window has the keyboard again once the list has gone
 
     // Ctrl+S saves under the list's name; Escape goes back as Back does.
     keyClick(Qt::Key_S, Qt::ControlModifier);

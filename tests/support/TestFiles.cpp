@@ -3,6 +3,7 @@
 #include "core/classdata/ClassFile.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -72,25 +73,28 @@ std::string sampleFile(const std::string& name)
 namespace {
 class FailingWriter final : public ByteWriter {
 public:
-    FailingWriter(int fd, size_t limit) : fd_(fd), left_(limit) {}
+    FailingWriter(int fd, size_t limit, int error) : fd_(fd), left_(limit), error_(error) {}
     bool write(std::string_view bytes) override
     {
         const size_t n = std::min(left_, bytes.size());
         if (n > 0 && ::write(fd_, bytes.data(), n) != static_cast<ssize_t>(n))
             return false;
         left_ -= n;
+        if (n < bytes.size())
+            errno = error_;
         return n == bytes.size();
     }
 
 private:
     int fd_;
     size_t left_;
+    int error_;
 };
 } // namespace
 
-ByteWriterFactory failingAfter(size_t limit)
+ByteWriterFactory failingAfter(size_t limit, int error)
 {
-    return [limit](int fd) { return std::make_unique<FailingWriter>(fd, limit); };
+    return [limit, error](int fd) { return std::make_unique<FailingWriter>(fd, limit, error); };
 }
 
 std::string crlfLines(std::initializer_list<std::string> lines)

@@ -3,6 +3,7 @@
 #include "core/base/TextFile.h"
 #include "core/classdata/StudentRecord.h"
 
+#include <cerrno>
 #include <ostream>
 
 #include <string>
@@ -40,8 +41,8 @@ std::string dataFile(const std::string& name);
 // A file of the bundled sample data.
 std::string sampleFile(const std::string& name);
 
-// Writers that accept `limit` bytes and then fail.
-ByteWriterFactory failingAfter(size_t limit);
+// Writers that accept `limit` bytes and then fail, as a disk does whose error is `error`.
+ByteWriterFactory failingAfter(size_t limit, int error = ENOSPC);
 
 // Lines joined with CR LF, each line ended.
 std::string crlfLines(std::initializer_list<std::string> lines);

@@ -190,10 +190,14 @@ bool replaceFileAtomically(const std::string& requestedPath, std::string_view by
     bool ok = writer && writer->write(bytes);
     writer.reset();
     ok = ok && ::fsync(fd) == 0;
+    int error = ok ? 0 : errno; // the first failure's, for the caller
     ok = (::close(fd) == 0) && ok;
     ok = ok && ::rename(tmp.c_str(), path.c_str()) == 0;
     if (!ok) {
+        if (error == 0)
+            error = errno;
         ::unlink(tmp.c_str());
+        errno = error;
         return false;
     }
     // Make the rename itself durable.

@@ -48,7 +48,7 @@ using ByteWriterFactory = std::function<std::unique_ptr<ByteWriter>(int fd)>;
 
 // Writes `bytes` to a temporary file in the target's folder, flushes it to disk and renames it
 // over `path`. On any failure the temporary file is removed, the old file is left as it was
-// and false is returned. A target that is a folder, or a file its owner has made read-only, is
+// and false is returned, with errno saying why. A target that is a folder, or a file its owner has made read-only, is
 // never replaced; a target that is a symbolic link replaces the file the link points to.
 bool replaceFileAtomically(const std::string& path, std::string_view bytes,
                            const ByteWriterFactory& makeWriter = {});

@@ -18,6 +18,11 @@ FreeFormOutcome freeFormOutcome(std::string_view offered, std::string_view resul
     return text == trimSpaces(offered) ? FreeFormOutcome::Unchanged : FreeFormOutcome::FreeForm;
 }
 
+bool freeFormTextChanged(std::string_view offered, std::string_view text)
+{
+    return trimSpaces(offered) != trimSpaces(text);
+}
+
 FreeFormOutcome applyFreeFormResult(StudentRecord& s, std::string_view offered, std::string_view result)
 {
     FreeFormOutcome outcome = freeFormOutcome(offered, result);

@@ -14,6 +14,11 @@ inline constexpr const char* blankCommentTitle = "Blank Comment";
 inline constexpr const char* blankCommentQuestion =
     "An empty comment will restore coded comments. Is this what you want?";
 
+// Escape or the close box on a changed text, before it is thrown away.
+inline constexpr const char* discardFreeFormTitle = "Free Form Comment Entry";
+inline constexpr const char* discardFreeFormQuestion =
+    "Do you want to discard the comment you typed? Yes returns this student to the coded comments.";
+
 // The text the free-form dialog opens with: the student's free-form comment, or else the
 // composed coded comments joined without their code tags.
 std::string offeredFreeFormText(const StudentRecord& s, const PhraseLibrary& library);
@@ -27,6 +32,10 @@ enum class FreeFormOutcome {
 // What the dialog's result (empty unless Okay was pressed) does, texts compared with their
 // surrounding spaces trimmed.
 FreeFormOutcome freeFormOutcome(std::string_view offered, std::string_view result);
+
+// True when the dialog's text is not the offered one, spaces around them aside: the teacher's
+// unsaved work, kept in the recovery copy and not thrown away unasked.
+bool freeFormTextChanged(std::string_view offered, std::string_view text);
 
 // Carries out the outcome on the student and returns it. A free-form text is stored filtered
 // and trimmed; one that the filter leaves blank counts as an empty comment and returns the

@@ -1,5 +1,7 @@
 #include "core/initialvalues/RangeDetails.h"
 
+#include "core/classdata/CsvText.h"
+#include "core/entry/ReadingLines.h"
 #include "core/phrases/Composition.h"
 
 namespace tq {
@@ -19,6 +21,19 @@ std::array<std::string, 3> rangeDetailLines(const InitialValueRange& range, cons
             " RE OR IW CO IN SR",
         std::string(8, ' ') + comment(3) + ratings,
     };
+}
+
+std::vector<std::string> rangeReadingLines(const InitialValueRange& range, const PhraseLibrary& library)
+{
+    std::vector<std::string> lines{"Range: " + std::to_string(range.lowMark) + " to " + std::to_string(range.highMark)};
+    for (int k = 1; k <= 3; ++k) {
+        const std::string& code = range.rangeComment(k);
+        lines.push_back("Comment " + std::to_string(k) + ": " +
+                        (trimSpaces(code).empty() ? std::string("none")
+                                                  : std::string(trimSpaces(code + " " + std::string(lookupPhrase(library, code))))));
+    }
+    lines.push_back(learningSkillsLine(range.rangeSkills));
+    return lines;
 }
 
 } // namespace tq

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 namespace tq {
 
@@ -14,5 +15,9 @@ namespace tq {
 inline constexpr size_t rangeCommentWidth = 75;
 
 std::array<std::string, 3> rangeDetailLines(const InitialValueRange& range, const PhraseLibrary& library);
+
+// The same range as a screen reader reads it, one field a line: its marks, each code with its
+// phrase, its ratings by skill name.
+std::vector<std::string> rangeReadingLines(const InitialValueRange& range, const PhraseLibrary& library);
 
 } // namespace tq

@@ -73,7 +73,9 @@ bool writeCopyFolder(const std::string& folder, const std::string& instance, std
         step(CopyWriteStep::NoteWritten);
     ok = ok && ::rename(made.c_str(), (folder + "/" + name).c_str()) == 0;
     if (!ok) {
+        const int error = errno;
         removeFolderOfFiles(made);
+        errno = error;
         return false;
     }
     syncFolder(folder);

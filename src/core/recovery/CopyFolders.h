@@ -26,7 +26,8 @@ bool makeRecoveryFolder(const std::string& folder);
 // Writes `bytes` and their description (whose length and checksum are filled in here) into a new
 // copy folder `number` of `instance`, made under a temporary name and renamed into place once
 // both files are on disk; then removes the instance's older copies of that kind. False when it
-// could not be written; nothing of the attempt is left then, and the older copies stay. Tests
+// could not be written, with errno saying why; nothing of the attempt is left then, and the
+// older copies stay. Tests
 // give writers that fail part-way (see replaceFileAtomically).
 bool writeCopyFolder(const std::string& folder, const std::string& instance, std::uint64_t number,
                      std::string_view bytes, RecoveryNote note, const CopyWriteHook& hook = {},

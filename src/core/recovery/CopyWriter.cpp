@@ -2,6 +2,7 @@
 
 #include "core/classdata/ClassFile.h"
 
+#include <cerrno>
 #include <unistd.h>
 
 namespace tq {
@@ -30,6 +31,7 @@ RecoveryNote copyNote(const CopySnapshot& snapshot, const std::string& instance,
         note.count = static_cast<int>(fav.favourites.size());
     }
     note.copyFile = copyFileName(note.kind, note.course, note.originalFile);
+    note.draft = snapshot.draft;
     return note;
 }
 
@@ -39,9 +41,17 @@ bool nothingToKeep(const CopySnapshot& snapshot)
     return students && students->empty();
 }
 
-CopyWriter::CopyWriter(std::string folder, std::string instance, CopyWriteHook hook)
+std::uint64_t snapshotChecksum(const CopySnapshot& snapshot, std::string_view text)
+{
+    if (!snapshot.draft)
+        return copyChecksum(text);
+    const FreeFormDraft& d = *snapshot.draft;
+    return copyChecksum(std::string(text) + '\0' + std::to_string(d.student) + '\0' + d.studentNumber + '\0' + d.text);
+}
+
+CopyWriter::CopyWriter(std::string folder, std::string instance, Seams seams)
     : folder_(std::move(folder)), instance_(std::move(instance)), pid_(static_cast<long>(::getpid())),
-      hook_(std::move(hook)), thread_([this] { run(); })
+      seams_(std::move(seams)), thread_([this] { run(); })
 {
 }
 
@@ -66,9 +76,9 @@ void CopyWriter::saved(CopyKind kind, std::optional<CopySnapshot> snapshot)
     hand(Request{Action::Saved, kind, std::move(snapshot)});
 }
 
-void CopyWriter::remove(CopyKind kind)
+void CopyWriter::remove(CopyKind kind, bool setAside)
 {
-    hand(Request{Action::Remove, kind, std::nullopt});
+    hand(Request{Action::Remove, kind, std::nullopt, setAside});
 }
 
 void CopyWriter::hand(Request request)
@@ -105,6 +115,24 @@ bool CopyWriter::hasCopy(CopyKind kind) const
     return copyOnDisk_[static_cast<size_t>(kind)];
 }
 
+CopyTrouble CopyWriter::trouble() const
+{
+    std::lock_guard lock(mutex_);
+    return trouble_;
+}
+
+void CopyWriter::setTrouble(CopyTrouble trouble)
+{
+    {
+        std::lock_guard lock(mutex_);
+        if (trouble_ == trouble)
+            return;
+        trouble_ = trouble;
+    }
+    if (seams_.troubleChanged)
+        seams_.troubleChanged();
+}
+
 void CopyWriter::run()
 {
     std::unique_lock lock(mutex_);
@@ -136,12 +164,18 @@ void CopyWriter::perform(const Request& request)
     case Action::Saved:
         state.savedChecksum.reset();
         if (request.snapshot && !nothingToKeep(*request.snapshot))
-            state.savedChecksum = copyChecksum(copyText(*request.snapshot));
+            state.savedChecksum = snapshotChecksum(*request.snapshot, copyText(*request.snapshot));
         if (request.snapshot)
             break; // the copy goes
         return;    // in no file: a copy already on disk stays until the next write replaces it
     case Action::Remove:
         state.savedChecksum.reset();
+        if (request.setAside) {
+            for (const std::string& name : namesInFolder(folder_))
+                if (const std::optional<RecoveryEntry> e = recoveryEntryOf(name);
+                    e && e->what == RecoveryEntry::What::Copy && e->instance == instance_ && e->kind == request.kind)
+                    putCopyAside(folder_, name, AsideFolder::Declined);
+        }
         break;
     }
     removeCopies(folder_, instance_, request.kind);
@@ -152,7 +186,7 @@ void CopyWriter::performWrite(const CopySnapshot& snapshot)
 {
     KindState& state = stateOf(snapshot.kind());
     const std::string text = copyText(snapshot);
-    const std::uint64_t checksum = copyChecksum(text);
+    const std::uint64_t checksum = snapshotChecksum(snapshot, text);
     if (nothingToKeep(snapshot) || checksum == state.savedChecksum) {
         removeCopies(folder_, instance_, snapshot.kind());
         state.copyChecksum.reset();
@@ -161,11 +195,14 @@ void CopyWriter::performWrite(const CopySnapshot& snapshot)
     const RecoveryNote note = copyNote(snapshot, instance_, pid_);
     if (checksum == state.copyChecksum && note.originalFile == state.copyOriginal)
         return; // the copy on disk already holds it
-    if (writeCopyFolder(folder_, instance_, state.nextNumber, text, note, hook_)) {
+    const bool written = writeCopyFolder(folder_, instance_, state.nextNumber, text, note, seams_.hook, seams_.makeWriter);
+    const int error = written ? 0 : errno;
+    if (written) {
         state.copyChecksum = checksum;
         state.copyOriginal = note.originalFile;
     }
     ++state.nextNumber;
+    setTrouble(copyTroubleOf(error, folder_));
 }
 
 } // namespace tq

@@ -4,15 +4,17 @@
 // the file's text, checks it against what was last saved and writes it as a copy folder
 // (CopyFolders.h). Requests are done in the order they were made, so a removal after a save can
 // never be undone by a write requested before it; a write still waiting when a newer one of the
-// same kind comes is replaced by it.
+// same kind comes is replaced by it. A write that fails is told of (CopyTrouble.h).
 #include "core/classdata/StudentRecord.h"
 #include "core/recovery/CopyFolders.h"
+#include "core/recovery/CopyTrouble.h"
 #include "core/selection/FavouritesFile.h"
 
 #include <array>
 #include <condition_variable>
 #include <ctime>
 #include <deque>
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -26,6 +28,7 @@ struct CopySnapshot {
     std::variant<ClassList, Favourites> data;
     std::string originalFile; // the class's file; favourites carry their own
     std::time_t changed = 0;  // the teacher's last change
+    std::optional<FreeFormDraft> draft = std::nullopt; // a free-form comment being written
 
     CopyKind kind() const { return data.index() == 0 ? CopyKind::Class : CopyKind::Favourites; }
 };
@@ -36,10 +39,18 @@ std::string copyText(const CopySnapshot& snapshot);
 RecoveryNote copyNote(const CopySnapshot& snapshot, const std::string& instance, long pid);
 // True when there is nothing to keep: a class without students.
 bool nothingToKeep(const CopySnapshot& snapshot);
+// What a copy holds, to compare with what was saved: the copy's bytes and a draft with them.
+std::uint64_t snapshotChecksum(const CopySnapshot& snapshot, std::string_view text);
 
 class CopyWriter {
 public:
-    CopyWriter(std::string folder, std::string instance, CopyWriteHook hook = {});
+    struct Seams {
+        CopyWriteHook hook;           // tests stop the program in the middle of a write
+        ByteWriterFactory makeWriter; // tests give writers that fail
+        // Called on the writer's thread whenever trouble() changes.
+        std::function<void()> troubleChanged;
+    };
+    CopyWriter(std::string folder, std::string instance, Seams seams = {});
     // Does what was handed over, then stops.
     ~CopyWriter();
     CopyWriter(const CopyWriter&) = delete;
@@ -50,13 +61,16 @@ public:
     // The data in the snapshot is now in a file (opened or saved): the copy goes, and no copy is
     // written again while the data stays the same. Without a snapshot: the data is in no file.
     void saved(CopyKind kind, std::optional<CopySnapshot> snapshot);
-    // The copy goes; the next change writes one again.
-    void remove(CopyKind kind);
+    // The copy goes; the next change writes one again. Set aside, it is moved whole into the
+    // "declined" folder instead of being removed.
+    void remove(CopyKind kind, bool setAside = false);
 
     // Waits until everything handed over is done.
     void flush();
     // True when a copy of `kind` is on disk now (after flush: for everything handed over).
     bool hasCopy(CopyKind kind) const;
+    // Why the last copy asked for could not be written; None once one is written again.
+    CopyTrouble trouble() const;
 
 private:
     enum class Action { Write, Saved, Remove };
@@ -64,6 +78,7 @@ private:
         Action action = Action::Write;
         CopyKind kind = CopyKind::Class;
         std::optional<CopySnapshot> snapshot;
+        bool setAside = false;
     };
     struct KindState {
         std::optional<std::uint64_t> savedChecksum; // of the text last opened or saved
@@ -76,12 +91,13 @@ private:
     void run();
     void perform(const Request& request);
     void performWrite(const CopySnapshot& snapshot);
+    void setTrouble(CopyTrouble trouble);
     KindState& stateOf(CopyKind kind) { return kinds_[static_cast<size_t>(kind)]; }
 
     const std::string folder_;
     const std::string instance_;
     const long pid_;
-    const CopyWriteHook hook_;
+    const Seams seams_;
 
     mutable std::mutex mutex_;
     std::condition_variable wake_;
@@ -91,6 +107,7 @@ private:
     bool stopping_ = false;
     std::array<KindState, 2> kinds_{};           // the writer thread's alone
     std::array<bool, 2> copyOnDisk_{false, false}; // under mutex_
+    CopyTrouble trouble_ = CopyTrouble::None;      // under mutex_
     std::thread thread_;
 };
 

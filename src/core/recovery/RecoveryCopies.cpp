@@ -3,6 +3,8 @@
 #include "core/base/OnceAnInterval.h"
 #include "core/recovery/CopyWriter.h"
 
+#include <cerrno>
+
 namespace tq {
 
 RecoveryCopies::RecoveryCopies() = default;
@@ -14,18 +16,28 @@ RecoveryCopies::~RecoveryCopies()
 
 bool RecoveryCopies::start(const ClassList& students, const Favourites& favourites, Settings settings)
 {
-    if (active() || settings.folder.empty() || !settings.runLater || !makeRecoveryFolder(settings.folder))
+    if (active() || settings.folder.empty() || !settings.runLater)
         return false;
+    const auto failed = [this, &settings] {
+        startTrouble_ = copyTroubleOf(errno != 0 ? errno : EIO, settings.folder);
+        return false;
+    };
+    errno = 0;
+    if (!makeRecoveryFolder(settings.folder))
+        return failed();
     if (settings.instance.empty())
         settings.instance = newInstanceId();
     InstanceLock lock = InstanceLock::take(settings.folder + "/" + lockFileName(settings.instance));
     if (!lock.held())
-        return false;
+        return failed();
+    startTrouble_ = CopyTrouble::None;
     settings_ = std::move(settings);
     lock_ = std::move(lock);
     students_ = &students;
     favourites_ = &favourites;
-    writer_ = std::make_unique<CopyWriter>(settings_.folder, settings_.instance, settings_.writeHook);
+    writer_ = std::make_unique<CopyWriter>(
+        settings_.folder, settings_.instance,
+        CopyWriter::Seams{settings_.writeHook, settings_.makeWriter, settings_.troubleChanged});
     return true;
 }
 
@@ -58,6 +70,12 @@ void RecoveryCopies::takeSnapshot(CopyKind kind)
     p.scheduled = false;
     if (!p.changed || !active())
         return;
+    copyChangesNow(kind);
+}
+
+void RecoveryCopies::copyChangesNow(CopyKind kind)
+{
+    Pending& p = pending(kind);
     p.changed = false;
     p.lastSnapshot = settings_.now();
     writer_->write(snapshotOf(kind));
@@ -67,7 +85,7 @@ CopySnapshot RecoveryCopies::snapshotOf(CopyKind kind) const
 {
     const Pending& p = pending_[static_cast<size_t>(kind)];
     if (kind == CopyKind::Class)
-        return CopySnapshot{*students_, classOriginal_, p.lastChange};
+        return CopySnapshot{*students_, classOriginal_, p.lastChange, draft_};
     return CopySnapshot{*favourites_, std::string(), p.lastChange};
 }
 
@@ -78,7 +96,16 @@ void RecoveryCopies::classChanged()
 
 void RecoveryCopies::classOpened(const std::string& path)
 {
+    replaced(CopyKind::Class);
     classSaved(path);
+}
+
+void RecoveryCopies::replaced(CopyKind kind)
+{
+    if (!active() || !pending(kind).restored)
+        return;
+    pending(kind).restored = false;
+    writer_->remove(kind, true);
 }
 
 void RecoveryCopies::classSaved(const std::string& path)
@@ -87,6 +114,7 @@ void RecoveryCopies::classSaved(const std::string& path)
         return;
     classOriginal_ = path;
     pending(CopyKind::Class).changed = false;
+    pending(CopyKind::Class).restored = false;
     writer_->saved(CopyKind::Class, snapshotOf(CopyKind::Class));
 }
 
@@ -94,6 +122,7 @@ void RecoveryCopies::classStarted()
 {
     if (!active())
         return;
+    replaced(CopyKind::Class);
     classOriginal_.clear();
     writer_->saved(CopyKind::Class, std::nullopt);
     classChanged();
@@ -104,11 +133,32 @@ void RecoveryCopies::classDiscarded()
     discarded(CopyKind::Class);
 }
 
+void RecoveryCopies::classNotSaved()
+{
+    if (active() && pending(CopyKind::Class).restored && pending(CopyKind::Class).changed)
+        copyChangesNow(CopyKind::Class);
+}
+
+void RecoveryCopies::freeFormDraft(std::optional<FreeFormDraft> draft)
+{
+    if (draft == draft_)
+        return;
+    draft_ = std::move(draft);
+    classChanged();
+}
+
 void RecoveryCopies::discarded(CopyKind kind)
 {
     if (!active())
         return;
-    pending(kind).changed = false;
+    Pending& p = pending(kind);
+    if (p.restored && p.changed)
+        copyChangesNow(kind); // set aside with every change
+    p.changed = false;
+    if (p.restored) {
+        replaced(kind);
+        return;
+    }
     writer_->remove(kind);
 }
 
@@ -122,6 +172,7 @@ void RecoveryCopies::favouritesSaved()
     if (!active())
         return;
     pending(CopyKind::Favourites).changed = false;
+    pending(CopyKind::Favourites).restored = false;
     writer_->saved(CopyKind::Favourites, snapshotOf(CopyKind::Favourites));
 }
 
@@ -140,6 +191,7 @@ bool RecoveryCopies::keepRestored(CopyKind kind, const std::string& originalFile
     writer_->saved(kind, std::nullopt);
     p.changed = false;
     p.lastChange = changed;
+    p.restored = true;
     p.lastSnapshot = settings_.now();
     writer_->write(snapshotOf(kind));
     writer_->flush();
@@ -150,6 +202,11 @@ void RecoveryCopies::flush()
 {
     if (writer_)
         writer_->flush();
+}
+
+CopyTroubleNews RecoveryCopies::troubleNews()
+{
+    return troubleReport_.update(writer_ ? writer_->trouble() : startTrouble_);
 }
 
 void RecoveryCopies::finish()

@@ -15,6 +15,7 @@
 #include "core/base/Clock.h"
 #include "core/classdata/StudentRecord.h"
 #include "core/recovery/CopyFolders.h"
+#include "core/recovery/CopyTrouble.h"
 #include "core/recovery/InstanceLock.h"
 #include "core/selection/FavouritesFile.h"
 
@@ -47,7 +48,11 @@ public:
         RunLater runLater;
         std::function<TimePoint()> now = [] { return std::chrono::steady_clock::now(); };
         Clock wallClock = systemClock();
-        CopyWriteHook writeHook; // tests stop the program in the middle of a write
+        CopyWriteHook writeHook;      // tests stop the program in the middle of a write
+        ByteWriterFactory makeWriter; // tests give writers that fail
+        // Called on the writer's thread when copies start or stop failing: the window then asks
+        // troubleNews() on its own thread.
+        std::function<void()> troubleChanged;
     };
 
     RecoveryCopies();
@@ -56,7 +61,8 @@ public:
     RecoveryCopies& operator=(const RecoveryCopies&) = delete;
 
     // Keeps copies of `students` and `favourites` from now on, in `settings.folder`. False (and
-    // nothing kept) when the folder cannot be made or the instance's lock cannot be taken.
+    // nothing kept) when the folder cannot be made or the instance's lock cannot be taken; the
+    // trouble is then told as a failed write's is.
     bool start(const ClassList& students, const Favourites& favourites, Settings settings);
     bool active() const { return writer_ != nullptr; }
     const std::string& folder() const { return settings_.folder; }
@@ -64,13 +70,21 @@ public:
 
     // The class. A change of any kind: an entry, an undo, a sort, an update.
     void classChanged();
-    // The class in memory is the one in `path`, just opened or saved: no copy is needed.
+    // The class in memory is the one in `path`, just opened or saved: no copy is needed. A class
+    // restored from a copy that the teacher let go of without saving it (opened, started or
+    // discarded over it) is not removed but set aside, as a copy declined at start-up is.
     void classOpened(const std::string& path);
     void classSaved(const std::string& path);
     // A class read from no file took the place of the open one (a new class from the master list).
     void classStarted();
     // The teacher chose not to save the class (No at Exit): its copy goes.
     void classDiscarded();
+    // The teacher chose not to save the class, which may be replaced next: its changes not yet
+    // copied are copied now, so that a restored class is set aside with all of them.
+    void classNotSaved();
+    // The free-form comment being written for a student, or none once the dialog has closed:
+    // it is unsaved work, copied with the class.
+    void freeFormDraft(std::optional<FreeFormDraft> draft);
     // The file the open class came from or was last saved to; "" for none.
     const std::string& classOriginalFile() const { return classOriginal_; }
 
@@ -88,6 +102,8 @@ public:
 
     // Waits until every copy asked for is written or removed.
     void flush();
+    // On the window's thread: what to say about copies that cannot be written (CopyTrouble.h).
+    CopyTroubleNews troubleNews();
     // The program's normal end: what was asked for is done, and the lock is let go of. Copies
     // still kept (favourites that could not be saved, a class the program ended without asking
     // about) stay for the next start.
@@ -99,12 +115,15 @@ private:
         bool scheduled = false; // a snapshot is due
         std::optional<TimePoint> lastSnapshot;
         std::time_t lastChange = 0;
+        bool restored = false;  // restored from a copy and not saved since
     };
 
     void changed(CopyKind kind);
     void discarded(CopyKind kind);
+    void replaced(CopyKind kind); // the data in memory is no longer what it was
     void schedule(CopyKind kind);
     void takeSnapshot(CopyKind kind);
+    void copyChangesNow(CopyKind kind);
     CopySnapshot snapshotOf(CopyKind kind) const;
     Pending& pending(CopyKind kind) { return pending_[static_cast<size_t>(kind)]; }
 
@@ -112,6 +131,9 @@ private:
     const ClassList* students_ = nullptr;
     const Favourites* favourites_ = nullptr;
     std::string classOriginal_;
+    std::optional<FreeFormDraft> draft_;
+    CopyTrouble startTrouble_ = CopyTrouble::None;
+    CopyTroubleReport troubleReport_;
     std::array<Pending, 2> pending_{};
     InstanceLock lock_;
     std::unique_ptr<CopyWriter> writer_;

@@ -50,6 +50,11 @@ std::string recoveryNoteText(const RecoveryNote& note)
     line("changed", std::to_string(static_cast<long long>(note.changed)));
     line("pid", std::to_string(note.pid));
     line("instance", note.instance);
+    if (note.draft) {
+        line("draftStudent", std::to_string(note.draft->student));
+        line("draftNumber", note.draft->studentNumber);
+        line("draftText", note.draft->text);
+    }
     return text;
 }
 
@@ -91,6 +96,12 @@ std::optional<RecoveryNote> parseRecoveryNote(std::string_view text)
     note.changed = static_cast<std::time_t>(*changed);
     note.pid = *pid;
     note.instance = values["instance"];
+    if (values.contains("draftStudent")) {
+        const std::optional<int> student = numberIn<int>(values["draftStudent"]);
+        if (!student || !values.contains("draftNumber") || !values.contains("draftText"))
+            return std::nullopt;
+        note.draft = FreeFormDraft{*student, values["draftNumber"], values["draftText"]};
+    }
     return note;
 }
 

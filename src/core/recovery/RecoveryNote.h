@@ -15,6 +15,15 @@ namespace tq {
 
 inline constexpr const char* recoveryNoteFileName = "description.txt";
 
+// A free-form comment the teacher was writing for a student, not yet taken into the class.
+struct FreeFormDraft {
+    int student = 0;           // the student's place in the class
+    std::string studentNumber; // to make sure it is still that student
+    std::string text;          // as typed (Windows-1252)
+
+    bool operator==(const FreeFormDraft&) const = default;
+};
+
 struct RecoveryNote {
     CopyKind kind = CopyKind::Class;
     std::string copyFile;      // the copy's file name in its folder
@@ -26,6 +35,7 @@ struct RecoveryNote {
     std::time_t changed = 0;   // the teacher's last change
     long pid = 0;
     std::string instance;
+    std::optional<FreeFormDraft> draft; // classes only
 
     bool operator==(const RecoveryNote&) const = default;
 };
@@ -35,7 +45,7 @@ std::uint64_t copyChecksum(std::string_view bytes);
 
 std::string recoveryNoteText(const RecoveryNote& note);
 // Nothing when a key is missing, a number is not one, or the kind is unknown. Unknown keys are
-// passed over.
+// passed over; the draft's keys are there only with a draft.
 std::optional<RecoveryNote> parseRecoveryNote(std::string_view text);
 
 // True when `bytes` are the copy the note describes: the same length and checksum.

@@ -49,11 +49,13 @@ std::vector<std::string> commentWarningReport(const ClassList& students, const s
     return lines;
 }
 
-std::string namesAndPronounsLine(const std::vector<CommentFinding>& findings, const StudentRecord& student)
+std::string commentFindingsLine(const std::vector<CommentFinding>& findings, const StudentRecord& student)
 {
     std::string line;
+    if (const std::string words = wordsOfKind(findings, FindingKind::Spelling); !words.empty())
+        line += "Misspelt: " + words + ".";
     if (const std::string names = wordsOfKind(findings, FindingKind::Name); !names.empty())
-        line += "Names of other students: " + names + ".";
+        line += (line.empty() ? "" : "  ") + std::string("Names of other students: ") + names + ".";
     if (const std::string pronouns = wordsOfKind(findings, FindingKind::Pronoun); !pronouns.empty())
         line += (line.empty() ? "" : "  ") + std::string("Pronouns that do not fit ") + student.firstName +
                 " (" + student.gender + "): " + pronouns + ".";

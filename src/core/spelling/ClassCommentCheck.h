@@ -22,8 +22,9 @@ std::vector<StudentFinding> classCommentFindings(const ClassList& students, Comm
 // They never keep the eFile from being made.
 std::vector<std::string> commentWarningReport(const ClassList& students, const std::vector<StudentFinding>& findings);
 
-// The free-form dialog's line under the comment, naming the other students' names and the
-// pronouns that do not fit (spelling is shown in the text itself); empty when there is none.
-std::string namesAndPronounsLine(const std::vector<CommentFinding>& findings, const StudentRecord& student);
+// The free-form dialog's line under the comment, naming the words the spelling check does not
+// know (underlined in the text too), the other students' names and the pronouns that do not fit;
+// empty when there is none.
+std::string commentFindingsLine(const std::vector<CommentFinding>& findings, const StudentRecord& student);
 
 } // namespace tq

@@ -14,6 +14,24 @@ std::string_view findingKindName(FindingKind kind)
     return "";
 }
 
+std::string_view findingDescription(FindingKind kind)
+{
+    switch (kind) {
+    case FindingKind::Spelling: return "misspelt";
+    case FindingKind::Name: return "another student's name";
+    case FindingKind::Pronoun: return "pronoun that does not fit";
+    }
+    return "";
+}
+
+const CommentFinding* findingAt(const std::vector<CommentFinding>& findings, size_t place)
+{
+    const auto at = std::find_if(findings.begin(), findings.end(), [place](const CommentFinding& f) {
+        return place >= f.where.offset && place <= f.where.offset + f.where.length;
+    });
+    return at == findings.end() ? nullptr : &*at;
+}
+
 void sortByPlace(std::vector<CommentFinding>& findings)
 {
     std::stable_sort(findings.begin(), findings.end(),

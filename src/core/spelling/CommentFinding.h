@@ -22,6 +22,13 @@ struct CommentFinding {
     bool operator==(const CommentFinding&) const = default;
 };
 
+// What a screen reader says of a word with such a finding when the caret is on it: "misspelt",
+// "another student's name" or "pronoun that does not fit".
+std::string_view findingDescription(FindingKind kind);
+
+// The finding of the word at `place` in the comment (the place just after it included), or null.
+const CommentFinding* findingAt(const std::vector<CommentFinding>& findings, size_t place);
+
 // The findings in the order of their place in the comment (the order in which they were found
 // at one place).
 void sortByPlace(std::vector<CommentFinding>& findings);

@@ -5,6 +5,7 @@
 #include "core/program/ProgramState.h"
 #include "gui/widgets/Codepage.h"
 #include "gui/widgets/Dialogs.h"
+#include "gui/widgets/FocusRing.h"
 #include "gui/widgets/Fonts.h"
 #include "gui/widgets/NamedControls.h"
 
@@ -58,6 +59,7 @@ frmGetTrilliumfile::frmGetTrilliumfile(ProgramState& state, ui::Dialogs& dialogs
     cboClasses->setPlaceholderText(QStringLiteral("(choose a class)"));
     // A screen reader names a drop-down list by its choice; this is for while there is none.
     cboClasses->setAccessibleName(QStringLiteral("Class"));
+    ui::showFocusRing(cboClasses);
     lstMultiSelect = new QListWidget(this);
     lstMultiSelect->setObjectName(QStringLiteral("lstMultiSelect"));
     lstMultiSelect->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -102,6 +104,8 @@ void frmGetTrilliumfile::Form_Load()
     show();
     cmdGetClass->hide();
     fillClassListCombo();
+    // The keyboard starts on the class list, where the teacher chooses.
+    cboClasses->setFocus(Qt::OtherFocusReason);
 }
 
 void frmGetTrilliumfile::fillClassListCombo()

@@ -8,10 +8,13 @@
 #include "gui/entry/CommentEdit.h"
 #include "gui/entry/CommentWordMenu.h"
 #include "gui/entry/SpellingHighlighter.h"
+#include "gui/widgets/Announcement.h"
 #include "gui/widgets/Codepage.h"
 #include "gui/widgets/Dialogs.h"
+#include "gui/widgets/FocusRing.h"
 #include "gui/widgets/NamedControls.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
@@ -52,7 +55,8 @@ QLabel* checkLine(QDialog* parent, const char* name, const char* accessibleName)
 frmFreeFormCommentEntry::frmFreeFormCommentEntry(ui::Dialogs& dialogs, const QString& offeredText, ProgramState& state,
                                                  int studentIndex, QWidget* parent)
     : QDialog(parent), dialogs_(dialogs), state_(state),
-      student_(state.students.at(static_cast<size_t>(studentIndex))),
+      student_(state.students.at(static_cast<size_t>(studentIndex))), studentIndex_(studentIndex),
+      offered_(ui::toCp1252(offeredText)),
       checker_(std::make_unique<CommentChecker>(state.spelling.checkerFor(state.phrases, state.students)))
 {
     setObjectName(QStringLiteral("frmFreeFormCommentEntry"));
@@ -64,7 +68,11 @@ frmFreeFormCommentEntry::frmFreeFormCommentEntry(ui::Dialogs& dialogs, const QSt
     txtComment->setAccessibleName(QStringLiteral("Comment"));
     txtComment->setTabChangesFocus(true);
     highlighter_ = new SpellingHighlighter(txtComment->document(), *checker_);
-    lblCommentCheck = checkLine(this, "lblCommentCheck", "Names and pronouns to check");
+    // The findings line is read by its own words (no name stands in for them), and Tab reaches
+    // it while it names something.
+    lblCommentCheck = checkLine(this, "lblCommentCheck", "");
+    lblCommentCheck->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    ui::showFocusRing(lblCommentCheck);
     QPalette warning = lblCommentCheck->palette();
     warning.setColor(QPalette::WindowText, QColor(0xA0, 0x10, 0x10)); // a dark red, as the line under a word
     lblCommentCheck->setPalette(warning);
@@ -85,8 +93,9 @@ frmFreeFormCommentEntry::frmFreeFormCommentEntry(ui::Dialogs& dialogs, const QSt
     Label1 = note(this, "Label1", "You can edit and change the comment here.");
     Label2 = note(this, "Label2",
                   "Note of caution: Using the codes is \"safe\" in the sense that the comments are grammatically "
-                  "correct and spell checked (mostly). Here you can write ANYTHING. There is no checking: no spell "
-                  "check, no grammar check, no 'does it make sense' check.  ");
+                  "correct and spell checked (mostly). Here you can write ANYTHING. The spelling, other students' "
+                  "names and pronouns are checked as you type, but there is no grammar check and no 'does it make "
+                  "sense' check.  ");
     Label3 = note(this, "Label3",
                   "Be careful that you don't write something that on a sober second thought you'd wish you hadn't "
                   "written. The creators of TQ will not be held libel for the things you might write :-)");
@@ -104,6 +113,7 @@ frmFreeFormCommentEntry::frmFreeFormCommentEntry(ui::Dialogs& dialogs, const QSt
     buildLayout();
 
     connect(txtComment, &QPlainTextEdit::textChanged, this, [this] { txtComment_Change(); });
+    connect(txtComment, &QPlainTextEdit::cursorPositionChanged, this, [this] { describeCaret(); });
     connect(cmdOkay, &QPushButton::clicked, this, [this] { cmdOkay_Click(); });
     connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
     connect(txtComment, &CommentEdit::wordMenuRequested, this,
@@ -153,14 +163,52 @@ void frmFreeFormCommentEntry::txtComment_Change()
         txtComment->setPlainText(text.left(static_cast<qsizetype>(trilliumCommentLimit)));
         txtComment->moveCursor(QTextCursor::End);
     }
-    lblLength->setText(QString::fromStdString(freeFormLengthText(static_cast<size_t>(txtComment->toPlainText().size()))));
-    showNamesAndPronouns();
+    const size_t length = static_cast<size_t>(txtComment->toPlainText().size());
+    lblLength->setText(QString::fromStdString(freeFormLengthText(length)));
+    // Typing on would be dropped without a word: the limit is heard once, as it is reached.
+    const bool full = length >= trilliumCommentLimit;
+    if (full && !full_ && isVisible())
+        QApplication::beep();
+    full_ = full;
+    showFindings();
+    describeCaret();
+    reportDraft();
 }
 
-void frmFreeFormCommentEntry::showNamesAndPronouns()
+void frmFreeFormCommentEntry::reportDraft()
 {
-    const std::vector<CommentFinding> found = checker_->findings(ui::toCp1252(txtComment->toPlainText()), student_);
-    lblCommentCheck->setText(ui::fromCp1252(namesAndPronounsLine(found, student_)));
+    const std::string text = ui::toCp1252(txtComment->toPlainText());
+    if (isVisible() && freeFormTextChanged(offered_, text))
+        state_.recovery.freeFormDraft(FreeFormDraft{studentIndex_, student_.studentNumber, text});
+    else
+        state_.recovery.freeFormDraft(std::nullopt);
+}
+
+void frmFreeFormCommentEntry::resumeDraft(const QString& text)
+{
+    txtComment->setPlainText(text);
+    txtComment->moveCursor(QTextCursor::End);
+}
+
+void frmFreeFormCommentEntry::showFindings()
+{
+    findings_ = checker_->findings(ui::toCp1252Units(txtComment->toPlainText()), student_);
+    const QString line = ui::fromCp1252(commentFindingsLine(findings_, student_));
+    lblCommentCheck->setText(line);
+    lblCommentCheck->setFocusPolicy(line.isEmpty() ? Qt::NoFocus : Qt::StrongFocus);
+}
+
+// What a screen reader says of the caret's place, as it comes there: the finding of the word it
+// is on, and at the end of a full comment that nothing more can be typed.
+void frmFreeFormCommentEntry::describeCaret()
+{
+    const QTextCursor caret = txtComment->textCursor();
+    QStringList words;
+    if (const CommentFinding* found = findingAt(findings_, static_cast<size_t>(caret.position())))
+        words << QString::fromLatin1(findingDescription(found->kind));
+    if (full_ && caret.atEnd())
+        words << QStringLiteral("The comment is full: %1 characters").arg(trilliumCommentLimit);
+    ui::describeChange(txtComment, words.join(QStringLiteral(". ")));
 }
 
 void frmFreeFormCommentEntry::showWordMenu(const QTextCursor& at, const QPoint& globalPos)
@@ -207,6 +255,12 @@ frmFreeFormCommentEntry::~frmFreeFormCommentEntry()
     delete highlighter_;
 }
 
+void frmFreeFormCommentEntry::done(int result)
+{
+    QDialog::done(result);
+    reportDraft(); // closed: nothing is being written any more
+}
+
 void frmFreeFormCommentEntry::cmdOkay_Click()
 {
     const QString text = txtComment->toPlainText();
@@ -220,7 +274,15 @@ void frmFreeFormCommentEntry::cmdOkay_Click()
 void frmFreeFormCommentEntry::cmdCancel_Click()
 {
     freeFormText_.clear();
-    reject();
+    QDialog::reject();
+}
+
+void frmFreeFormCommentEntry::reject()
+{
+    if (freeFormTextChanged(offered_, ui::toCp1252(txtComment->toPlainText())) &&
+        !dialogs_.question(this, QString::fromLatin1(discardFreeFormQuestion), QString::fromLatin1(discardFreeFormTitle)))
+        return;
+    cmdCancel_Click();
 }
 
 } // namespace tq

@@ -1,12 +1,17 @@
 #pragma once
 // "Free Form Comment Entry": the teacher writes a student's report comment in their own words.
 // The dialog returns the text in freeFormText(), which stays empty unless Okay closes it, so
-// Cancel and the close box both mean "back to coded comments".
+// Cancel and the close box both mean "back to coded comments". A text changed from the offered
+// one is unsaved work: it goes into the recovery copy as it is typed, and Escape or the close
+// box ask before throwing it away.
 //
 // As the teacher types, words the spelling check does not take are underlined (their menu offers
 // the dictionary's suggestions and "Add to my words"), and a line under the text names other
 // students' first names and pronouns that do not fit the student. None of it stops the comment.
+// A screen reader hears the word under the caret described ("misspelt"), and the line of
+// findings is reached by Tab; reaching the length limit beeps once and is said.
 #include "core/classdata/StudentRecord.h"
+#include "core/spelling/CommentFinding.h"
 
 #include <QDialog>
 #include <QPointer>
@@ -39,6 +44,11 @@ public:
     ~frmFreeFormCommentEntry() override;
 
     const QString& freeFormText() const { return freeFormText_; }
+    // Puts a text restored from a recovery copy in the box.
+    void resumeDraft(const QString& text);
+    // Escape and the close box.
+    void reject() override;
+    void done(int result) override;
 
     void txtComment_Change();
     void cmdOkay_Click();
@@ -59,17 +69,23 @@ private:
     QLabel* Label6 = nullptr;
 
     void buildLayout();
-    void showNamesAndPronouns();
+    void showFindings();
+    void describeCaret();
     void showWordMenu(const QTextCursor& at, const QPoint& globalPos);
     void addToMyWords(const std::string& word);
+    void reportDraft();
 
     ui::Dialogs& dialogs_;
     ProgramState& state_;
     StudentRecord student_;
+    int studentIndex_ = 0;
+    std::string offered_; // Windows-1252
     std::unique_ptr<CommentChecker> checker_;
     SpellingHighlighter* highlighter_ = nullptr;
     QPointer<QMenu> wordMenu_;
     QString freeFormText_;
+    std::vector<CommentFinding> findings_; // in the comment as it is now
+    bool full_ = false;                    // the comment has all the characters it may have
 };
 
 } // namespace tq

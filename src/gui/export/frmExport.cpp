@@ -7,11 +7,13 @@
 #include "core/export/ExportFile.h"
 #include "core/program/ProgramState.h"
 #include "core/spelling/ClassCommentCheck.h"
+#include "gui/widgets/Announcement.h"
 #include "gui/widgets/ClassGrid.h"
 #include "gui/widgets/Codepage.h"
 #include "gui/widgets/Dialogs.h"
 #include "gui/widgets/Fonts.h"
 #include "gui/widgets/NamedControls.h"
+#include "gui/widgets/ReadingPanel.h"
 #include "gui/widgets/Twips.h"
 
 #include <QCheckBox>
@@ -22,6 +24,7 @@
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -53,7 +56,8 @@ frmExport::frmExport(ProgramState& state, ui::Dialogs& dialogs, QWidget* parent)
     picOut = new QPlainTextEdit(this);
     picOut->setObjectName(QStringLiteral("picOut"));
     picOut->setAccessibleName(QStringLiteral("Verification report"));
-    picOut->setReadOnly(true);
+    // Reached with Tab and read line by line with the arrow keys, as well as with the mouse.
+    ui::readByCaret(picOut);
     picOut->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     picOut->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     picOut->setFont(ui::programFont(QStringLiteral("Courier New"), 10));
@@ -61,9 +65,7 @@ frmExport::frmExport(ProgramState& state, ui::Dialogs& dialogs, QWidget* parent)
     txtCommentWarnings = new QPlainTextEdit(this);
     txtCommentWarnings->setObjectName(QStringLiteral("txtCommentWarnings"));
     txtCommentWarnings->setAccessibleName(QStringLiteral("Free-form comments to read again"));
-    txtCommentWarnings->setReadOnly(true);
-    // Reached with Tab and read with the arrow keys, as well as with the mouse.
-    txtCommentWarnings->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    ui::readByCaret(txtCommentWarnings);
     txtCommentWarnings->setFont(picOut->font());
     txtCommentWarnings->setFixedHeight(ui::twipsToPixelsY(warningsHeight, this));
     txtCommentWarnings->hide();
@@ -112,6 +114,8 @@ frmExport::frmExport(ProgramState& state, ui::Dialogs& dialogs, QWidget* parent)
     connect(cmdReturn, &QPushButton::clicked, this, [this] { cmdReturn_Click(); });
     connect(cmdExport, &QPushButton::clicked, this, [this] { cmdExport_Click(); });
     connect(cmdSummary, &QPushButton::clicked, this, &frmExport::summaryRequested);
+    // Escape leaves as Return does.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, [this] { cmdReturn_Click(); });
 }
 
 void frmExport::Form_Load()
@@ -201,9 +205,12 @@ void frmExport::setConfirmationColumnWidths()
         msfgClass->setColumnWidthTwips(c, confirmationColumnWidths()[static_cast<size_t>(c)]);
 }
 
+// The button comes up behind the box, where the teacher does not look: a screen reader is told.
 void frmExport::chkConfirm_Click()
 {
     cmdExport->setVisible(chkConfirm->isChecked());
+    ui::describeChange(chkConfirm, chkConfirm->isChecked() ? QStringLiteral("The Create eFile button is now after this box")
+                                                           : QString());
 }
 
 void frmExport::cmdReturn_Click()

@@ -16,6 +16,7 @@
 #include "gui/widgets/Fonts.h"
 #include "gui/widgets/GridCellText.h"
 #include "gui/widgets/NamedControls.h"
+#include "gui/widgets/ReadingPanel.h"
 #include "gui/widgets/StampCursor.h"
 #include "gui/widgets/TabOrder.h"
 #include "gui/widgets/Twips.h"
@@ -92,14 +93,16 @@ void frmAutoFill::buildControls()
     ui::captionControl(Label1, lstLearningSkills);
     ui::captionControl(lblFavouriteFile, lstFavourites);
 
-    // The detail lines scroll sideways when a long phrase pushes a line past the frame.
+    // The detail lines scroll sideways when a long phrase pushes a line past the frame. The
+    // frame takes no key: the lines in it do, read out a field a line.
     auto* details = new QScrollArea(this);
     Frame1 = named(details, "Frame1");
-    Frame1->setAccessibleName(QStringLiteral("Range details"));
+    details->setFocusPolicy(Qt::NoFocus);
     details->setFrameShape(QFrame::Box);
     details->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     details->setWidgetResizable(true);
-    auto* lines = new QWidget(details);
+    rangeDetails_ = named(new ui::ReadingPanel(details, QStringLiteral("Range details")), "fraRangeDetails");
+    auto* lines = rangeDetails_;
     auto* linesLayout = new QVBoxLayout(lines);
     linesLayout->setContentsMargins(6, 4, 6, 4);
     linesLayout->setSpacing(0);
@@ -166,7 +169,7 @@ void frmAutoFill::buildLayout()
     outer->addLayout(bottom);
     outer->setSizeConstraint(QLayout::SetFixedSize);
     ui::setTabOrder({cmdOpenFavourites, cmdPrint, cmdPrintPreview, msfgClass, cmdEnterRanges, cmdSplit, cmdDelete, cmdUndo,
-                     lstLearningSkills, lstFavourites, cmdBack});
+                     lstLearningSkills, lstFavourites, rangeDetails_, cmdBack});
 }
 
 void frmAutoFill::connectControls()
@@ -258,11 +261,16 @@ void frmAutoFill::displayDetails(int position)
     if (!isRangeRow(position)) {
         for (QLabel* label : labels)
             label->clear(); // no ranges at all
+        rangeDetails_->setReadingLines({});
         return;
     }
     const std::array<std::string, 3> lines = rangeDetailLines(rangeAt(position), state_.phrases);
     for (size_t i = 0; i < lines.size(); ++i)
         labels[i]->setText(ui::fromCp1252(lines[i]));
+    QStringList reading;
+    for (const std::string& line : rangeReadingLines(rangeAt(position), state_.phrases))
+        reading << ui::fromCp1252(line);
+    rangeDetails_->setReadingLines(reading);
 }
 
 InitialValueRange& frmAutoFill::rangeAt(int position)

@@ -28,6 +28,7 @@ namespace ui {
 class ClassGrid;
 class Dialogs;
 class ElidedLabel;
+class ReadingPanel;
 } // namespace ui
 
 class frmAutoFill : public QWidget {
@@ -128,6 +129,7 @@ private:
     QListWidget* lstLearningSkills{};
     QLabel* Label1{};
     QFrame* Frame1{};
+    ui::ReadingPanel* rangeDetails_{}; // the three lines, read out a field a line
     QLabel* lblDetail1{};
     QLabel* lblDetail2{};
     QLabel* lblDetail3{};

@@ -20,7 +20,7 @@ constexpr int detailMarginY = 4;
 constexpr int warningLineCount = 2;
 } // namespace
 
-DetailsPanel::DetailsPanel(QWidget* parent) : QFrame(parent)
+DetailsPanel::DetailsPanel(QWidget* parent) : ui::ReadingPanel(parent, QStringLiteral("Student details"))
 {
     setObjectName(QStringLiteral("Shape1"));
     setFrameShape(QFrame::Box);
@@ -66,13 +66,19 @@ DetailsPanel::DetailsPanel(QWidget* parent) : QFrame(parent)
             emit freeFormClicked();
     });
 
+    connect(this, &ui::ReadingPanel::activated, this, &DetailsPanel::freeFormClicked);
+
     setFixedHeight(panelHeight());
     ui::onEvent(this, QEvent::Resize, [this](QEvent*) { placeLines(); });
     placeLines();
 }
 
-void DetailsPanel::showDetails(const StudentDetails& details)
+void DetailsPanel::showDetails(const StudentDetails& details, const std::vector<std::string>& reading)
 {
+    QStringList lines;
+    for (const std::string& line : reading)
+        lines << ui::fromCp1252(line);
+    setReadingLines(lines);
     commentTooLong_ = details.tooLong;
     const bool warningAppears = details.tooLong && fraCommentWarning->isHidden();
     fraCommentWarning->setVisible(details.tooLong);
@@ -92,6 +98,7 @@ void DetailsPanel::clear()
 {
     for (QLabel* line : lines_)
         line->clear();
+    setReadingLines({});
 }
 
 // The five detail lines, then room for the two lines of the over-long comment warning.

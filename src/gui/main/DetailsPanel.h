@@ -1,10 +1,13 @@
 #pragma once
 // The panel under the grid: five lines on the current student, the over-long comment warning
 // under them, and over the whole panel the click area that opens the free-form comment dialog.
-#include <QFrame>
+// A screen reader reads it as a text of its own, a field a line; Enter or Space on it opens the
+// free-form comment dialog as the click does.
+#include "gui/widgets/ReadingPanel.h"
 
 #include <array>
 #include <string>
+#include <vector>
 
 class QLabel;
 
@@ -12,13 +15,14 @@ namespace tq {
 
 struct StudentDetails;
 
-class DetailsPanel : public QFrame {
+class DetailsPanel : public ui::ReadingPanel {
     Q_OBJECT
 
 public:
     explicit DetailsPanel(QWidget* parent);
 
-    void showDetails(const StudentDetails& details);
+    // The five lines on screen, and what a screen reader reads of the same student.
+    void showDetails(const StudentDetails& details, const std::vector<std::string>& reading);
     void clear();
     // The student on show has a comment over the Trillium limit (the warning is up).
     bool commentTooLong() const { return commentTooLong_; }

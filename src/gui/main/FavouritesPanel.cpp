@@ -78,6 +78,11 @@ void FavouritesPanel::shortenLists(int cut)
         list->setMinimumHeight(list->minimumHeight() - cut);
 }
 
+QWidget* FavouritesPanel::skillsKey() const
+{
+    return lstLearningSkills;
+}
+
 int FavouritesPanel::captionHeight() const
 {
     return lblFavouriteFile->sizeHint().height();

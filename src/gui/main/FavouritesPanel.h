@@ -21,6 +21,7 @@ public:
     explicit FavouritesPanel(QWidget* parent);
 
     FavouritesList& favouritesList() const { return *lstFavourites; }
+    QWidget* skillsKey() const;
     void showFavourites(const Favourites& favourites, const PhraseLibrary& library);
     void showLearningSkills();
     bool learningSkillsShown() const;

@@ -3,6 +3,7 @@
 #include "core/classdata/ClassSort.h"
 #include "core/entry/ClassGridLayout.h"
 #include "gui/main/ClassFileStatus.h"
+#include "gui/main/RecoveryTroubleLine.h"
 #include "gui/main/ClassReportPrinting.h"
 #include "gui/main/DetailsPanel.h"
 #include "gui/main/FavouritesPanel.h"
@@ -13,9 +14,11 @@
 #include "gui/widgets/ClassGrid.h"
 #include "gui/widgets/Dialogs.h"
 #include "gui/widgets/FavouritesFileDialogs.h"
+#include "gui/widgets/FavouritesList.h"
 #include "gui/widgets/Fonts.h"
 #include "gui/widgets/NamedControls.h"
 #include "gui/widgets/StampCursor.h"
+#include "gui/widgets/TabOrder.h"
 #include "gui/widgets/Twips.h"
 
 #include <QApplication>
@@ -64,7 +67,6 @@ frmEntry::frmEntry(ProgramState& state, ui::Dialogs& dialogs, QWidget* parent)
     commands_ = new MainCommands(*this);
     connect(commands_, &MainCommands::chosen, this, [this](MainCommand command) { run(command); });
     optAutoFill = named(new QCheckBox(QStringLiteral("Initial Values"), this), "optAutoFill");
-    setTabOrder(commands_->viewSwitchButton(), optAutoFill);
     favouritesPanel_ = new FavouritesPanel(this);
     cellEntry_ = new GridCellEntry(*msfgClass, favouritesPanel_->favouritesList(), state_, *this);
     details_ = new DetailsPanel(this);
@@ -73,6 +75,7 @@ frmEntry::frmEntry(ProgramState& state, ui::Dialogs& dialogs, QWidget* parent)
     lblCourse = named(new QLabel(this), "lblCourse");
     lblClassSize = named(new QLabel(this), "lblClassSize");
     classFile_ = new ClassFileStatus(*statusBar());
+    recoveryTrouble_ = new RecoveryTroubleLine(*statusBar());
     commands_->addPictureButtons(*this);
     printing_ = new ClassReportPrinting(*this, state_, dialogs_, *this, *details_, *msfgClass);
     placement_ = new WindowPlacement(*this);
@@ -107,21 +110,31 @@ void frmEntry::buildLayout()
     tools->addStretch(1);
     outer->addLayout(tools);
 
-    // The grid and the list take the room the window gives them; the grid is as wide as its
-    // columns need, the list gets the rest of the width, both the rest of the height.
+    // The grid, with its buttons under it, and the list beside both take the room the window
+    // gives them; the grid is as wide as its columns need, the list gets the rest of the width.
     auto* middle = new QHBoxLayout;
-    middle->addWidget(msfgClass);
-    middle->addWidget(favouritesPanel_, 1);
-    outer->addLayout(middle, 1);
-
+    auto* gridColumn = new QVBoxLayout;
+    gridColumn->addWidget(msfgClass, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(commands_->viewSwitchButton());
     buttons->addWidget(optAutoFill);
     buttons->addStretch(1);
     buttons->addWidget(commands_->selectionButton());
-    outer->addLayout(buttons);
+    gridColumn->addLayout(buttons);
+    middle->addLayout(gridColumn);
+    middle->addWidget(favouritesPanel_, 1);
+    outer->addLayout(middle, 1);
     outer->addWidget(details_);
     setCentralWidget(central);
+
+    // Tab goes as the window reads: the tool bar, the grid and the buttons under it, the list
+    // beside them, the details under everything.
+    std::vector<QWidget*> order(commands_->pictureButtons().begin(), commands_->pictureButtons().end());
+    for (QWidget* control : std::initializer_list<QWidget*>{msfgClass, commands_->viewSwitchButton(), optAutoFill,
+                                                            commands_->selectionButton(), &favouritesPanel_->favouritesList(),
+                                                            favouritesPanel_->skillsKey(), details_})
+        order.push_back(control);
+    ui::setTabOrder(order);
 
     msfgClass->setFixedWidth(ui::twipsToPixelsX(gridWidth, this));
     msfgClass->setMinimumHeight(ui::twipsToPixelsY(gridHeight, this));
@@ -250,8 +263,13 @@ bool frmEntry::showCourseCodes() const
 // so the class is never lost on the way; the teacher can repeat it and answer No to discard.
 bool frmEntry::offerToSaveClass(const QString& question, const QString& title)
 {
-    if (state_.studentCount() < 1 || !dialogs_.question(this, question, title))
+    if (state_.studentCount() < 1)
         return true;
+    if (!dialogs_.question(this, question, title)) {
+        state_.recovery.classNotSaved(); // a restored class is set aside whole if it is replaced
+        return true;
+    }
+    storeOpenMark(); // the class saved is the one the window shows
     return saveas();
 }
 

@@ -30,6 +30,8 @@ class FavouritesPanel;
 class frmImportMarks;
 struct ImportPlan;
 class GridCellEntry;
+class RecoveryTroubleLine;
+struct FreeFormDraft;
 class CellEntryBox;
 class WindowPlacement;
 
@@ -50,6 +52,10 @@ public:
     // thread of its own while the start-up window is on screen.
     bool Form_Load(const SplashRunner& runSplash, std::future<PhraseLibraryLoad> reading = {});
     bool programEnded() const { return ended_; } // Exit, the close box, or a fatal message
+    // Keeps recovery copies as `settings` say (their runLater and troubleChanged are the
+    // window's), tells the teacher when they cannot be written, and offers back the copies a
+    // session that did not end normally left.
+    void startRecoveryCopies(RecoveryCopies::Settings settings);
     void offerRecoveryCopies(); // the copies left by a session that did not end normally
     void openClassFromCommandLine(const std::string& path);
 
@@ -107,6 +113,11 @@ private:
     void msfgClass_EnterCell();
     void msfgClass_LeaveCell();
     void lblFreeFormComment_Click();
+    // The free-form dialog for student `index`, holding `draft` (a text restored) when given.
+    void openFreeFormDialog(int index, const std::optional<std::string>& draft = std::nullopt);
+    void resumeFreeFormDraft(const FreeFormDraft& draft);
+    void showRecoveryTrouble();
+    void storeOpenMark();
     void placeChosenFavourite();
     void studentChanging(int studentIndex) override;
     void classFlagsChanging(StudentFlag flag, bool on) override;
@@ -127,6 +138,7 @@ private:
     FavouritesPanel* favouritesPanel_ = nullptr;
     DetailsPanel* details_ = nullptr;
     ClassFileStatus* classFile_ = nullptr;
+    RecoveryTroubleLine* recoveryTrouble_ = nullptr;
     ClassReportPrinting* printing_ = nullptr;
     WindowPlacement* placement_ = nullptr;
     QCheckBox* optAutoFill = nullptr;

@@ -64,6 +64,7 @@ void frmEntry::saveCommand()
 {
     if (state_.studentCount() < 1)
         return;
+    storeOpenMark(); // the class saved is the one the window shows
     sortByName(state_.students);
     classChanged();
     fillflexGrid();

@@ -1,5 +1,6 @@
 // The panels of the main window around the grid: the details of the current student, the
 // favourites list beside the grid, and opening another favourites file.
+#include "core/entry/ReadingLines.h"
 #include "core/entry/StudentDetails.h"
 #include "gui/main/DetailsPanel.h"
 #include "gui/main/FavouritesPanel.h"
@@ -16,8 +17,9 @@ void frmEntry::displayDetails(int studentIndex)
 {
     if (studentIndex < 0 || studentIndex >= state_.studentCount())
         return;
-    details_->showDetails(
-        studentDetails(state_.students[static_cast<size_t>(studentIndex)], state_.phrases, showCourseCodes()));
+    const StudentRecord& s = state_.students[static_cast<size_t>(studentIndex)];
+    details_->showDetails(studentDetails(s, state_.phrases, showCourseCodes()),
+                          studentReadingLines(s, state_.phrases, showCourseCodes()));
 }
 
 const std::string& frmEntry::commentRest() const

@@ -1,5 +1,6 @@
 // Free-form comments from the main window: a click on the details panel opens the dialog for
-// the current student, and its result switches the student between coded and free-form.
+// the current student, and its result switches the student between coded and free-form. A
+// comment that was being written when the program stopped is offered again in the dialog.
 #include "core/entry/FreeFormComment.h"
 #include "gui/entry/frmFreeFormCommentEntry.h"
 #include "gui/main/frmEntry.h"
@@ -10,7 +11,24 @@ namespace tq {
 
 void frmEntry::lblFreeFormComment_Click()
 {
-    const int index = msfgClass->selectedRow() - 1;
+    openFreeFormDialog(msfgClass->selectedRow() - 1);
+}
+
+void frmEntry::resumeFreeFormDraft(const FreeFormDraft& draft)
+{
+    // Only for the student it was written for, who stands at the same place in a restored class.
+    if (draft.student < 0 || draft.student >= state_.studentCount() ||
+        state_.students[static_cast<size_t>(draft.student)].studentNumber != draft.studentNumber) {
+        state_.recovery.freeFormDraft(std::nullopt);
+        return;
+    }
+    msfgClass->setCurrentRow(draft.student + 1);
+    displayDetails(draft.student);
+    openFreeFormDialog(draft.student, draft.text);
+}
+
+void frmEntry::openFreeFormDialog(int index, const std::optional<std::string>& draft)
+{
     if (index < 0 || index >= state_.studentCount())
         return;
     const StudentRecord& student = state_.students[static_cast<size_t>(index)];
@@ -37,6 +55,8 @@ void frmEntry::lblFreeFormComment_Click()
                 displayDetails(index);
             });
     dialog->open();
+    if (draft)
+        dialog->resumeDraft(ui::fromCp1252(*draft));
 }
 
 } // namespace tq

@@ -1,12 +1,14 @@
-// The main window's part in the recovery copies: each change of the class is reported, and once
-// the window is up the copies left by a session that did not end normally are offered back.
+// The main window's part in the recovery copies: each change of the class is reported, copies
+// that cannot be written are told of, and once the window is up the copies left by a session
+// that did not end normally are offered back.
 #include "core/recovery/LeftCopies.h"
 #include "core/recovery/RecoveryTexts.h"
 #include "gui/main/ClassFileStatus.h"
+#include "gui/main/RecoveryTroubleLine.h"
 #include "gui/main/frmEntry.h"
 #include "gui/reports/frmSummary.h"
+#include "gui/recovery/RecoveryStart.h"
 #include "gui/widgets/Dialogs.h"
-
 
 namespace tq {
 
@@ -15,6 +17,24 @@ void frmEntry::classChanged()
     state_.recovery.classChanged();
     if (working.summaryWindow)
         working.summaryWindow->refresh(); // at the end of the event, so it may come before the change
+}
+
+void frmEntry::startRecoveryCopies(RecoveryCopies::Settings settings)
+{
+    settings.troubleChanged = [this] { showRecoveryTrouble(); };
+    const bool started = startRecovery(state_, this, std::move(settings));
+    showRecoveryTrouble(); // a folder that cannot be used
+    if (started)
+        offerRecoveryCopies();
+}
+
+void frmEntry::showRecoveryTrouble()
+{
+    const CopyTroubleNews news = state_.recovery.troubleNews();
+    recoveryTrouble_->show(news.line);
+    if (news.tell)
+        dialogs_.message(this, QString::fromUtf8(news.line), QString::fromLatin1(programTitle),
+                         ui::Dialogs::Icon::Exclamation);
 }
 
 void frmEntry::offerRecoveryCopies()
@@ -29,6 +49,7 @@ void frmEntry::offerRecoveryCopies()
         dialogs_.message(this, QString::fromUtf8(m.text), QString::fromUtf8(m.title), ui::Dialogs::Icon::Exclamation);
     }
     bool restored[2] = {false, false}; // one class and one favourites list can be open
+    std::optional<FreeFormDraft> draft; // a free-form comment the restored class was having written
     for (const LeftCopy& copy : left.copies()) {
         bool& kindRestored = restored[static_cast<size_t>(copy.kind())];
         const RecoveryText q =
@@ -51,6 +72,8 @@ void frmEntry::offerRecoveryCopies()
             commands_->setClassCommandsEnabled(true);
             classFile_->showRestored(copy.note.originalFile);
             rememberFolderOf(state_.folders, copy.note.originalFile); // the class dialogs start there
+            draft = copy.note.draft;
+            recovery.freeFormDraft(draft); // in this program's copy too, until the dialog takes it over
         } else {
             state_.favourites = std::get<Favourites>(copy.data);
             favouritesRestored(state_);
@@ -60,6 +83,8 @@ void frmEntry::offerRecoveryCopies()
         if (recovery.keepRestored(copy.kind(), copy.note.originalFile, copy.note.changed))
             left.discard(copy);
     }
+    if (draft)
+        resumeFreeFormDraft(*draft);
 }
 
 } // namespace tq

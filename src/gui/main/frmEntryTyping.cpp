@@ -64,6 +64,16 @@ void frmEntry::commitMarkEntry()
 {
     if (!entryBox_->isOpen())
         return;
+    storeOpenMark();
+    msfgClass->setCurrentRow(nextStudentRow(msfgClass->selectedRow(), msfgClass->rows()));
+}
+
+// The mark shown in an open entry box is stored as Enter stores it, and the box closes; the
+// current cell stays where it is.
+void frmEntry::storeOpenMark()
+{
+    if (!entryBox_->isOpen() || entryBox_->holds() != CellEntryBox::Holds::Mark)
+        return;
     const int row = msfgClass->currentRow();
     const std::string text = entryBox_->text();
     if (!text.empty() && row >= 1 && row <= state_.studentCount()) {
@@ -87,7 +97,6 @@ void frmEntry::commitMarkEntry()
         displayDetails(index);
     }
     entryBox_->close();
-    msfgClass->setCurrentRow(nextStudentRow(msfgClass->selectedRow(), msfgClass->rows()));
 }
 
 } // namespace tq

@@ -9,6 +9,7 @@
 #include "gui/main/frmEntry.h"
 #include "gui/reports/frmSummary.h"
 #include "gui/selection/frmSelection.h"
+#include "gui/widgets/ClassGrid.h"
 
 namespace tq {
 
@@ -100,8 +101,11 @@ void frmEntry::showSummary(QWidget* beside)
     working.summaryWindow->showBeside(beside);
 }
 
+// However the working window was left, the keyboard is back on the grid's current cell, where
+// the teacher goes on entering (not on whatever control last had it here).
 void frmEntry::showAfterWorkingWindow()
 {
+    msfgClass->setFocus(Qt::OtherFocusReason);
     placement_->showWindowAgain();
 }
 

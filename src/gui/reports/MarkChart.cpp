@@ -2,15 +2,16 @@
 
 #include "gui/reports/MarkChartPainter.h"
 
+#include "gui/widgets/FocusRing.h"
+
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 
 namespace tq::ui {
 
 MarkChart::MarkChart(QWidget* parent) : QWidget(parent)
 {
     setFocusPolicy(Qt::StrongFocus);
+    showFocusRing(this);
     setAttribute(Qt::WA_OpaquePaintEvent); // the chart paints every pixel of itself
     setAccessibleDescription(markChartDescription(marks_));
 }
@@ -40,12 +41,6 @@ void MarkChart::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     paintMarkChart(painter, rect(), marks_, screenInk(palette()));
-    if (hasFocus()) {
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        focus.rect = rect().adjusted(2, 2, -2, -2);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
-    }
 }
 
 } // namespace tq::ui

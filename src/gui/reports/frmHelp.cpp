@@ -3,6 +3,7 @@
 #include "core/reports/HelpText.h"
 #include "gui/widgets/Codepage.h"
 #include "gui/widgets/Fonts.h"
+#include "gui/widgets/ReadingPanel.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -24,11 +25,11 @@ frmHelp::frmHelp(QWidget* parent) : QDialog(parent)
     Text1 = new QTextEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setAccessibleName(QStringLiteral("Help"));
-    Text1->setReadOnly(true);
     Text1->setAcceptRichText(false);
     Text1->setFont(ui::programFont(QStringLiteral("MS Sans Serif"), 10));
     Text1->setLineWrapMode(QTextEdit::WidgetWidth);
-    Text1->setTextInteractionFlags(Qt::TextSelectableByMouse);   // no caret blinking in an about box
+    // Reached with Tab and read line by line with the arrow keys.
+    ui::readByCaret(Text1);
     Text1->document()->setDocumentMargin(14);
 
     Command1 = new QPushButton(QStringLiteral("CLOSE"), this);

@@ -103,6 +103,8 @@ private:
     ui::Dialogs& dialogs_;
     std::unique_ptr<PhraseSearchIndex> index_; // made at the first search
     bool left_ = false;
+    // A drop-down list closed by the key being handled now: its Escape is not the window's.
+    bool dropDownClosed_ = false;
 
     // The search half.
     QGroupBox* fraSearchCriteria = nullptr;

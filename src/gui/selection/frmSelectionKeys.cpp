@@ -1,13 +1,14 @@
 // Comment Selection by keyboard: the File menu's commands have their usual keys; Enter on a phrase
 // found copies it into the favourites as a double click does; in the favourites list Delete
 // removes a row, Ctrl+Up and Ctrl+Down move it and Insert adds a separator, as the buttons beside
-// it do; Escape goes back as "Back" does. Tab goes through the controls as they are read.
+// it do; Escape goes back as "Back" does (or, on an open drop-down, closes the drop-down). Tab goes through the controls as they are read.
 #include "gui/selection/PhraseMatchList.h"
 #include "gui/selection/frmSelection.h"
 #include "gui/widgets/EventHook.h"
 #include "gui/widgets/FavouritesList.h"
 #include "gui/widgets/TabOrder.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,6 +16,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTimer>
 #include <QToolButton>
 
 namespace tq {
@@ -46,7 +48,22 @@ void frmSelection::connectKeys()
         auto* shortcut = new QShortcut(keys, lstFavourites, nullptr, nullptr, Qt::WidgetShortcut);
         connect(shortcut, &QShortcut::activated, this, [this, command = command] { (this->*command)(); });
     }
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, [this] { close(); });
+    // Escape on an open drop-down closes the drop-down alone, whether the list or the window
+    // sees the key first.
+    for (QComboBox* list : findChildren<QComboBox*>())
+        ui::onEvent(list->view(), QEvent::Hide, [this](QEvent*) {
+            dropDownClosed_ = true;
+            QTimer::singleShot(0, this, [this] { dropDownClosed_ = false; });
+        });
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, [this] {
+        for (QComboBox* list : findChildren<QComboBox*>())
+            if (list->view()->isVisible()) {
+                list->hidePopup();
+                return;
+            }
+        if (!dropDownClosed_)
+            close();
+    });
 
     ui::setTabOrder({cmbMarkCat, cmbCommentCat, cmbLS, cmbDept, txtAnd1, txtAnd2, txtOr, txtNot, cmdSearch, chkNoDups,
                      lstComments, cmdNew, cmdOpen, cmdSave, cmdSaveAs, cmdPrint, cmdBack, lstFavourites, cmdUp, cmdDown,

@@ -4,10 +4,12 @@
 #include <QWidget>
 
 #include <initializer_list>
+#include <vector>
 
 namespace tq::ui {
 
-inline void setTabOrder(std::initializer_list<QWidget*> controls)
+template <typename Controls>
+void setTabOrderOf(const Controls& controls)
 {
     QWidget* previous = nullptr;
     for (QWidget* control : controls) {
@@ -15,6 +17,16 @@ inline void setTabOrder(std::initializer_list<QWidget*> controls)
             QWidget::setTabOrder(previous, control);
         previous = control;
     }
+}
+
+inline void setTabOrder(std::initializer_list<QWidget*> controls)
+{
+    setTabOrderOf(controls);
+}
+
+inline void setTabOrder(const std::vector<QWidget*>& controls)
+{
+    setTabOrderOf(controls);
 }
 
 } // namespace tq::ui

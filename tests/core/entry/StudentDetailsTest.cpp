@@ -1,3 +1,4 @@
+#include "core/entry/ReadingLines.h"
 #include "core/entry/StudentDetails.h"
 #include "core/phrases/Composition.h"
 
@@ -88,4 +89,31 @@ TEST(StudentDetails, ALongRemainderIsCutOnTheFifthLineAndKept)
     d = studentDetails(s, PhraseLibrary{}, false);
     EXPECT_EQ(d.lines[4], std::string(22, ' ') + std::string(72, 'r') + " ...");
     EXPECT_EQ(d.remainder, std::string(72, 'r') + "zz");
+}
+
+// What a screen reader reads of the same student: a named field a line, the comment by sentence
+// (no code tags, not cut at the screen's width), blanks said as "none", only the flags set.
+TEST(StudentDetails, ReadOneFieldALineWithTheCommentInSentences)
+{
+    StudentRecord s = withComments(2);
+    s.mark.clear();
+    s.skill(2) = "";
+    s.iep = "Y";
+    s.interview = "Y";
+    const PhraseLibrary lib({{"0001", "Linh reads well. She asks questions", ""}, {"0002", "Good work", ""}});
+    EXPECT_EQ(studentReadingLines(s, lib, true),
+              (std::vector<std::string>{"Number: 123456789", "Course: ENG2D1-01", "Name: Nguyen, Linh", "Mark: none",
+                                        "Comment: Linh reads well.", "She asks questions.", "Good work.",
+                                        "Learning skills: Responsibility 3, Organization none, Independent Work 3, "
+                                        "Collaboration 3, Initiative 3, Self-Regulation 3",
+                                        "Flags: IEP, Interview requested"}));
+    s.hasFreeForm = true;
+    s.freeFormComment = "Works hard. Ask me why?  Really";
+    const std::vector<std::string> free = studentReadingLines(s, lib, false);
+    EXPECT_EQ(std::vector<std::string>(free.begin() + 3, free.end() - 2),
+              (std::vector<std::string>{"Free-form comment: Works hard.", "Ask me why?", "Really"}));
+    // An over-long coded comment is read with its warning; an empty one as none.
+    const std::vector<std::string> longOne = studentReadingLines(withComments(5), libraryWithLengths({100, 100, 100, 100, 61}), false);
+    EXPECT_EQ(longOne.end()[-3].rfind(commentTooLongMessage().title, 0), 0u);
+    EXPECT_EQ(studentReadingLines(withComments(0), lib, false)[3], "Comment: none");
 }

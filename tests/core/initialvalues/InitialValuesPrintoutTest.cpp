@@ -46,6 +46,13 @@ TEST(RangeDetails, CodesWithTheirPhrasesAndTheRatingsUnderTheSkillsInitials)
     EXPECT_EQ(empty[1], "0-49    " + blanks(75) + " RE OR IW CO IN SR");
     const auto longer = rangeDetailLines(test::markRange(0, 9, {"0901", "", ""}, {"1", "1", "1", "1", "1", "1"}), library);
     EXPECT_EQ(longer[0], "Range   0901 @ " + std::string(100, 'x') + ". Learning Skills");
+
+    // Read out, a field a line: blank codes are none, the ratings go by the skills' names.
+    EXPECT_EQ(rangeReadingLines(ranges[1], library),
+              (std::vector<std::string>{"Range: 50 to 84", "Comment 1: none", "Comment 2: none",
+                                        "Comment 3: 0706 @ asks thoughtful questions.",
+                                        "Learning skills: Responsibility 3, Organization 2, Independent Work 3, "
+                                        "Collaboration 3, Initiative 3, Self-Regulation 3"}));
 }
 
 TEST(InitialValuesPrintout, ThreeRangesPrintSeventeenLinesInCourierNew)

@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <cerrno>
+#include <cstdint>
 #include <unistd.h>
 
 namespace tq {
@@ -22,6 +25,7 @@ protected:
     ClassList students = test::newStudents(3);
     Favourites favourites;
     PhraseLibrary library;
+    std::atomic<int> diskError{0}; // what the disk says to the next write; 0: it takes it
     RecoveryCopies recovery;
 
     void SetUp() override { ASSERT_TRUE(start(recovery, "20261207T101503-1-00000001", students, favourites)); }
@@ -34,6 +38,7 @@ protected:
         s.runLater = timers.runLater();
         s.now = timers.clock();
         s.wallClock = [this] { return wallNow; };
+        s.makeWriter = [this](int fd) { return test::failingAfter(diskError ? 0 : SIZE_MAX, diskError)(fd); };
         return r.start(c, f, std::move(s));
     }
     std::string folder() const { return dir.file("recovery"); }
@@ -230,10 +235,41 @@ TEST_F(RecoveryCopiesTest, ARestoredCopyIsWrittenAtOnceWithTheTimeAndFileItHad)
     EXPECT_EQ(copiedClass()[0].mark, "");
 }
 
+TEST_F(RecoveryCopiesTest, CopiesThatCannotBeWrittenAreToldOnceForEachCauseWhileTheyFail)
+{
+    const uid_t owner = ::geteuid();
+    int mark = 0;
+    struct Case {
+        int error;
+        uid_t folderOwner;
+        const char* line; // the cause, or "" once copies are written
+        bool told;
+    };
+    for (const Case& c : {Case{ENOSPC, owner, "disk full", true}, Case{ENOSPC, owner, "disk full", false},
+                          Case{0, owner, "", false}, Case{EDQUOT, owner, "disk full", false},
+                          Case{EACCES, owner + 1, "folder owned by another user", true},
+                          Case{EACCES, owner, "no permission", true}, Case{EROFS, owner, "read-only disk", true},
+                          Case{EIO, owner, "write error", true}, Case{0, owner, "", false}}) {
+        SCOPED_TRACE(c.line);
+        diskError = c.error;
+        if (::chown(folder().c_str(), c.folderOwner, static_cast<gid_t>(-1)) != 0)
+            continue; // only root gives a folder away
+        recovery.classChanged();
+        students[0].mark = std::to_string(++mark); // a change each time
+        timers.advance(2s);
+        recovery.flush();
+        const CopyTroubleNews news = recovery.troubleNews();
+        EXPECT_EQ(news.line, *c.line ? "Recovery copies cannot be written (" + std::string(c.line) + "): save your class now." : "");
+        EXPECT_EQ(news.tell, c.told);
+        EXPECT_EQ(copiedClass() == students, c.error == 0);
+    }
+}
+
 TEST(RecoveryCopiesOff, WithoutAStartNothingIsKeptAndNothingFails)
 {
     ClassList students = test::newStudents(1);
     Favourites favourites;
+    std::atomic<int> diskError{0}; // what the disk says to the next write; 0: it takes it
     RecoveryCopies recovery;
     recovery.classChanged();
     recovery.classSaved("/x.tqc");
@@ -251,6 +287,7 @@ TEST(RecoveryCopiesOff, WithoutAStartNothingIsKeptAndNothingFails)
     s.runLater = [](RecoveryCopies::Delay, std::function<void()>) {};
     EXPECT_FALSE(recovery.start(students, favourites, s));
     EXPECT_FALSE(recovery.active());
+    EXPECT_EQ(recovery.troubleNews().line, copyTroubleText(CopyTrouble::Other)); // told as at a write
 }
 
 } // namespace

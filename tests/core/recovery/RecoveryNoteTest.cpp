@@ -35,6 +35,11 @@ TEST(RecoveryNote, ADescriptionReadsBackAsWrittenWhateverItsFileNamesHold)
     note.course.clear();
     note.checksum = 0;
     EXPECT_EQ(parseRecoveryNote(recoveryNoteText(note)), note);
+
+    // A free-form comment being written goes with a class's copy, line breaks and all.
+    note = sampleNote();
+    note.draft = FreeFormDraft{3, "323232323", "Reads\r\nwidely = well \\n"};
+    EXPECT_EQ(parseRecoveryNote(recoveryNoteText(note)), note);
 }
 
 TEST(RecoveryNote, ADescriptionThatIsNotWholeOrNamesAFileElsewhereIsRefused)

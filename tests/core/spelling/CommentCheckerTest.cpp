@@ -171,6 +171,11 @@ TEST(ClassCommentCheck, OnlyFreeFormCommentsAreCheckedEachWordNamedOncePerStuden
                                         "Ahmed Layla  unknown word \"teh\"",
                                         "Lam Daniel  pronoun \"She\" does not fit"}));
     EXPECT_TRUE(commentWarningReport(students, {}).empty());
-    EXPECT_EQ(namesAndPronounsLine(check.findings("Sophie, Mary and teh Sophie: she.", students[2]), students[2]),
-              "Names of other students: Sophie, Mary.  Pronouns that do not fit Daniel (M): she.");
+    const std::vector<CommentFinding> inDialog = check.findings("Sophie, Mary and teh Sophie: she.", students[2]);
+    EXPECT_EQ(commentFindingsLine(inDialog, students[2]),
+              "Misspelt: teh.  Names of other students: Sophie, Mary.  Pronouns that do not fit Daniel (M): she.");
+    // The word at the caret, from its first letter to just after its last, is described.
+    EXPECT_EQ(findingAt(inDialog, 16), nullptr);
+    for (size_t place : {17u, 20u})
+        EXPECT_EQ(findingDescription(findingAt(inDialog, place)->kind), "misspelt") << place;
 }

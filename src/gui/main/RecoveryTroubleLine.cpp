@@ -1,0 +1,31 @@
+#include "gui/main/RecoveryTroubleLine.h"
+
+#include "gui/widgets/NamedControls.h"
+
+#include <QLabel>
+#include <QStatusBar>
+
+namespace tq {
+
+RecoveryTroubleLine::RecoveryTroubleLine(QStatusBar& bar) : QObject(&bar)
+{
+    lblRecoveryTrouble = ui::named(new QLabel(&bar), "lblRecoveryTrouble");
+    lblRecoveryTrouble->setAccessibleName(QStringLiteral("Recovery copies"));
+    lblRecoveryTrouble->setTextFormat(Qt::PlainText);
+    QPalette warning = lblRecoveryTrouble->palette();
+    warning.setColor(QPalette::WindowText, QColor(0xA0, 0x10, 0x10)); // a dark red that reads on the bar
+    lblRecoveryTrouble->setPalette(warning);
+    QFont bold = lblRecoveryTrouble->font();
+    bold.setBold(true);
+    lblRecoveryTrouble->setFont(bold);
+    lblRecoveryTrouble->hide();
+    bar.addPermanentWidget(lblRecoveryTrouble);
+}
+
+void RecoveryTroubleLine::show(const std::string& text)
+{
+    lblRecoveryTrouble->setText(QString::fromUtf8(text));
+    lblRecoveryTrouble->setVisible(!text.empty());
+}
+
+} // namespace tq

@@ -1,0 +1,54 @@
+#include "gui/widgets/FocusRing.h"
+
+#include "gui/widgets/EventHook.h"
+
+#include <QEvent>
+#include <QPainter>
+#include <QWidget>
+
+namespace tq::ui {
+
+namespace {
+constexpr int ringWidth = 2;
+
+class Ring : public QWidget {
+public:
+    explicit Ring(QWidget* control) : QWidget(control)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setAttribute(Qt::WA_NoSystemBackground);
+        setFocusPolicy(Qt::NoFocus);
+        hide();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        QPen pen(palette().color(QPalette::Highlight), ringWidth);
+        pen.setJoinStyle(Qt::MiterJoin);
+        painter.setPen(pen);
+        painter.drawRect(QRectF(rect()).adjusted(ringWidth / 2.0, ringWidth / 2.0, -ringWidth / 2.0, -ringWidth / 2.0));
+    }
+};
+} // namespace
+
+void showFocusRing(QWidget* control)
+{
+    auto* ring = new Ring(control);
+    new EventHook(control, [control, ring](QEvent* e) {
+        switch (e->type()) {
+        case QEvent::FocusIn:
+        case QEvent::FocusOut:
+        case QEvent::Resize:
+            ring->setGeometry(control->rect());
+            ring->setVisible(control->hasFocus());
+            ring->raise();
+            break;
+        default: break;
+        }
+        return false;
+    });
+}
+
+} // namespace tq::ui
