@@ -105,6 +105,9 @@ WrittenBenchFiles writeBenchFiles(const std::string& folder, uint64_t origin)
            saveClassFile(f.largeClassFile, large) && saveClassFile(f.smallClassFile, small) &&
            replaceFileAtomically(f.favourites, favourites) &&
            replaceFileAtomically(f.floorTexts, mainWindowFloorText(library, favourites, f.favourites));
+    // Written a moment ago, the master file would look still copied: the update would wait for it.
+    std::error_code ec;
+    std::filesystem::last_write_time(f.masterFile, std::filesystem::file_time_type::clock::now() - std::chrono::minutes(1), ec);
     return w;
 }
 

@@ -33,6 +33,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             if (!ok)
                 fuzz::check(!skipCsvFields(line, count + 1), "an unclosed quote refuses the skip too");
         }
+        // The field count is the reader's: after all but the last field, one field is left.
+        const size_t fields = csvFieldCount(line);
+        const std::optional<std::string_view> last = skipCsvFields(line, fields - 1);
+        fuzz::check(!last || csvFieldCount(*last) == 1, "the field count matches the reader");
+    }
+
+    // A text cut inside its last student line (before its fifteenth field) is never whole, and a
+    // whole text has a student line the reader can take.
+    if (masterTextLooksWhole(text)) {
+        const std::vector<std::string_view> lines = lineViews(text);
+        fuzz::check(lines.size() >= 2, "a whole file has a student line");
+        std::string_view lastLine = lines.back();
+        for (size_t i = lines.size(); i-- > 1 && lastLine.find_first_not_of(' ') == std::string_view::npos;)
+            lastLine = lines[i - 1];
+        const size_t comma = lastLine.find(',');
+        if (comma != std::string_view::npos && lastLine.find('"') == std::string_view::npos &&
+            !trimSpaces(lastLine.substr(0, comma)).empty())
+            fuzz::check(!masterTextLooksWhole(text.substr(0, static_cast<size_t>(lastLine.data() - text.data()) + comma)),
+                        "a last line cut after its first field is not whole");
     }
 
     std::vector<std::string> wanted(list.codes.begin(), list.codes.begin() + std::min<size_t>(3, list.codes.size()));

@@ -3,10 +3,12 @@
 #include "app/CommentFindingLines.h"
 #include "app/EditDistance.h"
 #include "app/ImportMarksCommand.h"
+#include "core/base/Cp1252.h"
 #include "core/base/TeacherFolder.h"
 #include "core/classdata/ClassFile.h"
 #include "core/classdata/ClassSort.h"
 #include "core/classdata/ClassUpdate.h"
+#include "core/classdata/DropReview.h"
 #include "core/classdata/MasterFile.h"
 #include "core/entry/ClassGridLayout.h"
 #include "core/export/ExportFile.h"
@@ -43,7 +45,7 @@ constexpr CommandWord commandWords[] = {
     {"check-library", 0, 1, "--spelling"},
     {"verify", 1, 1},
     {"export", 2, 2},
-    {"update", 2, 2},
+    {"update", 2, 2, "--allow-drops"},
     {"summary", 1, 1},
     {"documents-folder", 0, 0},
     {"search", 0, anyNumber}, // its operands are its own options
@@ -146,25 +148,37 @@ Invocation parse(const std::vector<std::string>& args)
     return inv;
 }
 
+// Text the program keeps in the class files' code page, as a person reads it in the terminal
+// (UTF-8). Files keep the code page; only what is printed changes.
+std::string forTerminal(std::string_view text) { return cp1252ToUtf8(text); }
+
 // Messages are kept with CR LF line ends, as the windows show them; a terminal wants LF.
 void printMessage(std::ostream& err, const Message& m)
 {
     std::string text = m.text;
     for (size_t at = text.find(crlf); at != std::string::npos; at = text.find(crlf, at))
         text.erase(at, 1);
-    err << text << '\n';
+    err << forTerminal(text) << '\n';
 }
 
 void printLines(std::ostream& out, const std::vector<std::string>& lines)
 {
     for (const std::string& line : lines)
-        out << line << '\n';
+        out << forTerminal(line) << '\n';
+}
+
+// A master file refused as incomplete, or holding none of the class: the administrator waits
+// for the office's copy rather than mends a file.
+bool masterLooksIncomplete(const MaybeMessage& m)
+{
+    return m && (*m == masterIncompleteMessage() || *m == masterHoldsNoneOfTheClassMessage());
 }
 
 struct Context {
     std::string libraryPath;
     std::string masterPath;
     Clock now;
+    Pause pause;
     std::ostream& out;
     std::ostream& err;
 };
@@ -215,10 +229,10 @@ int verifyOrExport(const Context& c, const std::string& classPath, const std::st
     std::optional<ClassList> students = openClass(c, classPath);
     if (!students)
         return exitUnusable;
-    const Verification v = verifyClass(*students, *library, c.masterPath, c.now);
+    const Verification v = verifyClass(*students, *library, c.masterPath, c.now, c.pause);
     if (v.updateFailed) {
         printMessage(c.err, *v.message);
-        return exitUnusable;
+        return masterLooksIncomplete(v.message) ? exitReported : exitUnusable;
     }
     if (!v.passed()) {
         printLines(c.out, v.report);
@@ -232,7 +246,7 @@ int verifyOrExport(const Context& c, const std::string& classPath, const std::st
         return exitPassed;
     }
     for (const ConfirmationRow& row : v.grid)
-        c.out << joinTabs(row) << '\n';
+        c.out << forTerminal(joinTabs(row)) << '\n';
     return exitPassed;
 }
 
@@ -249,7 +263,10 @@ bool mayWriteOver(const Context& c, const KnownFiles& known, const std::string& 
     return check == BeforeWriting::Write;
 }
 
-int updateClass(const Context& c, const std::string& classPath, const std::string& outPath)
+// Updates the class and saves it as `outPath`. Nothing is written when the master file is refused
+// as incomplete, when no student would stay, or (unless `allowDrops`) when every student of one
+// of the class's codes would be dropped.
+int updateClass(const Context& c, const std::string& classPath, const std::string& outPath, bool allowDrops)
 {
     KnownFiles known;
     known.remember(classPath);
@@ -257,11 +274,20 @@ int updateClass(const Context& c, const std::string& classPath, const std::strin
     if (!students)
         return exitUnusable;
     sortByName(*students);
-    const ClassUpdateResult update =
-        updateClassFromMaster(*students, c.masterPath, c.now, static_cast<size_t>(maxStudents), static_cast<size_t>(maxStudents));
+    const ClassList before = *students;
+    const ClassUpdateResult update = updateClassFromMaster(*students, c.masterPath, c.now, static_cast<size_t>(maxStudents),
+                                                           static_cast<size_t>(maxStudents), c.pause);
     if (update.failed) {
         printMessage(c.err, *update.message);
-        return exitUnusable;
+        return masterLooksIncomplete(update.message) ? exitReported : exitUnusable;
+    }
+    const DropReview review = reviewDrops(before, *students, update.droppedStudents);
+    if (!review.emptiedCodes.empty() && !allowDrops) {
+        c.err << "tallyquill: the update would drop every student of";
+        for (const std::string& code : review.emptiedCodes)
+            c.err << ' ' << forTerminal(code);
+        c.err << "; the master file looks incomplete. Nothing was written (--allow-drops writes it all the same).\n";
+        return exitReported;
     }
     sortByName(*students);
     if (!mayWriteOver(c, known, outPath))
@@ -271,9 +297,9 @@ int updateClass(const Context& c, const std::string& classPath, const std::strin
         return exitUnusable;
     }
     for (const StudentRecord& s : update.addedStudents)
-        c.out << "Added: " << s.lastName << ' ' << s.firstName << ' ' << s.courseCode << '\n';
+        c.out << forTerminal("Added: " + s.lastName + ' ' + s.firstName + ' ' + s.courseCode) << '\n';
     for (const StudentRecord& s : update.droppedStudents)
-        c.out << "Dropped: " << s.lastName << ' ' << s.firstName << ' ' << s.courseCode << '\n';
+        c.out << forTerminal("Dropped: " + s.lastName + ' ' + s.firstName + ' ' + s.courseCode) << '\n';
     return exitPassed;
 }
 
@@ -288,14 +314,14 @@ int summarizeClassFile(const Context& c, const std::string& classPath)
     return exitPassed;
 }
 
-// The rows the Comment Selection window's result list would show, in the library's own bytes.
+// The rows the Comment Selection window's result list would show.
 int searchLibrary(const Context& c, const SearchCriteria& criteria)
 {
     const std::optional<PhraseLibrary> library = loadLibrary(c);
     if (!library)
         return exitUnusable;
     for (const int i : searchPhrases(*library, criteria))
-        c.out << searchResultLine(library->phrases()[static_cast<size_t>(i)]) << '\n';
+        c.out << forTerminal(searchResultLine(library->phrases()[static_cast<size_t>(i)])) << '\n';
     return exitPassed;
 }
 // The comment checks of every free-form comment of the class, one finding a line.
@@ -367,8 +393,16 @@ std::string commandLineUsage()
            "                             eFile window does; print the report, or the class as it would\n"
            "                             be confirmed (one line per grid row, cells separated by tabs)\n"
            "  export CLASS.tqc OUT.trc   verify the class and, when it passes, write its eFile OUT.trc\n"
-           "  update CLASS.tqc OUT.tqc   update the class against the master list, save it as OUT.tqc\n"
-           "                             and list the students added and dropped\n"
+           "                             (verify and export refuse an incomplete master file as update\n"
+           "                             does, with exit status 1)\n"
+           "  update CLASS.tqc OUT.tqc [--allow-drops]\n"
+           "                             update the class against the master list, save it as OUT.tqc\n"
+           "                             and list the students added and dropped. Nothing is written\n"
+           "                             (exit status 1) when the master file is incomplete (no student,\n"
+           "                             a last line cut short, or changed in the last two seconds: it is\n"
+           "                             read again once after two seconds), when no student would stay,\n"
+           "                             or when every student of one of the class's course codes would\n"
+           "                             be dropped; --allow-drops writes the last case all the same\n"
            "  summary CLASS.tqc          print the class's figures, one NAME<TAB>VALUE line each:\n"
            "                             students, marked, incomplete, unmarked, mean, median,\n"
            "                             lowest, highest, the bands below 50, 50-59, 60-69, 70-79 and\n"
@@ -395,13 +429,17 @@ std::string commandLineUsage()
            "Spelling is checked with the Hunspell dictionary that TQSetup.ini names (Dictionary=),\n"
            "en_CA by default, from /usr/share/hunspell.\n"
            "\n"
+           "Names, comments and phrases are printed in UTF-8; the files written keep the Windows-1252\n"
+           "code page of the class files.\n"
+           "\n"
            "Exit status: 0 done (the class passes, the library is in order, nothing was found); 1 a\n"
-           "report or findings were printed; 2 a file could not be used or the command line is wrong\n"
-           "(the reason on standard error).\n";
+           "report or findings were printed, or the master file looks incomplete (the reason on standard\n"
+           "error); 2 a file could not be used or the command line is wrong (the reason on standard\n"
+           "error).\n";
 }
 
 int runCommandLine(const std::vector<std::string>& args, const std::string& programFolder, std::ostream& out,
-                   std::ostream& err, const Clock& now)
+                   std::ostream& err, const Clock& now, const Pause& pause)
 {
     const Invocation inv = parse(args);
     if (inv.help) {
@@ -432,7 +470,7 @@ int runCommandLine(const std::vector<std::string>& args, const std::string& prog
     defaults.folders = programFoldersFor(programFolder, std::string());
     applySetupFile(defaults);
     Context c{inv.library.value_or(defaults.phraseLibraryPath()),
-              masterFilePath(inv.data.value_or(defaults.folders.dataFolder)), now, out, err};
+              masterFilePath(inv.data.value_or(defaults.folders.dataFolder)), now, pause, out, err};
     defaults.spelling.setup.teacherWordsFile = teacherWordsFileOfUser();
     if (inv.command == "check-library") {
         if (!inv.operands.empty())
@@ -456,7 +494,7 @@ int runCommandLine(const std::vector<std::string>& args, const std::string& prog
         return verifyOrExport(c, inv.operands[0], nullptr);
     if (inv.command == "export")
         return verifyOrExport(c, inv.operands[0], &inv.operands[1]);
-    return updateClass(c, inv.operands[0], inv.operands[1]);
+    return updateClass(c, inv.operands[0], inv.operands[1], inv.ownOption);
 }
 
 std::string executableFolder(const char* argv0)

@@ -23,7 +23,7 @@ bool isCommandLineRequest(const std::vector<std::string>& args);
 // Runs the command the arguments name. `programFolder` is the executable's folder, from which
 // the default phrase library and data folder follow. Reports go to `out`, messages to `err`.
 int runCommandLine(const std::vector<std::string>& args, const std::string& programFolder, std::ostream& out,
-                   std::ostream& err, const Clock& now = systemClock());
+                   std::ostream& err, const Clock& now = systemClock(), const Pause& pause = systemPause());
 
 std::string commandLineUsage();
 

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <sstream>
 #include <filesystem>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -43,6 +44,7 @@ protected:
         // A fresh copy, so the master file is never too old.
         std::filesystem::create_directories(dir.file("data"));
         std::filesystem::copy_file(cli("master.txt"), dir.file("data/TQStudentInfo.txt"));
+        settleFile(dir.file("data/TQStudentInfo.txt"));
     }
 
     // Runs the program with --library and --data pointing at the fixtures.
@@ -51,6 +53,19 @@ protected:
         if (withFolders)
             args.insert(args.begin(), {"--library", cli("library.csv"), "--data", dir.file("data")});
         return runAs(builtProgram, std::move(args));
+    }
+
+    // Runs the command in this process, where the wait for a master file still being copied
+    // is not slept.
+    Outcome runHere(std::vector<std::string> args)
+    {
+        args.insert(args.begin(), {"--library", cli("library.csv"), "--data", dir.file("data")});
+        std::ostringstream out, err;
+        Outcome r;
+        r.exitCode = runCommandLine(args, dir.path(), out, err, systemClock(), [](std::chrono::milliseconds) {});
+        r.out = out.str();
+        r.err = err.str();
+        return r;
     }
 
     // Runs the program found at `executable` (a link or a copy of the built one), as it is, with
@@ -210,6 +225,55 @@ TEST_F(CommandLine, UpdateSavesTheClassAndListsTheChanges)
     EXPECT_EQ(readBytes(dir.file("out.tqc")), "Ames,Kim\r\n");
 }
 
+// Names in UTF-8, whatever the class file's code page; a master file cut short or lacking a
+// whole course code writes nothing.
+TEST_F(CommandLine, UpdateRefusesAMasterFileThatCannotBeWholeAndPrintsNamesInUtf8)
+{
+    const auto student = [](const char* code, const char* number, const char* last, const char* first) {
+        StudentRecord s = newStudentRecord(code, number, last, first, "F", "");
+        s.mark = "70";
+        return s;
+    };
+    ASSERT_TRUE(saveClassFile(dir.file("c.tqc"), {student("ENG-01", "111", "B\xE9langer", "Anne"),
+                                                   student("ENG-01", "222", "M\xFCller", "Fran\xE7ois"),
+                                                   student("MAT-01", "333", "Cole", "Cy")}));
+    // Student lines of the master file: "LAST,FIRST,GENDER,NUMBER" and the class code after a "|".
+    const auto writeMaster = [&](const std::string& students) {
+        std::string text = "header\r\n";
+        for (const std::string& l : splitLines(students))
+            text += l.substr(0, l.find('|')) + ",x,x,x,x,x,x,x,x,x,x," + l.substr(l.find('|') + 1) + "\r\n";
+        writeBytes(dir.file("data/TQStudentInfo.txt"), text);
+        settleFile(dir.file("data/TQStudentInfo.txt"));
+    };
+    const std::string belanger = "B\xE9langer,Anne,F,111|ENG-01", cole = "Cole,Cy,F,333|MAT-01";
+    const std::string out = dir.file("out.tqc");
+    struct Row {
+        std::string masterLines;
+        std::vector<std::string> args;
+        int exitCode;
+        std::string printed; // the start of standard error, or of standard output when none
+    };
+    const Row rows[] = {
+        {"", {"update", dir.file("c.tqc"), out}, 1, "TQ24: "},
+        {"", {"verify", dir.file("c.tqc")}, 1, "TQ24: "},
+        {"", {"export", dir.file("c.tqc"), out}, 1, "TQ24: "},
+        {"Else,Al,F,999|SCI-01", {"update", dir.file("c.tqc"), out}, 1, "TQ25: "},
+        {belanger, {"update", dir.file("c.tqc"), out}, 1, "tallyquill: the update would drop every student of MAT-01;"},
+        {belanger, {"update", dir.file("c.tqc"), out, "--allow-drops"}, 0, "Dropped: Cole Cy MAT-01\n"},
+        {belanger + "\n" + cole, {"update", dir.file("c.tqc"), out}, 0, "Dropped: M\xC3\xBCller Fran\xC3\xA7ois ENG-01\n"},
+        {belanger + "\n" + cole, {"verify", dir.file("c.tqc")}, 1, "There is a discrepancy"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.args[0] + " " + row.masterLines);
+        std::filesystem::remove(out);
+        writeMaster(row.masterLines);
+        const Outcome r = runHere(row.args);
+        EXPECT_EQ(r.exitCode, row.exitCode) << r.err;
+        EXPECT_TRUE((r.err.empty() ? r.out : r.err).starts_with(row.printed)) << r.out << r.err;
+        EXPECT_EQ(std::filesystem::exists(out), row.exitCode == 0 && row.args[0] == "update");
+    }
+}
+
 TEST_F(CommandLine, SummaryPrintsTheClasssFiguresOneLineEach)
 {
     Outcome r = run({"summary", cli("pass.tqc")}, false);
@@ -291,7 +355,7 @@ TEST_F(CommandLine, CheckCommentsPrintsEachFindingInTheClassFilesOrder)
     EXPECT_TRUE(found[3].starts_with("Fox, Robin\tspelling\tQuizlet\t")) << found[3];
     const std::string suggestions = found[3].substr(found[3].rfind('\t') + 1);
     EXPECT_EQ(std::count(suggestions.begin(), suggestions.end(), ' '), 2) << "three suggestions at most";
-    EXPECT_EQ(found[4], "M\xFCller, Zo\xEB\tname\tRobin") << "the class file's bytes";
+    EXPECT_EQ(found[4], "M\xC3\xBCller, Zo\xC3\xAB\tname\tRobin") << "in UTF-8, not the class file's code page";
 
     // The teacher's own word, from the data folder.
     std::filesystem::create_directories(dir.file("xdg-data/tallyquill"));
@@ -331,7 +395,7 @@ TEST_F(CommandLine, WithoutTheDictionaryOnlyTheSpellingIsLeftUnchecked)
     Outcome r = runAs(program, {"--library", cli("library.csv"), "check-comments", cli("comments.tqc")});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.err, notice + "\n");
-    EXPECT_EQ(r.out, lines({"Brown, Lee\tname\tJamie", "Brown, Lee\tpronoun\tshe", "M\xFCller, Zo\xEB\tname\tRobin"}));
+    EXPECT_EQ(r.out, lines({"Brown, Lee\tname\tJamie", "Brown, Lee\tpronoun\tshe", "M\xC3\xBCller, Zo\xC3\xAB\tname\tRobin"}));
 
     r = runAs(program, {"--library", cli("library.csv"), "check-library", "--spelling"});
     EXPECT_EQ(r.exitCode, 2);
@@ -354,6 +418,7 @@ TEST_F(CommandLine, TheSetUpFileNamesTheMasterFileFolderAndDataOutranksIt)
     const std::string program = programWithSetUpFile("School=Lakeshore\r\nDataFolder=../shared\r\n");
     std::filesystem::create_directories(dir.file("shared"));
     std::filesystem::copy_file(cli("master.txt"), dir.file("shared/TQStudentInfo.txt"));
+    settleFile(dir.file("shared/TQStudentInfo.txt"));
 
     const std::vector<std::string> update = {"--library", cli("library.csv"), "update", cli("changed.tqc"), dir.file("out.tqc")};
     Outcome r = runAs(program, update);
@@ -371,7 +436,7 @@ TEST_F(CommandLine, TheSetUpFileNamesTheMasterFileFolderAndDataOutranksIt)
     EXPECT_EQ(r.exitCode, 0) << r.err;
 }
 
-TEST_F(CommandLine, SearchListsTheRowsTheWindowWouldShowInTheLibrarysBytes)
+TEST_F(CommandLine, SearchListsTheRowsTheWindowWouldShowInUtf8)
 {
     const auto search = [&](std::vector<std::string> options) {
         options.insert(options.begin(), {"--library", cli("search-library.csv"), "search"});
@@ -380,7 +445,7 @@ TEST_F(CommandLine, SearchListsTheRowsTheWindowWouldShowInTheLibrarysBytes)
     const std::string r0101 = "0101 @ reads widely and with care\n";
     const std::string r0102 = "0102 \"@ reads widely and with care.\"\n";
     const std::string r0103 = "0103   @ reads widely and with care \n";
-    const std::string r0104 = "0104 @ \xE9" "crit avec soin et pr\xE9" "cision\n";
+    const std::string r0104 = "0104 @ \xC3\xA9" "crit avec soin et pr\xC3\xA9" "cision\n";
     const std::string r0105 = "0105 @ should review % notes before tests\n";
     const std::string r0106 = "0106 @ asks thoughtful questions in class\n";
     const std::string r0107 = "0107 @ works well with others\n";

@@ -37,6 +37,7 @@ protected:
         std::filesystem::create_directories(root.file("home"));
         std::filesystem::copy_file(sampleFile("TQPhraseLibrary.csv"), root.file("program/TQPhraseLibrary.csv"));
         std::filesystem::copy_file(sampleFile("TQStudentInfo.txt"), root.file("data/TQStudentInfo.txt"));
+        settleFile(root.file("data/TQStudentInfo.txt"));
         state.folders = programFoldersFor(root.file("program"), root.file("home"));
     }
 

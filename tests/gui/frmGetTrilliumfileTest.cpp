@@ -224,3 +224,45 @@ TEST_F(NewClassWindow, AFailedUpdateLeavesTheClassInItsOrder)
     EXPECT_EQ(state.students, before);
     EXPECT_EQ(grid()->text(1, 1), QString::fromStdString(before[0].lastName));
 }
+
+// A master file that lacks some of the class: the leavers are named with their work before
+// anyone leaves, more than half of the class needs a second Yes, and one Undo brings all back.
+TEST_F(NewClassWindow, AnUpdateNamesWhoLeavesFirstAndIsOneStepOfUndo)
+{
+    start();
+    openClass(sampleClassCopy());
+    const ClassList before = state.students;
+    // The master file without the class's students after the tenth: 18 of 28 would leave. They are
+    // named first; then a second question comes, whose No keeps them all.
+    std::string text;
+    const std::vector<std::string> master =
+        readTextLines(root.file("data/TQStudentInfo.txt")).value_or(std::vector<std::string>());
+    for (const std::string& l : master)
+        if (std::none_of(before.begin() + 10, before.end(),
+                         [&](const StudentRecord& s) { return l.find("," + s.studentNumber + ",") != std::string::npos; }))
+            text += l + "\r\n";
+    writeBytes(root.file("data/TQStudentInfo.txt"), text);
+    settleFile(root.file("data/TQStudentInfo.txt"));
+    for (bool yes : {true, true, false})
+        dialogs.answerQuestion(yes);
+    window->updateCommand();
+    const auto questions = dialogs.callsOf(Kind::Question);
+    ASSERT_EQ(questions.size(), 3u);
+    const StudentRecord& leaver = before.back();
+    EXPECT_NE(ui::toCp1252(questions[1].text).find(leaver.lastName + ", " + leaver.firstName + " (" + leaver.courseCode + ")"),
+              std::string::npos);
+    EXPECT_TRUE(questions[2].text.startsWith("The master class list looks incomplete"));
+    EXPECT_EQ(state.students, before);
+
+    for (bool yes : {true, true, true})
+        dialogs.answerQuestion(yes);
+    window->updateCommand();
+    ASSERT_EQ(state.studentCount(), 10);
+    EXPECT_EQ(grid()->rows(), 11);
+    ASSERT_TRUE(toolButton("cmdUndo")->isEnabled());
+    toolButton("cmdUndo")->click();
+    EXPECT_EQ(state.students, before);
+    EXPECT_EQ(grid()->rows(), 29);
+    EXPECT_EQ(grid()->text(28, 1), ui::fromCp1252(before[27].lastName));
+    EXPECT_FALSE(toolButton("cmdUndo")->isEnabled());
+}

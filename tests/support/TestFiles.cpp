@@ -34,6 +34,11 @@ std::string TempDir::write(const std::string& name, const std::string& bytes) co
     return p;
 }
 
+void settleFile(const std::string& path)
+{
+    std::filesystem::last_write_time(path, std::filesystem::file_time_type::clock::now() - std::chrono::minutes(1));
+}
+
 std::vector<std::string> TempDir::fileNames() const
 {
     std::vector<std::string> names;

@@ -46,7 +46,7 @@ void takeEntries(StudentRecord& rebuilt, const StudentRecord& old)
 } // namespace
 
 ClassUpdateResult updateClassFromMaster(ClassList& students, const std::string& masterPath, const Clock& now,
-                                        size_t addedCapacity, size_t droppedCapacity)
+                                        size_t addedCapacity, size_t droppedCapacity, const Pause& pause)
 {
     if (students.empty())
         return {};
@@ -60,9 +60,15 @@ ClassUpdateResult updateClassFromMaster(ClassList& students, const std::string& 
     if (*age > maxMasterAgeDays)
         return failure(masterTooOldForUpdateMessage(*age));
 
-    std::optional<ClassList> rebuilt = readMasterStudents(masterPath, codes, maxStudents);
+    const MasterRead master = readSettledMasterFile(masterPath, now, pause);
+    if (master.fault == MasterReadFault::Incomplete)
+        return failure(masterIncompleteMessage());
+    std::optional<ClassList> rebuilt =
+        master.fault == MasterReadFault::None ? masterStudentsFromText(master.text, codes, maxStudents) : std::nullopt;
     if (!rebuilt)
         return failure(masterUnavailableForUpdateMessage());
+    if (rebuilt->empty())
+        return failure(masterHoldsNoneOfTheClassMessage());
 
     // The first student of the class under each (course code, student number).
     std::unordered_map<std::string, size_t> firstIndex;

@@ -13,7 +13,7 @@ struct ClassUpdateResult {
     std::vector<StudentRecord> addedStudents;   // in the master list, not in the class
     std::vector<StudentRecord> droppedStudents; // in the class, no longer in the master list
     bool failed = false;                        // the class is then exactly as it was
-    MaybeMessage message;                       // TQ4 or TQ5 when failed
+    MaybeMessage message;                       // TQ4, TQ5, TQ24 or TQ25 when failed
 };
 
 // The capacities of the added and dropped lists that the main window's Update command passes.
@@ -21,9 +21,12 @@ inline constexpr size_t updateListCapacity = 101;
 
 // Rebuilds `students` from the master file: students still enrolled under their course code keep
 // every entry (and their gender and column 8) and take the master list's current names; new ones
-// come with empty entries; the others are dropped. An empty class is left alone.
+// come with empty entries; the others are dropped. An empty class is left alone. A master file
+// that is not whole (TQ24, after one wait through `pause`) or holds none of the class's students
+// (TQ25) fails the update: a class is never emptied by one.
 ClassUpdateResult updateClassFromMaster(ClassList& students, const std::string& masterPath, const Clock& now,
-                                        size_t addedCapacity, size_t droppedCapacity);
+                                        size_t addedCapacity, size_t droppedCapacity,
+                                        const Pause& pause = systemPause());
 
 // The distinct course codes of a class, in order of first occurrence.
 std::vector<std::string> classCourseCodes(const ClassList& students);

@@ -25,6 +25,25 @@ uint64_t zeroBytes(uint64_t w)
 }
 } // namespace
 
+size_t csvFieldCount(std::string_view line)
+{
+    size_t count = 1;
+    for (size_t at = 0;; ++count) {
+        size_t separator;
+        if (at < line.size() && line[at] == '"') {
+            const size_t close = line.find('"', at + 1);
+            if (close == std::string_view::npos || close + 1 >= line.size())
+                return count;
+            separator = close + 1; // the character after the closing quote, whatever it is
+        } else {
+            separator = line.find(',', at);
+            if (separator == std::string_view::npos)
+                return count;
+        }
+        at = separator + 1;
+    }
+}
+
 std::optional<std::string_view> skipCsvFields(std::string_view line, size_t count)
 {
     if (count == 0)

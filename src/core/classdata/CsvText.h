@@ -46,6 +46,10 @@ inline bool takeCsvFields(std::string_view& line, std::string_view* fields, size
 // bytes at a time: readers use this to pass over the fields they do not keep.
 std::optional<std::string_view> skipCsvFields(std::string_view line, size_t count);
 
+// The number of fields `line` holds as nextCsvField splits it (an empty line holds one). A quoted
+// field that never closes ends the count.
+size_t csvFieldCount(std::string_view line);
+
 // A value as one field of a written line: as it is, unless it holds a comma; then it is enclosed
 // in double quotes, which nextCsvField strips again, so that the value does not shift later fields.
 std::string csvField(std::string_view value);

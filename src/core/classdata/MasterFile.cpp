@@ -227,6 +227,61 @@ std::optional<int> masterFileAge(const std::string& path, const Clock& now)
     return calendarDaysBetween(*created, now());
 }
 
+bool masterTextLooksWhole(std::string_view text)
+{
+    std::vector<std::string_view> lines = lineViews(text);
+    while (!lines.empty() && trimSpaces(lines.back()).empty())
+        lines.pop_back();
+    return lines.size() >= 2 && csvFieldCount(lines.back()) >= masterFieldCount;
+}
+
+namespace {
+struct FileStamp {
+    off_t size = 0;
+    struct timespec modified {};
+    bool operator==(const FileStamp& o) const
+    {
+        return size == o.size && modified.tv_sec == o.modified.tv_sec && modified.tv_nsec == o.modified.tv_nsec;
+    }
+};
+
+std::optional<FileStamp> stampOf(const std::string& path)
+{
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        return std::nullopt;
+    return FileStamp{st.st_size, st.st_mtim};
+}
+
+MasterRead readMasterOnce(const std::string& path, const Clock& now)
+{
+    MasterRead read;
+    const std::optional<FileStamp> before = stampOf(path);
+    std::optional<std::string> text = readTextFile(path);
+    const std::optional<FileStamp> after = stampOf(path);
+    if (!before || !text || !after) {
+        read.fault = MasterReadFault::Unreadable;
+        return read;
+    }
+    const bool settled = *before == *after && now() - after->modified.tv_sec >= masterSettleSeconds;
+    read.fault = settled && masterTextLooksWhole(*text) ? MasterReadFault::None : MasterReadFault::Incomplete;
+    read.text = std::move(*text);
+    return read;
+}
+} // namespace
+
+MasterRead readSettledMasterFile(const std::string& path, const Clock& now, const Pause& pause)
+{
+    MasterRead read = readMasterOnce(path, now);
+    if (read.fault != MasterReadFault::Incomplete)
+        return read;
+    pause(std::chrono::seconds(masterSettleSeconds));
+    read = readMasterOnce(path, now);
+    if (read.fault == MasterReadFault::Incomplete)
+        read.text.clear();
+    return read;
+}
+
 ClassCodeList readClassCodeList(const std::string& path, const Clock& now)
 {
     ClassCodeList result;
@@ -356,6 +411,22 @@ Message masterHasNoClassCodesMessage()
               "class data file."};
     m.endsProgram = true;
     return m;
+}
+
+Message masterIncompleteMessage()
+{
+    return Message{std::string("TQ24: The Trillium class data file is incomplete: it holds no student, its last line "
+                               "is cut short, or it is still changing.") +
+                   crlf +
+                   "Probable Cause: The file may still be being copied; try again in a moment. Your class has not "
+                   "been changed."};
+}
+
+Message masterHoldsNoneOfTheClassMessage()
+{
+    return Message{std::string("TQ25: The Trillium class data file holds none of the students of your class.") + crlf +
+                   "Probable Cause: The file may be incomplete, or still being copied; try again in a moment. Your "
+                   "class has not been changed."};
 }
 
 Message masterUnreadableMessage()

@@ -15,6 +15,8 @@ namespace tq {
 inline constexpr const char* masterFileName = "TQStudentInfo.txt";
 inline constexpr int maxMasterAgeDays = 30;
 inline constexpr size_t maxClassCodes = 2001;
+inline constexpr size_t masterFieldCount = 15;   // the fields of a student line
+inline constexpr int masterSettleSeconds = 2;    // a file changed more recently may still be being copied
 
 // The master file in `dataFolder`: the name is matched without regard to case. When no such file
 // is there, the path it would have.
@@ -56,10 +58,27 @@ std::optional<ClassList> readMasterStudents(const std::string& path, const std::
 std::optional<ClassList> masterStudentsFromText(std::string_view text, const std::vector<std::string>& codes,
                                                 size_t capacity = maxStudents);
 
+// True when a master file's text can be whole: a student line follows the header, and the last
+// line holds every field of a student line (a copy caught half-way ends inside a line).
+bool masterTextLooksWhole(std::string_view text);
+
+enum class MasterReadFault { None, Unreadable, Incomplete };
+struct MasterRead {
+    std::string text;
+    MasterReadFault fault = MasterReadFault::None;
+};
+// The master file's text once it is whole and settled: not changed in the last two seconds, the
+// same size and time of change before and after it was read, and whole as above. When it is not,
+// waits (through `pause`) for the office's copy to finish and tries once more; still not:
+// Incomplete. Unreadable when it cannot be read at all.
+MasterRead readSettledMasterFile(const std::string& path, const Clock& now, const Pause& pause);
+
 Message masterTooOldForClassListMessage(int age); // TQ9
 Message masterTooOldForUpdateMessage(int age);    // TQ4
 Message masterUnavailableForUpdateMessage();      // TQ5
 Message masterHasNoClassCodesMessage();           // TQ10a
 Message masterUnreadableMessage();                // TQ10b
+Message masterIncompleteMessage();                // TQ24
+Message masterHoldsNoneOfTheClassMessage();       // TQ25
 
 } // namespace tq

@@ -39,6 +39,13 @@ std::optional<UndoneChange> undo(StudentsEntry& entry, ClassList& students)
         return std::nullopt;
     return done;
 }
+
+std::optional<UndoneChange> undo(WholeClassEntry& entry, ClassList& students)
+{
+    students = std::move(entry.students);
+    UndoneChange done{{}, 0, true};
+    return done;
+}
 } // namespace
 
 void UndoStack::push(const StudentRecord& student, int index)
@@ -67,9 +74,14 @@ void UndoStack::pushClassFlags(const ClassList& students, StudentFlag flag, bool
         entries_.push(std::move(entry));
 }
 
+void UndoStack::pushWholeClass(const ClassList& students)
+{
+    entries_.push(WholeClassEntry{students});
+}
+
 std::optional<UndoneChange> UndoStack::undoLatest(ClassList& students)
 {
-    std::optional<std::variant<UndoEntry, ClassFlagsEntry, StudentsEntry>> latest = entries_.takeLatest();
+    std::optional<std::variant<UndoEntry, ClassFlagsEntry, StudentsEntry, WholeClassEntry>> latest = entries_.takeLatest();
     if (!latest)
         return std::nullopt;
     std::optional<UndoneChange> done = std::visit([&](auto& entry) { return undo(entry, students); }, *latest);

@@ -34,10 +34,16 @@ struct StudentsEntry {
     std::vector<UndoEntry> students;
 };
 
+// An update against the master list: the whole class as it was.
+struct WholeClassEntry {
+    ClassList students;
+};
+
 // What an undo put back.
 struct UndoneChange {
     std::vector<int> students; // the students whose rows changed, where they stand now
     int shown = -1;            // the student to show; -1 after a heading click's undo
+    bool wholeClass = false;   // the class was put back whole: every row may have changed
 };
 
 class UndoStack {
@@ -51,6 +57,8 @@ public:
     // Records the class before its flag is set for everyone: the flags that `flag` set `on`
     // would change. Nothing is recorded when no student's flags would change.
     void pushClassFlags(const ClassList& students, StudentFlag flag, bool on);
+    // Records the whole class before an update replaces it: one undo brings it all back.
+    void pushWholeClass(const ClassList& students);
 
     // Puts the latest change back into `students`. Entries find their students where they stand
     // now: the class may have been sorted since (saving sorts it by name). An entry none of whose
@@ -64,7 +72,7 @@ public:
     bool empty() const { return entries_.empty(); }
 
 private:
-    SnapshotUndo<std::variant<UndoEntry, ClassFlagsEntry, StudentsEntry>> entries_;
+    SnapshotUndo<std::variant<UndoEntry, ClassFlagsEntry, StudentsEntry, WholeClassEntry>> entries_;
 };
 
 } // namespace tq

@@ -129,18 +129,21 @@ std::vector<ConfirmationRow> confirmationRows(const StudentRecord& s, const Phra
 }
 
 Verification verifyClass(ClassList& students, const PhraseLibrary& library, const std::string& masterPath,
-                         const Clock& now)
+                         const Clock& now, const Pause& pause, const DropConsent& acceptDrops)
 {
     Verification v;
     // The update builds a student's records in the order of the class's codes as they first
     // occur, so the class is put in name order first: the result then depends only on the class.
     sortByName(students);
-    const ClassUpdateResult update = updateClassFromMaster(students, masterPath, now, maxStudents, maxStudents);
-    if (update.failed) {
+    ClassList updated = students;
+    const ClassUpdateResult update = updateClassFromMaster(updated, masterPath, now, maxStudents, maxStudents, pause);
+    if (update.failed || (!update.droppedStudents.empty() && acceptDrops &&
+                          !acceptDrops(reviewDrops(students, updated, update.droppedStudents)))) {
         v.updateFailed = true;
         v.message = update.message;
         return v;
     }
+    students = std::move(updated);
     v.report = discrepancyReport(update);
     if (v.report.empty())
         v.report = problemReport(students, library);

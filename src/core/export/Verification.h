@@ -5,10 +5,12 @@
 #include "core/base/Clock.h"
 #include "core/base/Message.h"
 #include "core/classdata/ClassUpdate.h"
+#include "core/classdata/DropReview.h"
 #include "core/classdata/StudentRecord.h"
 #include "core/phrases/PhraseLibrary.h"
 
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -43,8 +45,8 @@ std::string confirmationComment(const StudentRecord& s, const PhraseLibrary& lib
 std::vector<ConfirmationRow> confirmationRows(const StudentRecord& s, const PhraseLibrary& library);
 
 struct Verification {
-    bool updateFailed = false;          // the class is unchanged; `message` says why
-    MaybeMessage message;               // TQ4 or TQ5
+    bool updateFailed = false;          // the class is unchanged; `message` says why (none: declined)
+    MaybeMessage message;               // TQ4, TQ5, TQ24 or TQ25
     std::vector<std::string> report;    // discrepancy or problem lines; empty when the class passes
     std::vector<ConfirmationRow> grid;  // header first; only when the class passes
     bool passed() const { return !updateFailed && report.empty(); }
@@ -53,8 +55,11 @@ struct Verification {
 // Everything the eFile command does, in its order, for the window and the command line alike:
 // sorts `students` by name, updates them against the master file, then reports discrepancies,
 // or else incomplete students, or else sorts the class by name again and lays it out for
-// confirmation. A failed update leaves the class as it was, but for the first sort.
+// confirmation. A failed update leaves the class as it was, but for the first sort. When the
+// update would drop students and `acceptDrops` is given, it is asked first: false leaves the class
+// as a failed update does.
+using DropConsent = std::function<bool(const DropReview&)>;
 Verification verifyClass(ClassList& students, const PhraseLibrary& library, const std::string& masterPath,
-                         const Clock& now);
+                         const Clock& now, const Pause& pause = systemPause(), const DropConsent& acceptDrops = {});
 
 } // namespace tq

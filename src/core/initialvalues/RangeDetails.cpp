@@ -10,7 +10,7 @@ std::array<std::string, 3> rangeDetailLines(const InitialValueRange& range, cons
 {
     const auto comment = [&](int k) {
         const std::string& code = range.rangeComment(k);
-        return padRight(code + " " + std::string(lookupPhrase(library, code)), rangeCommentWidth);
+        return padRight(code + " " + phraseShownFor(library, code), rangeCommentWidth);
     };
     std::string ratings;
     for (const std::string& rating : range.rangeSkills)

@@ -171,6 +171,12 @@ std::string tidySentence(std::string_view text)
     return s;
 }
 
+std::string phraseShownFor(const PhraseLibrary& library, std::string_view code)
+{
+    const std::string_view phrase = lookupPhrase(library, code);
+    return phrase.empty() && !isNoPhraseCode(code) ? std::string(notInLibraryText) : std::string(phrase);
+}
+
 std::string_view lookupPhrase(const PhraseLibrary& library, std::string_view code)
 {
     if (isNoPhraseCode(code))

@@ -71,6 +71,11 @@ bool isSkippedPhraseLine(std::string_view line);
 // The view stays valid while the library does.
 std::string_view lookupPhrase(const PhraseLibrary& library, std::string_view code);
 
+// The phrase as a list shows it beside its code: "(not in the phrase library)" for a code the
+// library lacks (a favourites file keeps such codes: the library may have been cut short).
+inline constexpr const char* notInLibraryText = "(not in the phrase library)";
+std::string phraseShownFor(const PhraseLibrary& library, std::string_view code);
+
 // Trimmed, without one enclosing double quote at either end and one final period, then ". ".
 std::string tidySentence(std::string_view text);
 // The same appended to `out`.

@@ -72,6 +72,32 @@ void favouritesDiscarded(ProgramState& state)
     state.recovery.favouritesDiscarded();
 }
 
+MaybeMessage favouritesLibraryNotice(const ProgramState& state)
+{
+    const LackedCodes codes = codesLibraryLacks(state.favourites, state.phrases);
+    const size_t phrases = state.phrases.phraseCount();
+    const size_t known = codes.used - codes.lacked.size();
+    const bool libraryShort = phrases == 0 || known * 10 < codes.used;
+    if (codes.lacked.empty() && phrases > 0)
+        return std::nullopt;
+    std::string text = "TQ26: ";
+    if (!codes.lacked.empty()) {
+        text += "The phrase library lacks " + std::to_string(codes.lacked.size()) + " of the " +
+                std::to_string(codes.used) + " codes of your favourites and their ranges:";
+        for (size_t i = 0; i < codes.lacked.size(); ++i)
+            text += (i == 0 ? " " : ", ") + codes.lacked[i];
+        text += std::string(". They are kept, shown as ") + notInLibraryText + ", and saved unchanged.";
+    } else {
+        text += "The phrase library holds no phrase.";
+    }
+    if (libraryShort)
+        text += std::string(crlf) + "Probable Cause: The phrase library " + utf8ToCp1252(state.phraseLibraryPath()) +
+                (phrases == 0 ? " holds no phrase" : " holds only " + std::to_string(phrases) + " phrases") +
+                ": it may have been cut short, or may still be being copied. Please contact your Tallyquill School "
+                "Administrator.";
+    return Message{text};
+}
+
 bool isRefusedFavouritesFile(const ProgramState& state, const std::string& path)
 {
     const std::vector<std::string>& refused = state.favouritesStatus.refusedFiles;

@@ -39,6 +39,12 @@ void favouritesDiscarded(ProgramState& state);
 // another name too).
 bool isRefusedFavouritesFile(const ProgramState& state, const std::string& path);
 
+// After the favourites were opened (at start-up too, with or without a list): TQ26 naming how
+// many codes of the list and its ranges the phrase library lacks, and which (they stay in the
+// list); and the library itself as the likely cause when it holds no phrase, or fewer than a
+// tenth of the codes the list uses. Nothing when the library has every code.
+MaybeMessage favouritesLibraryNotice(const ProgramState& state);
+
 // True when Save writes the list under its own name without asking for one: it has a name the
 // program reads back as a favourites file, and the file was not opened read-only.
 bool savesUnderItsName(const ProgramState& state);

@@ -42,6 +42,7 @@ struct ProgramState {
     ProgramFolders folders;
     std::string school; // the school's name from the set-up file (Windows-1252); empty = none
     Clock clock = systemClock();
+    Pause pause = systemPause(); // how the program waits for a school file still being copied
     // Copies of the class and favourites while they hold unsaved changes; the windows report
     // each change and save to it. Keeps nothing until main() starts it.
     RecoveryCopies recovery;

@@ -91,10 +91,6 @@ bool isValidEntry(const std::string& entry)
     return entry == blankCode || (entry >= "0000" && entry <= "9999");
 }
 
-bool isKnownOrBlank(const PhraseLibrary& library, const std::string& code)
-{
-    return isNoPhraseCode(code) || !lookupPhrase(library, code).empty();
-}
 
 MaybeMessage refuse(Favourites& fav)
 {
@@ -118,7 +114,7 @@ MaybeMessage readFavourites(Favourites& fav, const PhraseLibrary& library)
 }
 
 MaybeMessage readFavouritesLines(Favourites& fav, const std::vector<std::string>& lines,
-                                 const PhraseLibrary& library)
+                                 [[maybe_unused]] const PhraseLibrary& library)
 {
     if (lines.empty())
         return refuse(fav);
@@ -140,16 +136,29 @@ MaybeMessage readFavouritesLines(Favourites& fav, const std::vector<std::string>
     if (!std::all_of(entries.begin(), entries.end(), isValidEntry))
         return refuse(fav);
 
-    // Codes the library no longer holds are dropped from the list and blanked in the ranges.
-    std::erase_if(entries, [&](const std::string& code) { return !isKnownOrBlank(library, code); });
-    for (InitialValueRange& range : ranges)
-        for (int k = 1; k <= 3; ++k)
-            if (!isKnownOrBlank(library, range.rangeComment(k)))
-                range.rangeComment(k).clear();
-
     fav.favourites = std::move(entries);
     fav.initialRanges = std::move(ranges);
     return std::nullopt;
+}
+
+LackedCodes codesLibraryLacks(const Favourites& fav, const PhraseLibrary& library)
+{
+    LackedCodes codes;
+    std::vector<std::string> seen;
+    const auto note = [&](const std::string& code) {
+        if (isNoPhraseCode(code) || std::find(seen.begin(), seen.end(), code) != seen.end())
+            return;
+        seen.push_back(code);
+        if (lookupPhrase(library, code).empty())
+            codes.lacked.push_back(code);
+    };
+    for (const std::string& code : fav.favourites)
+        note(code);
+    for (const InitialValueRange& range : fav.initialRanges)
+        for (int k = 1; k <= 3; ++k)
+            note(range.rangeComment(k));
+    codes.used = seen.size();
+    return codes;
 }
 
 std::string favouritesFileText(const Favourites& fav)

@@ -34,8 +34,10 @@ struct Favourites {
 // The seven ranges of a new favourites list: 80-100 at "4" down to 0-19 at "1".
 std::vector<InitialValueRange> defaultInitialRanges();
 
-// Reads `fav.favouritesFile` into the entries and ranges, dropping codes the library lacks.
-// Returns TQ16 or TQ17 when the file is refused (the entries and ranges are then empty).
+// Reads `fav.favouritesFile` into the entries and ranges. Codes the library lacks are kept, in the
+// list and in the ranges, and written back unchanged: a library cut short must not cost the
+// teacher a favourite (codesLibraryLacks names them). Returns TQ16 or TQ17 when the file is
+// refused (the entries and ranges are then empty).
 MaybeMessage readFavourites(Favourites& fav, const PhraseLibrary& library);
 // The same from a favourites file's lines (TQ17 when they are refused; the name is not checked).
 MaybeMessage readFavouritesLines(Favourites& fav, const std::vector<std::string>& lines,
@@ -55,6 +57,14 @@ std::string favouritesFileText(const Favourites& fav);
 bool appendFavouritesFrom(Favourites& fav, const std::string& path);
 // The same from another favourites file's lines.
 bool appendFavouritesLines(Favourites& fav, const std::vector<std::string>& lines);
+
+// The distinct codes of the entries and the ranges that the library lacks, in list order, then
+// range order; and how many distinct codes they use in all.
+struct LackedCodes {
+    std::vector<std::string> lacked;
+    size_t used = 0;
+};
+LackedCodes codesLibraryLacks(const Favourites& fav, const PhraseLibrary& library);
 
 Message invalidFavouritesTypeMessage();    // TQ16
 Message invalidFavouritesFileMessage();    // TQ17

@@ -8,7 +8,7 @@ std::string favouriteEntryLine(const std::string& code, const PhraseLibrary& lib
         return favouriteSeparatorLine;
     std::string line = code;
     line += ' ';
-    line += lookupPhrase(library, code);
+    line += phraseShownFor(library, code);
     return line;
 }
 

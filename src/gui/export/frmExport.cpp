@@ -128,10 +128,13 @@ void frmExport::Form_Load()
     show();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 
+    classBefore_ = state_.students;
     const Verification v =
-        verifyClass(state_.students, state_.phrases, masterFilePath(state_.folders.dataFolder), state_.clock);
+        verifyClass(state_.students, state_.phrases, masterFilePath(state_.folders.dataFolder), state_.clock,
+                    state_.pause, [this](const DropReview& review) { return ui::confirmDrops(dialogs_, this, review); });
     if (v.updateFailed) {
-        ui::showMessage(dialogs_, this, *v.message);
+        if (v.message)
+            ui::showMessage(dialogs_, this, *v.message);
         return;
     }
     classReplaced_ = true;

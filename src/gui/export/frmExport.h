@@ -37,6 +37,8 @@ public:
     // True once the update against the master list has replaced the class (it fails without
     // touching it: master file missing, unreadable or too old).
     bool classReplaced() const { return classReplaced_; }
+    // The class as it was before the update replaced it (sorted by name).
+    const ClassList& classBefore() const { return classBefore_; }
 
 signals:
     // The window has closed, by any way out; the main window takes over again.
@@ -67,6 +69,7 @@ private:
     ui::Dialogs& dialogs_;
     bool returned_ = false;
     bool classReplaced_ = false;
+    ClassList classBefore_;
 };
 
 } // namespace tq

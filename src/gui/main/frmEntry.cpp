@@ -194,13 +194,17 @@ bool frmEntry::Form_Load(const SplashRunner& runSplash, std::future<PhraseLibrar
         applySmallScreenLayout();
 
     // The file chosen in the start-up window; a refused one leaves a new list without a name.
+    MaybeMessage refused;
     if (const std::string chosen = state_.favourites.favouritesFile; !chosen.empty()) {
         std::optional<FileClaim> claim = claimToOpen(dialogs_, this, state_, state_.favouritesOpen, chosen);
         if (!claim)
             startNewFavourites(state_);
-        else if (MaybeMessage m = tq::openFavourites(state_, chosen, std::move(*claim)))
-            showMessage(*m);
+        else if ((refused = tq::openFavourites(state_, chosen, std::move(*claim))))
+            showMessage(*refused);
     }
+    // A library cut short is named here, once, whether or not a favourites list was opened.
+    if (MaybeMessage notice = favouritesLibraryNotice(state_); notice && !refused)
+        showMessage(*notice);
     // What interrupted saves left in the teacher's folders holds names and marks: it goes.
     removeLeftSaveFiles(dialogStartFolder(state_.folders.teacherFolder));
     removeLeftSaveFiles(fileDialogFolder(state_.folders));

@@ -66,6 +66,8 @@ public:
     void openClass(const std::string& path);
     void saveCommand();
     void updateCommand();
+    // The class an update made of the open one takes its place, as one step of undo.
+    void applyUpdatedClass(ClassList updated);
     void newTrillium();
     void mnuSelection_Click();
     void mnuExport_Click();

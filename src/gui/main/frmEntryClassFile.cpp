@@ -2,6 +2,7 @@
 #include "core/classdata/ClassFile.h"
 #include "core/classdata/ClassSort.h"
 #include "core/classdata/ClassUpdate.h"
+#include "core/classdata/DropReview.h"
 #include "core/classdata/MasterFile.h"
 #include "gui/main/ClassFileStatus.h"
 #include "gui/main/frmEntry.h"
@@ -133,23 +134,36 @@ void frmEntry::updateCommand()
                                           "class. Proceed?"),
                            QStringLiteral("Update Class List")))
         return;
-    // The update works on a sorted copy, so that a refused update (TQ4, TQ5) leaves the class
+    // The update works on a sorted copy, so that a refused or declined update leaves the class
     // exactly as it was, in its order too.
     ClassList updated = state_.students;
     sortByName(updated);
     const ClassUpdateResult result = updateClassFromMaster(updated, masterFilePath(state_.folders.dataFolder),
-                                                           state_.clock, updateListCapacity, updateListCapacity);
+                                                           state_.clock, updateListCapacity, updateListCapacity,
+                                                           state_.pause);
     if (result.failed) {
         if (result.message)
             showMessage(*result.message);
         return;
     }
+    if (!result.droppedStudents.empty() &&
+        !ui::confirmDrops(dialogs_, this, reviewDrops(state_.students, updated, result.droppedStudents)))
+        return;
     sortByName(updated);
+    applyUpdatedClass(std::move(updated));
+}
+
+void frmEntry::applyUpdatedClass(ClassList updated)
+{
+    if (updated == state_.students)
+        return;
+    // One undo brings the whole class back as it was, dropped students and all.
+    undoStack_.pushWholeClass(state_.students);
+    commands_->setUndoEnabled(true);
     reorderKeepingPlace([this, &updated] {
         state_.students = std::move(updated);
         classChanged();
     });
-    clearUndo(); // the students may now stand at other places
 }
 
 } // namespace tq

@@ -33,6 +33,11 @@ void frmEntry::doUndo()
 {
     if (const std::optional<UndoneChange> undone = undoStack_.undoLatest(state_.students)) {
         classChanged();
+        if (undone->wholeClass) {
+            fillflexGrid();
+            commands_->setUndoEnabled(!undoStack_.empty());
+            return;
+        }
         for (const int index : undone->students)
             redrawStudentRow(index);
         const int current = msfgClass->currentRow() - 1;

@@ -53,6 +53,17 @@ void frmEntry::returnFromWorkingWindow()
     showAfterWorkingWindow();
 }
 
+namespace {
+// The same students with the same entries, in whatever order (the eFile check leaves a class it
+// reports on in the master file's order).
+bool sameStudents(ClassList a, ClassList b)
+{
+    sortByName(a);
+    sortByName(b);
+    return a == b;
+}
+} // namespace
+
 void frmEntry::mnuExport_Click()
 {
     if (state_.studentCount() < 1 || working.exportWindow)
@@ -67,11 +78,12 @@ void frmEntry::mnuExport_Click()
     working.exportWindow = new frmExport(state_, dialogs_, this);
     connect(working.exportWindow, &frmExport::summaryRequested, this, [this] { showSummary(working.exportWindow); });
     connect(working.exportWindow, &frmExport::returned, this, [this, here] {
-        // An update that replaced the class leaves no student for the undo to go back to; one
-        // that failed left the class, and its undo, as they were.
-        if (working.exportWindow->classReplaced()) {
-            clearUndo();
-            classChanged();
+        // An update that replaced the class is one step of undo; one that failed or was declined
+        // left the class, and its undo, as they were.
+        if (working.exportWindow->classReplaced() && !sameStudents(working.exportWindow->classBefore(), state_.students)) {
+            ClassList updated = std::move(state_.students);
+            state_.students = working.exportWindow->classBefore();
+            applyUpdatedClass(std::move(updated));
         }
         // Back in name order, on the student the teacher left, even when the update changed them.
         fillflexGrid();

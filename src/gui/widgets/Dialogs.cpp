@@ -1,5 +1,7 @@
 #include "gui/widgets/Dialogs.h"
 
+#include "core/classdata/DropReview.h"
+
 #include "core/base/FileNames.h"
 #include "core/base/Message.h"
 #include "gui/widgets/Codepage.h"
@@ -55,6 +57,16 @@ void showMessage(Dialogs& dialogs, QWidget* parent, const Message& m)
 {
     const Dialogs::Icon icon = m.icon == Message::Icon::Exclamation ? Dialogs::Icon::Exclamation : Dialogs::Icon::None;
     dialogs.message(parent, fromCp1252(m.text), fromCp1252(m.title), icon);
+}
+
+bool confirmDrops(Dialogs& dialogs, QWidget* parent, const DropReview& review)
+{
+    const QString title = fromCp1252(dropQuestionTitle);
+    const QString first = fromCp1252(dropQuestion(review));
+    const bool yes = review.anyEntries || review.looksIncomplete() ? dialogs.questionDefaultNo(parent, first, title)
+                                                                    : dialogs.question(parent, first, title);
+    return yes && (!review.looksIncomplete() ||
+                   dialogs.questionDefaultNo(parent, fromCp1252(dropSecondQuestion(review)), title));
 }
 
 } // namespace tq::ui

@@ -11,6 +11,7 @@ class QWidget;
 
 namespace tq {
 struct Message;
+struct DropReview;
 }
 
 namespace tq::ui {
@@ -91,5 +92,9 @@ QString pathWithRequiredExtension(const QString& path, const QString& filter);
 
 // Shows a message of the program's rules (text and title in Windows-1252 bytes) with an OK button.
 void showMessage(Dialogs& dialogs, QWidget* parent, const Message& m);
+
+// Asks before an update drops students: the list of who leaves, No the default when any has
+// entries; a second question when the master file looks incomplete. True when the teacher agreed.
+bool confirmDrops(Dialogs& dialogs, QWidget* parent, const DropReview& review);
 
 } // namespace tq::ui

@@ -30,6 +30,8 @@ FavouritesFileDialogs::Opened FavouritesFileDialogs::open()
         ui::showMessage(dialogs_, window_, *refused);
         return Opened::Refused;
     }
+    if (MaybeMessage notice = favouritesLibraryNotice(state_))
+        ui::showMessage(dialogs_, window_, *notice);
     return Opened::Read;
 }
 

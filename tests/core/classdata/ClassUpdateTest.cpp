@@ -34,6 +34,7 @@ protected:
         "TQStudentInfo.txt",
         crlfLines({"header", line("Adams", "New", "111", "ENG-01"), line("Brown", "Bea", "222", "ENG-02"),
                    line("Cole", "Cy", "333", "ENG-01"), line("Cole", "Cy", "333", "ENG-01")}));
+    void SetUp() override { settleFile(master); }
 };
 } // namespace
 

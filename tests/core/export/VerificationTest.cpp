@@ -1,7 +1,10 @@
+#include "core/classdata/MasterFile.h"
 #include "core/export/Verification.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 using namespace tq;
 using namespace tq::test;
@@ -109,4 +112,82 @@ TEST(Verification, TheDiscrepancyReportListsDroppedBeforeAdded)
     EXPECT_EQ(addedOnly[6], "");
     EXPECT_EQ(addedOnly[8], "The following students have been added to your class(s):");
     EXPECT_TRUE(discrepancyReport(ClassUpdateResult{}).empty());
+}
+
+// The master file as the office's copy may leave it: the update and the eFile check lose no
+// student and say why; a file still changing is read again once after the wait.
+TEST(Verification, AMasterFileCutShortOrStillBeingCopiedCostsNoStudent)
+{
+    TempDir dir;
+    const auto line = [](const std::string& last, const std::string& number, const std::string& code) {
+        return last + ",Al,M," + number + ",x,x,x,NEW8,x,x,x,x,x,x," + code;
+    };
+    const auto entered = [](const std::string& code, const std::string& number, const std::string& last) {
+        StudentRecord s = newStudentRecord(code, number, last, "Al", "F", "OLD8");
+        s.mark = "77";
+        return s;
+    };
+    const std::string whole = crlfLines({"header", line("Adams", "111", "ENG-01"), line("Brown", "222", "ENG-02"),
+                                         line("Cole", "333", "ENG-01")});
+    std::time_t now = std::time(nullptr);
+    struct Row {
+        const char* name;
+        std::string text;
+        bool settled;                         // last changed a minute ago
+        std::function<void()> duringTheWait;  // what happens while the update waits
+        const char* message;                  // the refusal's code; "" when the update runs
+        bool looksIncomplete = false;         // it runs but would take every student of a code
+    };
+    const std::string path = dir.file("data.txt");
+    const Row rows[] = {
+        {"header only", "header\r\n", true, {}, "TQ24"},
+        {"cut mid-line", whole.substr(0, whole.rfind(",x,x,x,x,")), true, {}, "TQ24"},
+        {"growing", whole, false, [&] { writeBytes(path, whole + whole); }, "TQ24"},
+        {"settles during the wait", whole, false, [&] { now += 3; }, ""},
+        {"cut at a line", crlfLines({"header", line("Adams", "111", "ENG-01")}), true, {}, "", true},
+        {"none of the class", crlfLines({"header", line("Else", "777", "MAT-01")}), true, {}, "TQ25"},
+    };
+    const ClassList before{entered("ENG-01", "111", "Adams"), entered("ENG-02", "222", "Brown"),
+                           entered("ENG-01", "333", "Cole")};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        now = std::time(nullptr);
+        writeBytes(path, row.text);
+        if (row.settled)
+            settleFile(path);
+        int waits = 0;
+        const Pause pause = [&](std::chrono::milliseconds wait) {
+            EXPECT_EQ(wait, std::chrono::seconds(2));
+            ++waits;
+            if (row.duringTheWait)
+                row.duringTheWait();
+        };
+        const Clock clock = [&now] { return now; };
+        ClassList c = before;
+        const ClassUpdateResult r = updateClassFromMaster(c, path, clock, 101, 101, pause);
+        EXPECT_EQ(r.failed, *row.message != '\0');
+        EXPECT_EQ(r.message ? r.message->text.substr(0, 4) : "", row.message);
+        EXPECT_EQ(waits, std::string(row.message) == "TQ24" || !row.settled ? 1 : 0);
+        if (r.failed) {
+            EXPECT_EQ(c, before);
+        } else {
+            EXPECT_EQ(reviewDrops(before, c, r.droppedStudents).looksIncomplete(), row.looksIncomplete);
+        }
+
+        // The eFile check asks before it drops anyone; a No leaves the class as the update found it.
+        if (!row.settled)
+            writeBytes(path, row.text);
+        ClassList checked = before;
+        bool asked = false;
+        const Verification v = verifyClass(checked, PhraseLibrary(), path, clock, pause, [&](const DropReview& review) {
+            asked = true;
+            EXPECT_TRUE(review.looksIncomplete());
+            return false;
+        });
+        EXPECT_EQ(asked, row.looksIncomplete);
+        EXPECT_EQ(v.updateFailed, *row.message != '\0' || row.looksIncomplete);
+        if (v.updateFailed) {
+            EXPECT_EQ(checked.size(), before.size());
+        }
+    }
 }

@@ -49,3 +49,47 @@ TEST(FavouritesKeeping, ARefusedFileIsKnownUnderEveryNameAndWrittenOnlyWhenConfi
     EXPECT_EQ(state.favourites.favouritesFile, term);
     EXPECT_FALSE(isRefusedFavouritesFile(state, term));
 }
+
+// A phrase library cut short costs no favourite: the list keeps the codes it lacks, opening it
+// names them, and a library that has lost nearly everything is named as the likely cause.
+TEST(FavouritesKeeping, ALibraryCutShortIsNamedAndTheListKeepsEveryCode)
+{
+    TempDir dir;
+    std::string text = " 1 \r\n50,59,0101,0150,,1,2,3,4,2,2\r\n";
+    for (int code = 101; code <= 120; ++code)
+        text += "0" + std::to_string(code) + "\r\n";
+    const std::string path = dir.write("Term.tqf", text);
+    const auto libraryOf = [](int codes) {
+        std::vector<PhraseRecord> records;
+        for (int code = 101; code < 101 + codes; ++code)
+            records.push_back({"0" + std::to_string(code), "Phrase", ""});
+        return PhraseLibrary(std::move(records));
+    };
+    struct Row {
+        const char* name;
+        int libraryCodes;
+        const char* notice; // its beginning; "" for none
+        bool namesTheLibrary;
+    };
+    const Row rows[] = {
+        {"whole", 60, "", false},
+        {"cut after 0119", 19, "TQ26: The phrase library lacks 2 of the 21 codes of your favourites and their ranges: 0120, 0150.", false},
+        {"a tenth", 2, "TQ26: The phrase library lacks 19 of the 21", true},
+        {"header only", 0, "TQ26: The phrase library lacks 21 of the 21", true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        ProgramState state;
+        state.phrases = libraryOf(row.libraryCodes);
+        ASSERT_FALSE(openFavourites(state, path));
+        const MaybeMessage notice = favouritesLibraryNotice(state);
+        EXPECT_EQ(notice ? notice->text.substr(0, std::string(row.notice).size()) : "", row.notice);
+        EXPECT_EQ(notice && notice->text.find("Probable Cause: The phrase library") != std::string::npos, row.namesTheLibrary);
+        ASSERT_FALSE(saveFavouritesTo(state, path));
+        EXPECT_EQ(readBytes(path), text);
+    }
+    // A library with no phrase is named at start-up even without a favourites list.
+    ProgramState empty;
+    ASSERT_TRUE(favouritesLibraryNotice(empty));
+    EXPECT_TRUE(favouritesLibraryNotice(empty)->text.starts_with("TQ26: The phrase library holds no phrase.\r\nProbable Cause"));
+}

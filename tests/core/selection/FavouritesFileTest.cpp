@@ -56,23 +56,22 @@ TEST(FavouritesFile, WritesRangesThenEntriesAndReadsThemBack)
     EXPECT_EQ(back.initialRanges, fav.initialRanges);
 }
 
-TEST(FavouritesFile, CleansCodesTheLibraryLacks)
+TEST(FavouritesFile, KeepsCodesTheLibraryLacksAndWritesThemBackUnchanged)
 {
     TempDir dir;
     Favourites fav;
-    ASSERT_FALSE(read(fav, dir.write("f.tqf", crlfLines({" 2 ", "50,59,0101,0999,0301,1,2,3,4,2",
-                                                          "0,49,0997,0201,0996,1,1,1,1,1,1", "0101", "12",
-                                                          "0998", "    ", "0201"}))));
-    EXPECT_EQ(fav.favourites, (std::vector<std::string>{"0101", "    ", "0201"}));
-    ASSERT_EQ(fav.initialRanges.size(), 2u);
-    // An unknown code is blanked in whichever of the three slots it stands; the others stay.
-    const auto codes = [&fav](size_t r) {
-        const InitialValueRange& range = fav.initialRanges[r];
-        return range.rangeComment1 + "|" + range.rangeComment2 + "|" + range.rangeComment3;
-    };
-    EXPECT_EQ(codes(0), "0101||0301");
-    EXPECT_EQ(codes(1), "|0201|");
+    const std::string text = crlfLines({" 2 ", "50,59,0101,0999,0301,1,2,3,4,2,2", "0,49,0997,0201,0996,1,1,1,1,1,1",
+                                        "0101", "12", "0998", "    ", "0201", "0998"});
+    ASSERT_FALSE(read(fav, dir.write("f.tqf", text)));
+    EXPECT_EQ(fav.favourites, (std::vector<std::string>{"0101", "12", "0998", "    ", "0201", "0998"}));
+    EXPECT_EQ(fav.initialRanges[0].rangeComment2, "0999");
+    EXPECT_EQ(favouritesFileText(fav), text);
+    // Each lacking code once, the list's before the ranges'; blank codes are no codes.
+    const LackedCodes codes = codesLibraryLacks(fav, library());
+    EXPECT_EQ(codes.lacked, (std::vector<std::string>{"12", "0998", "0999", "0997", "0996"}));
+    EXPECT_EQ(codes.used, 8u);
     // An old file without the sixth skill: it takes the fifth, not the fourth.
+    ASSERT_FALSE(read(fav, dir.write("old.tqf", crlfLines({" 1 ", "50,59,0101,,,1,2,3,4,2", "0101"}))));
     EXPECT_EQ(fav.initialRanges[0].rangeSkills, (std::array<std::string, 6>{"1", "2", "3", "4", "2", "2"}));
 }
 
@@ -223,7 +222,9 @@ TEST(FavouritesFile, OddBytesFromOtherProgramsAndDisks)
     EXPECT_EQ(fav.favourites, (std::vector<std::string>{"0101", "0102"}));
     EXPECT_EQ(read(fav, dir.write("nul.tqf", " 0 \r\n0101\r\n" + std::string(16, '\0')))->text,
               "TQ17: Invalid Favourites file.");
-    // A megabyte entry of digits passes the entry check and, being no phrase code, is dropped.
+    // A megabyte entry of digits passes the entry check and, like any code the library lacks, is
+    // kept to be written back as it was.
     EXPECT_FALSE(read(fav, dir.write("long.tqf", " 0 \r\n0101\r\n0101" + std::string(1 << 20, '1') + "\r\n")));
-    EXPECT_EQ(fav.favourites, std::vector<std::string>{"0101"});
+    ASSERT_EQ(fav.favourites.size(), 2u);
+    EXPECT_EQ(fav.favourites[1].size(), 4u + (1 << 20));
 }

@@ -19,8 +19,8 @@ TEST(FavouritesListText, PaletteEndsWithTheNoCommentLine)
     // The list being edited has one line per entry and nothing more.
     EXPECT_EQ(favouritesListLines(fav, lib, FavouritesListKind::Entries),
               std::vector<std::string>(lines.begin(), lines.end() - 1));
-    // A code the library lacks shows as the code and a space.
-    EXPECT_EQ(favouriteEntryLine("0999", lib), "0999 ");
+    // A code the library lacks shows as the code and why it has no phrase.
+    EXPECT_EQ(favouriteEntryLine("0999", lib), "0999 (not in the phrase library)");
 }
 
 TEST(FavouritesListText, ARightClickFindsTheCodesFavouriteOrPicksItUp)
