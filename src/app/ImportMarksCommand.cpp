@@ -1,5 +1,6 @@
 #include "app/ImportMarksCommand.h"
 
+#include "core/base/Cp1252.h"
 #include "core/base/TextFile.h"
 #include "core/classdata/ClassFile.h"
 #include "core/classdata/ClassSort.h"
@@ -161,12 +162,12 @@ int importMarks(const std::vector<std::string>& operands, std::ostream& out, std
     const ImportPlan plan = planImport(*sheet, choice, students, ranges);
     for (const StudentPreview& p : plan.students)
         if (p.newMark != p.oldMark && !p.newMark.empty())
-            out << listedName(students[static_cast<size_t>(p.student)]) << '\t' << p.oldMark << '\t' << p.newMark << '\n';
+            out << cp1252ToUtf8(listedName(students[static_cast<size_t>(p.student)])) << '\t' << p.oldMark << '\t' << p.newMark << '\n';
     printProblems(err, plan.unmatchedRows);
     printProblems(err, plan.ambiguousRows);
     printProblems(err, plan.refusedValues);
     for (const int i : plan.studentsWithoutRow)
-        err << listedName(students[static_cast<size_t>(i)]) << ": no row in the markbook (the mark stays)\n";
+        err << cp1252ToUtf8(listedName(students[static_cast<size_t>(i)])) << ": no row in the markbook (the mark stays)\n";
     if (!plan.clean())
         return reported;
     if (o.dryRun || plan.changeCount() == 0)

@@ -1,5 +1,7 @@
 #include "gui/widgets/Announcement.h"
 
+#include "gui/widgets/ScreenReaderAnnouncement.h"
+
 #include <QAccessible>
 #include <QWidget>
 
@@ -14,6 +16,9 @@ void describeChange(QWidget* control, const QString& words)
         QAccessibleEvent changed(control, QAccessible::DescriptionChanged);
         QAccessible::updateAccessibility(&changed);
     }
+    // Qt gives a screen reader no text with the change, so the words are also said as a
+    // notification, once, as they first apply.
+    notify(control, words);
 }
 
 } // namespace tq::ui

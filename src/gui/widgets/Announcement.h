@@ -1,7 +1,7 @@
 #pragma once
 // Words for a screen reader to say about a control that has the keyboard, without moving the
-// keyboard anywhere: they become the control's description, and a screen reader says a changed
-// description of the control it is on. (Alerts, meant for this, do not reach the reader on Linux.)
+// keyboard anywhere: they become the control's description (read whenever the control is read
+// again) and are said once as a notification in its window (ScreenReaderAnnouncement.h).
 class QString;
 class QWidget;
 
