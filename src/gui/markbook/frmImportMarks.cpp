@@ -73,9 +73,9 @@ frmImportMarks::frmImportMarks(const ClassList& students, const std::vector<Init
     layout->addWidget(choice_);
     layout->addWidget(lblCounts);
     layout->addWidget(captionFor("&Preview:", tblPreview));
-    layout->addWidget(tblPreview, 4);
+    layout->addWidget(tblPreview, 6);
     layout->addWidget(captionFor("Left &out:", tblProblems));
-    layout->addWidget(tblProblems, 2);
+    layout->addWidget(tblProblems, 1);
     layout->addWidget(buttons);
     resize(860, 720);
 
