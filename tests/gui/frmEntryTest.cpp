@@ -72,7 +72,7 @@ TEST_F(MainWindowTest, StartsWithTheChosenFavourites)
     EXPECT_EQ(favouritesList()->count(), static_cast<int>(state.favourites.favourites.size()) + 1);
     EXPECT_EQ(favouritesList()->item(0)->text().left(5), QString::fromStdString(state.favourites.favourites[0] + " "));
     EXPECT_EQ(state.favourites.initialRanges.size(), 7u);
-    EXPECT_EQ(favouritesLabel()->fullText(), QString::fromStdString("Favourite List: " + sampleFile("Sample.tqf")));
+    EXPECT_EQ(favouritesLabel()->fullText(), QString::fromStdString("Favourite List: " + root.file("home/Sample.tqf")));
 }
 
 TEST_F(MainWindowTest, AMissingPhraseLibraryEndsTheProgramWithTQ2)
@@ -377,7 +377,7 @@ TEST_F(MainWindowTest, OpeningFavouritesReplacesTheListAndCancelChangesNothing)
     toolButton("cmdOpenFavourites")->click(); // cancelled
     EXPECT_FALSE(autoFillBox()->isEnabled());
     EXPECT_EQ(state.favourites.favouritesFile, "");
-    dialogs.answerOpenFile(QString::fromStdString(sampleFile("Sample.tqf")));
+    dialogs.answerOpenFile(QString::fromStdString(copyOfSample(sampleFile("Sample.tqf"))));
     menu("mnuOpenFavourites")->trigger();
     EXPECT_TRUE(autoFillBox()->isChecked());
     EXPECT_GT(favouritesList()->count(), 30);
@@ -390,7 +390,7 @@ TEST_F(MainWindowTest, EveryFavouriteIsShownWholeAndTheListScrollsSideways)
     // common size must follow the new texts.
     start();
     window->show();
-    dialogs.answerOpenFile(QString::fromStdString(sampleFile("Sample.tqf")));
+    dialogs.answerOpenFile(QString::fromStdString(copyOfSample(sampleFile("Sample.tqf"))));
     menu("mnuOpenFavourites")->trigger();
     QListWidget* list = favouritesList();
     list->doItemsLayout();
