@@ -7,6 +7,7 @@
 #include "core/entry/ClassGridLayout.h"
 #include "core/initialvalues/RangeGridLayout.h"
 #include "core/recovery/RecoveryTexts.h"
+#include "gui/classdata/frmGetTrilliumfile.h"
 #include "gui/selection/frmSelection.h"
 
 #include <QAction>

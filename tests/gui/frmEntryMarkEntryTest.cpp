@@ -2,6 +2,7 @@
 #include "EntryFixture.h"
 
 #include "core/classdata/ClassSort.h"
+#include "core/entry/ClassGridLayout.h"
 #include "gui/export/frmExport.h"
 #include "gui/widgets/QtDialogs.h"
 
