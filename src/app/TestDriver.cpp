@@ -44,6 +44,13 @@ public:
         channel_.say("question " + bytesOf(title) + "|" + bytesOf(text));
         return channel_.waitLine().value_or("no") == "yes";
     }
+    // Said as a question too; answered "yes", "no", or anything else for Cancel.
+    Answer questionWithCancel(QWidget*, const QString& text, const QString& title) override
+    {
+        channel_.say("question " + bytesOf(title) + "|" + bytesOf(text));
+        const std::string answer = channel_.waitLine().value_or("cancel");
+        return answer == "yes" ? Answer::Yes : answer == "no" ? Answer::No : Answer::Cancel;
+    }
     // Answered by a button's text; anything else is the last button (Cancel).
     int choose(QWidget*, const QString& text, const QString& title, const QStringList& buttons, int) override
     {

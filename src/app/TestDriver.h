@@ -15,7 +15,7 @@
 // the class in memory (recovery/RecoveryNote.h's, of its class-file text). Message boxes and
 // dialogs are not shown but said ("message <title>|<text>", "question <title>|<text>",
 // "open-file <title>|<folder>", "save-file <title>|<folder>|<name>", "choice <title>|<text>|<b1/b2/b3>");
-// a question waits for "yes" or "no", a choice for a button's text, a file dialog for a path (an
+// a question waits for "yes" or "no" (one with Cancel also for "cancel"), a choice for a button's text, a file dialog for a path (an
 // empty line cancels). A held recovery write says
 // "held <step>".
 #include "app/DriverChannel.h"

@@ -1,5 +1,6 @@
 // Tallyquill: start-up of the windowed program, or of its command line when a command is given.
 #include "app/CommandLine.h"
+#include "app/EndOnSignal.h"
 #include "app/QuitAfterStart.h"
 #include "app/QuitOnceShown.h"
 #include "app/TestDriver.h"
@@ -17,6 +18,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QIcon>
+#include <QSessionManager>
 
 #include <future>
 #include <iostream>
@@ -88,6 +90,18 @@ int main(int argc, char** argv)
         }
         window.startRecoveryCopies(std::move(recovery));
     }
+    // The system ending the program (a shutdown, `kill`, a closed terminal) costs no work: one
+    // last recovery copy, the locks let go of, and no question.
+    tq::endOnSignals(&window, [&window] { window.endWithoutAsking(); });
+    // The desktop's logout asks as Exit does, where the session lets the program ask.
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window, [&window](QSessionManager& session) {
+        const bool mayAsk = session.allowsInteraction();
+        const bool goOn = window.sessionEnding(mayAsk);
+        if (mayAsk)
+            session.release();
+        if (!goOn)
+            session.cancel();
+    });
     if (!given.classFile.empty())
         window.openClassFromCommandLine(given.classFile);
     if (timedStart)

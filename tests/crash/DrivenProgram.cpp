@@ -126,4 +126,24 @@ void DrivenProgram::kill()
     pid_ = -1;
 }
 
+std::optional<int> DrivenProgram::endBy(int signal, Clock::time_point deadline)
+{
+    if (pid_ <= 0)
+        return std::nullopt;
+    ::kill(pid_, signal);
+    int status = 0;
+    for (;;) {
+        const pid_t ended = ::waitpid(pid_, &status, WNOHANG);
+        if (ended == pid_) {
+            pid_ = -1;
+            return status;
+        }
+        if ((ended < 0 && errno != EINTR) || Clock::now() >= deadline) {
+            kill();
+            return std::nullopt;
+        }
+        ::usleep(10000);
+    }
+}
+
 } // namespace tq::test

@@ -30,6 +30,9 @@ public:
     void send(const std::string& line);
     // Ends the program at once, as a power cut or a killed session does.
     void kill();
+    // Sends `signal` (a shutdown's SIGTERM, say) and waits for the program to end, at most until
+    // `deadline` (then it is killed); its wait status, or nothing when it had to be killed.
+    std::optional<int> endBy(int signal, Clock::time_point deadline);
 
 private:
     pid_t pid_ = -1;

@@ -3,6 +3,7 @@
 // that is not one the teacher had. Also killed in each step of a recovery write.
 #include "DrivenProgram.h"
 
+#include "core/base/FileLock.h"
 #include "core/classdata/ClassFile.h"
 #include "core/entry/FreeFormComment.h"
 #include "core/recovery/CopyFolders.h"
@@ -11,10 +12,12 @@
 #include <gtest/gtest.h>
 
 #include <cinttypes>
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <random>
+#include <sys/wait.h>
 #include <thread>
 
 namespace tq::test {
@@ -274,6 +277,42 @@ TEST(KillTest, AFreeFormCommentBeingWrittenComesBackInItsDialogAfterAKill)
         ClassList expected = std::get<ClassList>(readClassFile(computer.classFile()));
         applyFreeFormResult(expected[2], "", text);
         ASSERT_TRUE(expected[2].hasFreeForm);
+        char checksum[17];
+        std::snprintf(checksum, sizeof checksum, "%016" PRIx64, copyChecksum(classFileText(expected)));
+        EXPECT_EQ(computer.command(*program, "button cmdOkay", deadline), checksum);
+        program->kill();
+    }
+}
+
+TEST(KillTest, ASignalToEndWritesTheLastCopyLetsGoOfTheLockAndEndsAsTheSignalDoes)
+{
+    for (const int signal : {SIGTERM, SIGHUP, SIGINT}) {
+        SCOPED_TRACE(signal);
+        TeachersComputer computer;
+        std::string opened;
+        // No copy is due for ten minutes after the first.
+        std::unique_ptr<DrivenProgram> program = computer.start({"TQ_TEST_RECOVERY_INTERVAL_MS=600000"}, opened);
+        const Clock::time_point deadline = Clock::now() + 30s;
+        computer.command(*program, "mark 1 51", deadline);
+        computer.command(*program, "flush", deadline); // the first copy is on disk
+        const std::string marked = computer.command(*program, "mark 2 52", deadline).value_or("");
+        const std::string text = "Zoe writes with flair.";
+        computer.command(*program, "freeform 3 " + text, deadline);
+        ASSERT_TRUE(std::filesystem::exists(lockFileFor(computer.classFile())));
+
+        const std::optional<int> status = program->endBy(signal, deadline);
+        ASSERT_TRUE(status) << "the program did not end";
+        EXPECT_TRUE(WIFSIGNALED(*status) && WTERMSIG(*status) == signal) << *status;
+        EXPECT_FALSE(std::filesystem::exists(lockFileFor(computer.classFile())));
+
+        // The copy has the last mark and the comment being written, which comes back in its dialog.
+        std::string restored;
+        program = computer.start({}, restored);
+        EXPECT_EQ(restored, marked);
+        ClassList expected = std::get<ClassList>(readClassFile(computer.classFile()));
+        expected[0].mark = "51";
+        expected[1].mark = "52";
+        applyFreeFormResult(expected[2], "", text);
         char checksum[17];
         std::snprintf(checksum, sizeof checksum, "%016" PRIx64, copyChecksum(classFileText(expected)));
         EXPECT_EQ(computer.command(*program, "button cmdOkay", deadline), checksum);

@@ -30,10 +30,12 @@ protected:
         ASSERT_TRUE(state.recovery.active());
     }
 
-    // The copies this program has on disk once what it asked for is done.
-    std::optional<LeftCopy> ownCopy(CopyKind kind)
+    // The copies this program has on disk once what it asked for is done (with `settle`, what
+    // is due at the end of the event too).
+    std::optional<LeftCopy> ownCopy(CopyKind kind, bool settle = true)
     {
-        QCoreApplication::processEvents();
+        if (settle)
+            QCoreApplication::processEvents();
         state.recovery.flush();
         for (const std::string& name : namesInFolder(recoveryFolder())) {
             const std::optional<RecoveryEntry> entry = recoveryEntryOf(name);

@@ -3,9 +3,11 @@
 #include "RecoveryFixture.h"
 #include "ControlOf.h"
 
+#include "core/base/FileLock.h"
 #include "core/entry/ClassGridLayout.h"
 #include "core/initialvalues/RangeGridLayout.h"
 #include "core/recovery/RecoveryTexts.h"
+#include "gui/classdata/frmGetTrilliumfile.h"
 #include "gui/selection/frmSelection.h"
 
 #include <QAction>
@@ -16,6 +18,7 @@
 #include <atomic>
 #include <cerrno>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 using namespace tq;
@@ -92,6 +95,67 @@ TEST_F(RecoveryWindowTest, TheCopyStaysWhileTheClassDoesAndGoesWhenTheTeacherSay
     EXPECT_TRUE(namesInFolder(recoveryFolder()).empty());
 }
 
+TEST_F(RecoveryWindowTest, EscapeOrTheCloseBoxAtASaveQuestionLeavesTheClassItsCopyAndItsLockAsTheyWere)
+{
+    startKeeping();
+    const std::string file = sampleClassCopy();
+    openClass(file);
+    grid()->setCurrent(1, markColumn);
+    typeMark("90");
+    const ClassList typed = state.students;
+    const std::string other = root.file("home/other.tqc");
+    ASSERT_TRUE(saveClassFile(other, test::newStudents(3)));
+    const std::pair<const char*, std::function<void()>> doors[] = {
+        {"Exit", [&] { menu("mnuExit")->trigger(); }},
+        {"the window's close box", [&] { window->close(); }},
+        {"Open", [&] { menu("mnuOpenClass")->trigger(); }},
+        {"New", [&] { menu("mnuNewTrillium")->trigger(); }},
+        {"a class on the command line", [&] { window->openClassFromCommandLine(other); }},
+    };
+    using Reply = ui::ScriptedDialogs::Reply;
+    for (const auto& [door, go] : doors)
+        for (const Reply reply : {Reply::Escape, Reply::CloseBox, Reply::Cancel}) {
+            SCOPED_TRACE(door);
+            const size_t asked = questions().size();
+            dialogs.answerQuestion(reply);
+            go();
+            ASSERT_EQ(questions().size(), asked + 1);
+            EXPECT_EQ(questions().back().buttons, (QStringList{"Yes", "No", "Cancel"}));
+            EXPECT_FALSE(window->programEnded());
+            EXPECT_EQ(state.students, typed);
+            EXPECT_EQ(copiedClass(), typed);
+            EXPECT_TRUE(std::filesystem::exists(lockFileFor(file)));
+        }
+    // Nothing went on past the question: no file dialog, no Get Class window.
+    EXPECT_EQ(dialogs.callsOf(Kind::OpenFile).size(), 1u); // the class's own opening
+    EXPECT_TRUE(dialogs.callsOf(Kind::SaveFile).empty());
+    EXPECT_FALSE(window->working.getClassDialog);
+}
+
+TEST_F(RecoveryWindowTest, AtLogoutTheTeacherIsAskedAsAtExitOrElseTheCopyIsWrittenAtOnce)
+{
+    startKeeping();
+    openNewClass(3);
+    grid()->setCurrent(1, markColumn);
+    key(Qt::Key_6, "6");
+    key(Qt::Key_6, "6"); // still in its box
+    // A session that lets no one ask: the copy is on disk before the end of the event, mark and all.
+    EXPECT_TRUE(window->sessionEnding(false));
+    const std::optional<LeftCopy> copy = ownCopy(CopyKind::Class, false);
+    ASSERT_TRUE(copy);
+    EXPECT_EQ(std::get<ClassList>(copy->data)[0].mark, "66");
+    EXPECT_FALSE(window->programEnded());
+
+    // One that lets the program ask: Escape asks the session not to end; No ends the program.
+    dialogs.answerQuestion(ui::ScriptedDialogs::Reply::Escape);
+    EXPECT_FALSE(window->sessionEnding(true));
+    EXPECT_FALSE(window->programEnded());
+    dialogs.answerQuestion(false);
+    EXPECT_TRUE(window->sessionEnding(true));
+    EXPECT_TRUE(window->programEnded());
+    EXPECT_EQ(questions().back().title, "Exit Tallyquill");
+}
+
 TEST_F(RecoveryWindowTest, AClassLeftBySessionThatDidNotEndIsRestoredAndProposedForItsOwnFile)
 {
     ClassList left = test::newStudents(5, "ENG2D1-01");
@@ -140,16 +204,18 @@ TEST_F(RecoveryWindowTest, NoSetsACopyAsideAndAClassFoundAfterOneWasRestoredCanW
     ClassList first = test::newStudents(2, "ENG2D1-01");
     const std::string latest = leaveEndedCopy("a", CopySnapshot{first, "", 300});
     const std::string kept = leaveEndedCopy("b", CopySnapshot{test::newStudents(3, "MPM2D1-01"), "", 200});
+    const std::string waiting = leaveEndedCopy("d", CopySnapshot{test::newStudents(5, "CHC2D1-01"), "", 150});
     const std::string dropped = leaveEndedCopy("c", CopySnapshot{test::newStudents(4, "SNC2D1-01"), "", 100});
     Favourites fav;
     fav.favouritesFile = root.file("home/Science.tqf");
     fav.initialRanges = defaultInitialRanges();
     const std::string favourites = leaveEndedCopy("c", CopySnapshot{fav, "", 100});
-    for (bool yes : {true, true, false, false})
-        dialogs.answerQuestion(yes);
+    using Reply = ui::ScriptedDialogs::Reply;
+    for (const Reply reply : {Reply::Yes, Reply::Yes, Reply::Escape, Reply::No, Reply::No})
+        dialogs.answerQuestion(reply);
     startKeeping();
 
-    ASSERT_EQ(questions().size(), 4u);
+    ASSERT_EQ(questions().size(), 5u);
     EXPECT_TRUE(questions()[0].text.contains("Class: ENG2D1-01, 2 students"));
     EXPECT_TRUE(questions()[0].text.contains("File: none yet (a new class, never saved)"));
     for (size_t q : {1u, 2u}) {
@@ -157,15 +223,21 @@ TEST_F(RecoveryWindowTest, NoSetsACopyAsideAndAClassFoundAfterOneWasRestoredCanW
         EXPECT_TRUE(questions()[q].text.contains("keep this copy until Tallyquill next starts")) << q;
     }
     EXPECT_TRUE(questions()[1].text.contains("Class: MPM2D1-01, 3 students"));
-    EXPECT_EQ(questions()[3].title, "Restore Favourites");
-    for (size_t q : {0u, 1u, 2u, 3u})
+    EXPECT_EQ(questions()[4].title, "Restore Favourites");
+    for (size_t q : {0u, 1u, 2u, 3u, 4u}) {
         EXPECT_TRUE(questions()[q].text.endsWith(QString::fromStdString(
-            " No sets the copy aside: it is kept for 14 days in\n" + recoveryFolder() + "/declined\nand then removed.")))
+            " No sets the copy aside: it is kept for 14 days in\n" + recoveryFolder() +
+            "/declined\nand then removed. Cancel leaves it where it is, to be asked about at the next start.")))
             << questions()[q].text.toStdString();
+        EXPECT_EQ(questions()[q].buttons, (QStringList{"Yes", "No", "Cancel"}));
+    }
     EXPECT_EQ(state.students, first);
     EXPECT_TRUE(state.favourites.favouritesFile.empty());
     EXPECT_FALSE(inRecoveryFolder(latest));
     EXPECT_TRUE(inRecoveryFolder(kept));
+    // Escape leaves a copy where it was, to be asked about again.
+    EXPECT_TRUE(inRecoveryFolder(waiting));
+    EXPECT_TRUE(inRecoveryFolder(lockFileName("d")));
     // A hurried No loses nothing at once: the copies wait aside, whole, and are offered no more.
     EXPECT_FALSE(inRecoveryFolder(dropped));
     EXPECT_FALSE(inRecoveryFolder(favourites));
@@ -263,6 +335,10 @@ TEST_F(RecoveryWindowTest, ExitAsksAboutRestoredFavouritesAndEndsOnlyOnceTheyAre
         EXPECT_EQ(questions().back().text, "Do you want to save the favourites?");
         EXPECT_EQ(questions().back().title, "Exit Tallyquill");
         EXPECT_FALSE(window->programEnded());
+        dialogs.answerQuestion(ui::ScriptedDialogs::Reply::Escape);
+        menu("mnuExit")->trigger(); // nothing is let go of
+        EXPECT_FALSE(window->programEnded());
+        EXPECT_TRUE(ownCopy(CopyKind::Favourites));
         std::filesystem::create_directories(root.file("home/Folder.tqf"));
         dialogs.answerQuestion(true);
         dialogs.answerSaveFile(QString::fromStdString(root.file("home/Folder.tqf")));

@@ -2,6 +2,7 @@
 #include "EntryFixture.h"
 
 #include "core/classdata/ClassSort.h"
+#include "core/entry/ClassGridLayout.h"
 #include "gui/export/frmExport.h"
 #include "gui/widgets/QtDialogs.h"
 
@@ -289,6 +290,68 @@ TEST_F(EntryTest, ARebuildOfTheGridClosesTheMarkBoxWithoutStoringIt)
         EXPECT_EQ(after, before);
         EXPECT_LE(undoCount(), undoBefore);
     }
+}
+
+TEST_F(EntryTest, SaveWithTheMarkBoxOpenEntersTheMarkAndTheKeysThatFollowReachTheGrid)
+{
+    startActive();
+    openClass(sampleClassCopy());
+    menu("mnuSortNames")->trigger(); // as Save leaves it
+    // Every key goes where the keyboard has it at that moment, as typing does.
+    const auto press = [](int qtKey, Qt::KeyboardModifiers modifiers = {}) {
+        ASSERT_TRUE(QApplication::focusWidget()) << "the keyboard is nowhere";
+        QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(qtKey), modifiers);
+    };
+    const auto type = [&press](const std::string& keys) {
+        for (const char ch : keys)
+            press(ch == '\r' ? int{Qt::Key_Return} : ch);
+    };
+    const auto saveWithCtrlS = [&] {
+        dialogs.answerSaveFile(QString::fromStdString(root.file("home/Saved.tqc")));
+        press(Qt::Key_S, Qt::ControlModifier);
+        EXPECT_EQ(QApplication::focusWidget(), grid());
+    };
+
+    // From a paper list: 77 for Layla, Ctrl+S instead of Enter, then the next marks with Enter.
+    grid()->setCurrent(1, markColumn);
+    type("77");
+    saveWithCtrlS();
+    EXPECT_EQ(std::get<ClassList>(readClassFile(root.file("home/Saved.tqc")))[0].mark, "77");
+    type("61\r62\r63\r");
+    for (const int row : {1, 2, 3, 4})
+        EXPECT_EQ(student(row).mark, std::vector<std::string>({"77", "61", "62", "63"})[static_cast<size_t>(row - 1)]);
+
+    // After a Save with the box open: Down, a mark, Ctrl+L, a skill's code, Sort, Exit.
+    type("70");
+    saveWithCtrlS();
+    press(Qt::Key_Down);
+    type("55\r");
+    EXPECT_EQ(student(7).mark, "55");
+    press(Qt::Key_L, Qt::ControlModifier);
+    press(Qt::Key_Right);
+    const std::string skill = student(8).skill(1);
+    type(skill == "1" ? "2" : "1");
+    EXPECT_NE(student(8).skill(1), skill);
+    menu("mnuSortMarks")->trigger();
+
+    // Yes at Exit stores a mark in the box the same way, while the question's own window has the
+    // keyboard; once the window has it back (the save dialog cancelled), the keys go to the grid.
+    press(Qt::Key_Home); // the mark
+    const int row = grid()->currentRow();
+    type("48");
+    QWidget question;
+    comesUp(&question);
+    dialogs.answerQuestion(true);
+    dialogs.answerSaveFile("");
+    menu("mnuExit")->trigger();
+    EXPECT_EQ(student(row).mark, "48");
+    EXPECT_EQ(grid()->currentRow(), row + 1);
+    question.close();
+    comesUp(window.get());
+    EXPECT_EQ(QApplication::focusWidget(), grid());
+    dialogs.answerQuestion(false);
+    menu("mnuExit")->trigger();
+    EXPECT_TRUE(window->programEnded());
 }
 
 TEST_F(EntryTest, TheOverLongWarningTakesNoKeyAndNoClickMeantForTheGrid)

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QMessageBox>
+#include <QTest>
 #include <QTimer>
 #include <QFontMetricsF>
 #include <QPrinter>
@@ -19,6 +20,7 @@
 #include "ui_QtPrinting.h"
 
 #include <cmath>
+#include <utility>
 
 using namespace tq::ui;
 using Kind = ScriptedDialogs::Kind;
@@ -82,7 +84,8 @@ TEST(UiScriptedDialogs, PrinterChoiceHandsOutARecordingThatOutlivesTheProgramsPr
 
 namespace {
 
-// Once the box is up, notes what it shows and presses the button with the given text.
+// Once the box is up, notes what it shows and presses the button with the given text (or the
+// Escape key, or the box's close box).
 void answerNextBox(QStringList& seen, const QString& press)
 {
     QTimer::singleShot(0, [&seen, press] {
@@ -98,6 +101,10 @@ void answerNextBox(QStringList& seen, const QString& press)
             if (button->text().remove('&') == press)
                 button->click();
         }
+        if (press == "Escape")
+            QTest::keyClick(box, Qt::Key_Escape);
+        else if (press == "close box")
+            box->close();
     });
 }
 
@@ -119,6 +126,19 @@ TEST(UiQtDialogs, BoxesShowTheExactTextsAndOnlyTheirButtons)
     EXPECT_EQ(seen.mid(0, 2), QStringList({"Save", "Save the class?"}));
     EXPECT_EQ(seen.mid(2, 2).size(), 2);
     EXPECT_TRUE(seen.mid(2, 2).contains("Yes") && seen.mid(2, 2).contains("No"));
+
+    // Before work could go: Escape and the close box are Cancel, never No.
+    using Answer = Dialogs::Answer;
+    for (const auto& [press, answer] : {std::pair{"Yes", Answer::Yes}, std::pair{"No", Answer::No},
+                                        std::pair{"Cancel", Answer::Cancel}, std::pair{"Escape", Answer::Cancel},
+                                        std::pair{"close box", Answer::Cancel}}) {
+        seen.clear();
+        answerNextBox(seen, press);
+        EXPECT_EQ(dialogs.questionWithCancel(nullptr, "Do you want to save the class?", "Exit Tallyquill"), answer)
+            << press;
+        seen.sort();
+        EXPECT_EQ(seen, QStringList({"Cancel", "Do you want to save the class?", "Exit Tallyquill", "No", "Yes"}));
+    }
 }
 
 TEST(UiRecordingPrinter, KeepsEveryEventWithTheFontOfEachLine)

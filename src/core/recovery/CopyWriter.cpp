@@ -121,10 +121,22 @@ CopyTrouble CopyWriter::trouble() const
     return trouble_;
 }
 
-void CopyWriter::setTrouble(CopyTrouble trouble)
+bool CopyWriter::copyFailed(CopyKind kind) const
+{
+    std::lock_guard lock(mutex_);
+    return copyFailed_[static_cast<size_t>(kind)];
+}
+
+void CopyWriter::setTrouble(CopyKind kind, CopyTrouble trouble)
 {
     {
         std::lock_guard lock(mutex_);
+        const bool failed = trouble != CopyTrouble::None;
+        copyFailed_[static_cast<size_t>(kind)] = failed;
+        // The other kind's copy may still be missing: the trouble lasts until it is written too.
+        const bool otherFailed = copyFailed_[1 - static_cast<size_t>(kind)];
+        if (!failed && otherFailed)
+            return;
         if (trouble_ == trouble)
             return;
         trouble_ = trouble;
@@ -180,6 +192,7 @@ void CopyWriter::perform(const Request& request)
     }
     removeCopies(folder_, instance_, request.kind);
     state.copyChecksum.reset();
+    setTrouble(request.kind, CopyTrouble::None); // no copy is needed
 }
 
 void CopyWriter::performWrite(const CopySnapshot& snapshot)
@@ -190,11 +203,14 @@ void CopyWriter::performWrite(const CopySnapshot& snapshot)
     if (nothingToKeep(snapshot) || checksum == state.savedChecksum) {
         removeCopies(folder_, instance_, snapshot.kind());
         state.copyChecksum.reset();
+        setTrouble(snapshot.kind(), CopyTrouble::None);
         return;
     }
     const RecoveryNote note = copyNote(snapshot, instance_, pid_);
-    if (checksum == state.copyChecksum && note.originalFile == state.copyOriginal)
+    if (checksum == state.copyChecksum && note.originalFile == state.copyOriginal) {
+        setTrouble(snapshot.kind(), CopyTrouble::None);
         return; // the copy on disk already holds it
+    }
     const bool written = writeCopyFolder(folder_, instance_, state.nextNumber, text, note, seams_.hook, seams_.makeWriter);
     const int error = written ? 0 : errno;
     if (written) {
@@ -202,7 +218,7 @@ void CopyWriter::performWrite(const CopySnapshot& snapshot)
         state.copyOriginal = note.originalFile;
     }
     ++state.nextNumber;
-    setTrouble(copyTroubleOf(error, folder_));
+    setTrouble(snapshot.kind(), copyTroubleOf(error, folder_));
 }
 
 } // namespace tq

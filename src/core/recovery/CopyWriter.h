@@ -69,8 +69,11 @@ public:
     void flush();
     // True when a copy of `kind` is on disk now (after flush: for everything handed over).
     bool hasCopy(CopyKind kind) const;
-    // Why the last copy asked for could not be written; None once one is written again.
+    // Why copies cannot be written; None once every kind whose copy failed has one written again
+    // (or needs none: saved, removed).
     CopyTrouble trouble() const;
+    // True while the last copy of `kind` asked for could not be written and none is needed less.
+    bool copyFailed(CopyKind kind) const;
 
 private:
     enum class Action { Write, Saved, Remove };
@@ -91,7 +94,9 @@ private:
     void run();
     void perform(const Request& request);
     void performWrite(const CopySnapshot& snapshot);
-    void setTrouble(CopyTrouble trouble);
+    // The outcome of the request just done for `kind`: its copy failed for `trouble`, or it
+    // needs none or has one (None).
+    void setTrouble(CopyKind kind, CopyTrouble trouble);
     KindState& stateOf(CopyKind kind) { return kinds_[static_cast<size_t>(kind)]; }
 
     const std::string folder_;
@@ -107,6 +112,7 @@ private:
     bool stopping_ = false;
     std::array<KindState, 2> kinds_{};           // the writer thread's alone
     std::array<bool, 2> copyOnDisk_{false, false}; // under mutex_
+    std::array<bool, 2> copyFailed_{false, false}; // under mutex_
     CopyTrouble trouble_ = CopyTrouble::None;      // under mutex_
     std::thread thread_;
 };

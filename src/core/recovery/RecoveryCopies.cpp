@@ -3,6 +3,7 @@
 #include "core/base/OnceAnInterval.h"
 #include "core/recovery/CopyWriter.h"
 
+#include <algorithm>
 #include <cerrno>
 
 namespace tq {
@@ -198,6 +199,16 @@ bool RecoveryCopies::keepRestored(CopyKind kind, const std::string& originalFile
     return writer_->hasCopy(kind);
 }
 
+void RecoveryCopies::copyNow()
+{
+    if (!active())
+        return;
+    for (const CopyKind kind : {CopyKind::Class, CopyKind::Favourites})
+        if (pending(kind).changed)
+            copyChangesNow(kind);
+    writer_->flush();
+}
+
 void RecoveryCopies::flush()
 {
     if (writer_)
@@ -206,7 +217,33 @@ void RecoveryCopies::flush()
 
 CopyTroubleNews RecoveryCopies::troubleNews()
 {
-    return troubleReport_.update(writer_ ? writer_->trouble() : startTrouble_);
+    const CopyTrouble now = writer_ ? writer_->trouble() : startTrouble_;
+    if (now != CopyTrouble::None)
+        scheduleRetry();
+    return troubleReport_.update(now);
+}
+
+void RecoveryCopies::scheduleRetry()
+{
+    if (!active() || retryScheduled_)
+        return;
+    retryScheduled_ = true;
+    // Never more often than a second, whatever the interval: a failing disk is not hammered.
+    settings_.runLater(std::max(settings_.interval, Delay{1000}), [this, alive = std::weak_ptr<char>(alive_)] {
+        if (alive.lock())
+            retryFailedCopies();
+    });
+}
+
+void RecoveryCopies::retryFailedCopies()
+{
+    retryScheduled_ = false;
+    if (!active() || writer_->trouble() == CopyTrouble::None)
+        return;
+    for (const CopyKind kind : {CopyKind::Class, CopyKind::Favourites})
+        if (writer_->copyFailed(kind))
+            copyChangesNow(kind); // what the data is now
+    scheduleRetry(); // should this try fail too
 }
 
 void RecoveryCopies::finish()

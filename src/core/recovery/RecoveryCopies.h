@@ -100,9 +100,15 @@ public:
     // once it is on disk; only then may the copy it came from go.
     bool keepRestored(CopyKind kind, const std::string& originalFile, std::time_t changed);
 
+    // Copies every change not yet copied at once, whatever the interval, and waits until it is
+    // written: the program is about to end without asking.
+    void copyNow();
     // Waits until every copy asked for is written or removed.
     void flush();
     // On the window's thread: what to say about copies that cannot be written (CopyTrouble.h).
+    // While they cannot, the copies that failed are tried again once an interval, unasked: the
+    // moment the disk takes them again (room made, the folder mended) they are on it, and only
+    // then does the trouble end.
     CopyTroubleNews troubleNews();
     // The program's normal end: what was asked for is done, and the lock is let go of. Copies
     // still kept (favourites that could not be saved, a class the program ended without asking
@@ -124,6 +130,8 @@ private:
     void schedule(CopyKind kind);
     void takeSnapshot(CopyKind kind);
     void copyChangesNow(CopyKind kind);
+    void scheduleRetry();
+    void retryFailedCopies();
     CopySnapshot snapshotOf(CopyKind kind) const;
     Pending& pending(CopyKind kind) { return pending_[static_cast<size_t>(kind)]; }
 
@@ -135,6 +143,7 @@ private:
     CopyTrouble startTrouble_ = CopyTrouble::None;
     CopyTroubleReport troubleReport_;
     std::array<Pending, 2> pending_{};
+    bool retryScheduled_ = false;
     InstanceLock lock_;
     std::unique_ptr<CopyWriter> writer_;
     std::shared_ptr<char> alive_ = std::make_shared<char>(); // tasks run later check it

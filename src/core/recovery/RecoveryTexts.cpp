@@ -50,7 +50,8 @@ std::string copyLines(const RecoveryNote& note)
 std::string setAsideText(const std::string& folder)
 {
     return " No sets the copy aside: it is kept for " + std::to_string(declinedCopyDays) + " days in\n" + folder + "/" +
-           std::string(asideFolderName(AsideFolder::Declined)) + "\nand then removed.";
+           std::string(asideFolderName(AsideFolder::Declined)) +
+           "\nand then removed. Cancel leaves it where it is, to be asked about at the next start.";
 }
 
 const char* whatItIs(CopyKind kind)

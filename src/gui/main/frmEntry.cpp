@@ -70,9 +70,7 @@ frmEntry::frmEntry(ProgramState& state, ui::Dialogs& dialogs, QWidget* parent)
                    : QString();
     });
     entryBox_ = new CellEntryBox(*msfgClass);
-    connect(entryBox_, &CellEntryBox::enterPressed, this, [this] {
-        entryBox_->holds() == CellEntryBox::Holds::Mark ? commitMarkEntry() : commitCodeEntry();
-    });
+    connect(entryBox_, &CellEntryBox::enterPressed, this, [this] { commitOpenEntry(); });
     commands_ = new MainCommands(*this);
     connect(commands_, &MainCommands::chosen, this, [this](MainCommand command) { run(command); });
     optAutoFill = named(new QCheckBox(QStringLiteral("Initial Values"), this), "optAutoFill");
@@ -274,18 +272,23 @@ bool frmEntry::showCourseCodes() const
 }
 
 // Asks whether to save the open class before it is replaced or the program ends. True when the
-// action may go on: no class is open, the teacher answered No, or the class was saved. A Yes
-// whose save did not happen (its dialog cancelled, or the file not written) stops the action,
-// so the class is never lost on the way; the teacher can repeat it and answer No to discard.
+// action may go on: no class is open, the teacher answered No, or the class was saved. Cancel
+// (Escape, the close box) stops the action with everything as it was, a box being typed in
+// included; so does a Yes whose save did not happen (its dialog cancelled, or the file not
+// written), so the class is never lost on the way. Yes stores what is typed in the box as Enter
+// does, so the class saved is the one the window shows and the next key goes to the grid.
 bool frmEntry::offerToSaveClass(const QString& question, const QString& title)
 {
     if (state_.studentCount() < 1)
         return true;
-    if (!dialogs_.question(this, question, title)) {
+    switch (dialogs_.questionWithCancel(this, question, title)) {
+    case ui::Dialogs::Answer::Cancel: return false;
+    case ui::Dialogs::Answer::No:
         state_.recovery.classNotSaved(); // a restored class is set aside whole if it is replaced
         return true;
+    case ui::Dialogs::Answer::Yes: break;
     }
-    storeOpenMark(); // the class saved is the one the window shows
+    commitOpenEntry();
     return saveas();
 }
 
@@ -293,19 +296,55 @@ bool frmEntry::offerToSaveClass(const QString& question, const QString& title)
 // for saving; a save that does not happen keeps the program running.
 void frmEntry::leave()
 {
-    if (ended_)
+    if (ended_ || !askBeforeEnding())
         return;
+    endProgram();
+}
+
+bool frmEntry::askBeforeEnding()
+{
     if (!offerToSaveClass(QStringLiteral("Do you want to save the class?"), QStringLiteral("Exit Tallyquill")))
-        return;
+        return false;
     FavouritesFileDialogs favourites(state_, dialogs_, this);
     if (state_.favouritesStatus.unsaved &&
         !favourites.offerToSave(QStringLiteral("Do you want to save the favourites?"), QStringLiteral("Exit Tallyquill")))
-        return;
+        return false;
     // Saved, or the teacher chose not to: the copies go.
     state_.recovery.classDiscarded();
     if (state_.favouritesStatus.unsaved)
         favouritesDiscarded(state_);
+    return true;
+}
+
+bool frmEntry::sessionEnding(bool mayAsk)
+{
+    if (ended_)
+        return true;
+    if (!mayAsk) {
+        keepLastCopy();
+        return true;
+    }
+    if (!askBeforeEnding())
+        return false;
     endProgram();
+    return true;
+}
+
+void frmEntry::endWithoutAsking()
+{
+    keepLastCopy();
+    state_.classOpen.lock.release();
+    state_.favouritesOpen.lock.release();
+    state_.recovery.finish();
+}
+
+void frmEntry::keepLastCopy()
+{
+    // A mark typed and not yet entered is work too; a code would need its check, which may speak
+    // up in a message, so it stays out.
+    if (entryBox_->isOpen() && entryBox_->holds() == CellEntryBox::Holds::Mark)
+        storeOpenMark();
+    state_.recovery.copyNow();
 }
 
 void frmEntry::endProgram()

@@ -60,6 +60,15 @@ public:
     void offerRecoveryCopies(); // the copies left by a session that did not end normally
     void openClassFromCommandLine(const std::string& path);
 
+    // The system ends the program (a signal): a mark typed in the box is stored, one last recovery
+    // copy is written at once (a free-form comment being written with it), and the locks of the
+    // open files and of the copies are let go of. Never a dialog.
+    void endWithoutAsking();
+    // The desktop's session ends (logout). When the session lets the program ask (`mayAsk`), the
+    // teacher is asked as at Exit and the program ends; false when the teacher cancelled, and the
+    // session should not end. Otherwise the recovery copy is written at once.
+    bool sessionEnding(bool mayAsk);
+
     // Commands, as the menus, buttons and tests run them.
     void run(MainCommand command);
     void OpenClassFile();
@@ -78,6 +87,9 @@ public:
     void msfgClass_KeyPress(int keyAscii);
     void commitMarkEntry();
     void commitCodeEntry();
+    // What is typed in the open box is stored as Enter stores it (a mark moves on to the next
+    // student), and the box closes; nothing when no box is open.
+    void commitOpenEntry();
     void showAfterWorkingWindow();
     void classChanged(); // after every change of the class: the recovery copy follows it
     void importMarksCommand();
@@ -100,6 +112,9 @@ private:
     bool offerToSaveClass(const QString& question, const QString& title);
     void showMessage(const Message& m);
     void leave();
+    // The questions of Exit; false when the program must go on (cancelled, or not saved).
+    bool askBeforeEnding();
+    void keepLastCopy(); // what is unsaved, in the recovery copy now
     void endProgram();
     bool saveas();
     void sortCommand(void (*sort)(ClassList&));

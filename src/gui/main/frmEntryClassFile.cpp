@@ -70,7 +70,7 @@ void frmEntry::saveCommand()
 {
     if (state_.studentCount() < 1)
         return;
-    storeOpenMark(); // the class saved is the one the window shows
+    commitOpenEntry(); // as Enter: the class saved is the one the window shows, the next mark the next student's
     reorderKeepingPlace([this] {
         sortByName(state_.students);
         classChanged();

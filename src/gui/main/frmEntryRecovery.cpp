@@ -54,8 +54,11 @@ void frmEntry::offerRecoveryCopies()
         bool& kindRestored = restored[static_cast<size_t>(copy.kind())];
         const RecoveryText q =
             kindRestored ? keepForLaterQuestion(copy, recovery.folder()) : restoreQuestion(copy, recovery.folder());
-        const bool yes = dialogs_.question(this, QString::fromUtf8(q.text), QString::fromUtf8(q.title));
-        if (!yes) {
+        const ui::Dialogs::Answer answer =
+            dialogs_.questionWithCancel(this, QString::fromUtf8(q.text), QString::fromUtf8(q.title));
+        if (answer == ui::Dialogs::Answer::Cancel)
+            continue; // left as it is, and asked about at the next start
+        if (answer == ui::Dialogs::Answer::No) {
             left.decline(copy);
             continue;
         }

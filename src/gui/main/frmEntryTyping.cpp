@@ -34,6 +34,12 @@ void frmEntry::msfgClass_KeyPress(int keyAscii)
     entryBox_->open(markBoxTextForKey(keyAscii));
 }
 
+void frmEntry::commitOpenEntry()
+{
+    if (entryBox_->isOpen())
+        entryBox_->holds() == CellEntryBox::Holds::Mark ? commitMarkEntry() : commitCodeEntry();
+}
+
 void frmEntry::commitCodeEntry()
 {
     const int row = msfgClass->currentRow();

@@ -107,7 +107,9 @@ void CellEntryBox::close()
 {
     // The grid takes the keyboard back first: a focused box that is hidden hands the focus to the
     // next control in tab order (the Comments/Skills button), where Space or Enter would press it.
-    if (txtDataEntry->hasFocus())
+    // So also when a dialog has the keyboard now (the box is closed at its Yes): the window gives
+    // the keyboard back to the control it last had focused, which must not be the hidden box.
+    if (txtDataEntry->hasFocus() || txtDataEntry->window()->focusWidget() == txtDataEntry)
         grid_.setFocus(Qt::OtherFocusReason);
     txtDataEntry->hide();
 }

@@ -33,6 +33,15 @@ public:
     {
         return question(parent, text, title);
     }
+    // A Yes/No/Cancel question before work could be let go of (a class or a list replaced, the
+    // program ended). Enter alone answers Yes; Escape and the close box answer Cancel, which
+    // leaves everything as it was: No is always a deliberate choice.
+    enum class Answer { Yes, No, Cancel };
+    virtual Answer questionWithCancel(QWidget* parent, const QString& text, const QString& title)
+    {
+        static const QStringList buttons{QStringLiteral("&Yes"), QStringLiteral("&No"), QStringLiteral("Cancel")};
+        return static_cast<Answer>(choose(parent, text, title, buttons, 0));
+    }
     // A question answered by one of the named buttons (two or three, the last one Cancel): the
     // index of the one chosen. Enter alone chooses `defaultButton`; Escape chooses the last.
     virtual int choose(QWidget* parent, const QString& text, const QString& title, const QStringList& buttons,

@@ -73,9 +73,12 @@ bool FavouritesFileDialogs::write(const std::string& path, bool replaceRefused)
 
 bool FavouritesFileDialogs::offerToSave(const QString& question, const QString& title)
 {
-    if (!dialogs_.question(window_, question, title))
-        return true;
-    return save();
+    switch (dialogs_.questionWithCancel(window_, question, title)) {
+    case ui::Dialogs::Answer::Yes: return save();
+    case ui::Dialogs::Answer::No: return true;
+    case ui::Dialogs::Answer::Cancel: break;
+    }
+    return false;
 }
 
 bool FavouritesFileDialogs::saveOnLeaving(bool saveNamed)

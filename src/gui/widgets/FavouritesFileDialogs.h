@@ -35,8 +35,8 @@ public:
     bool save();
     bool saveAs();
 
-    // Asks `question` (Yes/No); Yes saves. False when the teacher wanted the list saved and it
-    // was not: what was to follow must not.
+    // Asks `question` (Yes/No/Cancel); Yes saves. False when the teacher cancelled (Escape, the
+    // close box) or wanted the list saved and it was not: what was to follow must not.
     bool offerToSave(const QString& question, const QString& title);
 
     // Leaving a working window. A named list is saved when `saveNamed` (a write that fails is

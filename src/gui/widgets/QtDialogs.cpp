@@ -53,6 +53,19 @@ bool QtDialogs::questionDefaultNo(QWidget* parent, const QString& text, const QS
     return askYesNo(parent, text, title, QMessageBox::No);
 }
 
+Dialogs::Answer QtDialogs::questionWithCancel(QWidget* parent, const QString& text, const QString& title)
+{
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    // The close box answers as the escape button does.
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    default: return Answer::Cancel;
+    }
+}
+
 int QtDialogs::choose(QWidget* parent, const QString& text, const QString& title, const QStringList& buttons,
                       int defaultButton)
 {

@@ -9,6 +9,7 @@ public:
     void message(QWidget* parent, const QString& text, const QString& title, Icon icon = Icon::None) override;
     bool question(QWidget* parent, const QString& text, const QString& title) override;
     bool questionDefaultNo(QWidget* parent, const QString& text, const QString& title) override;
+    Answer questionWithCancel(QWidget* parent, const QString& text, const QString& title) override;
     int choose(QWidget* parent, const QString& text, const QString& title, const QStringList& buttons,
                int defaultButton) override;
     QString input(QWidget* parent, const QString& prompt, const QString& title,

@@ -91,7 +91,25 @@ bool ScriptedDialogs::question(QWidget*, const QString& text, const QString& tit
     call.text = text;
     call.title = title;
     calls.push_back(call);
-    return takeOr(m_questions, false);
+    return takeOr(m_questions, Reply::No) == Reply::Yes;
+}
+
+Dialogs::Answer ScriptedDialogs::questionWithCancel(QWidget*, const QString& text, const QString& title)
+{
+    Call call;
+    call.kind = Kind::Question;
+    call.text = text;
+    call.title = title;
+    call.buttons = {QStringLiteral("Yes"), QStringLiteral("No"), QStringLiteral("Cancel")};
+    calls.push_back(call);
+    switch (takeOr(m_questions, Reply::No)) {
+    case Reply::Yes: return Answer::Yes;
+    case Reply::No: return Answer::No;
+    case Reply::Cancel:
+    case Reply::Escape:
+    case Reply::CloseBox: break;
+    }
+    return Answer::Cancel;
 }
 
 QString ScriptedDialogs::input(QWidget*, const QString& prompt, const QString& title, const QString& defaultText)

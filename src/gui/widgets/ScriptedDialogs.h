@@ -2,7 +2,7 @@
 // Dialogs for tests: they show nothing and never wait. Answers come from queues filled by the
 // test; every call is recorded with its exact texts. A save dialog's answer gets the filter's
 // extension, as the real dialog's does. With its queue empty a question answers
-// No, a choice its last button (Cancel), an input box and a file dialog answer "" (cancel), and
+// No (a Yes/No/Cancel one too), a choice its last button (Cancel), an input box and a file dialog answer "" (cancel), and
 // the printer choice is cancelled.
 #include "gui/widgets/Dialogs.h"
 #include "gui/widgets/RecordingPrinter.h"
@@ -24,7 +24,7 @@ public:
         QString title;           // also the print preview's title
         Icon icon = Icon::None;  // messages only
         QString defaultText;     // input boxes only
-        QStringList buttons;     // choices only
+        QStringList buttons;     // choices, and questions with Cancel
         int defaultButton = 0;   // choices only
         QString filter;          // file dialogs: the filter as the program gave it
         QString initialFolder;
@@ -35,7 +35,12 @@ public:
     // Every call, in order.
     std::vector<Call> calls;
 
-    void answerQuestion(bool yes) { m_questions.push_back(yes); }
+    // How the teacher answers a question: a button, or the keyboard's Escape, or the window's
+    // close box. At a Yes/No question Escape and the close box answer No, as the real box does;
+    // at a Yes/No/Cancel question they answer Cancel.
+    enum class Reply { Yes, No, Cancel, Escape, CloseBox };
+    void answerQuestion(bool yes) { m_questions.push_back(yes ? Reply::Yes : Reply::No); }
+    void answerQuestion(Reply reply) { m_questions.push_back(reply); }
     // The index of the button a choice answers; with none queued it answers the last (Cancel).
     void answerChoice(int button) { m_choices.push_back(button); }
     void answerInput(const QString& text) { m_inputs.push_back(text); }
@@ -54,6 +59,8 @@ public:
 
     void message(QWidget* parent, const QString& text, const QString& title, Icon icon = Icon::None) override;
     bool question(QWidget* parent, const QString& text, const QString& title) override;
+    // Recorded as a question, with the buttons "Yes", "No" and "Cancel".
+    Answer questionWithCancel(QWidget* parent, const QString& text, const QString& title) override;
     int choose(QWidget* parent, const QString& text, const QString& title, const QStringList& buttons,
                int defaultButton) override;
     QString input(QWidget* parent, const QString& prompt, const QString& title,
@@ -71,7 +78,7 @@ public:
     std::vector<std::shared_ptr<RecordingPrinter>> previews;
 
 private:
-    std::deque<bool> m_questions;
+    std::deque<Reply> m_questions;
     std::deque<int> m_choices;
     std::deque<QString> m_inputs;
     std::deque<QString> m_openFiles;
