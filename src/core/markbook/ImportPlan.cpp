@@ -63,7 +63,7 @@ ImportPlan planFromMatches(const SheetTable& sheet, const MarkbookChoice& choice
         if (named.empty() && choice.key.kind != KeyKind::None && keyCellsEmpty(row, choice.key) &&
             isTotalsLabel(problem.who)) {
             plan.totalsRows.push_back(problem);
-            plan.totalsRows.back().reason = "a row for the whole class: left out";
+            plan.totalsRows.back().reason = "a row for the whole class, left out";
         } else if (named.empty()) {
             plan.unmatchedRows.push_back(problem);
             plan.unmatchedRows.back().reason = "matches no student of the class";
