@@ -75,6 +75,10 @@ void printProblems(std::ostream& err, const std::vector<RowProblem>& problems)
 int chosenSheet(const SheetReadResult& read, const ImportOptions& o, const ClassList& students, KeyKind wantedKey,
                 std::ostream& err)
 {
+    if (read.sheets.empty()) {
+        err << "tallyquill: the markbook holds no sheet\n";
+        return -1;
+    }
     if (!o.sheet)
         return proposeSheet(read.sheets, students, wantedKey).sheet;
     if (const int named = sheetNamed(read.sheets, *o.sheet); named >= 0)
@@ -151,9 +155,8 @@ int runImport(const std::vector<std::string>& operands, std::ostream& out, std::
 
     const KeyKind wantedKey = !o.key ? KeyKind::None : *o.key == "number" ? KeyKind::Number : KeyKind::LastFirst;
     const int sheetIndex = chosenSheet(markbook, o, students, wantedKey, err);
-    if (sheetIndex < 0) {
+    if (sheetIndex < 0)
         return unusable;
-    }
     const SheetTable* sheet = &markbook.sheets[static_cast<size_t>(sheetIndex)];
     MarkbookChoice choice = o.headingRow ? proposeChoiceBelow(*sheet, std::stoi(*o.headingRow), students, wantedKey)
                                          : proposeChoice(*sheet, students, wantedKey);
