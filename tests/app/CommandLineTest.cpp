@@ -566,6 +566,11 @@ TEST_F(CommandLine, ImportMarksFindsTheClassSheetAndItsHeadingsAndSaysWhatItRead
     const std::string classFile = dir.file("ENG2D101.tqc");
     const auto markbook = [](const char* name) { return dataFile(std::string("markbook/") + name); };
     std::filesystem::copy_file(sampleFile("ENG2D101.tqc"), classFile);
+    for (const char* name : {"three-sheets.xlsx", "letter-grades.ods", "typed-names.xlsx", "empty-lines.csv"}) {
+        const Outcome dry = run({"import-marks", classFile, markbook(name), "--dry-run"});
+        EXPECT_EQ(dry.exitCode, 0) << name << ": " << dry.err;
+        EXPECT_EQ(dry.out.substr(0, dry.out.find('\n')), "Ahmed, Layla\t89\t91") << name;
+    }
     // Title rows, a class average and a #DIV/0! cell: every mark lands, the average row is named.
     const Outcome titled = run({"import-marks", classFile, markbook("title-rows.xlsx")});
     EXPECT_EQ(titled.exitCode, 0);
