@@ -517,9 +517,12 @@ TEST_F(CommandLine, ImportMarksWritesTheClassOnlyWhenEveryValueIsAccepted)
         freshClass();
         const Outcome dry = run({"import-marks", classFile, markbook(name), "--dry-run"});
         EXPECT_EQ(dry.exitCode, 0);
-        EXPECT_EQ(dry.err, "");
+        EXPECT_TRUE(dry.err.starts_with("Read sheet ") && dry.err.ends_with(".\nNothing was written.\n")) << dry.err;
         EXPECT_EQ(readBytes(classFile), readBytes(sampleFile("ENG2D101.tqc")));
-        EXPECT_EQ(run({"import-marks", classFile, markbook(name)}).exitCode, 0);
+        const Outcome written = run({"import-marks", classFile, markbook(name)});
+        EXPECT_EQ(written.exitCode, 0);
+        EXPECT_EQ(written.out, dry.out); // the changes, listed once they are written
+        EXPECT_EQ(written.err.find("Nothing was written."), std::string::npos);
     }
     EXPECT_EQ(run({"import-marks", classFile, markbook("excel-semicolons.csv")}).out, ""); // nothing left to change
     const ClassList imported = std::get<ClassList>(readClassFile(classFile));
@@ -541,7 +544,10 @@ TEST_F(CommandLine, ImportMarksWritesTheClassOnlyWhenEveryValueIsAccepted)
     writeBytes(dir.file("refused.csv"), refused);
     const Outcome bad = run({"import-marks", classFile, dir.file("refused.csv")});
     EXPECT_EQ(bad.exitCode, 1);
-    EXPECT_EQ(bad.err, "row 2 (316-208-659): \"B+\" is refused: a letter grade, not a mark\n");
+    EXPECT_EQ(bad.err, "Read sheet \"refused\", headings on row 1, students by column A \"Student Number\", marks from "
+                       "column E \"Term Mark\".\nrow 2 (Ahmed, Layla, 316-208-659): \"B+\" is refused: a letter grade, not "
+                       "a mark\nNothing was written.\n");
+    EXPECT_EQ(bad.out, ""); // nothing written, nothing listed
     EXPECT_EQ(readBytes(classFile), readBytes(sampleFile("ENG2D101.tqc")));
 
     // The workbooks hold five students of the class with the marks they have: every row matches.
@@ -553,4 +559,46 @@ TEST_F(CommandLine, ImportMarksWritesTheClassOnlyWhenEveryValueIsAccepted)
     EXPECT_EQ(run({"import-marks", classFile, markbook("none.csv")}).exitCode, 2);
     EXPECT_EQ(run({"import-marks", classFile, markbook("platform-grades.csv"), "--column", "Z"}).exitCode, 2);
     EXPECT_EQ(run({"import-marks", classFile, markbook("platform-grades.csv"), "--key", "email"}).exitCode, 2);
+}
+
+TEST_F(CommandLine, ImportMarksFindsTheClassSheetAndItsHeadingsAndSaysWhatItRead)
+{
+    const std::string classFile = dir.file("ENG2D101.tqc");
+    const auto markbook = [](const char* name) { return dataFile(std::string("markbook/") + name); };
+    std::filesystem::copy_file(sampleFile("ENG2D101.tqc"), classFile);
+    for (const char* name : {"three-sheets.xlsx", "letter-grades.ods", "typed-names.xlsx", "empty-lines.csv"}) {
+        const Outcome dry = run({"import-marks", classFile, markbook(name), "--dry-run"});
+        EXPECT_EQ(dry.exitCode, 0) << name << ": " << dry.err;
+        EXPECT_EQ(dry.out.substr(0, dry.out.find('\n')), "Ahmed, Layla\t89\t91") << name;
+    }
+    // Title rows, a class average and a #DIV/0! cell: every mark lands, the average row is named.
+    const Outcome titled = run({"import-marks", classFile, markbook("title-rows.xlsx")});
+    EXPECT_EQ(titled.exitCode, 0);
+    EXPECT_EQ(titled.err, "Read sheet \"ENG2D1-01\", headings on row 3, students by column A \"Student No\", marks from "
+                          "column K \"Final Mark\".\nrow 33 (Class Average): a row for the whole class, left out\n");
+    EXPECT_EQ(titled.out.substr(0, titled.out.find('\n')), "Ahmed, Layla\t89\t91");
+    EXPECT_EQ(std::get<ClassList>(readClassFile(classFile))[12].mark, "52"); // Jones, Nora
+
+    // The class's sheet of three, found by its students or named in any case; --heading-row and
+    // --column on that row.
+    const Outcome sheets = run({"import-marks", classFile, markbook("three-sheets.ods"), "--dry-run"});
+    EXPECT_TRUE(sheets.err.starts_with("Read sheet \"ENG2D1-01\", headings on row 1,")) << sheets.err;
+    EXPECT_EQ(run({"import-marks", classFile, markbook("three-sheets.ods"), "--sheet", "eng1d1-02"}).exitCode, 1);
+    const Outcome row3 = run({"import-marks", classFile, markbook("title-rows.ods"), "--heading-row", "3", "--column",
+                              "exam", "--dry-run"});
+    EXPECT_EQ(row3.exitCode, 0) << row3.err;
+    EXPECT_EQ(row3.out.substr(0, row3.out.find('\n')), "Ahmed, Layla\t91\t40");
+    EXPECT_EQ(run({"import-marks", classFile, markbook("title-rows.ods"), "--heading-row", "x"}).exitCode, 2);
+
+    // No sheet names a student of this class: the sheets and --sheet are named.
+    std::string stranger = readBytes(sampleFile("ENG2D101.tqc"));
+    stranger = "ENG2D1-01,Zed,Zoe,999999999" + stranger.substr(stranger.find(",F,"), stranger.find('\n') - stranger.find(",F,") + 1);
+    writeBytes(classFile, stranger);
+    const Outcome none = run({"import-marks", classFile, markbook("three-sheets.xlsx")});
+    EXPECT_EQ(none.exitCode, 1);
+    EXPECT_NE(none.err.find("\nno sheet of the markbook names the class's students; its sheets are: \"ENG1D1-02\", "
+                            "\"ENG2D1-01\", \"Summary\". Name the class's sheet with --sheet.\nNothing was written.\n"),
+              std::string::npos)
+        << none.err;
+    EXPECT_EQ(readBytes(classFile), stranger);
 }

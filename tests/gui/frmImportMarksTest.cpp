@@ -4,8 +4,10 @@
 #include "gui/markbook/frmImportMarks.h"
 
 #include <QClipboard>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableWidget>
 
 using namespace tq;
@@ -66,4 +68,41 @@ TEST_F(EntryTest, ImportedMarksArePreviewedThenAppliedAndUndoneAsOneStep)
     controlOf<QPushButton>(dialog, "cmdCancel")->click();
     settle();
     EXPECT_EQ(state.students, before);
+}
+
+TEST_F(EntryTest, TeachersMarkbooksOpenOnTheClassSheetBelowTheirHeadings)
+{
+    startActive();
+    openClass(sampleClassCopy());
+    struct Case {
+        const char* file;
+        const char* sheet;
+        int headingRow;
+    };
+    const Case cases[] = {{"title-rows.xlsx", "ENG2D1-01", 3}, {"three-sheets.xlsx", "ENG2D1-01", 1},
+                          {"letter-grades.ods", "Grades", 1},  {"typed-names.xlsx", "Typed", 1},
+                          {"empty-lines.csv", "empty-lines", 1}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        dialogs.answerOpenFile(QString::fromStdString(dataFile(std::string("markbook/") + c.file)));
+        menu("mnuImportMarks")->trigger();
+        frmImportMarks* dialog = importWindow(*window);
+        ASSERT_TRUE(dialog);
+        EXPECT_EQ(controlOf<QComboBox>(dialog, "cmbSheet")->currentText(), c.sheet);
+        auto* headingRow = controlOf<QSpinBox>(dialog, "spnHeadingRow");
+        EXPECT_EQ(headingRow->value(), c.headingRow);
+        auto* preview = controlOf<QTableWidget>(dialog, "tblPreview");
+        EXPECT_EQ(preview->item(0, 2)->text(), "91"); // Ahmed, Layla
+        EXPECT_EQ(preview->item(4, 2)->text(), "72"); // Bélanger, Amira
+        EXPECT_EQ(dialog->plan().changeCount(), 19); // eight marks as they were, one empty
+        if (c.headingRow == 3) {
+            // Headings taken from another row: the columns are proposed again below it.
+            headingRow->setValue(2);
+            EXPECT_EQ(controlOf<QComboBox>(dialog, "cmbMarkColumn")->currentText(), "I: Final");
+            headingRow->setValue(3);
+            EXPECT_EQ(controlOf<QComboBox>(dialog, "cmbMarkColumn")->currentText(), "K: Final Mark");
+        }
+        controlOf<QPushButton>(dialog, "cmdCancel")->click();
+        settle();
+    }
 }

@@ -65,15 +65,6 @@ void splitFields(std::string_view text, char separator, OnField&& field)
 }
 } // namespace
 
-std::string markbookTextAsUtf8(std::string_view bytes)
-{
-    if (bytes.starts_with("\xEF\xBB\xBF"))
-        bytes.remove_prefix(3);
-    if (isWellFormedUtf8(bytes))
-        return std::string(bytes);
-    return cp1252ToUtf8(bytes);
-}
-
 char findSeparator(std::string_view text)
 {
     constexpr std::array<char, 3> candidates = {'\t', ';', ','};
@@ -108,11 +99,49 @@ char findSeparator(std::string_view text)
     return best;
 }
 
-SheetReadResult readDelimitedSheet(std::string_view bytes, const std::string& name)
+namespace {
+// The text split into rows until the limits are reached; false when they were. An empty line
+// (or one of separators only) is a row of empty cells, so every row keeps the sheet's row number;
+// the empty rows after the last row with content are dropped.
+bool splitRows(std::string_view text, char separator, SheetTable& sheet, const SheetReadLimits* limits)
 {
-    const std::string text = markbookTextAsUtf8(bytes);
+    SheetRow row;
+    size_t cells = 0;
+    bool fits = true;
+    splitFields(text, separator, [&](std::string& cell, bool endsRow, bool) {
+        row.push_back(std::move(cell));
+        ++cells;
+        if (endsRow) {
+            sheet.rows.push_back(std::move(row));
+            row.clear();
+        }
+        fits = !limits || (sheet.rows.size() <= limits->maxTextRows && cells <= limits->maxCells);
+        return fits;
+    });
+    const auto hasContent = [](const SheetRow& r) { return r.size() > 1 || !r.front().empty(); };
+    while (!sheet.rows.empty() && !hasContent(sheet.rows.back()))
+        sheet.rows.pop_back();
+    return fits;
+}
+} // namespace
+
+SheetReadResult readDelimitedSheet(std::string_view bytes, const std::string& name, const SheetReadLimits& limits)
+{
     SheetReadResult result;
-    result.sheets.push_back(readDelimitedText(text, findSeparator(text), name));
+    if (bytes.size() > limits.maxTextFileBytes)
+        return {{}, SheetBudget::textTooLargeMessage(limits)};
+    // Well-formed UTF-8 is split where it lies; only other text is copied as it is converted.
+    if (bytes.starts_with("\xEF\xBB\xBF"))
+        bytes.remove_prefix(3);
+    std::string converted;
+    if (!isWellFormedUtf8(bytes))
+        converted = cp1252ToUtf8(bytes);
+    const std::string_view text = converted.empty() ? bytes : std::string_view(converted);
+    SheetTable sheet;
+    sheet.name = name;
+    if (!splitRows(text, findSeparator(text), sheet, &limits))
+        return {{}, SheetBudget::textTooLargeMessage(limits)};
+    result.sheets.push_back(std::move(sheet));
     return result;
 }
 
@@ -120,16 +149,7 @@ SheetTable readDelimitedText(std::string_view text, char separator, const std::s
 {
     SheetTable sheet;
     sheet.name = name;
-    SheetRow row;
-    splitFields(text, separator, [&](std::string& cell, bool endsRow, bool hasContent) {
-        row.push_back(std::move(cell));
-        if (endsRow) {
-            if (hasContent)
-                sheet.rows.push_back(std::move(row));
-            row.clear();
-        }
-        return true;
-    });
+    splitRows(text, separator, sheet, nullptr);
     return sheet;
 }
 

@@ -2,29 +2,20 @@
 
 #include "core/base/Cp1252.h"
 #include "core/entry/InitialValueFill.h"
+#include "core/markbook/HeadingRow.h"
+#include "core/markbook/RowLabels.h"
+
+#include <algorithm>
 
 namespace tq {
 
 namespace {
-OutsideMark markOfRow(const SheetRow& row, const MarkSource& source)
-{
-    if (source.denominator >= 0)
-        return readFractionMark(cellAt(row, source.column), cellAt(row, source.denominator));
-    return readOutsideMark(cellAt(row, source.column));
-}
-
 std::string listedUtf8(const StudentRecord& s) { return cp1252ToUtf8(listedName(s)); }
 
-// The key cells of a row joined by spaces; the first cells when there is no key.
-std::string rowWho(const SheetRow& row, const KeyColumns& key)
+bool keyCellsEmpty(const SheetRow& row, const KeyColumns& key)
 {
-    std::string who = cellAt(row, key.first);
-    if (key.kind == KeyKind::LastFirst)
-        who += ", " + cellAt(row, key.second);
-    if (key.kind == KeyKind::None)
-        for (size_t c = 0; c < row.size() && c < 3; ++c)
-            who += (c ? " " : "") + row[c];
-    return who;
+    const auto empty = [&](int c) { return c < 0 || cellAt(row, c).find_first_not_of(" \t") == std::string::npos; };
+    return empty(key.first) && empty(key.second);
 }
 
 // What the initial values give the student with `mark`: "codes 0704 0112 0206; skills 4 4 4 4 4 4".
@@ -55,7 +46,8 @@ ImportPlan planFromMatches(const SheetTable& sheet, const MarkbookChoice& choice
                            const std::vector<std::vector<int>>& rowStudents)
 {
     ImportPlan plan;
-    const size_t first = choice.hasHeading ? 1 : 0;
+    const size_t first = static_cast<size_t>(choice.headingRow);
+    const SheetRow* heading = headingOf(sheet, choice.headingRow);
     std::vector<std::vector<size_t>> rowsOfStudent(students.size());
     for (size_t r = first; r < sheet.rows.size(); ++r)
         if (rowStudents[r].size() == 1)
@@ -63,12 +55,16 @@ ImportPlan planFromMatches(const SheetTable& sheet, const MarkbookChoice& choice
 
     for (size_t r = first; r < sheet.rows.size(); ++r) {
         const SheetRow& row = sheet.rows[r];
-        const OutsideMark mark = markOfRow(row, choice.mark);
+        const OutsideMark mark = markInRow(row, choice.mark);
         if (mark.kind == OutsideMark::Kind::Empty)
             continue; // an empty value leaves the mark alone wherever it is
-        const RowProblem problem{static_cast<int>(r + 1), rowWho(row, choice.key), {}};
+        const RowProblem problem{static_cast<int>(r + 1), rowLabel(row, heading, choice.key), {}};
         const std::vector<int>& named = rowStudents[r];
-        if (named.empty()) {
+        if (named.empty() && choice.key.kind != KeyKind::None && keyCellsEmpty(row, choice.key) &&
+            isTotalsLabel(problem.who)) {
+            plan.totalsRows.push_back(problem);
+            plan.totalsRows.back().reason = "a row for the whole class, left out";
+        } else if (named.empty()) {
             plan.unmatchedRows.push_back(problem);
             plan.unmatchedRows.back().reason = "matches no student of the class";
         } else if (named.size() > 1) {
@@ -93,7 +89,7 @@ ImportPlan planFromMatches(const SheetTable& sheet, const MarkbookChoice& choice
         if (rowsOfStudent[i].size() == 1) {
             const size_t r = rowsOfStudent[i][0];
             preview.sourceRow = static_cast<int>(r + 1);
-            if (const OutsideMark mark = markOfRow(sheet.rows[r], choice.mark); mark.accepted()) {
+            if (const OutsideMark mark = markInRow(sheet.rows[r], choice.mark); mark.accepted()) {
                 preview.newMark = mark.mark;
                 preview.shown = mark.shown;
                 preview.initialValues = initialValuesText(students[i], ranges, mark.mark);
@@ -119,13 +115,19 @@ int ImportPlan::changeCount() const
 
 MarkbookChoice proposeChoice(const SheetTable& sheet, const ClassList& students, KeyKind wantedKey)
 {
+    return proposeChoiceBelow(sheet, findHeadingRow(sheet, StudentKeys(students)), students, wantedKey);
+}
+
+MarkbookChoice proposeChoiceBelow(const SheetTable& sheet, int headingRow, const ClassList& students, KeyKind wantedKey)
+{
     const StudentKeys keys(students);
     MarkbookChoice choice;
-    choice.hasHeading = !sheet.rows.empty() && looksLikeHeading(sheet.rows.front(), keys);
-    const std::vector<SheetRow> data(sheet.rows.begin() + (choice.hasHeading ? 1 : 0),
-                                     sheet.rows.begin() + static_cast<long>(std::min(sheet.rows.size(), proposalRows + 1)));
+    choice.headingRow = std::clamp(headingRow, 0, static_cast<int>(sheet.rows.size()));
+    const size_t first = std::min(sheet.rows.size(), static_cast<size_t>(choice.headingRow));
+    const std::vector<SheetRow> data(sheet.rows.begin() + static_cast<long>(first),
+                                     sheet.rows.begin() + static_cast<long>(std::min(sheet.rows.size(), first + proposalRows)));
     choice.key = proposeKeyColumns(data, keys, wantedKey);
-    choice.mark = proposeMarkSource(sheet, choice.hasHeading, choice.key);
+    choice.mark = proposeMarkSource(sheet, choice.headingRow, choice.key);
     return choice;
 }
 
@@ -134,7 +136,7 @@ ImportPlan planImport(const SheetTable& sheet, const MarkbookChoice& choice, con
 {
     const StudentKeys keys(students);
     std::vector<std::vector<int>> rowStudents(sheet.rows.size());
-    for (size_t r = choice.hasHeading ? 1 : 0; r < sheet.rows.size(); ++r)
+    for (size_t r = static_cast<size_t>(choice.headingRow); r < sheet.rows.size(); ++r)
         rowStudents[r] = keys.matches(sheet.rows[r], choice.key);
     return planFromMatches(sheet, choice, students, ranges, rowStudents);
 }
@@ -145,7 +147,7 @@ ImportPlan planMarksDown(const SheetTable& sheet, const MarkbookChoice& choice, 
     std::vector<std::vector<int>> rowStudents(sheet.rows.size());
     std::vector<size_t> beyond;
     size_t next = static_cast<size_t>(std::max(firstStudent, 0));
-    for (size_t r = choice.hasHeading ? 1 : 0; r < sheet.rows.size(); ++r, ++next) {
+    for (size_t r = static_cast<size_t>(choice.headingRow); r < sheet.rows.size(); ++r, ++next) {
         if (next < students.size())
             rowStudents[r] = {static_cast<int>(next)};
         else
@@ -154,7 +156,7 @@ ImportPlan planMarksDown(const SheetTable& sheet, const MarkbookChoice& choice, 
     ImportPlan plan = planFromMatches(sheet, choice, students, ranges, rowStudents);
     plan.unmatchedRows.clear(); // the rows past the end are the only ones matching no student
     for (const size_t r : beyond)
-        if (readOutsideMark(cellAt(sheet.rows[r], choice.mark.column)).kind != OutsideMark::Kind::Empty)
+        if (markInRow(sheet.rows[r], choice.mark).kind != OutsideMark::Kind::Empty)
             plan.rowsBeyondClass.push_back({static_cast<int>(r + 1), cellAt(sheet.rows[r], choice.mark.column),
                                             "beyond the last student"});
     // Students above the first one are not meant to have a row.

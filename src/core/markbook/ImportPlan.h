@@ -12,15 +12,19 @@
 
 namespace tq {
 
-// How a sheet is read: whether its first row is a heading, the key columns and the mark source.
+// How a sheet is read: the row of its headings, the key columns and the mark source. The rows
+// below the heading row are the data; those above it (a title, group headings) are passed over.
 struct MarkbookChoice {
-    bool hasHeading = false;
+    int headingRow = 0; // the sheet's row number (the first row is 1); 0 when it has no heading
     KeyColumns key;
     MarkSource mark;
 };
 
 // The choice proposed for a sheet and a class; `wantedKey` as proposeKeyColumns takes it.
 MarkbookChoice proposeChoice(const SheetTable& sheet, const ClassList& students, KeyKind wantedKey = KeyKind::None);
+// The same with the headings on row `headingRow` (0: none), as the teacher says.
+MarkbookChoice proposeChoiceBelow(const SheetTable& sheet, int headingRow, const ClassList& students,
+                                  KeyKind wantedKey = KeyKind::None);
 
 struct StudentPreview {
     int student = 0;          // index in the class
@@ -43,8 +47,10 @@ struct ImportPlan {
     std::vector<StudentPreview> students; // every student of the class, in the class's order
     std::vector<int> studentsWithoutRow;  // class indices
     std::vector<RowProblem> unmatchedRows, ambiguousRows, refusedValues, rowsBeyondClass;
+    // Rows of figures for the whole class ("Class Average"): left out, and no obstacle.
+    std::vector<RowProblem> totalsRows;
 
-    // Every non-empty value matched one student and was accepted.
+    // Every non-empty value (totals rows apart) matched one student and was accepted.
     bool clean() const
     {
         return unmatchedRows.empty() && ambiguousRows.empty() && refusedValues.empty() && rowsBeyondClass.empty();
@@ -58,7 +64,8 @@ ImportPlan planImport(const SheetTable& sheet, const MarkbookChoice& choice, con
                       const std::vector<InitialValueRange>* ranges);
 
 // The plan for a column of marks without keys: row by row from student `firstStudent` down in
-// the class's order; rows beyond the last student are listed.
+// the class's order, an empty row leaving its student's mark alone; rows beyond the last student
+// are listed.
 ImportPlan planMarksDown(const SheetTable& sheet, const MarkbookChoice& choice, int firstStudent,
                          const ClassList& students, const std::vector<InitialValueRange>* ranges);
 

@@ -1,5 +1,6 @@
 #include "core/markbook/MarkColumns.h"
 
+#include "core/markbook/HeadingRow.h"
 #include "core/markbook/OutsideMark.h"
 
 #include <algorithm>
@@ -14,22 +15,6 @@ std::string lowerAscii(std::string_view s)
     for (char& c : lower)
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return lower;
-}
-
-// The words of a heading in lower case: runs of ASCII letters and digits.
-std::vector<std::string> headingWords(std::string_view heading)
-{
-    std::vector<std::string> words;
-    std::string word;
-    for (const char c : lowerAscii(heading) + ' ') {
-        if (std::isalnum(static_cast<unsigned char>(c))) {
-            word += c;
-        } else if (!word.empty()) {
-            words.push_back(word);
-            word.clear();
-        }
-    }
-    return words;
 }
 
 bool hasWord(const std::vector<std::string>& words, const char* word)
@@ -50,12 +35,12 @@ bool isKeyColumn(const KeyColumns& key, int column)
     return key.kind != KeyKind::None && (column == key.first || column == key.second);
 }
 
-// More than half of the column's non-empty cells (and at least one) are marks.
-bool mostlyMarks(const std::vector<SheetRow>& rows, size_t from, int column)
+// More than half of the source's non-empty cells (and at least one) are marks.
+bool mostlyMarks(const std::vector<SheetRow>& rows, size_t from, const MarkSource& source)
 {
     int marks = 0, filled = 0;
     for (size_t r = from; r < rows.size() && r < from + proposalRows; ++r) {
-        const OutsideMark m = readOutsideMark(cellAt(rows[r], column));
+        const OutsideMark m = markInRow(rows[r], source);
         filled += m.kind == OutsideMark::Kind::Empty ? 0 : 1;
         marks += m.accepted() ? 1 : 0;
     }
@@ -63,15 +48,18 @@ bool mostlyMarks(const std::vector<SheetRow>& rows, size_t from, int column)
 }
 } // namespace
 
-bool looksLikeHeading(const SheetRow& first, const StudentKeys& keys)
+const SheetRow* headingOf(const SheetTable& sheet, int headingRow)
 {
-    bool text = false;
-    for (const std::string& cell : first) {
-        if (!keys.byNumber(cell).empty() || !keys.byFullName(cell).empty() || keys.isLastName(cell))
-            return false;
-        text = text || readOutsideMark(cell).kind == OutsideMark::Kind::Refused;
-    }
-    return text;
+    return headingRow >= 1 && static_cast<size_t>(headingRow) <= sheet.rows.size()
+               ? &sheet.rows[static_cast<size_t>(headingRow - 1)]
+               : nullptr;
+}
+
+OutsideMark markInRow(const SheetRow& row, const MarkSource& source)
+{
+    if (source.denominator >= 0)
+        return readFractionMark(cellAt(row, source.column), cellAt(row, source.denominator));
+    return readOutsideMark(cellAt(row, source.column));
 }
 
 MarkSource markSourceFor(const SheetRow* heading, int column)
@@ -89,16 +77,18 @@ MarkSource markSourceFor(const SheetRow* heading, int column)
     return source;
 }
 
-MarkSource proposeMarkSource(const SheetTable& sheet, bool hasHeading, const KeyColumns& key)
+MarkSource proposeMarkSource(const SheetTable& sheet, int headingRow, const KeyColumns& key)
 {
-    const SheetRow* heading = hasHeading && !sheet.rows.empty() ? &sheet.rows.front() : nullptr;
+    const SheetRow* heading = headingOf(sheet, headingRow);
+    const size_t firstData = heading ? static_cast<size_t>(headingRow) : 0;
     const int columns = columnCount(sheet.rows);
     const auto usable = [&](int c) { return !isKeyColumn(key, c) && !(heading && isDenominatorHeading(cellAt(*heading, c))); };
+    const auto holdsMarks = [&](int c) { return mostlyMarks(sheet.rows, firstData, markSourceFor(heading, c)); };
     for (int c = columns - 1; heading && c >= 0; --c)
-        if (usable(c) && namesFinalMark(cellAt(*heading, c)))
+        if (usable(c) && namesFinalMark(cellAt(*heading, c)) && holdsMarks(c))
             return markSourceFor(heading, c);
     for (int c = columns - 1; c >= 0; --c)
-        if (usable(c) && mostlyMarks(sheet.rows, heading ? 1 : 0, c))
+        if (usable(c) && holdsMarks(c))
             return markSourceFor(heading, c);
     return {};
 }
@@ -111,11 +101,11 @@ std::string columnLetters(int column)
     return letters;
 }
 
-int columnNamed(const SheetTable& sheet, bool hasHeading, const std::string& text)
+int columnNamed(const SheetTable& sheet, int headingRow, const std::string& text)
 {
     const int columns = columnCount(sheet.rows);
-    if (hasHeading && !sheet.rows.empty()) {
-        const SheetRow& heading = sheet.rows.front();
+    if (const SheetRow* headingRowCells = headingOf(sheet, headingRow)) {
+        const SheetRow& heading = *headingRowCells;
         for (int pass = 0; pass < 2; ++pass)
             for (int c = 0; c < columns; ++c)
                 if (pass == 0 ? cellAt(heading, c) == text : lowerAscii(cellAt(heading, c)) == lowerAscii(text))

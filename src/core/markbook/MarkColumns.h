@@ -1,6 +1,7 @@
 #pragma once
-// Where the marks are in a markbook sheet: whether its first row is a heading, and which
-// column (or numerator/denominator pair of columns) holds the mark to import.
+// Where the marks are in a markbook sheet: which column (or numerator/denominator pair of
+// columns) holds the mark to import.
+#include "core/markbook/OutsideMark.h"
 #include "core/markbook/SheetTable.h"
 #include "core/markbook/StudentMatching.h"
 
@@ -16,21 +17,25 @@ struct MarkSource {
     bool operator==(const MarkSource&) const = default;
 };
 
-// True when the first row is a heading: it names no student and holds text that is no mark.
-bool looksLikeHeading(const SheetRow& first, const StudentKeys& keys);
+// The cells of the sheet's row `headingRow` (the first row is 1); null for 0 or a row it lacks.
+const SheetRow* headingOf(const SheetTable& sheet, int headingRow);
+
+// The mark a row gives through `source`.
+OutsideMark markInRow(const SheetRow& row, const MarkSource& source);
 
 // The source for `column`: a "... Numerator" column heading brings its "... Denominator" column.
 MarkSource markSourceFor(const SheetRow* heading, int column);
 
-// The proposed mark column: the right-most whose heading names a final, term or overall mark,
-// else the last column whose cells are mostly marks. Key columns and denominators are never
-// proposed. Column -1 when there is none.
-MarkSource proposeMarkSource(const SheetTable& sheet, bool hasHeading, const KeyColumns& key);
+// The proposed mark column, read below the heading row `headingRow` (0: none): the right-most
+// whose heading names a final, term or overall mark and whose cells are mostly marks (so a column
+// of letter grades is passed over), else the last column whose cells are mostly marks. Key
+// columns and denominators are never proposed. Column -1 when there is none.
+MarkSource proposeMarkSource(const SheetTable& sheet, int headingRow, const KeyColumns& key);
 
 // A column as a spreadsheet names it: 0 is "A", 26 is "AA".
 std::string columnLetters(int column);
-// The column that `text` names: a heading (exactly, or ignoring case), letters ("C"), or a
-// number counted from 1. -1 when it names none.
-int columnNamed(const SheetTable& sheet, bool hasHeading, const std::string& text);
+// The column that `text` names: a heading on row `headingRow` (exactly, or ignoring case),
+// letters ("C"), or a number counted from 1. -1 when it names none.
+int columnNamed(const SheetTable& sheet, int headingRow, const std::string& text);
 
 } // namespace tq

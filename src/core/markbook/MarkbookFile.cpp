@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
+#include <system_error>
 
 namespace tq {
 
@@ -52,6 +54,12 @@ SheetReadResult readMarkbookBytes(const std::string& bytes, const std::string& f
 
 SheetReadResult readMarkbookFile(const std::string& path)
 {
+    // A text markbook too large to read is refused before it is loaded.
+    const std::string ext = lowerExtension(path);
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (!error && (ext == "csv" || ext == "txt" || ext == "tsv") && size > SheetReadLimits{}.maxTextFileBytes)
+        return refused(SheetBudget::textTooLargeMessage(SheetReadLimits{}));
     const std::optional<std::string> bytes = readFileBytes(path);
     if (!bytes)
         return refused("\"" + fileNameOf(path) + "\" could not be read.");

@@ -85,6 +85,17 @@ bool isLetterGrade(std::string_view s)
     return isGrade && (s.size() == 1 || s[1] == '+' || s[1] == '-');
 }
 
+// "1,000" or "87,500": a comma followed by exactly three digits may group thousands as well as
+// mark decimals, so it is read as neither.
+bool hasAmbiguousComma(std::string_view s)
+{
+    const size_t comma = s.find(',');
+    return comma != std::string_view::npos && s.size() - comma == 4 && isDigit(s[comma + 1]) &&
+           isDigit(s[comma + 2]) && isDigit(s[comma + 3]);
+}
+
+constexpr const char* ambiguousComma = "a thousands separator or a decimal comma?";
+
 OutsideMark refused(std::string reason)
 {
     return OutsideMark{OutsideMark::Kind::Refused, {}, {}, std::move(reason)};
@@ -110,6 +121,8 @@ OutsideMark readOutsideMark(std::string_view cell)
     if (s == "I" || s == "i")
         return OutsideMark{OutsideMark::Kind::Mark, "I", "I", {}};
     const std::optional<Decimal> d = readDecimal(s);
+    if (d && hasAmbiguousComma(s))
+        return refused(ambiguousComma);
     if (!d)
         return refused(isLetterGrade(s) ? "a letter grade, not a mark" : "not a mark");
     if (d->negative && (!d->whole.empty() || d->fraction.find_first_not_of('0') != std::string::npos))
@@ -130,6 +143,8 @@ OutsideMark readFractionMark(std::string_view numerator, std::string_view denomi
     const std::optional<Decimal> bottom = readDecimal(trimmed(denominator));
     if (!top)
         return refused("the numerator is not a number");
+    if (hasAmbiguousComma(n) || hasAmbiguousComma(trimmed(denominator)))
+        return refused(ambiguousComma);
     if (!bottom || bottom->value() <= 0)
         return refused("the denominator is not a number above 0");
     const double percent = top->value() / bottom->value() * 100.0;

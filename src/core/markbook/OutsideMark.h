@@ -16,7 +16,8 @@ struct OutsideMark {
     bool accepted() const { return kind == Kind::Mark; }
 };
 
-// One cell: a whole number 0-100 stays; a decimal (point or comma) rounds half up; a trailing
+// One cell: a whole number 0-100 stays; a decimal (point or comma) rounds half up, but a comma
+// followed by exactly three digits ("1,000", "87,500") is refused as ambiguous; a trailing
 // "%" and surrounding blanks are dropped; "I" or "i" is "I"; an empty cell is Empty; anything
 // else (negative, above 100 once rounded, a letter grade, other text) is Refused.
 OutsideMark readOutsideMark(std::string_view cell);

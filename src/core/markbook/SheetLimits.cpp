@@ -28,4 +28,11 @@ std::string SheetBudget::tooLargeMessage(const SheetReadLimits& limits)
            " columns.";
 }
 
+std::string SheetBudget::textTooLargeMessage(const SheetReadLimits& limits)
+{
+    return "The markbook is too large to read: Tallyquill reads CSV, TXT and TSV markbooks of up to " +
+           withThousands(limits.maxTextFileBytes >> 20) + " MB, " + withThousands(limits.maxTextRows) + " rows and " +
+           withThousands(limits.maxCells) + " cells.";
+}
+
 } // namespace tq

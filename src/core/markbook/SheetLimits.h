@@ -14,6 +14,9 @@ struct SheetReadLimits {
     std::size_t maxTextBytes = std::size_t{256} << 20;     // text kept in all cells together
     std::size_t maxRows = 1'048'576;                       // as the spreadsheet programs allow
     std::size_t maxColumns = 16'384;
+    // A CSV, TXT or TSV file is read whole, its rows after it: its own bounds keep both small.
+    std::size_t maxTextFileBytes = std::size_t{64} << 20;
+    std::size_t maxTextRows = 200'000;
 };
 
 // What has been kept so far against the limits. take() counts cells and their bytes and says
@@ -26,6 +29,7 @@ public:
     std::size_t unpackedBytes = 0; // counted by the archive reader
 
     static std::string tooLargeMessage(const SheetReadLimits& limits);
+    static std::string textTooLargeMessage(const SheetReadLimits& limits);
 
 private:
     const SheetReadLimits& limits_;

@@ -12,7 +12,9 @@ using SheetRow = std::vector<std::string>;
 
 struct SheetTable {
     std::string name;
-    std::vector<SheetRow> rows; // rows may differ in length; a missing cell is an empty one
+    // Every row from the sheet's first, the empty ones between included, so that rows[i] is the
+    // row the spreadsheet numbers i + 1. Rows may differ in length; a missing cell is an empty one.
+    std::vector<SheetRow> rows;
 };
 
 // What a reader gives back: the sheets, or the message that says why the file cannot be read.

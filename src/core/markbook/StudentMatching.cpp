@@ -1,6 +1,7 @@
 #include "core/markbook/StudentMatching.h"
 
 #include "core/base/Cp1252.h"
+#include "core/markbook/NameFolding.h"
 
 #include <algorithm>
 
@@ -21,6 +22,8 @@ char unaccented(char c)
     case 0x8E: case 0x9E: return 'z';
     case 0x8C: case 0x9C: return 'o';
     case 0x9F: return 'y';
+    case 0x91: case 0x92: return '\''; // typographic apostrophes and quotes
+    case 0x96: case 0x97: return '-';   // dashes
     default: return cp1252Lower(c);
     }
 }
@@ -29,8 +32,6 @@ std::string lastFirstKey(std::string_view last, std::string_view first)
 {
     return nameKey(last) + '\n' + nameKey(first);
 }
-
-std::string nameKeyOfUtf8(std::string_view text) { return nameKey(utf8ToCp1252(text)); }
 
 // How many rows name exactly one student through `key`.
 int matchedRows(const std::vector<SheetRow>& rows, const StudentKeys& keys, const KeyColumns& key)
@@ -94,6 +95,8 @@ std::string numberKey(std::string_view cell)
     return digits;
 }
 
+std::string nameKeyOfUtf8(std::string_view text) { return nameKey(utf8ToCp1252(foldedNameText(text))); }
+
 std::string nameKey(std::string_view cp1252Text)
 {
     std::string key;
@@ -135,14 +138,14 @@ std::vector<int> StudentKeys::find(const Index& index, const std::string& key)
 
 std::vector<int> StudentKeys::byNumber(std::string_view cell) const
 {
-    return find(numbers_, numberKey(cell));
+    return find(numbers_, numberKey(foldedNameText(cell)));
 }
 
 std::vector<int> StudentKeys::byLastFirst(std::string_view last, std::string_view first) const
 {
     if (nameKeyOfUtf8(last).empty())
         return {};
-    return find(lastFirst_, lastFirstKey(utf8ToCp1252(last), utf8ToCp1252(first)));
+    return find(lastFirst_, nameKeyOfUtf8(last) + '\n' + nameKeyOfUtf8(first));
 }
 
 std::vector<int> StudentKeys::byFullName(std::string_view cell) const
@@ -151,6 +154,9 @@ std::vector<int> StudentKeys::byFullName(std::string_view cell) const
         return byLastFirst(cell.substr(0, comma), cell.substr(comma + 1));
     return find(firstLast_, nameKeyOfUtf8(cell));
 }
+
+bool StudentKeys::isLastName(std::string_view cell) const { return lastNames_.contains(nameKeyOfUtf8(cell)); }
+bool StudentKeys::isFirstName(std::string_view cell) const { return firstNames_.contains(nameKeyOfUtf8(cell)); }
 
 std::vector<int> StudentKeys::matches(const SheetRow& row, const KeyColumns& key) const
 {

@@ -6,7 +6,6 @@
 
 #include <string>
 #include <string_view>
-#include "core/base/Cp1252.h"
 
 #include <unordered_map>
 #include <unordered_set>
@@ -24,9 +23,12 @@ int columnCount(const std::vector<SheetRow>& rows);
 // dropped here too. "" for a cell that is no number.
 std::string numberKey(std::string_view cell);
 
-// A name as it is compared: Windows-1252 bytes in lower case, accents taken off, blanks (and
-// no-break spaces) run together into one space, none at either end.
+// A name as it is compared: Windows-1252 bytes in lower case, accents taken off, typographic
+// apostrophes as ' and dashes as -, blanks (and no-break spaces) run together into one space,
+// none at either end.
 std::string nameKey(std::string_view cp1252Text);
+// The same of a UTF-8 cell, composed and folded first (core/markbook/NameFolding.h).
+std::string nameKeyOfUtf8(std::string_view text);
 
 // How rows are matched: by the number in `first`; by the last name in `first` and the first
 // name in `second`; or by one column holding "Last, First" or "First Last".
@@ -49,8 +51,8 @@ public:
     std::vector<int> byNumber(std::string_view cell) const;
     std::vector<int> byLastFirst(std::string_view last, std::string_view first) const;
     std::vector<int> byFullName(std::string_view cell) const;
-    bool isLastName(std::string_view cell) const { return lastNames_.contains(nameKey(utf8ToCp1252(cell))); }
-    bool isFirstName(std::string_view cell) const { return firstNames_.contains(nameKey(utf8ToCp1252(cell))); }
+    bool isLastName(std::string_view cell) const;
+    bool isFirstName(std::string_view cell) const;
 
 private:
     using Index = std::unordered_map<std::string, std::vector<int>>;

@@ -20,7 +20,7 @@ void ImportProblemTable::showPlan(const ImportPlan& plan, const ClassList& stude
         setTableRow(*this, row, cells);
     };
     for (const std::vector<RowProblem>* list :
-         {&plan.refusedValues, &plan.ambiguousRows, &plan.unmatchedRows, &plan.rowsBeyondClass})
+         {&plan.refusedValues, &plan.ambiguousRows, &plan.unmatchedRows, &plan.rowsBeyondClass, &plan.totalsRows})
         for (const RowProblem& p : *list)
             add({shownRowNumber(p.row), QString::fromStdString(p.who), QString::fromStdString(p.reason)});
     for (const int i : plan.studentsWithoutRow)

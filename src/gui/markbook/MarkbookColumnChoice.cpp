@@ -2,22 +2,22 @@
 
 #include "gui/widgets/NamedControls.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QSignalBlocker>
+#include <QSpinBox>
 
 namespace tq {
 
 namespace {
 // "C: Final Mark", or "C" for a sheet without a heading.
-QString columnCaption(const SheetTable& sheet, bool heading, int column)
+QString columnCaption(const SheetRow* heading, int column)
 {
     const QString letters = QString::fromStdString(columnLetters(column));
-    if (!heading || sheet.rows.empty() || cellAt(sheet.rows.front(), column).empty())
+    if (!heading || cellAt(*heading, column).empty())
         return letters;
-    return letters + QStringLiteral(": ") + QString::fromStdString(cellAt(sheet.rows.front(), column));
+    return letters + QStringLiteral(": ") + QString::fromStdString(cellAt(*heading, column));
 }
 
 QLabel* captioned(QFormLayout* form, const char* caption, QWidget* control)
@@ -32,7 +32,8 @@ QLabel* captioned(QFormLayout* form, const char* caption, QWidget* control)
 MarkbookColumnChoice::MarkbookColumnChoice(QWidget* parent) : QWidget(parent)
 {
     cmbSheet = ui::named(new QComboBox(this), "cmbSheet");
-    chkHeading = ui::named(new QCheckBox(QStringLiteral("First row is a &heading"), this), "chkHeading");
+    spnHeadingRow = ui::named(new QSpinBox(this), "spnHeadingRow");
+    spnHeadingRow->setSpecialValueText(QStringLiteral("None"));
     cmbMatchBy = ui::named(new QComboBox(this), "cmbMatchBy");
     cmbKeyColumn = ui::named(new QComboBox(this), "cmbKeyColumn");
     cmbFirstNameColumn = ui::named(new QComboBox(this), "cmbFirstNameColumn");
@@ -44,7 +45,7 @@ MarkbookColumnChoice::MarkbookColumnChoice(QWidget* parent) : QWidget(parent)
     auto* form = new QFormLayout(this);
     form->setContentsMargins(0, 0, 0, 0);
     captioned(form, "&Sheet:", cmbSheet);
-    form->addRow(QString(), chkHeading);
+    captioned(form, "&Heading row:", spnHeadingRow);
     captioned(form, "Match students &by:", cmbMatchBy);
     captioned(form, "&Key column:", cmbKeyColumn);
     captioned(form, "&First name column:", cmbFirstNameColumn);
@@ -60,47 +61,45 @@ MarkbookColumnChoice::MarkbookColumnChoice(QWidget* parent) : QWidget(parent)
             if (!filling_)
                 emit changed();
         });
-    connect(chkHeading, &QCheckBox::toggled, this, [this] {
-        if (filling_ || !sheet_)
-            return;
-        // The captions of the columns follow the heading row.
-        const MarkbookChoice now = choice();
-        showChoice(*sheet_, now, cmbMatchBy->findData(static_cast<int>(KeyKind::None)) >= 0);
-        emit changed();
+    connect(spnHeadingRow, &QSpinBox::valueChanged, this, [this] {
+        if (!filling_ && sheet_)
+            emit headingRowChanged();
     });
 }
 
-void MarkbookColumnChoice::setSheets(const std::vector<SheetTable>& sheets)
+void MarkbookColumnChoice::setSheets(const std::vector<SheetTable>& sheets, int chosen)
 {
     const QSignalBlocker quiet(cmbSheet);
     cmbSheet->clear();
     for (const SheetTable& sheet : sheets)
         cmbSheet->addItem(QString::fromStdString(sheet.name));
+    cmbSheet->setCurrentIndex(std::max(chosen, 0));
     cmbSheet->setEnabled(sheets.size() > 1);
 }
 
 int MarkbookColumnChoice::sheetIndex() const { return std::max(cmbSheet->currentIndex(), 0); }
 
-void MarkbookColumnChoice::fillColumns(QComboBox* box, const SheetTable& sheet, bool heading)
+void MarkbookColumnChoice::fillColumns(QComboBox* box, const SheetTable& sheet, const SheetRow* heading)
 {
     box->clear();
     box->addItem(QStringLiteral("(none)"), -1);
     for (int c = 0; c < columnCount(sheet.rows); ++c)
-        box->addItem(columnCaption(sheet, heading, c), c);
+        box->addItem(columnCaption(heading, c), c);
 }
 
 void MarkbookColumnChoice::showChoice(const SheetTable& sheet, const MarkbookChoice& choice, bool marksDown)
 {
     filling_ = true;
     sheet_ = &sheet;
-    chkHeading->setChecked(choice.hasHeading);
+    spnHeadingRow->setRange(0, static_cast<int>(std::min<size_t>(sheet.rows.size(), 999'999)));
+    spnHeadingRow->setValue(choice.headingRow);
     const int down = cmbMatchBy->findData(static_cast<int>(KeyKind::None));
     if (marksDown && down < 0)
         cmbMatchBy->addItem(QStringLiteral("Nothing: down from the current student"), static_cast<int>(KeyKind::None));
     else if (!marksDown && down >= 0)
         cmbMatchBy->removeItem(down);
     for (QComboBox* box : {cmbKeyColumn, cmbFirstNameColumn, cmbMarkColumn})
-        fillColumns(box, sheet, choice.hasHeading);
+        fillColumns(box, sheet, headingOf(sheet, choice.headingRow));
     cmbMatchBy->setCurrentIndex(std::max(cmbMatchBy->findData(static_cast<int>(choice.key.kind)), 0));
     cmbKeyColumn->setCurrentIndex(cmbKeyColumn->findData(choice.key.first));
     cmbFirstNameColumn->setCurrentIndex(cmbFirstNameColumn->findData(choice.key.second));
@@ -118,16 +117,20 @@ void MarkbookColumnChoice::showKeyKind()
                                                                : QStringLiteral("Key column"));
 }
 
+int MarkbookColumnChoice::headingRow() const { return spnHeadingRow->value(); }
+
+bool MarkbookColumnChoice::offersMarksDown() const { return cmbMatchBy->findData(static_cast<int>(KeyKind::None)) >= 0; }
+
 MarkbookChoice MarkbookColumnChoice::choice() const
 {
     MarkbookChoice c;
-    c.hasHeading = chkHeading->isChecked();
+    c.headingRow = spnHeadingRow->value();
     c.key.kind = static_cast<KeyKind>(cmbMatchBy->currentData().toInt());
     if (c.key.kind != KeyKind::None)
         c.key.first = cmbKeyColumn->currentData().toInt();
     if (c.key.kind == KeyKind::LastFirst)
         c.key.second = cmbFirstNameColumn->currentData().toInt();
-    const SheetRow* heading = c.hasHeading && sheet_ && !sheet_->rows.empty() ? &sheet_->rows.front() : nullptr;
+    const SheetRow* heading = sheet_ ? headingOf(*sheet_, c.headingRow) : nullptr;
     c.mark = markSourceFor(heading, cmbMarkColumn->currentData().toInt());
     return c;
 }

@@ -1,13 +1,14 @@
 #pragma once
-// The import window's choices: which sheet, whether its first row is a heading, how rows find
-// their students (and by which columns), and which column holds the marks. Starts at what the
-// core proposes; every change is reported with `changed`.
+// The import window's choices: which sheet, which row holds its headings, how rows find their
+// students (and by which columns), and which column holds the marks. Starts at what the core
+// proposes; every change is reported with `changed` (a new heading row with `headingRowChanged`:
+// the columns are proposed again below it).
 #include "core/markbook/ImportPlan.h"
 
 #include <QWidget>
 
-class QCheckBox;
 class QComboBox;
+class QSpinBox;
 
 namespace tq {
 
@@ -17,24 +18,27 @@ class MarkbookColumnChoice : public QWidget {
 public:
     explicit MarkbookColumnChoice(QWidget* parent = nullptr);
 
-    // The sheets to choose from (several only in a workbook), and the first chosen.
-    void setSheets(const std::vector<SheetTable>& sheets);
+    // The sheets to choose from (several only in a workbook), and `chosen` chosen.
+    void setSheets(const std::vector<SheetTable>& sheets, int chosen = 0);
     int sheetIndex() const;
     // Shows the columns of `sheet` with `choice` chosen. `marksDown` offers matching nobody:
     // the marks then go down the class from the current student.
     void showChoice(const SheetTable& sheet, const MarkbookChoice& choice, bool marksDown);
     MarkbookChoice choice() const;
+    int headingRow() const;
+    bool offersMarksDown() const;
 
 signals:
     void sheetChanged();
+    void headingRowChanged();
     void changed();
 
 private:
-    void fillColumns(QComboBox* box, const SheetTable& sheet, bool heading);
+    void fillColumns(QComboBox* box, const SheetTable& sheet, const SheetRow* heading);
     void showKeyKind();
 
     QComboBox* cmbSheet = nullptr;
-    QCheckBox* chkHeading = nullptr;
+    QSpinBox* spnHeadingRow = nullptr;
     QComboBox* cmbMatchBy = nullptr;
     QComboBox* cmbKeyColumn = nullptr;
     QComboBox* cmbFirstNameColumn = nullptr;

@@ -1,6 +1,7 @@
 #include "gui/markbook/MarkbookReading.h"
 
 #include "core/markbook/MarkbookFile.h"
+#include "core/markbook/SheetChoice.h"
 
 #include <QThread>
 
@@ -30,9 +31,11 @@ void MarkbookReading::start(const QString& path, const ClassList& students,
         result->read = readMarkbookFile(file);
         if (!result->read.error.empty() || result->read.sheets.empty())
             return;
-        const SheetTable& first = result->read.sheets.front();
-        result->choice = proposeChoice(first, students);
-        result->plan = planImport(first, result->choice, students, rangesCopy ? &*rangesCopy : nullptr);
+        const SheetProposal proposal = proposeSheet(result->read.sheets, students);
+        result->sheet = proposal.sheet;
+        result->choice = proposal.choice;
+        result->plan = planImport(result->read.sheets[static_cast<size_t>(proposal.sheet)], result->choice, students,
+                                  rangesCopy ? &*rangesCopy : nullptr);
     });
     connect(thread_, &QThread::finished, this, [this, result] {
         thread_->deleteLater();

@@ -1,7 +1,7 @@
 #pragma once
 // Reads a markbook file on a thread of its own, so that a large file never stops the window:
-// `done` comes back on the window's thread with what the reader gave, and with the columns
-// proposed and the plan made for the first sheet on the same thread.
+// `done` comes back on the window's thread with what the reader gave, and with the sheet and
+// columns proposed and the plan made on the same thread.
 #include "core/markbook/ImportPlan.h"
 
 #include <QObject>
@@ -13,7 +13,8 @@ namespace tq {
 
 struct MarkbookOpened {
     SheetReadResult read;
-    MarkbookChoice choice; // for the first sheet
+    int sheet = 0;         // the sheet naming the most students
+    MarkbookChoice choice; // for that sheet
     ImportPlan plan;
 };
 

@@ -83,6 +83,12 @@ frmImportMarks::frmImportMarks(const ClassList& students, const std::vector<Init
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(choice_, &MarkbookColumnChoice::changed, this, &frmImportMarks::replan);
     connect(choice_, &MarkbookColumnChoice::sheetChanged, this, [this] { showSheet(); });
+    connect(choice_, &MarkbookColumnChoice::headingRowChanged, this, [this] {
+        // The columns are proposed again below the row the teacher gave.
+        const SheetTable& sheet = sheets_[static_cast<size_t>(choice_->sheetIndex())];
+        choice_->showChoice(sheet, proposeChoiceBelow(sheet, choice_->headingRow(), students_), choice_->offersMarksDown());
+        replan();
+    });
     connect(reading_, &MarkbookReading::done, this, [this](std::shared_ptr<const MarkbookOpened> opened) {
         const SheetReadResult* read = &opened->read;
         if (!read->error.empty() || read->sheets.empty()) {
@@ -113,7 +119,7 @@ void frmImportMarks::showPasted(SheetTable sheet, int currentStudent)
 void frmImportMarks::showSheets(std::vector<SheetTable> sheets, const MarkbookOpened* opened)
 {
     sheets_ = std::move(sheets);
-    choice_->setSheets(sheets_);
+    choice_->setSheets(sheets_, opened ? opened->sheet : 0);
     showSheet(opened);
     ready_ = true;
     tblPreview->setFocus(Qt::OtherFocusReason);

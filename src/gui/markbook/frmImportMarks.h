@@ -47,7 +47,7 @@ signals:
     void shown(); // the markbook is read and its preview is up
 
 private:
-    // `opened`: the first sheet's proposal and plan, made already.
+    // `opened`: the sheet proposed, its columns and plan, made already.
     void showSheets(std::vector<SheetTable> sheets, const MarkbookOpened* opened = nullptr);
     void showSheet(const MarkbookOpened* opened = nullptr);
     void replan();

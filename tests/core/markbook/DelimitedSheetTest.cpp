@@ -23,6 +23,9 @@ TEST(DelimitedSheet, QuotedFieldsHoldSeparatorsQuotesAndLineBreaks)
 {
     EXPECT_EQ(rowsOf("a,\"b,c\",\"say \"\"hi\"\"\"\r\n\"two\nlines\",,x,\n\n"),
               (std::vector<SheetRow>{{"a", "b,c", "say \"hi\""}, {"two\nlines", "", "x", ""}}));
+    // An empty line, or one of separators only, is a row: the rows are the spreadsheet's.
+    EXPECT_EQ(rowsOf("a,b\n\n,\r\n\"c\nd\",e\n\n\n"),
+              (std::vector<SheetRow>{{"a", "b"}, {""}, {"", ""}, {"c\nd", "e"}}));
     EXPECT_EQ(rowsOf("a,\"open to the end\n1,2"), (std::vector<SheetRow>{{"a", "open to the end\n1,2"}}));
     EXPECT_EQ(rowsOf("a\rb\r"), (std::vector<SheetRow>{{"a"}, {"b"}}));
     EXPECT_TRUE(rowsOf("").empty());
@@ -46,4 +49,19 @@ TEST(DelimitedSheet, AFileThatIsNotWhatItsNameSaysIsRefusedWithItsReason)
     ASSERT_EQ(read.sheets.size(), 1u);
     EXPECT_EQ(read.sheets[0].name, "excel-semicolons");
     EXPECT_EQ(read.sheets[0].rows.at(15).at(1), "M\xC3\xBCller");
+}
+
+TEST(DelimitedSheet, ATextMarkbookBeyondItsBoundsIsRefusedWithTheBounds)
+{
+    SheetReadLimits limits;
+    limits.maxTextRows = 2;
+    EXPECT_EQ(readDelimitedSheet("a\n\nb\n", "m", limits).error,
+              "The markbook is too large to read: Tallyquill reads CSV, TXT and TSV markbooks of up to 64 MB, 2 rows "
+              "and 5,000,000 cells.");
+    EXPECT_TRUE(readDelimitedSheet("a\n\n", "m", limits).error.empty());
+    limits.maxTextFileBytes = 3;
+    EXPECT_FALSE(readDelimitedSheet("a,b\n", "m", limits).error.empty());
+    limits = {};
+    limits.maxCells = 3;
+    EXPECT_FALSE(readDelimitedSheet("a,b\nc,d\n", "m", limits).error.empty());
 }

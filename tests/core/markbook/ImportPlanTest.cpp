@@ -1,6 +1,8 @@
 #include "core/classdata/ClassFile.h"
+#include "core/markbook/ClipboardText.h"
 #include "core/markbook/ImportPlan.h"
 #include "core/markbook/MarkbookFile.h"
+#include "core/markbook/SheetChoice.h"
 #include "support/InitialRanges.h"
 #include "support/TestFiles.h"
 
@@ -22,11 +24,13 @@ const StudentPreview& previewOf(const ImportPlan& plan, const ClassList& student
 
 struct Export {
     const char* file;
+    int sheet, headingRow;
     KeyKind key;
     int markColumn, denominator;
     const char* layla;  // Ahmed, Layla's new mark ("" when it stays)
     const char* adam;   // O'Brien, Adam's
     int withoutRow;
+    int belangerRow;    // the sheet row of Bélanger, Amira's mark
 };
 } // namespace
 
@@ -34,15 +38,26 @@ TEST(ImportPlan, MarkbookExportsMatchEveryStudentOfTheSampleClass)
 {
     const ClassList students = sampleClass();
     const Export exports[] = {
-        {"platform-grades.csv", KeyKind::Number, 7, 8, "74", "53", 0},   // 36.75 / 50; "#" numbers
-        {"classroom-export.csv", KeyKind::LastFirst, 4, -1, "", "71", 0}, // "71%"; accents left off
-        {"excel-semicolons.csv", KeyKind::Number, 4, -1, "55", "85", 0},  // "316-208-659", semicolons, Windows-1252
+        {"platform-grades.csv", 0, 1, KeyKind::Number, 7, 8, "74", "53", 0, 6},   // 36.75 / 50; "#" numbers
+        {"classroom-export.csv", 0, 1, KeyKind::LastFirst, 4, -1, "", "71", 0, 6}, // "71%"; accents left off
+        {"excel-semicolons.csv", 0, 1, KeyKind::Number, 4, -1, "55", "85", 0, 6},  // "316-208-659", semicolons, Windows-1252
+        // A title and merged group headings above row 3, a hidden column, dates, #DIV/0!, a class average.
+        {"title-rows.xlsx", 0, 3, KeyKind::Number, 10, -1, "91", "84", 0, 8},
+        {"title-rows.ods", 0, 3, KeyKind::Number, 10, -1, "91", "84", 0, 8},
+        {"three-sheets.xlsx", 1, 1, KeyKind::Number, 3, -1, "91", "84", 0, 6},    // another class first
+        {"three-sheets.ods", 1, 1, KeyKind::Number, 3, -1, "91", "84", 0, 6},
+        {"letter-grades.xlsx", 0, 1, KeyKind::LastFirst, 2, -1, "91", "84", 0, 6}, // not "Final Grade"
+        {"typed-names.ods", 0, 1, KeyKind::LastFirst, 2, -1, "91", "84", 0, 6},   // O’Brien, decomposed accents
+        {"empty-lines.csv", 0, 1, KeyKind::Number, 3, -1, "91", "84", 0, 21},    // an empty line before each group
     };
     for (const Export& e : exports) {
         SCOPED_TRACE(e.file);
-        const SheetTable sheet = readMarkbookFile(test::dataFile(std::string("markbook/") + e.file)).sheets.at(0);
-        const MarkbookChoice choice = proposeChoice(sheet, students);
-        EXPECT_TRUE(choice.hasHeading);
+        const SheetReadResult read = readMarkbookFile(test::dataFile(std::string("markbook/") + e.file));
+        const SheetProposal proposal = proposeSheet(read.sheets, students);
+        EXPECT_EQ(proposal.sheet, e.sheet);
+        const SheetTable& sheet = read.sheets.at(static_cast<size_t>(proposal.sheet));
+        const MarkbookChoice& choice = proposal.choice;
+        EXPECT_EQ(choice.headingRow, e.headingRow);
         EXPECT_EQ(choice.key.kind, e.key);
         EXPECT_EQ(choice.mark, (MarkSource{e.markColumn, e.denominator}));
         const ImportPlan plan = planImport(sheet, choice, students, nullptr);
@@ -50,6 +65,7 @@ TEST(ImportPlan, MarkbookExportsMatchEveryStudentOfTheSampleClass)
         EXPECT_EQ(plan.studentsWithoutRow.size(), static_cast<size_t>(e.withoutRow));
         EXPECT_EQ(previewOf(plan, students, "Ahmed", "Layla").newMark, e.layla);
         EXPECT_EQ(previewOf(plan, students, "O'Brien", "Adam").newMark, e.adam);
+        EXPECT_EQ(previewOf(plan, students, "B\xE9langer", "Amira").sourceRow, e.belangerRow);
     }
 }
 
@@ -93,14 +109,22 @@ TEST(ImportPlan, RowsThatCannotBeAppliedAreListedWithTheirReasons)
 TEST(ImportPlan, MarksWithoutKeysGoDownFromTheCurrentStudent)
 {
     const ClassList students = sampleClass();
-    const SheetTable sheet{"clipboard", {{"70"}, {""}, {"72"}, {"73"}}};
-    const MarkbookChoice choice = proposeChoice(sheet, students);
-    EXPECT_FALSE(choice.hasHeading);
+    // A column copied in a spreadsheet, its first, a middle and its last cell empty, pasted on
+    // Ahmed, Nadia: every mark lands on its own student, an empty cell leaves the mark alone.
+    const SheetTable column = pastedSheet("\r\n70\r\n\r\n71\r\n72\r\n\r\n");
+    const MarkbookChoice choice = proposeChoice(column, students);
+    EXPECT_EQ(choice.headingRow, 0);
     EXPECT_EQ(choice.key.kind, KeyKind::None);
-    const ImportPlan plan = planMarksDown(sheet, choice, 26, students, nullptr);
-    EXPECT_EQ(plan.students[26].newMark, "70");
-    EXPECT_EQ(plan.students[27].newMark, "");   // the empty line leaves the mark alone
-    ASSERT_EQ(plan.rowsBeyondClass.size(), 2u); // listed, not dropped
-    EXPECT_EQ(plan.rowsBeyondClass[0].row, 3);
-    EXPECT_EQ(plan.rowsBeyondClass[0].reason, "beyond the last student");
+    const ImportPlan plan = planMarksDown(column, choice, 1, students, nullptr);
+    const char* const newMarks[] = {"", "", "70", "", "71", "72", ""}; // Ahmed, Layla to Delgado, Alejandro
+    for (size_t i = 0; i < std::size(newMarks); ++i)
+        EXPECT_EQ(plan.students[i].newMark, newMarks[i]) << students[i].lastName;
+    EXPECT_EQ(plan.changeCount(), 3);
+
+    const SheetTable sheet{"clipboard", {{"70"}, {""}, {"72"}, {"73"}}};
+    const ImportPlan end = planMarksDown(sheet, proposeChoice(sheet, students), 26, students, nullptr);
+    EXPECT_EQ(end.students[26].newMark, "70");
+    ASSERT_EQ(end.rowsBeyondClass.size(), 2u); // listed, not dropped
+    EXPECT_EQ(end.rowsBeyondClass[0].row, 3);
+    EXPECT_EQ(end.rowsBeyondClass[0].reason, "beyond the last student");
 }

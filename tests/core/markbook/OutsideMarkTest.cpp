@@ -45,6 +45,9 @@ TEST(OutsideMark, EachCellIsStoredRoundedOrRefusedWithItsReason)
         {"87.5.1", K::Refused, "not a mark", ""},
         {"1e2", K::Refused, "not a mark", ""},
         {"-", K::Refused, "not a mark", ""},
+        {"1,000", K::Refused, "a thousands separator or a decimal comma?", ""},
+        {"87,500", K::Refused, "a thousands separator or a decimal comma?", ""},
+        {"87,50", K::Mark, "88", "87.50 \u2192 88"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.cell);
@@ -67,4 +70,5 @@ TEST(OutsideMark, ANumeratorOverItsDenominatorIsAPercentRoundedHalfUp)
     EXPECT_EQ(readFractionMark("40", "").reason, "the denominator is not a number above 0");
     EXPECT_EQ(readFractionMark("x", "50").reason, "the numerator is not a number");
     EXPECT_EQ(readFractionMark("-1", "50").reason, "a negative mark");
+    EXPECT_EQ(readFractionMark("40", "1,000").reason, "a thousands separator or a decimal comma?");
 }

@@ -15,6 +15,8 @@ ClassList sampleClass()
     c.push_back(newStudentRecord("ENG2D1-01", "111111111", "Lee", "Sam", "M", ""));
     c.push_back(newStudentRecord("ENG2D1-02", "222222222", "Lee", "Sam", "M", ""));      // same name
     c.push_back(newStudentRecord("ENG2D1-02", "316208659", "Ahmed", "Layla", "F", "")); // same student, two courses
+    c.push_back(newStudentRecord("ENG2D1-01", "324119051", "O'Brien", "Adam", "M", ""));
+    c.push_back(newStudentRecord("ENG2D1-01", "336562864", "Smith-Jones", "Kavya", "F", ""));
     return c;
 }
 
@@ -52,6 +54,13 @@ TEST(StudentMatching, RowsFindTheirStudentsByNumberOrName)
         {{"Esther Odegaard"}, full, {2}},
         {{"de Souza Mary Ann"}, full, {}},                 // last name first needs the comma
         {{"Sam Lee"}, full, {4, 5}},
+        // As typed elsewhere: composed or not, typographic apostrophes and dashes.
+        {{"Be\xCC\x81langer", "Amira"}, lastFirst, {1}},              // e + combining acute
+        {{"O\xE2\x80\x99" "Brien", "Adam"}, lastFirst, {7}},        // ’
+        {{"O\xCA\xBC" "brien, adam"}, full, {7}},                     // ʼ
+        {{"Kavya Smith\xE2\x80\x93Jones"}, full, {8}},              // –
+        {{"Smith\xE2\x80\x91Jones", "Kavya"}, lastFirst, {8}},        // non-breaking hyphen
+        {{"331\xE2\x80\x91" "668\xE2\x80\x91" "635"}, number, {3}}, // in a number too
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.row.front());
