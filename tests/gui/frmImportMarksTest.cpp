@@ -66,4 +66,14 @@ TEST_F(EntryTest, ImportedMarksArePreviewedThenAppliedAndUndoneAsOneStep)
     controlOf<QPushButton>(dialog, "cmdCancel")->click();
     settle();
     EXPECT_EQ(state.students, before);
+
+    // Pasted lines that hold student numbers match by them, not by where the cursor stands.
+    grid()->setCurrent(27, 3);
+    QGuiApplication::clipboard()->setText(QStringLiteral("316208659\t66\n"));
+    menu("mnuPasteMarks")->trigger();
+    dialog = importWindow(*window);
+    ASSERT_TRUE(dialog);
+    EXPECT_EQ(controlOf<QTableWidget>(dialog, "tblPreview")->item(0, 2)->text(), "66");
+    controlOf<QPushButton>(dialog, "cmdCancel")->click();
+    settle();
 }

@@ -94,6 +94,13 @@ bool ScriptedDialogs::question(QWidget*, const QString& text, const QString& tit
     return takeOr(m_questions, false);
 }
 
+bool ScriptedDialogs::questionDefaultNo(QWidget* parent, const QString& text, const QString& title)
+{
+    const bool yes = question(parent, text, title);
+    calls.back().defaultButton = 1;
+    return yes;
+}
+
 QString ScriptedDialogs::input(QWidget*, const QString& prompt, const QString& title, const QString& defaultText)
 {
     Call call;
