@@ -9,8 +9,10 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <functional>
 #include <sstream>
 #include <filesystem>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -56,13 +58,16 @@ protected:
     }
 
     // Runs the command in this process, where the wait for a master file still being copied
-    // is not slept.
-    Outcome runHere(std::vector<std::string> args)
+    // is not slept: `duringTheWait` is done instead.
+    Outcome runHere(std::vector<std::string> args, const std::function<void()>& duringTheWait = {})
     {
         args.insert(args.begin(), {"--library", cli("library.csv"), "--data", dir.file("data")});
         std::ostringstream out, err;
         Outcome r;
-        r.exitCode = runCommandLine(args, dir.path(), out, err, systemClock(), [](std::chrono::milliseconds) {});
+        r.exitCode = runCommandLine(args, dir.path(), out, err, systemClock(), [&](std::chrono::milliseconds) {
+            if (duringTheWait)
+                duringTheWait();
+        });
         r.out = out.str();
         r.err = err.str();
         return r;
@@ -112,6 +117,14 @@ protected:
         return program;
     }
 };
+
+// A student of the class with the mark 70.
+StudentRecord markedStudent(const char* code, const char* number, const char* last, const char* first)
+{
+    StudentRecord s = newStudentRecord(code, number, last, first, "F", "");
+    s.mark = "70";
+    return s;
+}
 
 std::string lines(std::initializer_list<std::string> ls)
 {
@@ -229,11 +242,7 @@ TEST_F(CommandLine, UpdateSavesTheClassAndListsTheChanges)
 // whole course code writes nothing.
 TEST_F(CommandLine, UpdateRefusesAMasterFileThatCannotBeWholeAndPrintsNamesInUtf8)
 {
-    const auto student = [](const char* code, const char* number, const char* last, const char* first) {
-        StudentRecord s = newStudentRecord(code, number, last, first, "F", "");
-        s.mark = "70";
-        return s;
-    };
+    const auto student = markedStudent;
     ASSERT_TRUE(saveClassFile(dir.file("c.tqc"), {student("ENG-01", "111", "B\xE9langer", "Anne"),
                                                    student("ENG-01", "222", "M\xFCller", "Fran\xE7ois"),
                                                    student("MAT-01", "333", "Cole", "Cy")}));
@@ -246,6 +255,7 @@ TEST_F(CommandLine, UpdateRefusesAMasterFileThatCannotBeWholeAndPrintsNamesInUtf
         settleFile(dir.file("data/TQStudentInfo.txt"));
     };
     const std::string belanger = "B\xE9langer,Anne,F,111|ENG-01", cole = "Cole,Cy,F,333|MAT-01";
+    const std::string muller = "M\xFCller,Fran\xE7ois,F,222|ENG-01", newcomer = "L\xE9vesque,Zo\xEB,F,444|ENG-01";
     const std::string out = dir.file("out.tqc");
     struct Row {
         std::string masterLines;
@@ -261,6 +271,8 @@ TEST_F(CommandLine, UpdateRefusesAMasterFileThatCannotBeWholeAndPrintsNamesInUtf
         {belanger, {"update", dir.file("c.tqc"), out}, 1, "tallyquill: the update would drop every student of MAT-01;"},
         {belanger, {"update", dir.file("c.tqc"), out, "--allow-drops"}, 0, "Dropped: Cole Cy MAT-01\n"},
         {belanger + "\n" + cole, {"update", dir.file("c.tqc"), out}, 0, "Dropped: M\xC3\xBCller Fran\xC3\xA7ois ENG-01\n"},
+        {belanger + "\n" + muller + "\n" + cole + "\n" + newcomer, {"update", dir.file("c.tqc"), out}, 0,
+         "Added: L\xC3\xA9vesque Zo\xC3\xAB ENG-01\n"},
         {belanger + "\n" + cole, {"verify", dir.file("c.tqc")}, 1, "There is a discrepancy"},
     };
     for (const Row& row : rows) {
@@ -272,6 +284,18 @@ TEST_F(CommandLine, UpdateRefusesAMasterFileThatCannotBeWholeAndPrintsNamesInUtf
         EXPECT_TRUE((r.err.empty() ? r.out : r.err).starts_with(row.printed)) << r.out << r.err;
         EXPECT_EQ(std::filesystem::exists(out), row.exitCode == 0 && row.args[0] == "update");
     }
+
+    // The class changed by another program while the update waited for the master file to settle:
+    // "Nothing was written.", and the other program's class stays as it wrote it.
+    writeMaster(belanger + "\n" + cole);
+    ASSERT_EQ(::utimensat(AT_FDCWD, dir.file("data/TQStudentInfo.txt").c_str(), nullptr, 0), 0); // just copied
+    const Outcome refused = runHere({"update", dir.file("c.tqc"), dir.file("c.tqc")}, [&] {
+        writeBytes(dir.file("c.tqc"), "Ames,Kim\r\n");
+        settleFile(dir.file("data/TQStudentInfo.txt"));
+    });
+    EXPECT_NE(refused.exitCode, 0);
+    EXPECT_TRUE(refused.err.ends_with(" Nothing was written.\n")) << refused.err;
+    EXPECT_EQ(readBytes(dir.file("c.tqc")), "Ames,Kim\r\n");
 }
 
 TEST_F(CommandLine, SummaryPrintsTheClasssFiguresOneLineEach)
@@ -556,6 +580,10 @@ TEST_F(CommandLine, ImportMarksWritesTheClassOnlyWhenEveryValueIsAccepted)
         EXPECT_EQ(workbook.exitCode, 0) << name << ": " << workbook.err;
         EXPECT_EQ(workbook.out, "") << name;
     }
+    // "Final", the second sheet, holds the marks the class has; "Term 1" would change Ahmed's.
+    const Outcome final = run({"import-marks", classFile, markbook("two-sheets.xlsx"), "--sheet", "Final", "--dry-run"});
+    EXPECT_EQ(final.exitCode, 0) << final.err;
+    EXPECT_EQ(final.out, "");
     EXPECT_EQ(run({"import-marks", classFile, markbook("none.csv")}).exitCode, 2);
     EXPECT_EQ(run({"import-marks", classFile, markbook("platform-grades.csv"), "--column", "Z"}).exitCode, 2);
     EXPECT_EQ(run({"import-marks", classFile, markbook("platform-grades.csv"), "--key", "email"}).exitCode, 2);
@@ -601,4 +629,37 @@ TEST_F(CommandLine, ImportMarksFindsTheClassSheetAndItsHeadingsAndSaysWhatItRead
               std::string::npos)
         << none.err;
     EXPECT_EQ(readBytes(classFile), stranger);
+}
+
+// A row that names two students (two of one name; one student in two courses) is listed and never
+// applied, and the command exits 1; the students it does change are printed in UTF-8; a column
+// given by number counts from 1.
+TEST_F(CommandLine, ImportMarksAppliesNoRowThatNamesTwoStudents)
+{
+    const auto student = markedStudent;
+    const std::string classFile = dir.file("TWO.tqc");
+    ASSERT_TRUE(saveClassFile(classFile, {student("ENG-01", "111", "Lee", "Sam"), student("ENG-02", "222", "Lee", "Sam"),
+                                          student("ENG-01", "333", "Ng", "Al"), student("ENG-02", "333", "Ng", "Al"),
+                                          student("ENG-01", "444", "M\xFCller", "Zo\xEB")}));
+    const std::string saved = readBytes(classFile);
+    const std::string names = dir.write("names.csv", "Last,First,Mark\r\nLee,Sam,80\r\nM\xC3\xBCller,Zo\xC3\xAB,75\r\n");
+    const std::string numbers = dir.write("numbers.csv", "Number,Mark,Other\r\n333,80,81\r\n444,75,76\r\n");
+    const struct {
+        std::vector<std::string> args;
+        std::string out;
+        std::string ambiguous; // a line of standard error
+    } rows[] = {
+        {{names}, "M\xC3\xBCller, Zo\xC3\xAB\t70\t75\n", "row 2 (Lee, Sam): matches 2 students"},
+        {{numbers}, "M\xC3\xBCller, Zo\xC3\xAB\t70\t76\n", "row 2 (333): matches 2 students"}, // the last column
+        {{numbers, "--column", "2"}, "M\xC3\xBCller, Zo\xC3\xAB\t70\t75\n", "row 2 (333): matches 2 students"},
+    };
+    for (const auto& row : rows) {
+        std::vector<std::string> args{"import-marks", classFile};
+        args.insert(args.end(), row.args.begin(), row.args.end());
+        const Outcome r = run(args);
+        EXPECT_EQ(r.exitCode, 1) << r.err;
+        EXPECT_EQ(r.out, row.out);
+        EXPECT_NE(r.err.find(row.ambiguous), std::string::npos) << r.err;
+        EXPECT_EQ(readBytes(classFile), saved);
+    }
 }

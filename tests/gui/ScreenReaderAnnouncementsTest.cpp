@@ -110,6 +110,17 @@ struct ChangeCase {
 
 class ScreenReaderOfChanges : public ScreenReaderBase, public ::testing::WithParamInterface<ChangeCase> {};
 
+// The keyboard comes to the grid from another control or window, as `reason` says: the cell is said.
+ChangeCase arrivingInTheGrid(const char* name, Qt::FocusReason reason)
+{
+    return {name,
+            [reason](ScreenReaderBase& t) {
+                t.favouritesList()->setFocus();
+                t.grid()->setFocus(reason);
+            },
+            [](const ScreenReaderBase& t) { return QStringList{"MRK " + t.cell(1, 3) + ", " + t.name(1) + "."}; }};
+}
+
 TEST_P(ScreenReaderOfChanges, HearsTheNewValueAndTheStudent)
 {
     GetParam().act(*this);
@@ -167,12 +178,9 @@ INSTANTIATE_TEST_SUITE_P(
                    [](const ScreenReaderBase& t) {
                        return QStringList{"Learning skills view. MRK " + t.cell(2, 3) + ", " + t.name(2) + "."};
                    }},
-        ChangeCase{"ArrivingInTheGrid",
-                   [](ScreenReaderBase& t) {
-                       t.favouritesList()->setFocus();
-                       t.grid()->setFocus(Qt::TabFocusReason);
-                   },
-                   [](const ScreenReaderBase& t) { return QStringList{"MRK " + t.cell(1, 3) + ", " + t.name(1) + "."}; }}),
+        arrivingInTheGrid("ArrivingInTheGrid", Qt::TabFocusReason),
+        arrivingInTheGrid("ArrivingByShiftTab", Qt::BacktabFocusReason),
+        arrivingInTheGrid("ArrivingFromAnotherWindow", Qt::ActiveWindowFocusReason)),
     [](const ::testing::TestParamInfo<ChangeCase>& info) { return std::string(info.param.name); });
 
 TEST_F(EntryTest, TheOverLongCommentWarningIsAnnouncedAsItComesUp)

@@ -225,25 +225,33 @@ TEST_F(EntryTest, TheCurrentStudentStaysCurrentThroughEveryReordering)
              QApplication::processEvents();
          }},
     };
-    for (const auto& [what, reorder] : reorders) {
-        SCOPED_TRACE(what);
-        start();
-        openClass(sampleClassCopy());
-        menu("mnuSortMarks")->trigger();
-        grid()->setCurrent(5, 3);
-        const std::string was = fullName(student(5));
-        reorder();
-        ClassList byName = state.students;
-        sortByName(byName);
-        EXPECT_EQ(state.students, byName);
-        const int row = grid()->currentRow();
-        EXPECT_EQ(fullName(student(row)), was);
-        EXPECT_EQ(grid()->currentCol(), 3);
-        EXPECT_EQ(grid()->cellBackground(row, 1), window->palette().color(QPalette::Highlight));
-        typeMark("88");
-        EXPECT_EQ(student(row).mark, "88");
-        window.reset();
-    }
+    // A mark; and a comment of the student who ends on the last row.
+    for (const auto& [what, reorder] : reorders)
+        for (const bool lastByName : {false, true}) {
+            SCOPED_TRACE(std::string(what) + (lastByName ? ", the last row" : ""));
+            start();
+            openClass(sampleClassCopy());
+            menu("mnuSortMarks")->trigger();
+            ClassList byName = state.students;
+            sortByName(byName);
+            const int wasRow = lastByName ? findStudent(state.students, byName.back()) + 1 : 5;
+            const int col = lastByName ? firstCommentColumn + 2 : markColumn;
+            grid()->setCurrent(wasRow, col);
+            const std::string was = fullName(student(wasRow));
+            reorder();
+            byName = state.students;
+            sortByName(byName);
+            EXPECT_EQ(state.students, byName);
+            const int row = grid()->currentRow();
+            EXPECT_EQ(fullName(student(row)), was);
+            EXPECT_EQ(grid()->currentCol(), col);
+            EXPECT_EQ(grid()->cellBackground(row, 1), window->palette().color(QPalette::Highlight));
+            if (col == markColumn) {
+                typeMark("88");
+                EXPECT_EQ(student(row).mark, "88");
+            }
+            window.reset();
+        }
 }
 
 TEST_F(EntryTest, ARebuildOfTheGridClosesTheMarkBoxWithoutStoringIt)

@@ -1,5 +1,6 @@
 // The eFile window: verification against the master list, the reports, the confirmation grid
 // and the export; and the whole road from the master list to the eFile.
+#include "AccessibilityEvents.h"
 #include "ExportFixture.h"
 #include "ControlOf.h"
 
@@ -186,11 +187,17 @@ TEST_F(ExportWindow, AConfirmedLargeClassIsLaidOutOnWhite)
     EXPECT_TRUE(controlOf<QCheckBox>(exporter(), "chkConfirm")->isVisible());
     EXPECT_FALSE(controlOf<QCheckBox>(exporter(), "chkConfirm")->isChecked());
     EXPECT_FALSE(controlOf<QPushButton>(exporter(), "cmdExport")->isVisible());
+    AccessibilityEvents screenReader;
     controlOf<QCheckBox>(exporter(), "chkConfirm")->click();
     EXPECT_TRUE(controlOf<QPushButton>(exporter(), "cmdExport")->isVisible());
-    // The button comes up out of the teacher's way: a screen reader is told, on the box.
+    // The button comes up out of the teacher's way: a screen reader is told, on the box and, as
+    // Qt passes no words with a changed description, in a notification that comes up.
     EXPECT_EQ(controlOf<QCheckBox>(exporter(), "chkConfirm")->accessibleDescription(),
               "The Create eFile button is now after this box");
+    const auto shown = screenReader.of(QAccessible::ObjectShow);
+    EXPECT_TRUE(std::any_of(shown.begin(), shown.end(), [](const AccessibilityEvents::Event& e) {
+        return e.name == "The Create eFile button is now after this box";
+    }));
     controlOf<QCheckBox>(exporter(), "chkConfirm")->click();
     EXPECT_FALSE(controlOf<QPushButton>(exporter(), "cmdExport")->isVisible());
 }

@@ -4,11 +4,13 @@
 
 #include "core/base/TextFile.h"
 #include "core/classdata/ClassSort.h"
+#include "core/classdata/DropReview.h"
 #include "core/classdata/MasterFile.h"
 #include "core/classdata/NewClass.h"
 #include "core/entry/StudentDetails.h"
 #include "gui/classdata/frmGetTrilliumfile.h"
 #include "gui/widgets/Codepage.h"
+#include "gui/widgets/Dialogs.h"
 
 #include <QAction>
 #include <QApplication>
@@ -265,4 +267,43 @@ TEST_F(NewClassWindow, AnUpdateNamesWhoLeavesFirstAndIsOneStepOfUndo)
     EXPECT_EQ(grid()->rows(), 29);
     EXPECT_EQ(grid()->text(28, 1), ui::fromCp1252(before[27].lastName));
     EXPECT_FALSE(toolButton("cmdUndo")->isEnabled());
+}
+
+// The questions before an update drops anyone: No is the default whenever a leaver has work
+// entered, a free-form comment alone too, or the master file looks incomplete (more than half of
+// the class leaving; exactly half is not more).
+TEST(DropQuestions, NoIsTheDefaultWhenALeaverHasWorkOrTheMasterListLooksIncomplete)
+{
+    const auto student = [](const std::string& number, bool freeForm) {
+        StudentRecord s = newStudentRecord("ENG-01", number, "Last" + number, "Al", "F", "");
+        s.hasFreeForm = freeForm;
+        s.freeFormComment = freeForm ? "Works with care." : "";
+        return s;
+    };
+    const struct {
+        const char* what;
+        size_t leaving; // the first students of the four
+        bool freeForm;  // the first has a free-form comment and nothing else
+        std::vector<int> defaults; // of each question asked: 0 Yes, 1 No
+    } rows[] = {
+        {"one leaver, nothing entered", 1, false, {0}},
+        {"one leaver with only a free-form comment", 1, true, {1}},
+        {"exactly half leaving", 2, false, {0}},
+        {"more than half leaving", 3, false, {1, 1}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        const ClassList before{student("1", row.freeForm), student("2", false), student("3", false), student("4", false)};
+        const ClassList after(before.begin() + static_cast<long>(row.leaving), before.end());
+        ui::ScriptedDialogs dialogs;
+        dialogs.answerQuestion(true);
+        dialogs.answerQuestion(true);
+        EXPECT_TRUE(ui::confirmDrops(dialogs, nullptr,
+                                     reviewDrops(before, after, {before.begin(), before.begin() + static_cast<long>(row.leaving)})));
+        std::vector<int> defaults;
+        for (const ui::ScriptedDialogs::Call& question : dialogs.callsOf(Kind::Question))
+            defaults.push_back(question.defaultButton);
+        EXPECT_EQ(defaults, row.defaults);
+        EXPECT_EQ(dialogs.calls.at(0).text.contains("Last1, Al (ENG-01): a free-form comment"), row.freeForm);
+    }
 }

@@ -54,12 +54,16 @@ TEST_F(EntryTest, ImportedMarksArePreviewedThenAppliedAndUndoneAsOneStep)
     EXPECT_EQ(state.students, before);
     EXPECT_EQ(cell(1, 3), "89");
 
+    // Lines pasted with the cursor on the mark of the last student but one.
+    const auto paste = [this](const QString& lines) {
+        grid()->setCurrent(27, 3);
+        QGuiApplication::clipboard()->setText(lines);
+        menu("mnuPasteMarks")->trigger();
+        return importWindow(*window);
+    };
     // A column pasted into the mark column goes down from the current student; lines beyond the
     // class are listed. Cancel stores nothing.
-    grid()->setCurrent(27, 3);
-    QGuiApplication::clipboard()->setText(QStringLiteral("70\n71\n72\n"));
-    menu("mnuPasteMarks")->trigger();
-    dialog = importWindow(*window);
+    dialog = paste(QStringLiteral("70\n71\n72\n"));
     ASSERT_TRUE(dialog);
     EXPECT_EQ(controlOf<QTableWidget>(dialog, "tblPreview")->item(27, 2)->text(), "71");
     auto* problems = controlOf<QTableWidget>(dialog, "tblProblems");
@@ -68,6 +72,13 @@ TEST_F(EntryTest, ImportedMarksArePreviewedThenAppliedAndUndoneAsOneStep)
     controlOf<QPushButton>(dialog, "cmdCancel")->click();
     settle();
     EXPECT_EQ(state.students, before);
+
+    // Pasted lines that hold student numbers match by them, not by where the cursor stands.
+    dialog = paste(QStringLiteral("316208659\t66\n"));
+    ASSERT_TRUE(dialog);
+    EXPECT_EQ(controlOf<QTableWidget>(dialog, "tblPreview")->item(0, 2)->text(), "66");
+    controlOf<QPushButton>(dialog, "cmdCancel")->click();
+    settle();
 }
 
 TEST_F(EntryTest, TeachersMarkbooksOpenOnTheClassSheetBelowTheirHeadings)

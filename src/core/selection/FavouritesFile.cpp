@@ -3,6 +3,8 @@
 #include "core/classdata/CsvText.h"
 
 #include <algorithm>
+#include <string_view>
+#include <unordered_set>
 
 namespace tq {
 
@@ -144,11 +146,12 @@ MaybeMessage readFavouritesLines(Favourites& fav, const std::vector<std::string>
 LackedCodes codesLibraryLacks(const Favourites& fav, const PhraseLibrary& library)
 {
     LackedCodes codes;
-    std::vector<std::string> seen;
+    // Looked up by hash: a list of a thousand favourites is checked at every start-up.
+    std::unordered_set<std::string_view> seen;
+    seen.reserve(fav.favourites.size() + 3 * fav.initialRanges.size());
     const auto note = [&](const std::string& code) {
-        if (isNoPhraseCode(code) || std::find(seen.begin(), seen.end(), code) != seen.end())
+        if (isNoPhraseCode(code) || !seen.insert(code).second)
             return;
-        seen.push_back(code);
         if (lookupPhrase(library, code).empty())
             codes.lacked.push_back(code);
     };

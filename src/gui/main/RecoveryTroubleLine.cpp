@@ -15,15 +15,19 @@ RecoveryTroubleLine::RecoveryTroubleLine(QStatusBar& bar) : QObject(&bar)
     QPalette warning = lblRecoveryTrouble->palette();
     warning.setColor(QPalette::WindowText, QColor(0xA0, 0x10, 0x10)); // a dark red that reads on the bar
     lblRecoveryTrouble->setPalette(warning);
-    QFont bold = lblRecoveryTrouble->font();
-    bold.setBold(true);
-    lblRecoveryTrouble->setFont(bold);
     lblRecoveryTrouble->hide();
     bar.addPermanentWidget(lblRecoveryTrouble);
 }
 
 void RecoveryTroubleLine::show(const std::string& text)
 {
+    // Made bold only when there is something to say: the status bar measures its widgets, hidden
+    // ones too, and a bold face loaded at every start for a line seldom shown costs start-up time.
+    if (!text.empty() && !lblRecoveryTrouble->font().bold()) {
+        QFont bold = lblRecoveryTrouble->font();
+        bold.setBold(true);
+        lblRecoveryTrouble->setFont(bold);
+    }
     lblRecoveryTrouble->setText(QString::fromUtf8(text));
     lblRecoveryTrouble->setVisible(!text.empty());
 }

@@ -112,6 +112,13 @@ Dialogs::Answer ScriptedDialogs::questionWithCancel(QWidget*, const QString& tex
     return Answer::Cancel;
 }
 
+bool ScriptedDialogs::questionDefaultNo(QWidget* parent, const QString& text, const QString& title)
+{
+    const bool yes = question(parent, text, title);
+    calls.back().defaultButton = 1;
+    return yes;
+}
+
 QString ScriptedDialogs::input(QWidget*, const QString& prompt, const QString& title, const QString& defaultText)
 {
     Call call;

@@ -25,7 +25,7 @@ public:
         Icon icon = Icon::None;  // messages only
         QString defaultText;     // input boxes only
         QStringList buttons;     // choices, and questions with Cancel
-        int defaultButton = 0;   // choices only
+        int defaultButton = 0;   // choices: the button Enter chooses; questions: 0 Yes, 1 No
         QString filter;          // file dialogs: the filter as the program gave it
         QString initialFolder;
         QString fileName;        // save dialogs: the proposed name
@@ -61,6 +61,7 @@ public:
     bool question(QWidget* parent, const QString& text, const QString& title) override;
     // Recorded as a question, with the buttons "Yes", "No" and "Cancel".
     Answer questionWithCancel(QWidget* parent, const QString& text, const QString& title) override;
+    bool questionDefaultNo(QWidget* parent, const QString& text, const QString& title) override;
     int choose(QWidget* parent, const QString& text, const QString& title, const QStringList& buttons,
                int defaultButton) override;
     QString input(QWidget* parent, const QString& prompt, const QString& title,

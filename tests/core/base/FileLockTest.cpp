@@ -68,4 +68,12 @@ TEST(FileLock, AStaleLockIsTakenOverWithoutAQuestionAndALiveOneNamesItsHolder)
             EXPECT_EQ(readBytes(lockFile), c.lockText); // left as its holder wrote it
         }
     }
+    // Another machine's copy that opened the file anyway took the lock over: closing here leaves it.
+    TempDir dir;
+    const std::string file = dir.write("ENG2D101.tqc", "Ames,Kim\r\n");
+    FileLock::Attempt mine = FileLock::take(file, 1765432100);
+    ASSERT_TRUE(mine.lock.held());
+    writeBytes(lockFileFor(file), "lee,room12-pc,4242,1765432200\n");
+    mine.lock.release();
+    EXPECT_EQ(readBytes(lockFileFor(file)), "lee,room12-pc,4242,1765432200\n");
 }

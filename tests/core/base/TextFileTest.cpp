@@ -1,11 +1,13 @@
 #include "core/base/Cp1252.h"
 #include "core/base/InstanceLock.h"
+#include "core/base/LeftSaveFiles.h"
 #include "core/base/TextFile.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace tq;
 using namespace tq::test;
@@ -132,4 +134,20 @@ TEST(ReplaceFileAtomically, RemovesOnlyTheTemporaryFilesThatInterruptedSavesLeft
     EXPECT_FALSE(fileExists(left));
     EXPECT_TRUE(fileExists(teachers));
     EXPECT_TRUE(fileExists(beingWritten));
+
+    // This save's own temporary file is held too: another save's clean-up while it is written
+    // leaves it, and the save ends whole.
+    struct CleanUpMidWrite : ByteWriter {
+        int fd;
+        std::string folder;
+        CleanUpMidWrite(int f, std::string d) : fd(f), folder(std::move(d)) {}
+        bool write(std::string_view bytes) override
+        {
+            removeLeftSaveFiles(folder);
+            return ::write(fd, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size());
+        }
+    };
+    ASSERT_TRUE(replaceFileAtomically(dir.file("ENG2D101.tqc"), "Ames,Kim,92\r\n",
+                                      [&](int fd) { return std::make_unique<CleanUpMidWrite>(fd, dir.path()); }));
+    EXPECT_EQ(readBytes(dir.file("ENG2D101.tqc")), "Ames,Kim,92\r\n");
 }

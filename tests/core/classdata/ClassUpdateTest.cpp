@@ -60,6 +60,8 @@ TEST_F(ClassUpdate, KeepsEntriesAddsNewcomersAndDropsLeavers)
     EXPECT_EQ(r.droppedStudents[0].lastName, "Brown");
     EXPECT_EQ(r.droppedStudents[1].lastName, "Gone");
     EXPECT_EQ(c[1].courseCode, "ENG-02");
+    // The student the teacher was on is found again by course and number under the corrected name.
+    EXPECT_EQ(findStudent(c, entered("ENG-01", "111", "Adamz")), 0);
 }
 
 TEST_F(ClassUpdate, FailuresLeaveTheClassExactlyAsItWas)

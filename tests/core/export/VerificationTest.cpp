@@ -141,6 +141,7 @@ TEST(Verification, AMasterFileCutShortOrStillBeingCopiedCostsNoStudent)
     const std::string path = dir.file("data.txt");
     const Row rows[] = {
         {"header only", "header\r\n", true, {}, "TQ24"},
+        {"the office's heading line of 15 fields alone", readBytes(dataFile("master-header-only.txt")), true, {}, "TQ24"},
         {"cut mid-line", whole.substr(0, whole.rfind(",x,x,x,x,")), true, {}, "TQ24"},
         {"growing", whole, false, [&] { writeBytes(path, whole + whole); }, "TQ24"},
         {"settles during the wait", whole, false, [&] { now += 3; }, ""},

@@ -49,6 +49,9 @@ TEST(DelimitedSheet, AFileThatIsNotWhatItsNameSaysIsRefusedWithItsReason)
     ASSERT_EQ(read.sheets.size(), 1u);
     EXPECT_EQ(read.sheets[0].name, "excel-semicolons");
     EXPECT_EQ(read.sheets[0].rows.at(15).at(1), "M\xC3\xBCller");
+    const SheetReadResult text = readMarkbookBytes("Ames\t75\r\n", "marks.txt");
+    EXPECT_EQ(text.error, "");
+    EXPECT_EQ(text.sheets.size(), 1u);
 }
 
 TEST(DelimitedSheet, ATextMarkbookBeyondItsBoundsIsRefusedWithTheBounds)

@@ -23,13 +23,13 @@ std::string ods(const std::string& rows)
                                            "</table:table></office:spreadsheet></office:body></office:document-content>"}});
 }
 
-std::string xlsx(const std::string& sheetData)
+std::string xlsx(const std::string& sheetData, const std::string& target = "worksheets/s.xml")
 {
     const std::string rel = "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
     return zipOfParts({{"xl/workbook.xml", "<workbook xmlns:r=\"" + rel + "\"><sheets><sheet name=\"X\" r:id=\"a\"/>"
                                            "</sheets></workbook>"},
                        {"xl/_rels/workbook.xml.rels", "<Relationships><Relationship Id=\"a\" Type=\"" + rel +
-                                                          "/worksheet\" Target=\"worksheets/s.xml\"/></Relationships>"},
+                                                          "/worksheet\" Target=\"" + target + "\"/></Relationships>"},
                        {"xl/worksheets/s.xml", "<worksheet><sheetData>" + sheetData + "</sheetData></worksheet>"}});
 }
 
@@ -38,12 +38,22 @@ std::string cell(const std::string& attributes, const std::string& paragraph = "
     return "<table:table-cell " + attributes + ">" + paragraph + "</table:table-cell>";
 }
 
-SheetReadLimits limitedTo(std::size_t cells, std::size_t partBytes)
+SheetReadLimits limitedTo(std::size_t cells, std::size_t partBytes, std::size_t allParts = std::size_t{2} << 30)
 {
     SheetReadLimits limits;
     limits.maxCells = cells;
     limits.maxPartBytes = partBytes;
+    limits.maxUnpackedBytes = allParts;
     return limits;
+}
+
+// An ODS sheet of `rows` rows of one cell, about 70 bytes each unpacked.
+std::string odsOfRows(int rows)
+{
+    std::string text;
+    for (int r = 0; r < rows; ++r)
+        text += "<table:table-row>" + cell("", "<text:p>x</text:p>") + "</table:table-row>";
+    return ods(text);
 }
 
 struct Case {
@@ -116,6 +126,18 @@ std::vector<Case> cases()
          true, "The workbook is too large to read", {}, limitedTo(1000, 1 << 20)},
         {"a part that unpacks too large", readBytes(dataFile("markbook/two-sheets.ods")), true,
          "The ODS spreadsheet is too large to read: content.xml unpacks to more than", {}, limitedTo(1000, 1000)},
+        // Unpacked in pieces of 64 KB, each under the cap: the part's running total is over it.
+        {"a part too large in pieces under the cap", odsOfRows(3000), true,
+         "The ODS spreadsheet is too large to read: content.xml unpacks to more than", {}, limitedTo(10000, 100'000)},
+        // Each part under its cap, the sheet and the shared texts together over theirs.
+        {"every part together too large", readBytes(platformXlsx), false, "The XLSX workbook is too large to read", {},
+         limitedTo(1000, 1 << 20, 7000)},
+        {"a relationship target from the archive's root", xlsx("<row><c><v>75</v></c></row>", "/xl/worksheets/s.xml"),
+         false, "X:1", {{0, 0, 0, "75"}}},
+        {"identical rows with content repeated", ods("<table:table-row table:number-rows-repeated=\"3\">" +
+                                                     cell("", "<text:p>x</text:p>") + "</table:table-row><table:table-row>" +
+                                                     cell("", "<text:p>y</text:p>") + "</table:table-row>"),
+         true, "N:4", {{0, 2, 0, "x"}, {0, 3, 0, "y"}}},
     };
 }
 

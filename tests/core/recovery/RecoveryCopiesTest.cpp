@@ -218,6 +218,13 @@ TEST_F(RecoveryCopiesTest, TwoProgramsInOneFolderEachKeepTheirOwnCopy)
     second.flush();
     EXPECT_TRUE(copyFolders(folder(), second.instance()).empty());
     EXPECT_EQ(copiedClass(), students);
+
+    // A restored class the second lets go of is set aside alone: the first's copy stays.
+    ASSERT_TRUE(second.keepRestored(CopyKind::Class, "/home/bob/MPM.tqc", 1700000000));
+    second.classOpened("/home/bob/Other.tqc");
+    second.flush();
+    EXPECT_EQ(namesInFolder(folder() + "/declined").size(), 1u);
+    EXPECT_EQ(copiedClass(), students);
 }
 
 TEST_F(RecoveryCopiesTest, ARestoredCopyIsWrittenAtOnceWithTheTimeAndFileItHad)
@@ -251,7 +258,8 @@ TEST_F(RecoveryCopiesTest, CopiesThatCannotBeWrittenAreToldOnceForEachCauseWhile
                           // Room made, no change since: the copy is written once the interval is over.
                           Case{0, owner, "", false, false}, Case{ENOSPC, owner, "disk full", false},
                           Case{EACCES, owner + 1, "folder owned by another user", true},
-                          Case{EACCES, owner, "no permission", true}, Case{EROFS, owner, "read-only disk", true},
+                          Case{EPERM, owner, "no permission", true}, Case{EACCES, owner, "no permission", false},
+                          Case{EROFS, owner, "read-only disk", true},
                           Case{EIO, owner, "write error", true}, Case{0, owner, "", false}}) {
         SCOPED_TRACE(c.line);
         diskError = c.error;

@@ -158,17 +158,19 @@ TEST(ClassCommentCheck, OnlyFreeFormCommentsAreCheckedEachWordNamedOncePerStuden
     ASSERT_TRUE(canadianEnglish());
     ClassList students = theClass();
     students[0].hasFreeForm = true;
-    students[0].freeFormComment = "Sophie and teh Sophie teh.";
+    students[0].freeFormComment = "Sophie and teh Sophie teh SOphie."; // SOphie: a name and misspelt
     students[1].freeFormComment = "Layla teh."; // not in use: the codes are her comment
     students[2].hasFreeForm = true;
     students[2].freeFormComment = "She reads.";
     CommentChecker check = checker();
     const std::vector<StudentFinding> found = classCommentFindings(students, check);
-    ASSERT_EQ(found.size(), 3u);
+    ASSERT_EQ(found.size(), 5u);
     EXPECT_EQ(commentWarningReport(students, found),
               (std::vector<std::string>{"Free-form comments to read again (these do not stop the eFile):", "",
                                         "Ahmed Layla  another student's name \"Sophie\"",
                                         "Ahmed Layla  unknown word \"teh\"",
+                                        "Ahmed Layla  unknown word \"SOphie\"",
+                                        "Ahmed Layla  another student's name \"SOphie\"",
                                         "Lam Daniel  pronoun \"She\" does not fit"}));
     EXPECT_TRUE(commentWarningReport(students, {}).empty());
     const std::vector<CommentFinding> inDialog = check.findings("Sophie, Mary and teh Sophie: she.", students[2]);
