@@ -3,6 +3,7 @@
 #include "MainWindowFixture.h"
 
 #include "core/classdata/ClassFile.h"
+#include "gui/main/LockWatcher.h"
 #include "gui/widgets/FavouritesFileDialogs.h"
 
 #include <fcntl.h>
@@ -141,4 +142,29 @@ TEST_F(SecondWriterTest, AFileChangedOnDiskIsWrittenOverOnlyWhenTheTeacherSaysSo
             FavouritesFileDialogs(state, dialogs, window.get()).open();
         }
     }
+}
+
+// A lock that cannot be made is said on the status line and once at a save; the window takes the
+// lock as soon as it can, and says so.
+TEST_F(SecondWriterTest, AClassOpenedWithoutALockSaysSoUntilItHoldsOne)
+{
+    start();
+    const std::string lockFile = root.file("home/.~lock.ENG2D101.tqc#");
+    std::filesystem::create_directory(lockFile);
+    const std::string classFile = sampleClassCopy();
+    openClass(classFile);
+    const QString reason = QStringLiteral("a folder has the name its lock file needs (.~lock.ENG2D101.tqc#).");
+    const QString status = mainControl<QLabel>("lblClassFile")->text();
+    EXPECT_TRUE(status.endsWith(QStringLiteral(" \u2014 not protected against a second copy: ") + reason)) << status.toStdString();
+    for (int i = 0; i < 2; ++i)
+        save(*window, dialogs, classFile);
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].text, QStringLiteral("This class is not protected against a second copy: ") + reason);
+
+    std::filesystem::remove(lockFile);
+    window->findChild<LockWatcher*>()->check();
+    EXPECT_TRUE(FileLock::take(classFile, std::time(nullptr)).heldBy.has_value());
+    EXPECT_EQ(mainControl<QLabel>("lblClassFile")->text(),
+              QString::fromStdString("Class file: " + classFile) +
+                  QStringLiteral(" \u2014 this copy now holds its lock: a second copy opening it is told."));
 }
