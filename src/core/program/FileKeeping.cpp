@@ -203,17 +203,15 @@ std::string changedOnDiskQuestion(const KnownFiles& known, const std::string& pa
         return question;
     std::string courses;
     const std::string holds = holdsAndLastChanged(path, now, &courses);
-    question += " Another file is there now";
+    const std::string aClassOf = courses.empty() ? std::string() : "a class of " + courses;
     struct stat link {};
-    if (::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
-        std::error_code ec;
-        const std::filesystem::path target = std::filesystem::canonical(path, ec);
-        if (!ec)
-            question += ", through a link to " + target.string();
-    }
-    if (!courses.empty())
-        question += ", a class of " + courses;
-    return question + (holds.empty() ? "." : ". " + holds);
+    std::error_code ec;
+    const std::filesystem::path target = std::filesystem::canonical(path, ec);
+    if (!ec && ::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode))
+        question += " It now leads through a link to " + target.string() + (aClassOf.empty() ? "." : ", " + aClassOf + ".");
+    else if (!aClassOf.empty())
+        question += " The file now there is " + aClassOf + ".";
+    return holds.empty() ? question : question + " " + holds;
 }
 
 } // namespace tq

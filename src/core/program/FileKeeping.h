@@ -65,9 +65,10 @@ std::string whenText(std::time_t time, std::time_t now);
 std::string heldByText(const std::string& path, const LockHolder& holder, std::time_t now); // who, since when
 std::string heldByQuestion(const std::string& path, const LockHolder& holder, std::time_t now);
 std::string changedOnDiskQuestion(const std::string& path);
-// The question, and when the name now leads to another file, what that file is and holds: "Another
-// file is there now, through a link to /home/t/SCH3U101.tqc, a class of SCH3U1-01. It holds 30
-// students, 12 of them with a mark, last changed today at 14:02."
+// The question, and when the name now leads to another file (a link replaced, a file moved in or
+// saved over it by renaming), what that file is and holds: "It now leads through a link to
+// /home/t/SCH3U101.tqc, a class of SCH3U1-01. It holds 30 students, 12 of them with a mark, last
+// changed today at 14:02."
 std::string changedOnDiskQuestion(const KnownFiles& known, const std::string& path, std::time_t now);
 std::string readOnlyMessage(const std::string& path);
 // What a file the program never read or wrote holds, for the question before it is replaced: "It

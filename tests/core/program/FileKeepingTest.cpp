@@ -124,9 +124,9 @@ TEST(FileKeeping, AFileIsKnownByTheFileItsNameLeadsToAndByItsBytes)
     std::filesystem::remove(file);
     std::filesystem::create_symlink(other, file);
     EXPECT_EQ(changedOnDiskQuestion(known, file, localTime(2026, 12, 8, 16, 30)),
-              "ENG2D101.tqc was changed by another program since Tallyquill opened it. Another file is there now, "
-              "through a link to " + other + ", a class of SCH3U1-01. It holds 3 students, 0 of them with a mark, "
-              "last changed today at 14:02.");
+              "ENG2D101.tqc was changed by another program since Tallyquill opened it. It now leads through a link "
+              "to " + other + ", a class of SCH3U1-01. It holds 3 students, 0 of them with a mark, last changed today "
+              "at 14:02.");
 }
 
 // Copy A holds the lock, copy B opened anyway, A ends: B takes the lock, so that copy C is asked.
