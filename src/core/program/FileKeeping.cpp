@@ -70,8 +70,8 @@ void savedAs(OpenedFile& open, const std::string& path, std::time_t now)
 
 bool takeLockWhenFree(OpenedFile& open, std::time_t now)
 {
-    if (open.path.empty() || open.readOnly || open.lock.held())
-        return false;
+    if (open.path.empty() || open.readOnly || open.lock.held() || !fileExists(open.path))
+        return false; // a file gone (moved, deleted) gets no lock beside its old name
     FileLock::Attempt attempt = FileLock::take(open.path, now);
     if (!attempt.lock.held())
         return false;
