@@ -1,6 +1,7 @@
 // The class file of 501 students: opening and saving it.
 #include "bench/BenchData.h"
 #include "bench/core/ReadLinesFloor.h"
+#include "core/base/FileIdentity.h"
 #include "core/base/TextFile.h"
 #include "core/classdata/ClassFile.h"
 #include "core/classdata/CsvText.h"
@@ -77,6 +78,23 @@ BENCHMARK(BM_Floor_WriteLinesDurable_ClassFile)->Unit(benchmark::kMicrosecond)->
 
 void BM_Floor_WriteLinesBuffered_ClassFile(benchmark::State& state) { writeFloor(state, Durability::Buffered); }
 BENCHMARK(BM_Floor_WriteLinesBuffered_ClassFile)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+// The check before every save over a file the program read: which file its name leads to, and
+// its bytes hashed again whatever its time says.
+void changedOnDiskCheck(benchmark::State& state, const std::string& path)
+{
+    KnownFiles known;
+    known.remember(path);
+    for (auto _ : state)
+        if (known.changeSince(path) != KnownFiles::Since::Unchanged)
+            state.SkipWithError("the file looks changed");
+}
+
+void BM_ChangedOnDiskCheck_ClassFile501(benchmark::State& state) { changedOnDiskCheck(state, sharedBenchFiles().largeClassFile); }
+BENCHMARK(BM_ChangedOnDiskCheck_ClassFile501)->Unit(benchmark::kMicrosecond);
+
+void BM_ChangedOnDiskCheck_Favourites1000(benchmark::State& state) { changedOnDiskCheck(state, sharedBenchFiles().favourites); }
+BENCHMARK(BM_ChangedOnDiskCheck_Favourites1000)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace tq::bench

@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include "app/CommandWriteClaim.h"
 #include "app/CommentFindingLines.h"
 #include "app/EditDistance.h"
 #include "app/ImportMarksCommand.h"
@@ -250,26 +251,30 @@ int verifyOrExport(const Context& c, const std::string& classPath, const std::st
     return exitPassed;
 }
 
-// Before the update writes over `outPath`: no copy of the program has it open, and it is as the
-// update read it (when it is the class itself). A refusal is printed; false then.
-bool mayWriteOver(const Context& c, const KnownFiles& known, const std::string& outPath)
+// "tallyquill: the update would drop 25 of the class's 28 students (more than half of the class);
+// …": the master file looks incomplete.
+void printDropsRefused(const Context& c, const DropReview& review, size_t classSize)
 {
-    LockHolder holder;
-    const BeforeWriting check = checkBeforeWriting(known, OpenedFile{}, outPath, c.now(), &holder);
-    if (check == BeforeWriting::OpenElsewhere)
-        c.err << heldByText(outPath, holder, c.now()) << " Nothing was written.\n";
-    if (check == BeforeWriting::ChangedOnDisk)
-        c.err << changedOnDiskQuestion(outPath) << " Nothing was written.\n";
-    return check == BeforeWriting::Write;
+    c.err << "tallyquill: the update would drop " << review.dropped.size() << " of the class's " << classSize
+          << (classSize == 1 ? " student (" : " students (");
+    if (review.overHalf)
+        c.err << "more than half of the class" << (review.emptiedCodes.empty() ? "" : ", and ");
+    if (!review.emptiedCodes.empty())
+        c.err << "every student of";
+    for (const std::string& code : review.emptiedCodes)
+        c.err << ' ' << forTerminal(code);
+    c.err << "); the master file looks incomplete. Nothing was written (--allow-drops writes it all the same).\n";
 }
 
 // Updates the class and saves it as `outPath`. Nothing is written when the master file is refused
-// as incomplete, when no student would stay, or (unless `allowDrops`) when every student of one
-// of the class's codes would be dropped.
+// as incomplete, when no student would stay, or (unless `allowDrops`) when more than half of the
+// class or every student of one of its codes would be dropped, nor over a class a window has open
+// or that changed since it was read.
 int updateClass(const Context& c, const std::string& classPath, const std::string& outPath, bool allowDrops)
 {
-    KnownFiles known;
-    known.remember(classPath);
+    const std::optional<CommandWriteClaim> claim = CommandWriteClaim::take(classPath, outPath, c.now(), c.err);
+    if (!claim)
+        return exitUnusable;
     std::optional<ClassList> students = openClass(c, classPath);
     if (!students)
         return exitUnusable;
@@ -282,15 +287,12 @@ int updateClass(const Context& c, const std::string& classPath, const std::strin
         return masterLooksIncomplete(update.message) ? exitReported : exitUnusable;
     }
     const DropReview review = reviewDrops(before, *students, update.droppedStudents);
-    if (!review.emptiedCodes.empty() && !allowDrops) {
-        c.err << "tallyquill: the update would drop every student of";
-        for (const std::string& code : review.emptiedCodes)
-            c.err << ' ' << forTerminal(code);
-        c.err << "; the master file looks incomplete. Nothing was written (--allow-drops writes it all the same).\n";
+    if (review.looksIncomplete() && !allowDrops) {
+        printDropsRefused(c, review, before.size());
         return exitReported;
     }
     sortByName(*students);
-    if (!mayWriteOver(c, known, outPath))
+    if (!claim->mayWrite(c.now(), c.err))
         return exitUnusable;
     if (!saveClassFile(outPath, *students)) {
         c.err << "The class could not be saved as " << outPath << ". The file that was there before, if any, is unchanged.\n";
@@ -401,8 +403,11 @@ std::string commandLineUsage()
            "                             (exit status 1) when the master file is incomplete (no student,\n"
            "                             a last line cut short, or changed in the last two seconds: it is\n"
            "                             read again once after two seconds), when no student would stay,\n"
-           "                             or when every student of one of the class's course codes would\n"
-           "                             be dropped; --allow-drops writes the last case all the same\n"
+           "                             or when more than half of the class, or every student of one of\n"
+           "                             the class's course codes, would be dropped (--allow-drops writes\n"
+           "                             these all the same). A class a window has open, or one another\n"
+           "                             program changed while the update ran, is not written over\n"
+           "                             (exit status 2)\n"
            "  summary CLASS.tqc          print the class's figures, one NAME<TAB>VALUE line each:\n"
            "                             students, marked, incomplete, unmarked, mean, median,\n"
            "                             lowest, highest, the bands below 50, 50-59, 60-69, 70-79 and\n"
@@ -434,8 +439,9 @@ std::string commandLineUsage()
            "\n"
            "Exit status: 0 done (the class passes, the library is in order, nothing was found); 1 a\n"
            "report or findings were printed, or the master file looks incomplete (the reason on standard\n"
-           "error); 2 a file could not be used or the command line is wrong (the reason on standard\n"
-           "error).\n";
+           "error); 2 a file could not be used, the command line is wrong, or the class may not be\n"
+           "written: a window has it open, or another program changed it while the command ran (the\n"
+           "reason on standard error; nothing was written).\n";
 }
 
 int runCommandLine(const std::vector<std::string>& args, const std::string& programFolder, std::ostream& out,

@@ -1,5 +1,7 @@
 #include "app/ImportMarksCommand.h"
 
+#include "app/CommandWriteClaim.h"
+
 #include "core/base/Cp1252.h"
 #include "core/base/TextFile.h"
 #include "core/classdata/ClassFile.h"
@@ -10,6 +12,7 @@
 #include "core/phrases/PhraseLibrary.h"
 #include "core/selection/FavouritesFile.h"
 
+#include <ctime>
 #include <optional>
 #include <ostream>
 #include <variant>
@@ -122,20 +125,25 @@ std::string importMarksUsage()
 namespace {
 // The import; `written` is set when the class file was replaced.
 int runImport(const std::vector<std::string>& operands, std::ostream& out, std::ostream& err,
-              const std::function<bool(PhraseLibrary&)>& loadLibrary, bool& written)
+              const std::function<bool(PhraseLibrary&)>& loadLibrary, const ReadMarkbook& readMarkbook,
+              bool& written)
 {
     const ImportOptions o = parseImportOptions(operands);
     if (!o.error.empty()) {
         err << "tallyquill: " << o.error << '\n';
         return unusable;
     }
+    // The class is held for the run, as the update holds it; a dry run writes nothing and holds nothing.
+    std::optional<CommandWriteClaim> claim;
+    if (!o.dryRun && !(claim = CommandWriteClaim::take(o.classPath, o.classPath, std::time(nullptr), err, true)))
+        return unusable;
     std::variant<ClassList, Message> read = readClassFile(o.classPath);
     if (const Message* refused = std::get_if<Message>(&read)) {
         err << refused->text << '\n';
         return unusable;
     }
     ClassList& students = std::get<ClassList>(read);
-    const SheetReadResult markbook = readMarkbookFile(o.marksPath);
+    const SheetReadResult markbook = readMarkbook(o.marksPath);
     if (!markbook.error.empty()) {
         err << "tallyquill: " << markbook.error << '\n';
         return unusable;
@@ -204,6 +212,8 @@ int runImport(const std::vector<std::string>& operands, std::ostream& out, std::
     const ClassList before = students;
     applyImport(plan, students, ranges);
     sortByName(students); // class files are always saved in name order
+    if (!claim->mayWrite(std::time(nullptr), err))
+        return unusable;
     if (!saveClassFile(o.classPath, students)) {
         err << "The class could not be saved as " << o.classPath << ". The file is unchanged.\n";
         return unusable;
@@ -216,13 +226,19 @@ int runImport(const std::vector<std::string>& operands, std::ostream& out, std::
 } // namespace
 
 int importMarks(const std::vector<std::string>& operands, std::ostream& out, std::ostream& err,
-                const std::function<bool(PhraseLibrary&)>& loadLibrary)
+                const std::function<bool(PhraseLibrary&)>& loadLibrary, const ReadMarkbook& readMarkbook)
 {
     bool written = false;
-    const int code = runImport(operands, out, err, loadLibrary, written);
+    const int code = runImport(operands, out, err, loadLibrary, readMarkbook, written);
     if (!written)
         err << "Nothing was written.\n"; // always the last line when the class file is as it was
     return code;
+}
+
+int importMarks(const std::vector<std::string>& operands, std::ostream& out, std::ostream& err,
+                const std::function<bool(PhraseLibrary&)>& loadLibrary)
+{
+    return importMarks(operands, out, err, loadLibrary, readMarkbookFile);
 }
 
 } // namespace tq

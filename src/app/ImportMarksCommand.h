@@ -9,6 +9,7 @@
 namespace tq {
 
 class PhraseLibrary;
+struct SheetReadResult;
 
 bool isImportMarksOption(const std::string& arg);
 bool importMarksOptionTakesValue(const std::string& arg);
@@ -19,5 +20,9 @@ std::string importMarksUsage();
 // exit code.
 int importMarks(const std::vector<std::string>& operands, std::ostream& out, std::ostream& err,
                 const std::function<bool(PhraseLibrary&)>& loadLibrary);
+// The same, with the markbook read by `readMarkbook`.
+using ReadMarkbook = std::function<SheetReadResult(const std::string&)>;
+int importMarks(const std::vector<std::string>& operands, std::ostream& out, std::ostream& err,
+                const std::function<bool(PhraseLibrary&)>& loadLibrary, const ReadMarkbook& readMarkbook);
 
 } // namespace tq

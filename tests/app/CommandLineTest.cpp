@@ -1,8 +1,10 @@
 // The command line, run as the built program on the fixtures of tests/data/cli.
 #include "app/CommandLine.h"
+#include "app/ImportMarksCommand.h"
 #include "core/base/FileLock.h"
 #include "core/classdata/ClassFile.h"
 #include "core/classdata/ClassSort.h"
+#include "core/markbook/MarkbookFile.h"
 #include "support/NewStudents.h"
 #include "support/TestFiles.h"
 
@@ -246,6 +248,14 @@ TEST_F(CommandLine, UpdateRefusesAMasterFileThatCannotBeWholeAndPrintsNamesInUtf
     ASSERT_TRUE(saveClassFile(dir.file("c.tqc"), {student("ENG-01", "111", "B\xE9langer", "Anne"),
                                                    student("ENG-01", "222", "M\xFCller", "Fran\xE7ois"),
                                                    student("MAT-01", "333", "Cole", "Cy")}));
+    // Four and five students: half of them dropped, or more than half with every code kept.
+    ASSERT_TRUE(saveClassFile(dir.file("c4.tqc"), {student("ENG-01", "111", "B\xE9langer", "Anne"),
+                                                    student("ENG-01", "222", "M\xFCller", "Fran\xE7ois"),
+                                                    student("MAT-01", "333", "Cole", "Cy"), student("MAT-01", "444", "Dunn", "Di")}));
+    ASSERT_TRUE(saveClassFile(dir.file("c5.tqc"), {student("ENG-01", "111", "B\xE9langer", "Anne"),
+                                                    student("ENG-01", "222", "M\xFCller", "Fran\xE7ois"),
+                                                    student("ENG-01", "555", "Eto", "Ed"), student("MAT-01", "333", "Cole", "Cy"),
+                                                    student("MAT-01", "444", "Dunn", "Di")}));
     // Student lines of the master file: "LAST,FIRST,GENDER,NUMBER" and the class code after a "|".
     const auto writeMaster = [&](const std::string& students) {
         std::string text = "header\r\n";
@@ -268,7 +278,13 @@ TEST_F(CommandLine, UpdateRefusesAMasterFileThatCannotBeWholeAndPrintsNamesInUtf
         {"", {"verify", dir.file("c.tqc")}, 1, "TQ24: "},
         {"", {"export", dir.file("c.tqc"), out}, 1, "TQ24: "},
         {"Else,Al,F,999|SCI-01", {"update", dir.file("c.tqc"), out}, 1, "TQ25: "},
-        {belanger, {"update", dir.file("c.tqc"), out}, 1, "tallyquill: the update would drop every student of MAT-01;"},
+        {belanger, {"update", dir.file("c.tqc"), out}, 1,
+         "tallyquill: the update would drop 2 of the class's 3 students (more than half of the class, and every "
+         "student of MAT-01); the master file looks incomplete. Nothing was written"},
+        {belanger + "\n" + cole, {"update", dir.file("c4.tqc"), out}, 0, "Dropped: Dunn Di MAT-01\n"},
+        {belanger + "\n" + cole, {"update", dir.file("c5.tqc"), out}, 1,
+         "tallyquill: the update would drop 3 of the class's 5 students (more than half of the class);"},
+        {belanger + "\n" + cole, {"update", dir.file("c5.tqc"), out, "--allow-drops"}, 0, "Dropped: Dunn Di MAT-01\n"},
         {belanger, {"update", dir.file("c.tqc"), out, "--allow-drops"}, 0, "Dropped: Cole Cy MAT-01\n"},
         {belanger + "\n" + cole, {"update", dir.file("c.tqc"), out}, 0, "Dropped: M\xC3\xBCller Fran\xC3\xA7ois ENG-01\n"},
         {belanger + "\n" + muller + "\n" + cole + "\n" + newcomer, {"update", dir.file("c.tqc"), out}, 0,
@@ -587,6 +603,36 @@ TEST_F(CommandLine, ImportMarksWritesTheClassOnlyWhenEveryValueIsAccepted)
     EXPECT_EQ(run({"import-marks", classFile, markbook("none.csv")}).exitCode, 2);
     EXPECT_EQ(run({"import-marks", classFile, markbook("platform-grades.csv"), "--column", "Z"}).exitCode, 2);
     EXPECT_EQ(run({"import-marks", classFile, markbook("platform-grades.csv"), "--key", "email"}).exitCode, 2);
+
+    // A class a window has open is not written (a dry run still answers), with the update's words.
+    freshClass();
+    {
+        const FileLock::Attempt window = FileLock::take(classFile, std::time(nullptr));
+        ASSERT_TRUE(window.lock.held());
+        const Outcome held = run({"import-marks", classFile, markbook("platform-grades.csv")});
+        EXPECT_EQ(held.exitCode, 2);
+        EXPECT_TRUE(held.err.starts_with("ENG2D101.tqc is open in Tallyquill by ") &&
+                    held.err.ends_with(".\nNothing was written.\n")) << held.err;
+        EXPECT_EQ(readBytes(classFile), readBytes(sampleFile("ENG2D101.tqc")));
+        EXPECT_EQ(run({"import-marks", classFile, markbook("platform-grades.csv"), "--dry-run"}).exitCode, 0);
+    }
+    // Nor one another program changed while the markbook was being read.
+    std::string changed;
+    std::ostringstream out, err;
+    const int exitCode = importMarks(
+        {classFile, markbook("platform-grades.csv")}, out, err, [](PhraseLibrary&) { return false; },
+        [&](const std::string& path) {
+            changed = readBytes(classFile);
+            changed[changed.find(",89,") + 1] = '7';
+            writeBytes(classFile, changed);
+            return readMarkbookFile(path);
+        });
+    EXPECT_EQ(exitCode, 2);
+    EXPECT_TRUE(err.str().ends_with(
+        "\nENG2D101.tqc was changed by another program since Tallyquill opened it.\nNothing was written.\n"))
+        << err.str();
+    EXPECT_EQ(readBytes(classFile), changed);
+    EXPECT_FALSE(std::filesystem::exists(dir.file(".~lock.ENG2D101.tqc#")));
 }
 
 TEST_F(CommandLine, ImportMarksFindsTheClassSheetAndItsHeadingsAndSaysWhatItRead)

@@ -3,6 +3,7 @@
 #include "MainWindowFixture.h"
 
 #include "core/classdata/ClassFile.h"
+#include "gui/main/LockWatcher.h"
 #include "gui/widgets/FavouritesFileDialogs.h"
 
 #include <fcntl.h>
@@ -74,8 +75,11 @@ TEST_F(SecondWriterTest, TwoWindowsOnOneClassSayWhoHasItAndNeitherLosesTheOthers
         // elsewhere with Save As….
         if (c.answer == 1) {
             ASSERT_EQ(dialogs.callsOf(Kind::Choice).size(), 1u);
-            EXPECT_EQ(dialogs.callsOf(Kind::Choice)[0].text,
-                      "ENG2D101.tqc was changed by another program since Tallyquill opened it.");
+            // The other copy's save put a new file in its place, and the question says what it holds.
+            EXPECT_TRUE(dialogs.callsOf(Kind::Choice)[0].text.startsWith(
+                "ENG2D101.tqc was changed by another program since Tallyquill opened it. The file now there is a "
+                "class of ENG2D1-01. It holds 28 students, 28 of them with a mark, last changed today at "))
+                << dialogs.callsOf(Kind::Choice)[0].text.toStdString();
             dialogs.answerChoice(1);
             dialogs.answerSaveFile(QString::fromStdString(classFile));
             save(*window, dialogs, root.file("home/Mine.tqc"));
@@ -149,4 +153,29 @@ TEST_F(SecondWriterTest, AFileChangedOnDiskIsWrittenOverOnlyWhenTheTeacherSaysSo
             FavouritesFileDialogs(state, dialogs, window.get()).open();
         }
     }
+}
+
+// A lock that cannot be made is said on the status line and once at a save; the window takes the
+// lock as soon as it can, and says so.
+TEST_F(SecondWriterTest, AClassOpenedWithoutALockSaysSoUntilItHoldsOne)
+{
+    start();
+    const std::string lockFile = root.file("home/.~lock.ENG2D101.tqc#");
+    std::filesystem::create_directory(lockFile);
+    const std::string classFile = sampleClassCopy();
+    openClass(classFile);
+    const QString reason = QStringLiteral("a folder has the name its lock file needs (.~lock.ENG2D101.tqc#).");
+    const QString status = mainControl<QLabel>("lblClassFile")->text();
+    EXPECT_TRUE(status.endsWith(QStringLiteral(" \u2014 not protected against a second copy: ") + reason)) << status.toStdString();
+    for (int i = 0; i < 2; ++i)
+        save(*window, dialogs, classFile);
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].text, QStringLiteral("This class is not protected against a second copy: ") + reason);
+
+    std::filesystem::remove(lockFile);
+    window->findChild<LockWatcher*>()->check();
+    EXPECT_TRUE(FileLock::take(classFile, std::time(nullptr)).heldBy.has_value());
+    EXPECT_EQ(mainControl<QLabel>("lblClassFile")->text(),
+              QString::fromStdString("Class file: " + classFile) +
+                  QStringLiteral(" \u2014 this copy now holds its lock: a second copy opening it is told."));
 }

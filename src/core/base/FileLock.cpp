@@ -6,6 +6,7 @@
 #include <climits>
 #include <cstdlib>
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace tq {
@@ -36,6 +37,20 @@ std::string_view nextField(std::string_view& rest)
 template <typename Number> bool parseNumber(std::string_view text, Number& value)
 {
     return !text.empty() && std::from_chars(text.data(), text.data() + text.size(), value).ptr == text.data() + text.size();
+}
+
+// Why the lock file `lockFile` could not be made or written.
+std::string whyNoLock(const std::string& lockFile)
+{
+    const std::string name = fileNameOf(lockFile);
+    struct stat st {};
+    if (::lstat(lockFile.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
+        return "a folder has the name its lock file needs (" + name + ").";
+    if (::lstat(lockFile.c_str(), &st) == 0 && S_ISLNK(st.st_mode))
+        return "a link that leads nowhere has the name its lock file needs (" + name + ").";
+    if (::access(folderOfFile(lockFile).c_str(), W_OK) != 0)
+        return "its folder takes no new file, so its lock file (" + name + ") cannot be made.";
+    return "its lock file (" + name + ") cannot be written.";
 }
 
 std::optional<LockHolder> holderOf(const std::string& lockFile)
@@ -92,6 +107,8 @@ FileLock::Attempt FileLock::take(const std::string& file, std::time_t now, bool 
         // someone all the same. No file at all: the folder takes no lock.
         if (fileExists(lockFile))
             attempt.heldBy = holder.value_or(LockHolder{});
+        else
+            attempt.notMade = whyNoLock(lockFile);
         return attempt;
     }
     // No program on this machine holds it: one that left it ended, or its process is gone. One on
@@ -102,6 +119,7 @@ FileLock::Attempt FileLock::take(const std::string& file, std::time_t now, bool 
     }
     if (!lock.rewrite(lockFileText(thisProgram(now)))) {
         lock.removeFile();
+        attempt.notMade = whyNoLock(lockFile);
         return attempt;
     }
     attempt.lock.lock_ = std::move(lock);

@@ -59,6 +59,9 @@ private:
 struct FileLock::Attempt {
     FileLock lock;
     std::optional<LockHolder> heldBy; // another program has the file open
+    // Why no lock could be made, when none was and no one holds it ("" otherwise): the end of the
+    // sentence "This class is not protected against a second copy: …".
+    std::string notMade;
 };
 
 } // namespace tq

@@ -1,6 +1,7 @@
 #include "core/program/FileKeeping.h"
 
 #include "core/base/Clock.h"
+#include "core/base/Cp1252.h"
 #include "core/base/TextFile.h"
 #include "core/classdata/ClassFile.h"
 #include "core/recovery/RecoveryTexts.h"
@@ -38,6 +39,7 @@ std::optional<FileClaim> claimFile(const OpenedFile& open, const std::string& pa
         }
     }
     claim.lock = std::move(attempt.lock);
+    claim.unprotected = attempt.notMade;
     return claim;
 }
 
@@ -48,6 +50,8 @@ void adoptClaim(OpenedFile& open, FileClaim claim, const std::string& path)
     open.lock = std::move(claim.lock);
     open.readOnly = claim.readOnly;
     open.path = path;
+    open.unprotected = std::move(claim.unprotected);
+    open.unprotectedTold = false;
 }
 
 void savedAs(OpenedFile& open, const std::string& path, std::time_t now)
@@ -55,9 +59,33 @@ void savedAs(OpenedFile& open, const std::string& path, std::time_t now)
     // A file opened anyway takes the lock once the copy that held it has let it go.
     if (!open.path.empty() && isSameFile(open.path, path) && !open.readOnly && open.lock.held())
         return;
-    open.lock = std::move(FileLock::take(path, now).lock);
+    const bool sameFile = !open.path.empty() && isSameFile(open.path, path);
+    FileLock::Attempt attempt = FileLock::take(path, now);
+    open.lock = std::move(attempt.lock);
     open.readOnly = false;
     open.path = path;
+    open.unprotectedTold = sameFile && open.unprotectedTold && attempt.notMade == open.unprotected;
+    open.unprotected = std::move(attempt.notMade);
+}
+
+bool takeLockWhenFree(OpenedFile& open, std::time_t now)
+{
+    if (open.path.empty() || open.readOnly || open.lock.held() || !fileExists(open.path))
+        return false; // a file gone (moved, deleted) gets no lock beside its old name
+    FileLock::Attempt attempt = FileLock::take(open.path, now);
+    if (!attempt.lock.held())
+        return false;
+    open.lock = std::move(attempt.lock);
+    open.unprotected.clear();
+    return true;
+}
+
+std::string unprotectedWarningOnce(OpenedFile& open, const std::string& path)
+{
+    if (open.unprotected.empty() || open.unprotectedTold || open.path.empty() || !isSameFile(open.path, path))
+        return std::string();
+    open.unprotectedTold = true;
+    return "This class is not protected against a second copy: " + open.unprotected;
 }
 
 BeforeWriting checkBeforeWriting(const KnownFiles& known, const OpenedFile& open, const std::string& path,
@@ -75,7 +103,7 @@ BeforeWriting checkBeforeWriting(const KnownFiles& known, const OpenedFile& open
             return BeforeWriting::OpenElsewhere;
         }
     }
-    if (fileExists(path) && known.changeSince(path) == KnownFiles::Since::Changed)
+    if (known.changeSince(path) == KnownFiles::Since::Changed)
         return BeforeWriting::ChangedOnDisk;
     return BeforeWriting::Write;
 }
@@ -123,13 +151,21 @@ std::string counted(size_t n, const char* one, const char* many)
     return std::to_string(n) + " " + (n == 1 ? one : many);
 }
 
-std::string whatItHolds(const std::string& path)
+// "It holds 28 students, 27 of them with a mark, " ("It was " for a file that is no class or
+// favourites list); `courses` gets a class's course codes ("SCH3U1-01", "ENG-01 and MAT-01").
+std::string whatItHolds(const std::string& path, std::string* courses = nullptr)
 {
     if (fileExtensionTail(path, 4) == ".tqc") {
         const std::variant<ClassList, Message> read = readClassFile(path);
         if (const ClassList* students = std::get_if<ClassList>(&read)) {
             const auto marked = std::count_if(students->begin(), students->end(),
                                               [](const StudentRecord& s) { return !s.mark.empty(); });
+            std::vector<std::string> codes;
+            for (const StudentRecord& s : *students)
+                if (std::find(codes.begin(), codes.end(), s.courseCode) == codes.end())
+                    codes.push_back(s.courseCode);
+            for (size_t i = 0; courses && i < codes.size(); ++i)
+                *courses += (i == 0 ? "" : i + 1 == codes.size() ? " and " : ", ") + cp1252ToUtf8(codes[i]);
             return "It holds " + counted(students->size(), "student", "students") + ", " + std::to_string(marked) +
                    " of them with a mark, ";
         }
@@ -142,15 +178,40 @@ std::string whatItHolds(const std::string& path)
     }
     return "It was ";
 }
+
+// What a file holds and when it last changed; "" for no ordinary file.
+std::string holdsAndLastChanged(const std::string& path, std::time_t now, std::string* courses = nullptr)
+{
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+        return std::string();
+    return whatItHolds(path, courses) + "last changed " + whenText(st.st_mtime, now) + ".";
+}
 } // namespace
 
 std::string replacedFileDetails(const KnownFiles& known, const std::string& path, std::time_t now)
 {
-    struct stat st {};
-    if (known.changeSince(path) != KnownFiles::Since::NeverKnown || ::stat(path.c_str(), &st) != 0 ||
-        !S_ISREG(st.st_mode))
+    if (known.changeSince(path) != KnownFiles::Since::NeverKnown)
         return std::string();
-    return whatItHolds(path) + "last changed " + whenText(st.st_mtime, now) + ".";
+    return holdsAndLastChanged(path, now);
+}
+
+std::string changedOnDiskQuestion(const KnownFiles& known, const std::string& path, std::time_t now)
+{
+    std::string question = changedOnDiskQuestion(path);
+    if (!known.leadsToAnotherFile(path))
+        return question;
+    std::string courses;
+    const std::string holds = holdsAndLastChanged(path, now, &courses);
+    const std::string aClassOf = courses.empty() ? std::string() : "a class of " + courses;
+    struct stat link {};
+    std::error_code ec;
+    const std::filesystem::path target = std::filesystem::canonical(path, ec);
+    if (!ec && ::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode))
+        question += " It now leads through a link to " + target.string() + (aClassOf.empty() ? "." : ", " + aClassOf + ".");
+    else if (!aClassOf.empty())
+        question += " The file now there is " + aClassOf + ".";
+    return holds.empty() ? question : question + " " + holds;
 }
 
 } // namespace tq

@@ -15,7 +15,11 @@ public:
     explicit ClassFileStatus(QStatusBar& bar);
 
     // The class now open was read from or saved to `path`; empty for a class not saved yet.
-    void showFile(const std::string& path, bool readOnly = false);
+    // `unprotected` says why no lock could be made beside it ("" when one was).
+    void showFile(const std::string& path, bool readOnly = false, const std::string& unprotected = std::string());
+    // The class's file was opened without its lock (another copy had it, or it could not be made);
+    // this copy now holds it.
+    void showLockTaken(const std::string& path);
     // The class now open was restored from a copy of the class kept in `originalFile`.
     void showRestored(const std::string& originalFile);
 

@@ -5,6 +5,7 @@
 #include "core/classdata/ClassSort.h"
 #include "core/entry/ClassGridLayout.h"
 #include "gui/main/ClassFileStatus.h"
+#include "gui/main/LockWatcher.h"
 #include "gui/main/RecoveryTroubleLine.h"
 #include "gui/main/ClassReportPrinting.h"
 #include "gui/main/DetailsPanel.h"
@@ -82,6 +83,7 @@ frmEntry::frmEntry(ProgramState& state, ui::Dialogs& dialogs, QWidget* parent)
     lblCourse = named(new QLabel(this), "lblCourse");
     lblClassSize = named(new QLabel(this), "lblClassSize");
     classFile_ = new ClassFileStatus(*statusBar());
+    new LockWatcher(state_, this, [this] { classFile_->showLockTaken(state_.classOpen.path); });
     recoveryTrouble_ = new RecoveryTroubleLine(*statusBar());
     commands_->addPictureButtons(*this);
     printing_ = new ClassReportPrinting(*this, state_, dialogs_, *this, *details_, *msfgClass);

@@ -63,7 +63,7 @@ void frmEntry::openClass(const std::string& path)
     rememberFolderOf(state_.folders, path);
     clearUndo();
     fillflexGrid();
-    classFile_->showFile(path, state_.classOpen.readOnly);
+    classFile_->showFile(path, state_.classOpen.readOnly, state_.classOpen.unprotected);
 }
 
 void frmEntry::saveCommand()
@@ -98,6 +98,8 @@ bool frmEntry::saveas()
             return false;
         chosen = before == BeforeWritingAnswer::Write;
     }
+    if (const std::string unprotected = unprotectedWarningOnce(state_.classOpen, path); !unprotected.empty())
+        dialogs_.message(this, QString::fromUtf8(unprotected), QString::fromLatin1(programTitle));
     if (!saveClassFile(path, state_.students)) {
         // Saying nothing here would let a teacher leave believing the class was saved.
         dialogs_.message(this,
@@ -111,7 +113,7 @@ bool frmEntry::saveas()
     state_.knownFiles.remember(path);
     savedAs(state_.classOpen, path, state_.clock());
     rememberFolderOf(state_.folders, path);
-    classFile_->showFile(path);
+    classFile_->showFile(path, false, state_.classOpen.unprotected);
     return true;
 }
 

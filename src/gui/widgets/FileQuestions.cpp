@@ -32,7 +32,9 @@ BeforeWritingAnswer askBeforeWriting(ui::Dialogs& dialogs, QWidget* parent, cons
         question = QString::fromUtf8(heldByText(path, holder, state.clock()));
         title = QStringLiteral("File in Use");
         break;
-    case BeforeWriting::ChangedOnDisk: question = QString::fromUtf8(changedOnDiskQuestion(path)); break;
+    case BeforeWriting::ChangedOnDisk:
+        question = QString::fromUtf8(changedOnDiskQuestion(state.knownFiles, path, state.clock()));
+        break;
     }
     const int chosen = dialogs.choose(
         parent, question, title,
