@@ -74,7 +74,8 @@ public:
 
     QStringList actionNames() const override
     {
-        return isValid() && action_->isEnabled() ? QStringList{pressAction()} : QStringList();
+        // Also while greyed out: a screen reader reads the keys of the action's first binding.
+        return isValid() ? QStringList{pressAction()} : QStringList();
     }
     void doAction(const QString& name) override
     {
