@@ -258,6 +258,20 @@ def list_current_item(program, heard):
     focus_window_of(program.process.pid, heard, "Mark / Phrase Entry")
 
 
+def menu_item_keys(program, heard):
+    """A menu item gives its keys as the part of its key binding a screen reader says with it."""
+    keys(heard, "alt+f")
+    heard.expect("the File menu's first item", "Open Favourites")
+    item = find_object(program.process.pid,
+                       lambda a: a.getRole() == pyatspi.ROLE_MENU_ITEM and a.name == "Open Favourites", 3000,
+                       "no menu item named 'Open Favourites'")
+    binding = item.queryAction().getKeyBinding(0)
+    if binding.split(";")[-1] != "Ctrl+O":
+        fail("'Open Favourites' gives the key binding '%s', not one ending in ';Ctrl+O'" % binding)
+    print("check-bus: a menu item's keys: key binding \"%s\"" % binding)
+    keys(heard, "Escape", "Escape")
+
+
 def main():
     program_path, class_file, favourites = sys.argv[1], sys.argv[2], sys.argv[3]
     for tool in ("xdotool",):
@@ -277,6 +291,7 @@ def main():
         initial_values(program, heard)
         preview_cells(program, heard)
         list_current_item(program, heard)
+        menu_item_keys(program, heard)
     finally:
         program.end()
         shutil.rmtree(work, ignore_errors=True)
