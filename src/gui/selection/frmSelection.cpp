@@ -7,6 +7,7 @@
 #include "gui/widgets/ElidedLabel.h"
 #include "gui/widgets/FavouritesFileDialogs.h"
 #include "gui/widgets/FavouritesList.h"
+#include "gui/widgets/FocusSaidFirst.h"
 #include "gui/widgets/MenuKeysAccessible.h"
 #include "gui/widgets/Fonts.h"
 #include "gui/widgets/NamedControls.h"
@@ -105,6 +106,8 @@ void frmSelection::buildSearchControls()
     txtAnd2->setAccessibleName(QStringLiteral("AND keyword"));
     txtOr->setAccessibleName(QStringLiteral("OR keyword"));
     txtNot->setAccessibleName(QStringLiteral("and NOT keyword"));
+    for (QLineEdit* box : {txtAnd1, txtAnd2, txtOr, txtNot})
+        ui::sayFocusFirst(*box); // else an empty box is silent on Tab
     cmdSearch = control<QPushButton>("cmdSearch", QStringLiteral("Search"), fraKeywordSearch);
     chkNoDups = control<QCheckBox>("chkNoDups", QStringLiteral("Don't Show Dups"), fraKeywordSearch);
 
