@@ -211,6 +211,66 @@ def initial_values(program, heard):
     keys(heard, "Escape")
 
 
+# --- Previews and lists: every cell of the import's preview says its column, and every list says
+# its current item as the keyboard reaches it.
+
+from read_class_grid import find_object  # noqa: E402  (kept with the block that uses it)
+
+MARKBOOK = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "data", "markbook", "platform-grades.csv")
+
+
+def preview_cells(program, heard):
+    """The preview of a markbook opens on its first student; each cell says what it is."""
+    # The open-file dialog is answered with the markbook this once.
+    favourites, program.favourites = program.favourites, MARKBOOK
+    try:
+        program.command("menu mnuImportMarks", heard)
+        focus_window_of(program.process.pid, heard, "Import Marks")
+        heard.expect("the preview's current student", "Ahmed, Layla")
+    finally:
+        program.favourites = favourites
+    keys(heard, "Right")
+    heard.expect("an old mark", "old mark 89")
+    keys(heard, "Right", "Right")
+    heard.expect("the markbook's row", "row 2")
+    keys(heard, "Escape")
+    focus_window_of(program.process.pid, heard, "Mark / Phrase Entry")
+
+
+def list_current_item(program, heard):
+    """Tab onto the comments a search found: the first is said, and Down says the second."""
+    program.command("menu mnuSelection", heard)
+    focus_window_of(program.process.pid, heard, "Comment Selection")
+    keys(heard, "r", "e", "a", "d", "Return")
+    heard.expect("a search", "comments found")
+    found = find_object(program.process.pid,
+                        lambda a: a.getRole() == pyatspi.ROLE_LIST and a.name == "Comments found", 2000,
+                        "no list named 'Comments found'")
+    first, second = found.getChildAtIndex(0).name, found.getChildAtIndex(1).name
+    for _ in range(15):
+        keys(heard, "Tab")
+        if any(first in words for _, words in heard.heard):
+            break
+    heard.expect("the first comment found, reached", first)
+    keys(heard, "Down")
+    heard.expect("the second comment found", second)
+    keys(heard, "Escape")
+    focus_window_of(program.process.pid, heard, "Mark / Phrase Entry")
+
+
+def menu_item_keys(program, heard):
+    """A menu item gives its keys as the part of its key binding a screen reader says with it."""
+    keys(heard, "alt+f")
+    item = find_object(program.process.pid,
+                       lambda a: a.getRole() == pyatspi.ROLE_MENU_ITEM and a.name == "Open Favourites", 3000,
+                       "no menu item named 'Open Favourites'")
+    binding = item.queryAction().getKeyBinding(0)
+    if binding.split(";")[-1] != "Ctrl+O":
+        fail("'Open Favourites' gives the key binding '%s', not one ending in ';Ctrl+O'" % binding)
+    print("check-bus: a menu item's keys: key binding \"%s\"" % binding)
+    keys(heard, "Escape", "Escape")
+
+
 def main():
     program_path, class_file, favourites = sys.argv[1], sys.argv[2], sys.argv[3]
     for tool in ("xdotool",):
@@ -228,6 +288,9 @@ def main():
         main_window(program, heard, names)
         comment_selection(program, heard, names)
         initial_values(program, heard)
+        preview_cells(program, heard)
+        list_current_item(program, heard)
+        menu_item_keys(program, heard)
     finally:
         program.end()
         shutil.rmtree(work, ignore_errors=True)

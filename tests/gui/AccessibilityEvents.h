@@ -46,6 +46,8 @@ public:
                 found.push_back(e);
         return found;
     }
+    // Every event, in the order raised.
+    const std::vector<Event>& all() const { return events_; }
     void clear() { events_.clear(); }
     // Everything a screen reader was given to say, in order: each read event's name and description.
     QString said() const

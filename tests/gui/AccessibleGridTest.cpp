@@ -7,7 +7,10 @@
 #include "core/entry/ClassGridLayout.h"
 #include "core/export/Verification.h"
 #include "gui/initialvalues/frmAutoFill.h"
+#include "gui/widgets/ClassGridAccessibility.h"
 #include "gui/widgets/Codepage.h"
+
+#include <QTest>
 
 #include <functional>
 #include <map>
@@ -146,6 +149,37 @@ TEST_P(AccessibleGrid, ReadsAsATableOfWhatTheTeacherSees)
         for (const auto& [heading, value] : expected[static_cast<size_t>(r)])
             EXPECT_EQ(read[heading], value) << "row " << r << ", " << heading.toStdString();
     }
+}
+
+// Down a student's comment wrapped over several lines of the confirmation, the student is named
+// with the first line reached and not again with each line after it; the next student is named.
+TEST_F(AccessibleGrid, AWrappedCommentNamesItsStudentOnce)
+{
+    ui::ClassGrid* shown = confirmationGrid();
+    int row = shown->fixedRows();
+    while (row + 1 < shown->rows() && shown->rowName(row) != shown->rowName(row + 1))
+        ++row;
+    ASSERT_LT(row + 1, shown->rows()) << "no comment takes two lines";
+    // Reached from another control, on the comment's first line.
+    QApplication::setActiveWindow(exporter());
+    exporter()->findChild<QWidget*>(QStringLiteral("cmdReturn"))->setFocus();
+    shown->setCurrent(row, confirmationCommentColumn);
+    shown->setFocus(Qt::TabFocusReason);
+    ASSERT_FALSE(accessibility.of(QAccessible::Focus).empty());
+    // The description of the latest cell given the focus.
+    const auto lastSaid = [&] {
+        QString said;
+        for (const AccessibilityEvents::Event& e : accessibility.of(QAccessible::Focus))
+            if (e.row >= 0)
+                said = e.description;
+        return said;
+    };
+    EXPECT_TRUE(lastSaid().endsWith(shown->rowName(row))) << lastSaid().toStdString();
+    QTest::keyClick(shown, Qt::Key_Down);
+    EXPECT_EQ(lastSaid(), ui::columnHeading(*shown, confirmationCommentColumn));
+    while (shown->currentRow() + 1 < shown->rows() && shown->rowName(shown->currentRow()) == shown->rowName(row))
+        QTest::keyClick(shown, Qt::Key_Down);
+    EXPECT_TRUE(lastSaid().endsWith(shown->rowName(shown->currentRow()))) << lastSaid().toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -151,6 +151,31 @@ TEST_P(EveryWindow, NamesEveryControlTheKeyboardReaches)
         }
     }
     EXPECT_GT(checked, 0);
+    // A menu item with keys gives them as the last of the three parts of its key binding, the
+    // part a screen reader says with the item.
+    int keyed = 0;
+    if (auto* main = qobject_cast<QMainWindow*>(shown)) {
+        for (QAction* bar : main->menuBar()->actions()) {
+            if (!bar->menu())
+                continue;
+            QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(bar->menu());
+            for (int i = 0; i < menu->childCount(); ++i) {
+                QAccessibleInterface* item = menu->child(i);
+                const auto* action = qobject_cast<const QAction*>(item->object());
+                if (!action || action->shortcut().isEmpty())
+                    continue;
+                ++keyed;
+                QAccessibleActionInterface* press = item->actionInterface();
+                ASSERT_TRUE(press && !press->actionNames().isEmpty()) << action->text().toStdString();
+                EXPECT_EQ(press->keyBindingsForAction(press->actionNames().front()).value(0).section(';', 2),
+                          action->shortcut().toString())
+                    << action->text().toStdString();
+            }
+        }
+    }
+    if (std::string(GetParam().name) == "Main") {
+        EXPECT_GT(keyed, 0);
+    }
     // A list is named by its caption; other controls keep their own names (a drop-down list is
     // named by its choice) and have the caption as their label.
     for (QLabel* caption : shown->findChildren<QLabel*>()) {

@@ -2,6 +2,7 @@
 // opposed to the program's look-up, and the whole phrase on show as a tooltip.
 #include "gui/widgets/FavouritesList.h"
 
+#include <QApplication>
 #include <QHelpEvent>
 #include <QSignalSpy>
 #include <QTest>
@@ -51,6 +52,20 @@ TEST(FavouritesListWidget, PaletteChoiceAndLookUp)
     EXPECT_FALSE(list.selectRowFor("0999"));
     EXPECT_FALSE(list.hasChosenEntry());
     EXPECT_EQ(chosen.count(), 0);
+
+    // Reached by the keyboard, a palette's first row is the current one without being chosen;
+    // Enter places it all the same.
+    FavouritesList reached(FavouritesListKind::Palette, nullptr);
+    reached.showFavourites(favourites(), lib);
+    reached.show();
+    QApplication::setActiveWindow(&reached);
+    reached.setFocus(Qt::TabFocusReason);
+    ASSERT_EQ(reached.currentRow(), 0);
+    EXPECT_FALSE(reached.hasChosenEntry());
+    QSignalSpy placed(&reached, &FavouritesList::placeChosen);
+    QTest::keyClick(&reached, Qt::Key_Return);
+    EXPECT_EQ(placed.count(), 1);
+    EXPECT_EQ(reached.chosenCode(), "0101");
 
     // The list of entries being edited has no "no comment" row.
     FavouritesList entries(FavouritesListKind::Entries, nullptr);

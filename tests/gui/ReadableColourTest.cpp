@@ -19,16 +19,17 @@ struct ColourCase {
     const char* name;
     QColor colour;
     QColor background;
+    double ratio = readableContrast; // a focus ring's colour needs visibleContrast
 };
 
 class ReadableColour : public ::testing::TestWithParam<ColourCase> {};
 
 TEST_P(ReadableColour, ReadsOnItsBackgroundAndKeepsItsHue)
 {
-    const auto& [name, colour, background] = GetParam();
-    const QColor shown = readableOn(colour, background);
-    EXPECT_GE(contrastRatio(shown, background), readableContrast) << shown.name().toStdString();
-    if (contrastRatio(colour, background) >= readableContrast) {
+    const auto& [name, colour, background, ratio] = GetParam();
+    const QColor shown = readableOn(colour, background, ratio);
+    EXPECT_GE(contrastRatio(shown, background), ratio) << shown.name().toStdString();
+    if (contrastRatio(colour, background) >= ratio) {
         EXPECT_EQ(shown, colour);
     } else if (colour.hsvHue() >= 0) { // a colour, not a grey: it stays the colour it was
         EXPECT_NEAR(shown.hsvHue(), colour.hsvHue(), 2) << shown.name().toStdString();
@@ -44,7 +45,10 @@ INSTANTIATE_TEST_SUITE_P(
                       ColourCase{"TitleBlueOnDarkWindow", QColor(0x2b, 0x5c, 0x9e), QColor(53, 53, 53)},
                       ColourCase{"DarkRedOnWarningYellow", QColor(160, 0, 0), QColor(255, 244, 206)},
                       ColourCase{"BlackOnWhite", Qt::black, Qt::white},
-                      ColourCase{"GreyOnMiddleGrey", QColor(128, 128, 128), QColor(118, 118, 118)}),
+                      ColourCase{"GreyOnMiddleGrey", QColor(128, 128, 128), QColor(118, 118, 118)},
+                      ColourCase{"HighlightRingOnPaleHighlight", QColor(48, 140, 198), QColor(186, 217, 236),
+                                 visibleContrast},
+                      ColourCase{"HighlightRingOnDarkButton", QColor(42, 130, 218), QColor(53, 53, 53), visibleContrast}),
     [](const ::testing::TestParamInfo<ColourCase>& info) { return std::string(info.param.name); });
 
 TEST(ReadableColourIn, LeavesThePalettesOwnPairsAsThePaletteHasThem)
@@ -97,6 +101,38 @@ TEST(ClassGridColours, AnInitialValueAndAPickedUpCodeReadUnderADarkPalette)
         for (const auto channel : {&QColor::red, &QColor::green, &QColor::blue})
             EXPECT_NEAR((text.*channel)(), (wanted.*channel)(), 8) << "column " << col << ": " << text.name().toStdString()
                                                                   << " for " << wanted.name().toStdString();
+    }
+}
+
+// The current cell's ring while the keyboard is in the grid, on the student's pale row: 2 pixels
+// wide on each side, each pixel standing out from the cell and from the cells above and below.
+TEST(ClassGridColours, TheCurrentCellsRingIsTwoPixelsWideAndStandsOut)
+{
+    ClassGrid grid(3);
+    grid.resize(300, 120);
+    grid.setRows(0);
+    for (const char* row : {"MRK\tCM1\tCM2", "85\t0704\t1017", "72\t0101\t0102", "64\t0202\t0203"})
+        grid.addRow(QString::fromLatin1(row));
+    grid.setFixedRows(1);
+    grid.setMarkedRow(2);
+    grid.setCurrent(2, 1);
+    grid.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&grid));
+    QApplication::setActiveWindow(&grid);
+    grid.setFocus();
+    ASSERT_TRUE(grid.hasFocus());
+    const QImage image = grid.grab().toImage();
+    const QRect cell = grid.cellRect(2, 1);
+    const QColor inside = grid.cellBackground(2, 1);
+    const QColor around = grid.palette().color(QPalette::Base);
+    const QPoint middle = cell.center();
+    for (const QPoint at : {QPoint(cell.left(), middle.y()), QPoint(cell.left() + 1, middle.y()),
+                            QPoint(cell.right(), middle.y()), QPoint(cell.right() - 1, middle.y()),
+                            QPoint(middle.x(), cell.top()), QPoint(middle.x(), cell.top() + 1),
+                            QPoint(middle.x(), cell.bottom()), QPoint(middle.x(), cell.bottom() - 1)}) {
+        const QColor ring = image.pixelColor(at);
+        EXPECT_GE(contrastRatio(ring, inside), visibleContrast) << at.x() << "," << at.y() << ": " << ring.name().toStdString();
+        EXPECT_GE(contrastRatio(ring, around), visibleContrast) << at.x() << "," << at.y() << ": " << ring.name().toStdString();
     }
 }
 

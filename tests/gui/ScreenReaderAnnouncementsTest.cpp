@@ -4,6 +4,7 @@
 #include "AccessibilityEvents.h"
 #include "EntryFixture.h"
 
+#include <QFocusEvent>
 #include <QFrame>
 
 #include <functional>
@@ -106,6 +107,7 @@ struct ChangeCase {
     const char* name;
     std::function<void(ScreenReaderBase&)> act;
     std::function<QStringList(const ScreenReaderBase&)> heard; // each said by some event
+    std::function<QStringList(const ScreenReaderBase&)> unheard = {}; // none said by any event
 };
 
 class ScreenReaderOfChanges : public ScreenReaderBase, public ::testing::WithParamInterface<ChangeCase> {};
@@ -128,6 +130,11 @@ TEST_P(ScreenReaderOfChanges, HearsTheNewValueAndTheStudent)
     const QString said = accessibility.said();
     for (const QString& words : GetParam().heard(*this))
         EXPECT_TRUE(said.contains(words)) << "not said: " << words.toStdString() << "\nsaid: " << said.toStdString();
+    if (GetParam().unheard) {
+        for (const QString& words : GetParam().unheard(*this)) {
+            EXPECT_FALSE(said.contains(words)) << "said: " << words.toStdString();
+        }
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -180,7 +187,33 @@ INSTANTIATE_TEST_SUITE_P(
                    }},
         arrivingInTheGrid("ArrivingInTheGrid", Qt::TabFocusReason),
         arrivingInTheGrid("ArrivingByShiftTab", Qt::BacktabFocusReason),
-        arrivingInTheGrid("ArrivingFromAnotherWindow", Qt::ActiveWindowFocusReason)),
+        // Back from a working window, the program gives the grid the keyboard and says the cell.
+        ChangeCase{"ArrivingFromAnotherWindow",
+                   [](ScreenReaderBase& t) {
+                       t.favouritesList()->setFocus();
+                       t.window->showAfterWorkingWindow();
+                   },
+                   [](const ScreenReaderBase& t) { return QStringList{"MRK " + t.cell(1, 3) + ", " + t.name(1) + "."}; }},
+        // The window coming back to the front (a message box closed) is read by the screen reader
+        // itself: no words of ours come with it.
+        ChangeCase{"WindowComesBack",
+                   [](ScreenReaderBase& t) {
+                       QFocusEvent back(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+                       QApplication::sendEvent(t.grid(), &back);
+                   },
+                   [](const ScreenReaderBase&) { return QStringList(); },
+                   [](const ScreenReaderBase& t) { return QStringList{"MRK " + t.cell(1, 3) + ", " + t.name(1) + "."}; }},
+        // Reaching a list says the item the arrows start from, and Down goes on to the next one.
+        ChangeCase{"ArrivingInAList",
+                   [](ScreenReaderBase& t) {
+                       t.favouritesList()->showLines({"0701 first of the list", "0702 second of the list"});
+                       t.favouritesList()->setFocus(Qt::TabFocusReason);
+                       QApplication::processEvents();
+                       QTest::keyClick(t.favouritesList(), Qt::Key_Down);
+                   },
+                   [](const ScreenReaderBase&) {
+                       return QStringList{"0701 first of the list", "0702 second of the list"};
+                   }}),
     [](const ::testing::TestParamInfo<ChangeCase>& info) { return std::string(info.param.name); });
 
 TEST_F(EntryTest, TheOverLongCommentWarningIsAnnouncedAsItComesUp)

@@ -86,6 +86,11 @@ TEST_F(MainWindowTest, Screenshots)
     window->activateWindow();
     window->findChild<QWidget*>("Shape1")->setFocus(Qt::TabFocusReason);
     save(window.get(), "main-details-focus.png");
+    // The rings of the grid's current cell and of a tool-bar button with the keyboard.
+    grid->setFocus(Qt::TabFocusReason);
+    save(window.get(), "main-grid-focus.png");
+    window->findChild<QWidget*>("cmdSave")->setFocus(Qt::TabFocusReason);
+    save(window.get(), "main-tool-button-focus.png");
     // A mark typed with Initial Values ticked: the values its range gives show in red.
     autoFillBox()->setChecked(true);
     grid->setCurrent(21, 3); // a student without comments yet

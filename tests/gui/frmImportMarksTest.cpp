@@ -3,6 +3,7 @@
 
 #include "gui/markbook/frmImportMarks.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -40,6 +41,10 @@ TEST_F(EntryTest, ImportedMarksArePreviewedThenAppliedAndUndoneAsOneStep)
     EXPECT_EQ(preview->item(0, 1)->text(), "89");
     EXPECT_EQ(preview->item(0, 2)->text(), QString::fromUtf8("36.75 / 50 \u2192 74"));
     EXPECT_EQ(preview->item(0, 3)->text(), "2");
+    // A screen reader hears each cell with what it is.
+    QAccessibleTableInterface* read = QAccessible::queryAccessibleInterface(preview)->tableInterface();
+    EXPECT_EQ(read->cellAt(0, 1)->text(QAccessible::Name), "old mark 89");
+    EXPECT_EQ(read->cellAt(0, 3)->text(QAccessible::Name), "row 2");
     EXPECT_EQ(controlOf<QLabel>(dialog, "lblCounts")->text(),
               "28 students: 26 marks change, 0 students without a row. 0 rows match no student, "
               "0 ambiguous rows, 0 values refused.");
@@ -65,10 +70,14 @@ TEST_F(EntryTest, ImportedMarksArePreviewedThenAppliedAndUndoneAsOneStep)
     // class are listed. Cancel stores nothing.
     dialog = paste(QStringLiteral("70\n71\n72\n"));
     ASSERT_TRUE(dialog);
-    EXPECT_EQ(controlOf<QTableWidget>(dialog, "tblPreview")->item(27, 2)->text(), "71");
+    preview = controlOf<QTableWidget>(dialog, "tblPreview");
+    EXPECT_EQ(preview->item(27, 2)->text(), "71");
+    EXPECT_EQ(preview->currentRow(), 26); // the preview opens on the first pasted student
     auto* problems = controlOf<QTableWidget>(dialog, "tblProblems");
     ASSERT_EQ(problems->rowCount(), 1);
     EXPECT_EQ(problems->item(0, 2)->text(), "beyond the last student");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(problems)->tableInterface()->cellAt(0, 0)->text(QAccessible::Name),
+              "row 3");
     controlOf<QPushButton>(dialog, "cmdCancel")->click();
     settle();
     EXPECT_EQ(state.students, before);

@@ -1,11 +1,14 @@
 // Comment Selection by keyboard alone: a search typed, its phrases copied in with Enter, the
 // favourites ordered with their keys, the list saved with the menu's key and the window left
 // with Escape.
+#include "AccessibilityEvents.h"
 #include "SelectionFixture.h"
 #include "WindowComesUp.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
+
+#include <algorithm>
 
 using namespace tq;
 using namespace tq::test;
@@ -77,4 +80,21 @@ TEST_F(SelectionKeys, ASearchAndTheFavouritesAreWorkedByKeysAlone)
     EXPECT_FALSE(selection());
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(dialogs.calls.empty());
+}
+
+// Tab onto an empty keyword box: a screen reader is told of the box before the box moves its
+// caret, or Orca takes it for the box it was on and says nothing of it.
+TEST_F(SelectionKeys, AKeywordBoxReachedByTabIsSaidBeforeItsCaretMoves)
+{
+    openSelection(favouritesFile("A.tqf", {"0101"}));
+    comesUp(selection());
+    AccessibilityEvents accessibility;
+    keyClick(Qt::Key_Tab);
+    auto* box = control<QLineEdit>("txtAnd2");
+    ASSERT_EQ(QApplication::focusWidget(), box);
+    const std::vector<AccessibilityEvents::Event>& events = accessibility.all();
+    const auto first = std::find_if(events.begin(), events.end(), [box](const auto& e) { return e.object == box; });
+    ASSERT_NE(first, events.end());
+    EXPECT_EQ(first->type, QAccessible::Focus);
+    EXPECT_EQ(first->name, "AND keyword");
 }

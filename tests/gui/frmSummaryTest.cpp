@@ -114,14 +114,18 @@ TEST_F(SummaryWindow, TabReachesEveryControlAndEachHasANameToBeReadOut)
     auto* chart = controlOf<ui::MarkChart>(window.get(), "picChart");
     chart->setFocus();
     QStringList order;
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < 15; ++i) {
         QWidget* focused = QApplication::focusWidget();
         ASSERT_TRUE(focused);
         order << focused->objectName();
         EXPECT_FALSE(focused->accessibleName().isEmpty()) << focused->objectName().toStdString();
         QTest::keyClick(focused, Qt::Key_Tab);
     }
-    EXPECT_EQ(order, QStringList({"picChart", "lstUnmarked", "lstIncomplete", "cmdPrint", "cmdPreview", "cmdClose"}));
+    // The figures are read in the order they stand, each with its caption.
+    EXPECT_EQ(order, QStringList({"picChart", "lblStudents", "lblMarked", "lblIncomplete", "lblUnmarked", "lblMean",
+                                  "lblMedian", "lblLowest", "lblHighest", "lblOther", "lstUnmarked", "lstIncomplete",
+                                  "cmdPrint", "cmdPreview", "cmdClose"}));
+    EXPECT_EQ(controlOf<QLabel>(window.get(), "lblLowest")->accessibleName(), "Lowest: 55");
     EXPECT_EQ(QApplication::focusWidget(), chart); // and round again
     EXPECT_TRUE(chart->accessibleDescription().startsWith("Marks by band, below 50: 0, 50-59: 1,"));
 }

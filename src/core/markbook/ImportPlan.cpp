@@ -113,6 +113,14 @@ int ImportPlan::changeCount() const
     return count;
 }
 
+int ImportPlan::markChangeCount() const
+{
+    int count = 0;
+    for (const StudentPreview& p : students)
+        count += !p.newMark.empty() && p.newMark != p.oldMark ? 1 : 0;
+    return count;
+}
+
 MarkbookChoice proposeChoice(const SheetTable& sheet, const ClassList& students, KeyKind wantedKey)
 {
     return proposeChoiceBelow(sheet, findHeadingRow(sheet, StudentKeys(students)), students, wantedKey);

@@ -55,7 +55,11 @@ struct ImportPlan {
     {
         return unmatchedRows.empty() && ambiguousRows.empty() && refusedValues.empty() && rowsBeyondClass.empty();
     }
+    // The students the plan changes anything for (a mark, or initial values alone).
     int changeCount() const;
+    // The marks that change: a student who keeps the mark and is only given initial values is
+    // not counted.
+    int markChangeCount() const;
 };
 
 // The plan for matching the sheet's rows by their key columns. With `ranges`, the preview says

@@ -1,5 +1,6 @@
 #include "gui/main/MainCommands.h"
 
+#include "gui/widgets/MenuKeysAccessible.h"
 #include "gui/widgets/NamedControls.h"
 
 #include <QAction>
@@ -49,6 +50,7 @@ QString MainCommands::tipWithKey(const char* tip, MainCommand command) const
 void MainCommands::buildMenus(QMainWindow& window)
 {
     using C = MainCommand;
+    ui::readMenuKeys();
     QMenuBar* bar = window.menuBar();
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
     action(file, "mnuOpenFavourites", "&Open Favourites", C::OpenFavourites, "Ctrl+O");

@@ -111,6 +111,7 @@ void frmEntry::showAfterWorkingWindow()
 {
     msfgClass->setFocus(Qt::OtherFocusReason);
     placement_->showWindowAgain();
+    msfgClass->sayCurrentCell();
 }
 
 } // namespace tq

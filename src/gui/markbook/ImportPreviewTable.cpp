@@ -1,5 +1,6 @@
 #include "gui/markbook/ImportPreviewTable.h"
 
+#include "core/markbook/PreviewWords.h"
 #include "gui/markbook/ReadOnlyTable.h"
 #include "gui/widgets/Codepage.h"
 
@@ -17,11 +18,12 @@ void ImportPreviewTable::showPlan(const ImportPlan& plan, const ClassList& stude
     setRowCount(static_cast<int>(plan.students.size()));
     for (size_t r = 0; r < plan.students.size(); ++r) {
         const StudentPreview& p = plan.students[r];
+        const StudentRecord& student = students[static_cast<size_t>(p.student)];
         setTableRow(*this, static_cast<int>(r),
-                    {ui::fromCp1252(listedName(students[static_cast<size_t>(p.student)])), ui::fromCp1252(p.oldMark),
-                     QString::fromStdString(p.shown), shownRowNumber(p.sourceRow),
-                     QString::fromStdString(p.initialValues)},
+                    {ui::fromCp1252(listedName(student)), ui::fromCp1252(p.oldMark), QString::fromStdString(p.shown),
+                     shownRowNumber(p.sourceRow), QString::fromStdString(p.initialValues)},
                     p.applies());
+        setSpokenRow(*this, static_cast<int>(r), previewCellWords(p, student));
     }
     resizeColumnsToContents();
     setUpdatesEnabled(true);

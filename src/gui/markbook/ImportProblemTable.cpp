@@ -1,5 +1,6 @@
 #include "gui/markbook/ImportProblemTable.h"
 
+#include "core/markbook/PreviewWords.h"
 #include "gui/markbook/ReadOnlyTable.h"
 #include "gui/widgets/Codepage.h"
 
@@ -14,18 +15,20 @@ void ImportProblemTable::showPlan(const ImportPlan& plan, const ClassList& stude
 {
     setUpdatesEnabled(false);
     setRowCount(0);
-    const auto add = [this](const QStringList& cells) {
+    // The row cell says "row 4" or "no row", never nothing.
+    const auto add = [this](int sheetRow, const QStringList& cells) {
         const int row = rowCount();
         setRowCount(row + 1);
-        setTableRow(*this, row, cells);
+        setTableRow(*this, row, QStringList{shownRowNumber(sheetRow)} + cells);
+        setSpokenRow(*this, row, {sheetRowWords(sheetRow)});
     };
     for (const std::vector<RowProblem>* list :
          {&plan.refusedValues, &plan.ambiguousRows, &plan.unmatchedRows, &plan.rowsBeyondClass, &plan.totalsRows})
         for (const RowProblem& p : *list)
-            add({shownRowNumber(p.row), QString::fromStdString(p.who), QString::fromStdString(p.reason)});
+            add(p.row, {QString::fromStdString(p.who), QString::fromStdString(p.reason)});
     for (const int i : plan.studentsWithoutRow)
-        add({QString(), ui::fromCp1252(listedName(students[static_cast<size_t>(i)])),
-             QStringLiteral("no row in the markbook: the mark stays")});
+        add(0, {ui::fromCp1252(listedName(students[static_cast<size_t>(i)])),
+                QStringLiteral("no row in the markbook: the mark stays")});
     resizeColumnsToContents();
     setUpdatesEnabled(true);
 }

@@ -1,5 +1,7 @@
 #include "gui/markbook/ReadOnlyTable.h"
 
+#include "gui/widgets/CurrentItem.h"
+
 #include <QHeaderView>
 #include <QTableWidget>
 
@@ -14,6 +16,7 @@ void setUpReadOnlyTable(QTableWidget& table, const QStringList& headings)
     table.setTabKeyNavigation(false); // Tab leaves the table for the next control
     table.verticalHeader()->setVisible(false);
     table.horizontalHeader()->setStretchLastSection(true);
+    ui::keepCurrentItem(table);
 }
 
 void setTableRow(QTableWidget& table, int row, const QStringList& cells, bool bold)
@@ -27,6 +30,13 @@ void setTableRow(QTableWidget& table, int row, const QStringList& cells, bool bo
         }
         table.setItem(row, c, item);
     }
+}
+
+void setSpokenRow(QTableWidget& table, int row, const std::vector<std::string>& spoken)
+{
+    for (int c = 0; c < static_cast<int>(spoken.size()) && c < table.columnCount(); ++c)
+        if (QTableWidgetItem* item = table.item(row, c))
+            item->setData(Qt::AccessibleTextRole, QString::fromStdString(spoken[static_cast<size_t>(c)]));
 }
 
 QString shownRowNumber(int row) { return row > 0 ? QString::number(row) : QString(); }

@@ -1,6 +1,8 @@
 #include "gui/markbook/SheetRowsTable.h"
 
 #include "core/markbook/MarkColumns.h"
+#include "core/markbook/PreviewWords.h"
+#include "core/markbook/StudentMatching.h"
 #include "gui/markbook/ReadOnlyTable.h"
 
 #include <QHeaderView>
@@ -27,11 +29,19 @@ void SheetRowsTable::showSheet(const SheetTable& sheet)
     for (int c = 0; c < columns; ++c)
         letters << QString::fromStdString(columnLetters(c));
     setHorizontalHeaderLabels(letters);
+    // Every cell of the rectangle is made, a short row's missing ones too: each says its column
+    // and "empty" rather than being skipped.
     for (int r = 0; r < rows; ++r) {
+        const SheetRow& row = sheet.rows[static_cast<size_t>(r)];
         QStringList cells;
-        for (const std::string& cell : sheet.rows[static_cast<size_t>(r)])
+        std::vector<std::string> spoken;
+        for (int c = 0; c < columns; ++c) {
+            const std::string cell = cellAt(row, c);
             cells << QString::fromStdString(cell);
+            spoken.push_back(sheetCellWords(columnLetters(c), cell));
+        }
         setTableRow(*this, r, cells);
+        setSpokenRow(*this, r, spoken);
     }
     resizeColumnsToContents();
 }

@@ -1,5 +1,6 @@
 #include "gui/markbook/frmImportMarks.h"
 
+#include "core/markbook/PreviewWords.h"
 #include "gui/markbook/ImportPreviewTable.h"
 #include "gui/markbook/ImportProblemTable.h"
 #include "gui/markbook/MarkbookColumnChoice.h"
@@ -25,7 +26,7 @@ QString counted(size_t n, const char* one, const char* many)
 // What the counts label says, and a screen reader announces, after every change of the plan.
 QString countsText(const ImportPlan& plan)
 {
-    const size_t changes = static_cast<size_t>(plan.changeCount());
+    const size_t changes = static_cast<size_t>(plan.markChangeCount());
     QString text = counted(plan.students.size(), "student", "students") + QStringLiteral(": ") +
                    counted(changes, "mark changes", "marks change") + QStringLiteral(", ") +
                    counted(plan.studentsWithoutRow.size(), "student without a row", "students without a row") +
@@ -122,6 +123,9 @@ void frmImportMarks::showSheets(std::vector<SheetTable> sheets, const MarkbookOp
     choice_->setSheets(sheets_, opened ? opened->sheet : 0);
     showSheet(opened);
     ready_ = true;
+    // Pasted lines are shown from the first student they are for.
+    if (currentStudent_ >= 0 && tblPreview->rowCount() > 0)
+        tblPreview->setCurrentCell(firstPastedStudent(plan_), 0);
     tblPreview->setFocus(Qt::OtherFocusReason);
     emit shown();
 }

@@ -4,6 +4,8 @@
 #include "core/reports/ClassSummaryReport.h"
 #include "gui/reports/MarkChart.h"
 #include "gui/widgets/Codepage.h"
+#include "gui/widgets/CurrentItem.h"
+#include "gui/widgets/FocusRing.h"
 #include "gui/widgets/NamedControls.h"
 
 #include <QGridLayout>
@@ -30,13 +32,27 @@ QLabel* caption(QWidget* parent, const QString& words)
 }
 
 // A figure's value, read out under its caption's words. Its size is fixed, as wide as the widest
-// figure: a new value then repaints the label alone, without laying out the window again.
+// figure: a new value then repaints the label alone, without laying out the window again. Tab
+// stops at it, and a screen reader reads it with its caption: "Students: 28".
+const char* const figureWords = "figureWords";
+
 QLabel* figure(QWidget* parent, const char* name, const QString& words)
 {
     QLabel* label = ui::named(new QLabel(QStringLiteral("100.0"), parent), name, words);
     label->setTextFormat(Qt::PlainText);
     label->setFixedSize(label->sizeHint());
+    label->setProperty(figureWords, words);
+    label->setFocusPolicy(Qt::StrongFocus);
+    ui::showFocusRing(label);
     return label;
+}
+
+void showFigure(QLabel* label, const QString& value)
+{
+    label->setText(value);
+    const QString name = label->property(figureWords).toString() + QStringLiteral(": ") + value;
+    if (label->accessibleName() != name) // a screen reader is told of a change, and only of one
+        label->setAccessibleName(name);
 }
 
 QListWidget* namesList(QWidget* parent, const char* name, const QString& words)
@@ -45,6 +61,7 @@ QListWidget* namesList(QWidget* parent, const char* name, const QString& words)
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setUniformItemSizes(true);
     list->setMinimumHeight(list->fontMetrics().lineSpacing() * 6);
+    ui::keepCurrentItem(*list);
     return list;
 }
 
@@ -109,7 +126,14 @@ void frmSummary::buildControls()
     connect(cmdPreview, &QPushButton::clicked, this, [this] { previewSummary(); });
     connect(cmdClose, &QPushButton::clicked, this, [this] { close(); });
 
-    setTabOrder(picChart, lstUnmarked);
+    // The figures in the order they are read, left to right along each row.
+    QWidget* previous = picChart;
+    for (QWidget* figure : std::initializer_list<QWidget*>{lblStudents, lblMarked, lblIncomplete, lblUnmarked, lblMean,
+                                                           lblMedian, lblLowest, lblHighest, lblOther}) {
+        setTabOrder(previous, figure);
+        previous = figure;
+    }
+    setTabOrder(previous, lstUnmarked);
     setTabOrder(lstUnmarked, lstIncomplete);
     setTabOrder(lstIncomplete, cmdPrint);
     setTabOrder(cmdPrint, cmdPreview);
@@ -185,15 +209,15 @@ void frmSummary::showFigures(const ClassSummary& s)
 {
     // A label given the text it has already does nothing, so only what changed is repainted.
     lblCourses->setText(s.students ? ui::fromCp1252(courseList(s)) : QStringLiteral("No class open"));
-    lblStudents->setText(QString::number(s.students));
-    lblMarked->setText(QString::number(s.marked));
-    lblIncomplete->setText(QString::number(s.incomplete));
-    lblUnmarked->setText(QString::number(s.unmarked));
-    lblMean->setText(ui::fromCp1252(tenthsText(s.marks.meanTenths)));
-    lblMedian->setText(ui::fromCp1252(tenthsText(s.marks.medianTenths)));
-    lblLowest->setText(ui::fromCp1252(markText(s.lowest)));
-    lblHighest->setText(ui::fromCp1252(markText(s.highest)));
-    lblOther->setText(QString::number(s.other));
+    showFigure(lblStudents, QString::number(s.students));
+    showFigure(lblMarked, QString::number(s.marked));
+    showFigure(lblIncomplete, QString::number(s.incomplete));
+    showFigure(lblUnmarked, QString::number(s.unmarked));
+    showFigure(lblMean, ui::fromCp1252(tenthsText(s.marks.meanTenths)));
+    showFigure(lblMedian, ui::fromCp1252(tenthsText(s.marks.medianTenths)));
+    showFigure(lblLowest, ui::fromCp1252(markText(s.lowest)));
+    showFigure(lblHighest, ui::fromCp1252(markText(s.highest)));
+    showFigure(lblOther, QString::number(s.other));
     lblOtherCaption->setVisible(s.other > 0);
     lblOther->setVisible(s.other > 0);
 }

@@ -2,6 +2,7 @@
 
 #include "core/selection/PhraseSearch.h"
 #include "gui/widgets/Codepage.h"
+#include "gui/widgets/CurrentItem.h"
 #include "gui/widgets/UniformWidthDelegate.h"
 
 #include <algorithm>
@@ -45,6 +46,7 @@ PhraseMatchList::PhraseMatchList(const PhraseLibrary& library, QWidget* parent)
     setModel(model_);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ui::keepCurrentItem(*this);
 }
 
 qreal PhraseMatchList::rowWidth(int phrase)

@@ -7,6 +7,8 @@
 #include "gui/widgets/ElidedLabel.h"
 #include "gui/widgets/FavouritesFileDialogs.h"
 #include "gui/widgets/FavouritesList.h"
+#include "gui/widgets/FocusSaidFirst.h"
+#include "gui/widgets/MenuKeysAccessible.h"
 #include "gui/widgets/Fonts.h"
 #include "gui/widgets/NamedControls.h"
 #include "gui/widgets/ScreenReaderAnnouncement.h"
@@ -104,6 +106,8 @@ void frmSelection::buildSearchControls()
     txtAnd2->setAccessibleName(QStringLiteral("AND keyword"));
     txtOr->setAccessibleName(QStringLiteral("OR keyword"));
     txtNot->setAccessibleName(QStringLiteral("and NOT keyword"));
+    for (QLineEdit* box : {txtAnd1, txtAnd2, txtOr, txtNot})
+        ui::sayFocusFirst(*box); // else an empty box is silent on Tab
     cmdSearch = control<QPushButton>("cmdSearch", QStringLiteral("Search"), fraKeywordSearch);
     chkNoDups = control<QCheckBox>("chkNoDups", QStringLiteral("Don't Show Dups"), fraKeywordSearch);
 
@@ -141,6 +145,7 @@ void frmSelection::buildFavouritesControls()
 
 void frmSelection::buildMenus()
 {
+    ui::readMenuKeys();
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     const auto item = [file](const char* name, const char* caption) {
         QAction* action = file->addAction(QString::fromLatin1(caption));
@@ -175,11 +180,17 @@ void frmSelection::buildLayout()
     }
 
     auto* keywords = new QGridLayout(fraKeywordSearch);
+    // The words before the boxes are their labels, which a screen reader says with the box.
+    const auto wordBefore = [this](const char* words, QLineEdit* box) {
+        auto* label = new QLabel(QString::fromLatin1(words), fraKeywordSearch);
+        label->setBuddy(box);
+        return label;
+    };
     int at = 0;
     for (QWidget* w : std::initializer_list<QWidget*>{
-             new QLabel(QStringLiteral("("), fraKeywordSearch), txtAnd1, new QLabel(QStringLiteral("AND"), fraKeywordSearch),
-             txtAnd2, new QLabel(QStringLiteral(")"), fraKeywordSearch), new QLabel(QStringLiteral("OR"), fraKeywordSearch),
-             txtOr, new QLabel(QStringLiteral("and NOT"), fraKeywordSearch), txtNot})
+             new QLabel(QStringLiteral("("), fraKeywordSearch), txtAnd1, wordBefore("AND", txtAnd2), txtAnd2,
+             new QLabel(QStringLiteral(")"), fraKeywordSearch), wordBefore("OR", txtOr), txtOr,
+             wordBefore("and NOT", txtNot), txtNot})
         keywords->addWidget(w, 0, at++);
     keywords->setColumnStretch(at, 1);
     auto* searchRow = new QHBoxLayout;

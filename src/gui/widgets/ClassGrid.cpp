@@ -3,6 +3,7 @@
 #include "gui/widgets/ClassGridAccessibility.h"
 #include "gui/widgets/Codepage.h"
 #include "gui/widgets/Fonts.h"
+#include "gui/widgets/FocusRing.h"
 #include "gui/widgets/ReadableColour.h"
 #include "gui/widgets/ScreenReaderAnnouncement.h"
 #include "gui/widgets/Twips.h"
@@ -583,15 +584,25 @@ void ClassGrid::focusInEvent(QFocusEvent* event)
     event->accept();
     updateCell(m_row, m_col);
     announceCurrentCell(*this);
-    // Arriving from another control or window, the teacher hears where the cursor is. (The
-    // program gives the grid the keyboard back as part of what it does, with words of its own.)
-    if (event->reason() != Qt::OtherFocusReason && event->reason() != Qt::MouseFocusReason)
-        announce(cellWords(*this, m_row, m_col));
+    // Arriving from another control by Tab or a shortcut, the teacher hears where the cursor is.
+    // Nothing more is said when the window comes back to the front (a message box or a dialog
+    // closing): the screen reader reads the focused cell itself, and words of ours would come as
+    // a notification before the next alert. (The program gives the grid the keyboard back as part
+    // of what it does, with words of its own.)
+    const Qt::FocusReason reason = event->reason();
+    if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason)
+        sayCurrentCell();
+}
+
+void ClassGrid::sayCurrentCell()
+{
+    announce(cellWords(*this, m_row, m_col));
 }
 
 void ClassGrid::focusOutEvent(QFocusEvent* event)
 {
     event->accept();
+    m_saidRow = -1; // coming back, the teacher hears the row's name again
     updateCell(m_row, m_col);
 }
 
@@ -650,15 +661,23 @@ void ClassGrid::paintEvent(QPaintEvent* event)
         }
     }
 
-    // The current cell carries a frame and nothing else, so its colours stay visible: dotted, and
-    // solid and twice as thick while the keyboard is in the grid, which tells the teacher where
-    // the keys go.
+    // The current cell carries a frame and nothing else, so its colours stay visible: dotted in
+    // the text's colour; while the keyboard is in the grid, which tells the teacher where the keys
+    // go, a solid ring 2 pixels wide in the highlight's colour, standing out from the cell and the
+    // cells round it by 3 : 1.
     const QRect current = currentCellRect().translated(-viewportOffset());
     if (current.isValid()) {
-        const bool keyboardHere = hasFocus();
-        painter.setPen(QPen(shownForeground(m_row, m_col), keyboardHere ? 2 : 1, keyboardHere ? Qt::SolidLine : Qt::DotLine));
         painter.setBrush(Qt::NoBrush);
-        painter.drawRect(keyboardHere ? current.adjusted(1, 1, -1, -1) : current.adjusted(1, 1, -2, -2));
+        if (hasFocus()) {
+            const QColor ring = focusRingColour(palette(), cellBackground(m_row, m_col), palette().color(QPalette::Base));
+            QPen pen(ring, focusRingWidth);
+            pen.setJoinStyle(Qt::MiterJoin);
+            painter.setPen(pen);
+            painter.drawRect(QRectF(current).adjusted(1, 1, -1, -1));
+        } else {
+            painter.setPen(QPen(shownForeground(m_row, m_col), 1, Qt::DotLine));
+            painter.drawRect(current.adjusted(1, 1, -2, -2));
+        }
     }
 }
 
@@ -673,6 +692,21 @@ QString ClassGrid::rowName(int row) const
         if (const QString name = text(row, col).trimmed(); !name.isEmpty() && columnWidthTwips(col) > 0)
             names << name;
     return names.join(QLatin1Char(' '));
+}
+
+void ClassGrid::noteRowSaid(int row)
+{
+    m_saidBeforeRow = m_saidRow;
+    m_saidRow = row;
+}
+
+bool ClassGrid::rowNameSaidBefore(int row) const
+{
+    // The last fixed column joins the row above only when every merged column left of it does.
+    const int last = m_fixedCols - 1;
+    if (row != m_saidRow || m_saidBeforeRow < m_fixedRows || last < 0 || !mergeCol(last) || m_saidBeforeRow >= rows())
+        return false;
+    return mergedTop(row, last) == mergedTop(m_saidBeforeRow, last);
 }
 
 void ClassGrid::announce(const QString& words, bool warning)

@@ -125,12 +125,20 @@ public:
     // texts of its fixed cells.
     void setRowNamer(std::function<QString(int row)> namer) { m_rowNamer = std::move(namer); }
     QString rowName(int row) const;
+    // A screen reader is told the current cell `row` has the keyboard (ClassGridAccessibility).
+    void noteRowSaid(int row);
+    // True when the current cell is on `row` and the cell said before it was on the same rows of
+    // merged fixed cells (a student's comment wrapped over several lines): the row's name was
+    // said already and is not said again.
+    bool rowNameSaidBefore(int row) const;
 
     // Tells a screen reader `words` about the current cell once the event that led to them is
     // done, after the move to a new cell has been said (ScreenReaderAnnouncement.h). Words
     // announced during one event are said together, warnings after the rest. Nothing is said
     // unless the grid has the keyboard by then.
     void announce(const QString& words, bool warning = false);
+    // Says the current cell and its student, as arriving in the grid by Tab does.
+    void sayCurrentCell();
 
     Pointer pointer() const { return m_pointer; }
     void setPointer(Pointer pointer);
@@ -216,6 +224,8 @@ private:
     QCursor m_customCursor{Qt::CrossCursor};
     bool m_leftPressed = false;
     std::function<QString(int)> m_rowNamer;
+    int m_saidRow = -1;       // the row of the cell a screen reader was last told of,
+    int m_saidBeforeRow = -1; // and of the one before it
     QStringList m_toAnnounce;       // said at the end of the event: changes first,
     QStringList m_warningsToAnnounce; // then warnings
     bool m_announcePosted = false;

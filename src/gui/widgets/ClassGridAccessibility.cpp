@@ -44,6 +44,8 @@ void raiseAboutCurrentCell(ClassGrid& grid, QAccessible::Event type)
 
 void announceCurrentCell(ClassGrid& grid)
 {
+    if (QAccessible::isActive() && grid.hasFocus())
+        grid.noteRowSaid(grid.currentRow());
     raiseAboutCurrentCell(grid, QAccessible::Focus);
 }
 

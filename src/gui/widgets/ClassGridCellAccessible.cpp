@@ -46,7 +46,8 @@ QAccessibleInterface* ClassGridCellAccessible::parent() const
 }
 
 // A cell reads what it shows; a heading also serves as its column's name. The description says
-// where the cell is: its column's heading and the student (or range) of its row.
+// where the cell is: its column's heading and the student (or range) of its row, unless the cell
+// said before was the same student's (another line of a comment wrapped over several rows).
 QString ClassGridCellAccessible::text(QAccessible::Text t) const
 {
     if (!isValid())
@@ -59,7 +60,7 @@ QString ClassGridCellAccessible::text(QAccessible::Text t) const
     {
         if (heading_)
             return {};
-        QStringList place{table->heading(col_), table->rowHeading(row_)};
+        QStringList place{table->heading(col_), rowNameSaid() ? QString() : table->rowHeading(row_)};
         place.removeAll(QString());
         return place.join(QStringLiteral(", "));
     }
@@ -120,9 +121,14 @@ QList<QAccessibleInterface*> ClassGridCellAccessible::columnHeaderCells() const
     return {};
 }
 
+bool ClassGridCellAccessible::rowNameSaid() const
+{
+    return isCurrent() && grid_->rowNameSaidBefore(row_);
+}
+
 QList<QAccessibleInterface*> ClassGridCellAccessible::rowHeaderCells() const
 {
-    if (heading_ || !isValid())
+    if (heading_ || !isValid() || rowNameSaid())
         return {};
     return gridTable()->rowHeaderCellsOf(row_, col_);
 }

@@ -49,6 +49,7 @@ public:
 private:
     ClassGridTableAccessible* gridTable() const;
     bool isCurrent() const;
+    bool rowNameSaid() const; // the row's name was said with the cell before
 
     QPointer<ClassGrid> grid_;
     int row_;

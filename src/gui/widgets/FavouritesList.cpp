@@ -1,6 +1,7 @@
 #include "gui/widgets/FavouritesList.h"
 
 #include "gui/widgets/Codepage.h"
+#include "gui/widgets/CurrentItem.h"
 #include "gui/widgets/UniformWidthDelegate.h"
 
 #include <QHelpEvent>
@@ -15,6 +16,7 @@ namespace tq {
 FavouritesList::FavouritesList(FavouritesListKind kind, QWidget* parent)
     : QListWidget(parent), kind_(kind), sizing_(new ui::UniformWidthDelegate(this))
 {
+    ui::keepCurrentItem(*this);
     connect(this, &QListWidget::itemSelectionChanged, this, [this] {
         if (!quiet_)
             emit entryChosen();
@@ -30,6 +32,12 @@ void FavouritesList::keyPressEvent(QKeyEvent* event)
 {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (kind_ == FavouritesListKind::Palette && enter) {
+        // The item the keyboard is on is the one placed, chosen or only reached.
+        if (currentItem() && !currentItem()->isSelected()) {
+            quiet_ = true;
+            currentItem()->setSelected(true);
+            quiet_ = false;
+        }
         emit placeChosen();
         return;
     }

@@ -1,6 +1,7 @@
 #include "gui/widgets/FocusRing.h"
 
 #include "gui/widgets/EventHook.h"
+#include "gui/widgets/ReadableColour.h"
 
 #include <QEvent>
 #include <QPainter>
@@ -9,7 +10,7 @@
 namespace tq::ui {
 
 namespace {
-constexpr int ringWidth = 2;
+constexpr int ringWidth = focusRingWidth;
 
 class Ring : public QWidget {
 public:
@@ -24,8 +25,13 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override
     {
+        // Seen at once on the control's face and on what is round it.
+        const QWidget* control = parentWidget();
+        const QColor face = control->palette().color(control->backgroundRole());
+        const QWidget* around = control->parentWidget() ? control->parentWidget() : control;
+        const QColor outside = around->palette().color(around->backgroundRole());
         QPainter painter(this);
-        QPen pen(palette().color(QPalette::Highlight), ringWidth);
+        QPen pen(focusRingColour(palette(), face, outside), ringWidth);
         pen.setJoinStyle(Qt::MiterJoin);
         painter.setPen(pen);
         painter.drawRect(QRectF(rect()).adjusted(ringWidth / 2.0, ringWidth / 2.0, -ringWidth / 2.0, -ringWidth / 2.0));

@@ -1,5 +1,6 @@
 #include "gui/widgets/NamedControls.h"
 
+#include "gui/widgets/FocusRing.h"
 #include "gui/widgets/SharedIcons.h"
 
 #include <QAbstractItemView>
@@ -47,6 +48,7 @@ QToolButton* pictureButton(QWidget* parent, const char* name, const QString& tip
     button->setIconSize(QSize(24, 24));
     button->setAutoRaise(true);
     button->setAccessibleName(button->toolTip());
+    showFocusRing(button); // the style's own is a faint line
     return button;
 }
 

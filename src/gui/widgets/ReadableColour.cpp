@@ -33,14 +33,14 @@ double contrastRatio(const QColor& a, const QColor& b)
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-QColor readableOn(const QColor& colour, const QColor& background)
+QColor readableOn(const QColor& colour, const QColor& background, double ratio)
 {
-    if (contrastRatio(colour, background) >= readableContrast)
+    if (contrastRatio(colour, background) >= ratio)
         return colour;
     const QColor black(Qt::black);
     const QColor white(Qt::white);
     const QColor end = contrastRatio(white, background) > contrastRatio(black, background) ? white : black;
-    if (contrastRatio(end, background) < readableContrast)
+    if (contrastRatio(end, background) < ratio)
         return end;
     // The least mix that reads. Along the way to the end colour the contrast may first fall (when
     // the way crosses the background's luminance) but then only grows: below the first share that
@@ -49,9 +49,22 @@ QColor readableOn(const QColor& colour, const QColor& background)
     double high = 1.0;
     for (int step = 0; step < 16; ++step) {
         const double middle = (low + high) / 2;
-        (contrastRatio(mixed(colour, end, middle), background) >= readableContrast ? high : low) = middle;
+        (contrastRatio(mixed(colour, end, middle), background) >= ratio ? high : low) = middle;
     }
     return mixed(colour, end, high).toRgb();
+}
+
+QColor focusRingColour(const QPalette& palette, const QColor& inside, const QColor& outside)
+{
+    // Made to stand out from the one it stands out from less first; mixed toward the same end
+    // for both when they are alike, it then stands out from the other as well, or is as near as
+    // the two allow.
+    // A little over the ratio: painted, the colour is rounded to whole steps of 1/255.
+    constexpr double aimed = visibleContrast + 0.1;
+    const QColor highlight = palette.color(QPalette::Highlight);
+    const bool insideFirst = contrastRatio(highlight, inside) < contrastRatio(highlight, outside);
+    const QColor first = readableOn(highlight, insideFirst ? inside : outside, aimed);
+    return readableOn(first, insideFirst ? outside : inside, aimed);
 }
 
 QColor readableIn(const QPalette& palette, const QColor& colour, const QColor& background)

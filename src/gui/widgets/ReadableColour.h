@@ -14,11 +14,17 @@ double contrastRatio(const QColor& a, const QColor& b);
 
 // What text needs to be read with ease.
 inline constexpr double readableContrast = 4.5;
+// What a focus ring or another mark that is no text needs to be seen at once.
+inline constexpr double visibleContrast = 3.0;
 
-// `colour` itself when it stands out from `background` by readableContrast; otherwise `colour`
-// mixed toward black or white (whichever stands further from the background) just far enough
-// to, or all the way when even that falls short.
-QColor readableOn(const QColor& colour, const QColor& background);
+// `colour` itself when it stands out from `background` by `ratio`; otherwise `colour` mixed
+// toward black or white (whichever stands further from the background) just far enough to, or
+// all the way when even that falls short.
+QColor readableOn(const QColor& colour, const QColor& background, double ratio = readableContrast);
+
+// The colour of a focus ring drawn between `inside` and `outside`: the palette's highlight, made
+// to stand out from both by visibleContrast.
+QColor focusRingColour(const QPalette& palette, const QColor& inside, const QColor& outside);
 
 // Text of `colour` on `background` as the program shows it under `palette`: one of the palette's
 // own pairs of background and text (base, button, highlight, window) as the palette has it, for

@@ -1,6 +1,7 @@
 #include "core/classdata/ClassFile.h"
 #include "core/markbook/ClipboardText.h"
 #include "core/markbook/ImportPlan.h"
+#include "core/markbook/PreviewWords.h"
 #include "core/markbook/MarkbookFile.h"
 #include "core/markbook/SheetChoice.h"
 #include "support/InitialRanges.h"
@@ -100,6 +101,14 @@ TEST(ImportPlan, RowsThatCannotBeAppliedAreListedWithTheirReasons)
     EXPECT_EQ(plan.studentsWithoutRow, std::vector<int>{3});
     EXPECT_FALSE(plan.clean());
     EXPECT_EQ(plan.changeCount(), 1);
+    // Every cell says what it is: a refused value is no new mark from its row, not a mark of 3.
+    using Words = std::vector<std::string>;
+    EXPECT_EQ(previewCellWords(plan.students[0], students[0]),
+              (Words{"Ahmed, Layla", "old mark 89", "new mark 87.5 \u2192 88", "row 2",
+                     "initial values codes 0101 - 0103; skills 4 4 4 4 4 4"}));
+    EXPECT_EQ(previewCellWords(plan.students[1], students[1]),
+              (Words{"Ahmed, Nadia", "old mark 67", "no new mark", "row 3", "initial values unchanged"}));
+    EXPECT_EQ(previewCellWords(plan.students[3], students[3])[3], "no row");
     EXPECT_EQ(applyImport(plan, students, &ranges), std::vector<int>{0});
     EXPECT_EQ(students[0].mark, "88");
     EXPECT_EQ(students[0].skill(1), "4");
@@ -127,4 +136,26 @@ TEST(ImportPlan, MarksWithoutKeysGoDownFromTheCurrentStudent)
     ASSERT_EQ(end.rowsBeyondClass.size(), 2u); // listed, not dropped
     EXPECT_EQ(end.rowsBeyondClass[0].row, 3);
     EXPECT_EQ(end.rowsBeyondClass[0].reason, "beyond the last student");
+}
+
+// A mark that stays the same while the initial values come with it is applied, but it is no
+// mark that changes; the preview says so.
+TEST(ImportPlan, MarksThatStayAreNotCountedAsChanges)
+{
+    ClassList students = sampleClass();
+    students.resize(3); // Ahmed Layla 89, Ahmed Nadia 67, Anderson Tariq 88, given no comments yet
+    for (StudentRecord& s : students) {
+        const std::string mark = s.mark;
+        s = newStudentRecord(s.courseCode, s.studentNumber, s.lastName, s.firstName, s.gender, "");
+        s.mark = mark;
+    }
+    const SheetTable sheet{"m", {{"Anderson", "Tariq", "88"}, {"Ahmed", "Nadia", "70"}, {"Ahmed", "Layla", "89"}}};
+    const MarkbookChoice choice = proposeChoice(sheet, students);
+    const std::vector<InitialValueRange> ranges{test::markRange(80, 100, {"0101", "", ""}, {"", "", "", "", "", ""})};
+    const ImportPlan plan = planImport(sheet, choice, students, &ranges);
+    EXPECT_EQ(plan.changeCount(), 3);
+    EXPECT_EQ(plan.markChangeCount(), 1);
+    EXPECT_EQ(previewCellWords(plan.students[0], students[0])[2], "new mark 89, unchanged");
+    // Pasted with their names, the lines start at the student the first line is for.
+    EXPECT_EQ(firstPastedStudent(plan), 2);
 }
