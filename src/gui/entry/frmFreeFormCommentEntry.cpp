@@ -7,6 +7,7 @@
 #include "core/spelling/ClassCommentCheck.h"
 #include "gui/entry/CommentEdit.h"
 #include "gui/entry/CommentWordMenu.h"
+#include "gui/entry/MyCommentsPanel.h"
 #include "gui/entry/SpellingHighlighter.h"
 #include "gui/widgets/Announcement.h"
 #include "gui/widgets/Codepage.h"
@@ -68,6 +69,7 @@ frmFreeFormCommentEntry::frmFreeFormCommentEntry(ui::Dialogs& dialogs, const QSt
     txtComment->setAccessibleName(QStringLiteral("Comment"));
     txtComment->setTabChangesFocus(true);
     highlighter_ = new SpellingHighlighter(txtComment->document(), *checker_);
+    myComments_ = new MyCommentsPanel(dialogs, state, student_, txtComment, this);
     // The findings line is read by its own words (no name stands in for them), and Tab reaches
     // it while it names something.
     lblCommentCheck = checkLine(this, "lblCommentCheck", "");
@@ -134,7 +136,10 @@ void frmFreeFormCommentEntry::buildLayout()
     layout->setSpacing(8);
     layout->addWidget(Label1);
     txtComment->setMinimumSize(QSize(560, txtComment->fontMetrics().lineSpacing() * 8));
-    layout->addWidget(txtComment, 1);
+    auto* besideText = new QHBoxLayout;
+    besideText->addWidget(txtComment, 3);
+    besideText->addWidget(myComments_, 2);
+    layout->addLayout(besideText, 1);
     lblCommentCheck->setMinimumHeight(lblCommentCheck->fontMetrics().lineSpacing());
     layout->addWidget(lblCommentCheck);
     layout->addWidget(lblSpellingOff);
