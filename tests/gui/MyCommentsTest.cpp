@@ -92,8 +92,8 @@ TEST_F(MyCommentsTest, AnOverLongCommentAsksAndCharactersTheClassFileLacksAreNam
     const std::string longOne = "@ scored \xE2\x89\xA5 80 " + std::string(460, 'x') + ".";
     frmFreeFormCommentEntry* d = openFor(longOne + "\n");
     const QString expanded = QString::fromStdString("Layla scored \xE2\x89\xA5 80 " + std::string(460, 'x') + ".");
-    EXPECT_TRUE(list(d)->item(0)->text().endsWith(QString("(%1 characters: over 460)").arg(expanded.size())));
     list(d)->setFocus();
+    EXPECT_TRUE(list(d)->item(0)->text().endsWith(QString("(%1 characters: over 460)").arg(expanded.size())));
     press(Qt::Key_Return); // No: nothing inserted
     EXPECT_EQ(text(d)->toPlainText(), "");
     dialogs.answerQuestion(true);

@@ -65,7 +65,7 @@ std::string backToPlaceholders(std::string_view text, const StudentRecord& stude
                     const size_t n = wholeWordAt(text, at, found->first);
                     char placeholder = found->second;
                     // One word for the object and the possessive ("her"): the next word tells.
-                    if (std::string_view(p->object) == p->possessive)
+                    if (std::string_view(found->first) == p->object && std::string_view(p->object) == p->possessive)
                         placeholder = nounFollows(text, at + n) ? '#' : '*';
                     out += placeholder;
                     at += n;

@@ -58,8 +58,8 @@ MyCommentsList::MyCommentsList(QWidget* parent) : QWidget(parent)
         if (const ShownMyComment* c = current())
             emit insertRequested(*c);
     });
-    for (QWidget* control : {static_cast<QWidget*>(txtMyCommentsFilter), static_cast<QWidget*>(lstMyComments)})
-        new ui::EventHook(control, [this](QEvent* event) { return takeKey(event); });
+    new ui::EventHook(txtMyCommentsFilter, [this](QEvent* event) { return takeKey(event, true); });
+    new ui::EventHook(lstMyComments, [this](QEvent* event) { return takeKey(event, false); });
     new ui::EventHook(lstMyComments->viewport(), [this](QEvent* event) {
         if (event->type() != QEvent::ContextMenu)
             return false;
@@ -68,7 +68,7 @@ MyCommentsList::MyCommentsList(QWidget* parent) : QWidget(parent)
     });
 }
 
-bool MyCommentsList::takeKey(QEvent* event)
+bool MyCommentsList::takeKey(QEvent* event, bool inFilter)
 {
     if (event->type() == QEvent::FocusIn) {
         emit reached();
@@ -77,7 +77,6 @@ bool MyCommentsList::takeKey(QEvent* event)
     if (event->type() != QEvent::KeyPress)
         return false;
     const auto* key = static_cast<QKeyEvent*>(event);
-    const bool inFilter = txtMyCommentsFilter->hasFocus();
     const ShownMyComment* c = current();
     switch (key->key()) {
     case Qt::Key_Up:

@@ -46,7 +46,8 @@ private:
     std::vector<size_t> shown_; // the comments on the list's lines, by their index
 
     void applyFilter(bool announceCount);
-    bool takeKey(QEvent* event);
+    // A key or the keyboard's arrival in the filter (`inFilter`) or in the list.
+    bool takeKey(QEvent* event, bool inFilter);
     void showMenu(const QPoint& globalPos);
 };
 
