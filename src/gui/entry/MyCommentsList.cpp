@@ -31,12 +31,13 @@ MyCommentsList::MyCommentsList(QWidget* parent) : QWidget(parent)
 {
     lblMyComments = ui::named(new QLabel(QStringLiteral("My comments"), this), "lblMyComments");
     txtMyCommentsFilter = ui::named(new QLineEdit(this), "txtMyCommentsFilter", QStringLiteral("Filter My comments"));
-    txtMyCommentsFilter->setPlaceholderText(QStringLiteral("Type to narrow (Ctrl+F)"));
+    txtMyCommentsFilter->setPlaceholderText(QStringLiteral("Filter (Ctrl+F)"));
     txtMyCommentsFilter->setToolTip(QStringLiteral(
         "Type words to narrow the list (Ctrl+F); Up and Down move in it, Enter inserts the comment at the caret"));
     txtMyCommentsFilter->setClearButtonEnabled(true);
     lstMyComments = ui::named(new QListWidget(this), "lstMyComments");
     lstMyComments->setWordWrap(true);
+    lstMyComments->setAlternatingRowColors(true); // a comment of several lines ends where its colour does
     lstMyComments->setUniformItemSizes(false);
     lstMyComments->setTextElideMode(Qt::ElideNone);
     lstMyComments->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -101,18 +102,16 @@ bool MyCommentsList::takeKey(QEvent* event, bool inFilter)
             return false;
         emit deleteRequested(*c);
         return true;
-    case Qt::Key_Menu:
-        if (inFilter)
-            return false;
-        showMenu(lstMyComments->viewport()->mapToGlobal(lstMyComments->visualItemRect(lstMyComments->currentItem()).center()));
-        return true;
     default: break;
     }
-    if (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier && !inFilter) {
-        showMenu(lstMyComments->viewport()->mapToGlobal(lstMyComments->visualItemRect(lstMyComments->currentItem()).center()));
-        return true;
-    }
-    return false;
+    // The menu key, or Shift+F10: the list's menu at its current line.
+    const bool menuKey =
+        key->key() == Qt::Key_Menu || (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier);
+    if (!menuKey || inFilter)
+        return false;
+    const QRect line = lstMyComments->visualItemRect(lstMyComments->currentItem());
+    showMenu(lstMyComments->viewport()->mapToGlobal(line.center()));
+    return true;
 }
 
 void MyCommentsList::showMenu(const QPoint& globalPos)

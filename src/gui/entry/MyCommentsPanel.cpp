@@ -58,6 +58,8 @@ MyCommentsPanel::MyCommentsPanel(ui::Dialogs& dialogs, ProgramState& state, cons
     lblMyCommentsNote->setTextFormat(Qt::PlainText);
     lblMyCommentsNote->hide();
 
+    // Room for a short comment on two or three lines beside the text, which keeps its own width.
+    setMinimumWidth(fontMetrics().averageCharWidth() * 36);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);
