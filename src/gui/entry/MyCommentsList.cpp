@@ -61,6 +61,7 @@ MyCommentsList::MyCommentsList(QWidget* parent) : QWidget(parent)
     });
     new ui::EventHook(txtMyCommentsFilter, [this](QEvent* event) { return takeKey(event, true); });
     new ui::EventHook(lstMyComments, [this](QEvent* event) { return takeKey(event, false); });
+    applyFilter(false);
     new ui::EventHook(lstMyComments->viewport(), [this](QEvent* event) {
         if (event->type() != QEvent::ContextMenu)
             return false;
@@ -131,6 +132,8 @@ void MyCommentsList::showMenu(const QPoint& globalPos)
 
 void MyCommentsList::setComments(std::vector<ShownMyComment> comments)
 {
+    if (comments == comments_)
+        return; // the list stays where the teacher left it
     comments_ = std::move(comments);
     applyFilter(false);
 }

@@ -16,6 +16,7 @@ struct ShownMyComment {
     QString text;  // as inserted for this student
     QString title; // what the list shows: the text, and its length when it is too long
     QString kept;  // as the file keeps it, with its placeholders
+    bool operator==(const ShownMyComment&) const = default;
 };
 
 class MyCommentsList : public QWidget {

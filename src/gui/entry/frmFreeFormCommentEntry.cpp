@@ -69,7 +69,6 @@ frmFreeFormCommentEntry::frmFreeFormCommentEntry(ui::Dialogs& dialogs, const QSt
     txtComment->setAccessibleName(QStringLiteral("Comment"));
     txtComment->setTabChangesFocus(true);
     highlighter_ = new SpellingHighlighter(txtComment->document(), *checker_);
-    myComments_ = new MyCommentsPanel(dialogs, state, student_, txtComment, this);
     // The findings line is read by its own words (no name stands in for them), and Tab reaches
     // it while it names something.
     lblCommentCheck = checkLine(this, "lblCommentCheck", "");
@@ -81,6 +80,8 @@ frmFreeFormCommentEntry::frmFreeFormCommentEntry(ui::Dialogs& dialogs, const QSt
     lblSpellingOff = checkLine(this, "lblSpellingOff", "Spelling check");
     lblSpellingOff->setText(ui::fromCp1252(spellingOffNotice(state.spelling.setup)));
     lblSpellingOff->setVisible(!checker_->checksSpelling());
+    // After the findings line: Tab goes from the text to the line, then to the teacher's comments.
+    myComments_ = new MyCommentsPanel(dialogs, state, student_, txtComment, this);
     lblLength = new QLabel(this);
     lblLength->setObjectName(QStringLiteral("lblLength"));
     lblLength->setAlignment(Qt::AlignRight | Qt::AlignTop);
