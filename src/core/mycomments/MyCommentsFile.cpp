@@ -9,6 +9,10 @@
 
 namespace tq {
 
+namespace {
+constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
+} // namespace
+
 std::string myCommentsPath(const std::string& documentsFolder)
 {
     return documentsFolder + "/" + myCommentsFolderName + "/" + myCommentsFileName;
@@ -20,12 +24,14 @@ std::string tidyMyComment(std::string_view comment)
     for (char& c : tidy)
         if (c == '\r' || c == '\n' || c == '\t')
             c = ' ';
+    // A byte-order mark, which shows nothing, would be taken for the file's own at its start.
+    for (size_t at = tidy.find(byteOrderMark); at != std::string::npos; at = tidy.find(byteOrderMark, at))
+        tidy.erase(at, byteOrderMark.size());
     return std::string(trimBlanks(tidy));
 }
 
 MyComments parseMyComments(std::string_view bytes)
 {
-    constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
     if (bytes.starts_with(byteOrderMark))
         bytes.remove_prefix(byteOrderMark.size());
     MyComments read;
