@@ -55,7 +55,8 @@ MyCommentsList::MyCommentsList(QWidget* parent) : QWidget(parent)
     layout->addWidget(lstMyComments, 1);
 
     connect(txtMyCommentsFilter, &QLineEdit::textEdited, this, [this] { applyFilter(true); });
-    connect(lstMyComments, &QListWidget::itemActivated, this, [this] {
+    // A double click, never the single click some desktops take for activation; Enter is a key.
+    connect(lstMyComments, &QListWidget::itemDoubleClicked, this, [this] {
         if (const ShownMyComment* c = current())
             emit insertRequested(*c);
     });
