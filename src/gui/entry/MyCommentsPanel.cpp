@@ -87,11 +87,13 @@ void MyCommentsPanel::refresh()
     refreshMyComments(state_);
     showComments();
     const MyCommentsKept& kept = state_.myComments;
+    fileNote_.clear();
     if (kept.unreadable)
-        note(QString::fromUtf8(myCommentsUnreadableText(myCommentsFile(state_))));
+        fileNote_ = QString::fromUtf8(myCommentsUnreadableText(myCommentsFile(state_)));
     else if (kept.list.readAsCp1252)
-        note(QStringLiteral("Your comments file is not UTF-8 text: it was read as Windows-1252, and is written as "
-                            "UTF-8 once you change a comment."));
+        fileNote_ = QStringLiteral("Your comments file is not UTF-8 text: it was read as Windows-1252, and is written "
+                                   "as UTF-8 once you change a comment.");
+    note(insertNote_);
 }
 
 void MyCommentsPanel::showComments()
@@ -118,10 +120,15 @@ void MyCommentsPanel::goToFilter()
     list_->filterBox()->selectAll();
 }
 
-void MyCommentsPanel::note(const QString& text)
+void MyCommentsPanel::note(const QString& aboutInsertion)
 {
-    lblMyCommentsNote->setText(text);
-    lblMyCommentsNote->setVisible(!text.isEmpty());
+    insertNote_ = aboutInsertion;
+    QStringList lines;
+    for (const QString& line : {fileNote_, insertNote_})
+        if (!line.isEmpty())
+            lines << line;
+    lblMyCommentsNote->setText(lines.join(QLatin1Char('\n')));
+    lblMyCommentsNote->setVisible(!lines.isEmpty());
 }
 
 void MyCommentsPanel::insert(const ShownMyComment& chosen)
@@ -151,13 +158,14 @@ void MyCommentsPanel::insert(const ShownMyComment& chosen)
     comment_->setFocus(Qt::OtherFocusReason);
     QString said = QStringLiteral("Comment inserted.");
     if (!outside.isEmpty()) {
-        QStringList each;
-        for (const QChar c : outside)
-            each << QString(c);
+        QStringList each; // whole characters (an emoji is two units), each named once
+        for (const char32_t c : outside.toUcs4())
+            each << QString::fromUcs4(&c, 1);
+        each.removeDuplicates();
         note(QStringLiteral("The class file cannot hold %1: like typed text, each becomes a space when the comment "
                             "is kept.")
                  .arg(each.join(QLatin1Char(' '))));
-        said += QLatin1Char(' ') + lblMyCommentsNote->text();
+        said += QLatin1Char(' ') + insertNote_;
     } else {
         note(QString());
     }

@@ -50,12 +50,15 @@ private:
     void remove(const ShownMyComment& comment);
     // Saves a change, asking about a copy that holds the file; false when it was not made.
     bool save(const std::function<MyCommentsSaved(LockHolder*, bool overHolder)>& change, const QString& done);
-    void note(const QString& text);
+    // The line under the list: what the file is like (fileNote_) and what the last insertion brought.
+    void note(const QString& aboutInsertion);
 
     ui::Dialogs& dialogs_;
     ProgramState& state_;
     StudentRecord student_;
     QPlainTextEdit* comment_;
+    QString fileNote_;
+    QString insertNote_;
 };
 
 } // namespace tq
