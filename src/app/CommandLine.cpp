@@ -4,6 +4,7 @@
 #include "app/CommentFindingLines.h"
 #include "app/EditDistance.h"
 #include "app/ImportMarksCommand.h"
+#include "app/MyCommentsCommand.h"
 #include "core/base/Cp1252.h"
 #include "core/base/TeacherFolder.h"
 #include "core/classdata/ClassFile.h"
@@ -14,6 +15,7 @@
 #include "core/entry/ClassGridLayout.h"
 #include "core/export/ExportFile.h"
 #include "core/export/Verification.h"
+#include "core/mycomments/MyCommentsFile.h"
 #include "core/phrases/PhraseLibraryCheck.h"
 #include "core/program/FileKeeping.h"
 #include "core/program/ProgramState.h"
@@ -52,6 +54,7 @@ constexpr CommandWord commandWords[] = {
     {"search", 0, anyNumber}, // its operands are its own options
     {"check-comments", 1, 1},
     {"import-marks", 2, anyNumber}, // its options are among its operands
+    {"my-comments", 0, 3},          // --expand CLASS.tqc STUDENT_NUMBER are its operands
 };
 
 const CommandWord* commandNamed(const std::string& word)
@@ -135,6 +138,8 @@ Invocation parse(const std::vector<std::string>& args)
             inv.operands.push_back(a);
             if (importMarksOptionTakesValue(a) && i + 1 < args.size())
                 inv.operands.push_back(args[++i]);
+        } else if (inv.command == "my-comments" && a == expandOption) {
+            inv.operands.push_back(a);
         } else if (a.starts_with("-") && a != "-") {
             inv.error = "unknown option " + a;
             return inv;
@@ -422,7 +427,7 @@ std::string commandLineUsage()
            "                             and the library's words are accepted\n"
            "  documents-folder           print the teacher's Documents folder, where the file dialogs\n"
            "                             start\n"
-           + searchUsage() + importMarksUsage() +
+           + searchUsage() + importMarksUsage() + myCommentsUsage() +
            "\n"
            "Options:\n"
            "  --library FILE   the phrase library (default: TQPhraseLibrary.csv beside the program)\n"
@@ -494,6 +499,9 @@ int runCommandLine(const std::vector<std::string>& args, const std::string& prog
                 library = std::move(*loaded);
             return loaded.has_value();
         });
+    if (inv.command == "my-comments")
+        return myCommentsCommand(myCommentsPath(documentsFolderOfUser()), inv.operands, out, err,
+                                 [&](const std::string& path) { return openClass(c, path); });
     if (inv.command == "summary")
         return summarizeClassFile(c, inv.operands[0]);
     if (inv.command == "verify")

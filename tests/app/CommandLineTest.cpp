@@ -709,3 +709,43 @@ TEST_F(CommandLine, ImportMarksAppliesNoRowThatNamesTwoStudents)
         EXPECT_EQ(readBytes(classFile), saved);
     }
 }
+
+TEST_F(CommandLine, MyCommentsListsTheCommentsOrEachWrittenForOneStudent)
+{
+    const std::string home = dir.file("teacher");
+    std::filesystem::create_directories(home + "/Documents/Tallyquill");
+    writeBytes(home + "/Documents/Tallyquill/My comments.txt", "@ improved # essays.\n\n~ of ours.\n");
+    const std::string classFile = sampleFile("ENG2D101.tqc");
+    // The teacher's Documents folder, for the program started from here.
+    struct Environment {
+        const char* names[2] = {"HOME", "XDG_CONFIG_HOME"};
+        std::optional<std::string> was[2];
+        Environment()
+        {
+            for (int i = 0; i < 2; ++i)
+                if (const char* value = std::getenv(names[i]))
+                    was[i] = value;
+        }
+        ~Environment()
+        {
+            for (int i = 0; i < 2; ++i)
+                was[i] ? setenv(names[i], was[i]->c_str(), 1) : unsetenv(names[i]);
+        }
+    } restore;
+    setenv("HOME", home.c_str(), 1);
+    setenv("XDG_CONFIG_HOME", dir.file("no-config").c_str(), 1);
+    Outcome r = run({"my-comments"});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, lines({"@ improved # essays.", "~ of ours."}));
+    r = run({"my-comments", "--expand", classFile, "317414637"});
+    EXPECT_EQ(r.out, lines({"Tariq improved his essays.", "Son of ours."}));
+    r = run({"my-comments", "--expand", classFile, "1"});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_EQ(r.err, "tallyquill: " + classFile + " has no student with the number 1\n");
+
+    std::filesystem::remove(home + "/Documents/Tallyquill/My comments.txt");
+    std::filesystem::create_directories(home + "/Documents/Tallyquill/My comments.txt");
+    r = run({"my-comments"});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_TRUE(r.err.starts_with("tallyquill: Tallyquill cannot read your comments file")) << r.err;
+}

@@ -112,7 +112,12 @@ TEST_F(MainWindowTest, Screenshots)
         save(help, "help.png");
     }
 
-    // A girl's free-form comment with a word misspelt, another student's name and "his".
+    // A girl's free-form comment with a word misspelt, another student's name and "his"; beside it
+    // the teacher's own comments.
+    std::filesystem::create_directories(root.file("home/Tallyquill"));
+    writeBytes(root.file("home/Tallyquill/My comments.txt"),
+               "@ improved # essays this term.\n\n@ takes part in class discussions with confidence.\n\n"
+               "% research skills are a strength; * should keep reading widely.\n");
     grid->setCurrent(1, 3);
     auto* details = mainControl<QLabel>("lblFreeFormComment");
     QTest::mouseClick(details, Qt::LeftButton, {}, details->rect().center());

@@ -38,10 +38,14 @@ constexpr Cp1252Letters lettersOfTheCodePage()
 
 bool isContinuation(unsigned char b) { return (b & 0xC0) == 0x80; }
 
-// The code point of the well-formed UTF-8 sequence at the start of `text` and its length, or a
-// length of 0 when there is none (overlong forms and surrogates are not well-formed).
+} // namespace
+
+constinit const Cp1252Letters cp1252Letters = lettersOfTheCodePage();
+
 std::pair<char32_t, size_t> decodeUtf8(std::string_view text)
 {
+    if (text.empty())
+        return {0, 0};
     const auto b0 = static_cast<unsigned char>(text[0]);
     size_t length = 0;
     char32_t c = 0;
@@ -67,9 +71,6 @@ std::pair<char32_t, size_t> decodeUtf8(std::string_view text)
         return {0, 0};
     return {c, length};
 }
-} // namespace
-
-constinit const Cp1252Letters cp1252Letters = lettersOfTheCodePage();
 
 char32_t cp1252CharOf(unsigned char byte)
 {

@@ -4,6 +4,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace tq {
 
@@ -31,6 +32,11 @@ char cp1252ByteFor(char32_t c);
 // UTF-8 text as Windows-1252 bytes. Characters the code page lacks become '?'; a byte that does
 // not start a well-formed UTF-8 sequence is kept as it is, so nothing is silently dropped.
 std::string utf8ToCp1252(std::string_view text);
+
+// The code point of the well-formed UTF-8 sequence at the start of `text` and its length, or a
+// length of 0 when there is none (overlong forms and surrogates are not well-formed, nor is an
+// ASCII byte: the callers take those as they are).
+std::pair<char32_t, size_t> decodeUtf8(std::string_view text);
 
 // True when every byte of `text` belongs to a well-formed UTF-8 sequence (plain ASCII is).
 bool isWellFormedUtf8(std::string_view text);

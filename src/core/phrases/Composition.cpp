@@ -1,16 +1,18 @@
 #include "core/phrases/Composition.h"
 
+#include "core/base/TrimBlanks.h"
+
 namespace tq {
 
 namespace {
-struct Pronouns {
-    const char* subject;
-    const char* object;
-    const char* possessive;
-    const char* child;
-};
 constexpr Pronouns male{"he", "him", "his", "son"};
 constexpr Pronouns female{"she", "her", "her", "daughter"};
+
+bool isNeitherGender(std::string_view gender)
+{
+    gender = trimBlanks(gender);
+    return gender == "X" || gender == "x";
+}
 
 // Writes a pronoun, capitalised when nothing has been written for this phrase yet.
 void appendPronoun(std::string& result, const char* word)
@@ -22,42 +24,56 @@ void appendPronoun(std::string& result, const char* word)
 }
 } // namespace
 
+const Pronouns* pronounsFor(std::string_view gender)
+{
+    if (gender == "M")
+        return &male;
+    return isNeitherGender(gender) ? nullptr : &female;
+}
+
 bool expandPlaceholders(std::string_view text, const StudentRecord& student, bool useName, std::string& result)
 {
     result.clear();
-    const Pronouns& p = student.gender == "M" ? male : female;
+    // Without pronouns (nullptr), every placeholder but "~" names the student.
+    const Pronouns* p = pronounsFor(student.gender);
     bool nameUsed = false;
+    const auto writeName = [&](bool possessive) {
+        result += student.firstName;
+        if (possessive)
+            result += "'s";
+        nameUsed = true;
+    };
     for (const char c : text) {
         switch (c) {
         case '$':
-            result += student.firstName;
-            nameUsed = true;
+            writeName(false);
             break;
         case '@':
-            if (useName) {
-                result += student.firstName;
-                nameUsed = true;
-            } else {
-                appendPronoun(result, p.subject);
-            }
+            if (useName || !p)
+                writeName(false);
+            else
+                appendPronoun(result, p->subject);
             break;
         case '%':
-            if (useName) {
-                result += student.firstName;
-                result += "'s";
-                nameUsed = true;
-            } else {
-                appendPronoun(result, p.possessive);
-            }
+            if (useName || !p)
+                writeName(true);
+            else
+                appendPronoun(result, p->possessive);
             break;
         case '#':
-            appendPronoun(result, p.possessive);
+            if (p)
+                appendPronoun(result, p->possessive);
+            else
+                writeName(true);
             break;
         case '*':
-            appendPronoun(result, p.object);
+            if (p)
+                appendPronoun(result, p->object);
+            else
+                writeName(false);
             break;
         case '~':
-            appendPronoun(result, p.child);
+            appendPronoun(result, p ? p->child : childWithoutGender);
             break;
         default:
             result += c;

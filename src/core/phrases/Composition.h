@@ -13,6 +13,21 @@ namespace tq {
 // The Trillium limit on a student's composed comment, in characters.
 inline constexpr size_t trilliumCommentLimit = 460;
 
+// The words the placeholders write for a student: chosen from `gender` as the class file holds
+// it. Exactly "M" gives he/him/his/son; "X" in either case, blanks around it allowed, gives no
+// pronoun at all (nullptr): the placeholders write the first name instead. Every other value
+// (empty, "F", a lower-case "m") gives she/her/her/daughter.
+struct Pronouns {
+    const char* subject;
+    const char* object;
+    const char* possessive;
+    const char* child;
+};
+const Pronouns* pronounsFor(std::string_view gender);
+
+// The word "~" writes for a student who is written about by name.
+inline constexpr const char* childWithoutGender = "child";
+
 // Expands the placeholders of one phrase text for `student` into `result`. Returns true when the
 // student's first name was written.
 bool expandPlaceholders(std::string_view text, const StudentRecord& student, bool useName, std::string& result);

@@ -6,6 +6,7 @@
 #include "core/phrases/PhraseLibrary.h"
 #include "core/program/FavouritesKeeping.h"
 #include "core/program/FileKeeping.h"
+#include "core/program/MyCommentsKeeping.h"
 #include "core/recovery/RecoveryCopies.h"
 #include "core/selection/FavouritesFile.h"
 #include "core/spelling/SpellingSources.h"
@@ -52,6 +53,8 @@ struct ProgramState {
     KnownFiles knownFiles;
     OpenedFile classOpen;
     OpenedFile favouritesOpen;
+    // The teacher's own comments (MyCommentsKeeping.h).
+    MyCommentsKept myComments;
 
     int studentCount() const { return static_cast<int>(students.size()); }
     std::string phraseLibraryPath() const

@@ -25,6 +25,9 @@ std::vector<std::string> helpKeyLines()
         "  a code typed in CM1 to CM3, then Enter, places it; 1 to 4, or N, S, G, E, rates a skill",
         "  Delete clears; Enter on a favourite places it in the current range; Ctrl+U undoes",
         "  Alt+E enters the ranges, Alt+S splits the current range, Alt+D deletes it; Escape goes back",
+        "Keys in the free form comment:",
+        "  Ctrl+F types in the My comments filter; Up and Down choose, Enter inserts at the caret",
+        "  in My comments, F2 edits and Delete deletes a comment; Ctrl+Shift+A adds the text to them",
     };
 }
 

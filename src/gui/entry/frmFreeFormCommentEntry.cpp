@@ -7,6 +7,7 @@
 #include "core/spelling/ClassCommentCheck.h"
 #include "gui/entry/CommentEdit.h"
 #include "gui/entry/CommentWordMenu.h"
+#include "gui/entry/MyCommentsPanel.h"
 #include "gui/entry/SpellingHighlighter.h"
 #include "gui/widgets/Announcement.h"
 #include "gui/widgets/Codepage.h"
@@ -79,6 +80,8 @@ frmFreeFormCommentEntry::frmFreeFormCommentEntry(ui::Dialogs& dialogs, const QSt
     lblSpellingOff = checkLine(this, "lblSpellingOff", "Spelling check");
     lblSpellingOff->setText(ui::fromCp1252(spellingOffNotice(state.spelling.setup)));
     lblSpellingOff->setVisible(!checker_->checksSpelling());
+    // After the findings line: Tab goes from the text to the line, then to the teacher's comments.
+    myComments_ = new MyCommentsPanel(dialogs, state, student_, txtComment, this);
     lblLength = new QLabel(this);
     lblLength->setObjectName(QStringLiteral("lblLength"));
     lblLength->setAlignment(Qt::AlignRight | Qt::AlignTop);
@@ -134,7 +137,10 @@ void frmFreeFormCommentEntry::buildLayout()
     layout->setSpacing(8);
     layout->addWidget(Label1);
     txtComment->setMinimumSize(QSize(560, txtComment->fontMetrics().lineSpacing() * 8));
-    layout->addWidget(txtComment, 1);
+    auto* besideText = new QHBoxLayout;
+    besideText->addWidget(txtComment, 3);
+    besideText->addWidget(myComments_, 2);
+    layout->addLayout(besideText, 1);
     lblCommentCheck->setMinimumHeight(lblCommentCheck->fontMetrics().lineSpacing());
     layout->addWidget(lblCommentCheck);
     layout->addWidget(lblSpellingOff);

@@ -10,6 +10,9 @@
 // students' first names and pronouns that do not fit the student. None of it stops the comment.
 // A screen reader hears the word under the caret described ("misspelt"), and the line of
 // findings is reached by Tab; reaching the length limit beeps once and is said.
+//
+// Beside the text, the teacher's own comments (MyCommentsPanel) are inserted at the caret as if
+// typed, and the text written here can be kept among them.
 #include "core/classdata/StudentRecord.h"
 #include "core/spelling/CommentFinding.h"
 
@@ -27,6 +30,7 @@ namespace tq {
 
 class CommentChecker;
 class CommentEdit;
+class MyCommentsPanel;
 class SpellingHighlighter;
 struct ProgramState;
 namespace ui {
@@ -67,6 +71,7 @@ private:
     QLabel* Label4 = nullptr;
     QLabel* Label5 = nullptr;
     QLabel* Label6 = nullptr;
+    MyCommentsPanel* myComments_ = nullptr; // the teacher's own comments, beside the text
 
     void buildLayout();
     void showFindings();

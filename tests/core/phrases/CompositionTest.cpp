@@ -38,6 +38,40 @@ TEST(ExpandPlaceholders, NameOrPronounsByPositionAndGender)
     EXPECT_EQ(expand("", ana, true), "");
 }
 
+TEST(ExpandPlaceholders, XNamesTheStudentWherePronounsWouldStandAndOtherGendersKeepTheirs)
+{
+    // Every placeholder at the start and after it, with and without the name to use.
+    const std::string phrase = "@ % # * ~ $";
+    const struct {
+        const char* gender;
+        bool useName;
+        const char* expanded;
+    } rows[] = {
+        {"X", true, "Alex Alex's Alex's Alex child Alex"},
+        {"X", false, "Alex Alex's Alex's Alex child Alex"},
+        {" x ", false, "Alex Alex's Alex's Alex child Alex"},
+        {"M", true, "Alex Alex's his him son Alex"},
+        {"M", false, "He his his him son Alex"},
+        {"F", false, "She her her her daughter Alex"},
+        {"", false, "She her her her daughter Alex"},
+        {"m", false, "She her her her daughter Alex"},
+        {"XX", false, "She her her her daughter Alex"},
+    };
+    for (const auto& row : rows) {
+        const StudentRecord s = student("Alex", row.gender);
+        bool used = false;
+        EXPECT_EQ(expand(phrase, s, row.useName, &used), row.expanded) << '"' << row.gender << '"';
+        EXPECT_TRUE(used); // "$" always names
+    }
+    // Each at the start: the name as stored, "child" with a capital; the name counts as used.
+    const StudentRecord x = student("alex", "X");
+    for (const auto& [text, expanded] : {std::pair{"#", "alex's"}, {"*", "alex"}, {"~ too", "Child too"}}) {
+        bool used = false;
+        EXPECT_EQ(expand(text, x, false, &used), expanded);
+        EXPECT_EQ(used, std::string(text) != "~ too") << text;
+    }
+}
+
 TEST(ComposeComments, TheNameGoesIntoTheFirstPhraseThatCanCarryIt)
 {
     const PhraseLibrary lib({{"0001", "@ works well", ""}, {"0002", "@ should review % notes", ""},
