@@ -692,22 +692,28 @@ TEST_F(CommandLine, ImportMarksAppliesNoRowThatNamesTwoStudents)
     const std::string numbers = dir.write("numbers.csv", "Number,Mark,Other\r\n333,80,81\r\n444,75,76\r\n");
     const struct {
         std::vector<std::string> args;
-        std::string out;
+        std::string column; // the mark column the first line names
         std::string ambiguous; // a line of standard error
     } rows[] = {
-        {{names}, "M\xC3\xBCller, Zo\xC3\xAB\t70\t75\n", "row 2 (Lee, Sam): matches 2 students"},
-        {{numbers}, "M\xC3\xBCller, Zo\xC3\xAB\t70\t76\n", "row 2 (333): matches 2 students"}, // the last column
-        {{numbers, "--column", "2"}, "M\xC3\xBCller, Zo\xC3\xAB\t70\t75\n", "row 2 (333): matches 2 students"},
+        {{names}, "marks from column C \"Mark\"", "row 2 (Lee, Sam): matches 2 students"},
+        {{numbers}, "marks from column C \"Other\"", "row 2 (333): matches 2 students"}, // the last column
+        {{numbers, "--column", "2"}, "marks from column B \"Mark\"", "row 2 (333): matches 2 students"},
     };
     for (const auto& row : rows) {
         std::vector<std::string> args{"import-marks", classFile};
         args.insert(args.end(), row.args.begin(), row.args.end());
         const Outcome r = run(args);
         EXPECT_EQ(r.exitCode, 1) << r.err;
-        EXPECT_EQ(r.out, row.out);
+        EXPECT_EQ(r.out, ""); // nothing written, nothing listed
+        EXPECT_NE(r.err.find(row.column), std::string::npos) << r.err;
         EXPECT_NE(r.err.find(row.ambiguous), std::string::npos) << r.err;
         EXPECT_EQ(readBytes(classFile), saved);
     }
+    // The students a clean import changes are listed in UTF-8.
+    const std::string one = dir.write("one.csv", "Last,First,Mark\r\nM\xC3\xBCller,Zo\xC3\xAB,75\r\n");
+    const Outcome listed = run({"import-marks", classFile, one, "--dry-run"});
+    EXPECT_EQ(listed.exitCode, 0) << listed.err;
+    EXPECT_EQ(listed.out, "M\xC3\xBCller, Zo\xC3\xAB\t70\t75\n");
 }
 
 TEST_F(CommandLine, MyCommentsListsTheCommentsOrEachWrittenForOneStudent)
