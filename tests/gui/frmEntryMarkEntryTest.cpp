@@ -172,6 +172,20 @@ TEST_F(EntryTest, UndoShowsTheRestoredStudentAndSortsAndOtherClassesEmptyIt)
     EXPECT_EQ(grid()->cellBackground(1, 0), window->palette().color(QPalette::Highlight));
     EXPECT_EQ(grid()->cellBackground(10, 0), window->palette().color(QPalette::Button));
     EXPECT_TRUE(mainControl<QLabel>("lblDetail2")->text().startsWith("Ahmed             89"));
+    // Redo puts the mark back and shows its student again. While the mark box is open the redo
+    // keys are the box's own: the class keeps its steps.
+    grid()->setCurrent(10, 3);
+    key(Qt::Key_5, "5");
+    ASSERT_TRUE(markBox()->isVisible());
+    QTest::keyClick(markBox(), Qt::Key_Y, Qt::ControlModifier);
+    QTest::keyClick(markBox(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    key(Qt::Key_Escape);
+    EXPECT_EQ(student(1).mark, "89");
+    QTest::keyClick(grid(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(student(1).mark, "60");
+    EXPECT_EQ(cell(1, 3), "60");
+    EXPECT_EQ(grid()->currentRow(), 1);
+    menu("mnuUndo")->trigger();
 
     typeMark("60");
     menu("mnuSortNames")->trigger();

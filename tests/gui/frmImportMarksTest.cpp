@@ -5,6 +5,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTableWidget>
 
@@ -48,9 +49,28 @@ TEST_F(EntryTest, ImportedMarksArePreviewedThenAppliedAndUndoneAsOneStep)
     EXPECT_EQ(student(1).mark, "74");
     EXPECT_EQ(cell(1, 3), "74");
     EXPECT_EQ(undoCount(), undoBefore + 1);
+    const ClassList imported = state.students;
     menu("mnuUndo")->trigger();
     EXPECT_EQ(state.students, before);
     EXPECT_EQ(cell(1, 3), "89");
+    // Redo puts the import back whole, by either key; Ctrl+Z takes it back again.
+    grid()->setFocus();
+    QTest::keyClick(grid(), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(state.students, imported);
+    EXPECT_EQ(cell(1, 3), "74");
+    QTest::keyClick(grid(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(state.students, before);
+    QTest::keyClick(grid(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(state.students, imported);
+    QTest::keyClick(grid(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(menu("mnuRedo")->isEnabled());
+
+    // The grid copied for a spreadsheet carries HTML beside the text, with the IDs as text.
+    menu("mnuCopyGrid")->trigger();
+    const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
+    EXPECT_TRUE(copied->text().startsWith("Student ID\tLAST"));
+    EXPECT_TRUE(copied->html().contains(QString::fromUtf8("sdnum=\"1033;0;@\" style=\"mso-number-format:'\\@'\">") +
+                                        QString::fromLatin1(cell(1, 0).toLatin1())));
 
     // A column pasted into the mark column goes down from the current student; lines beyond the
     // class are listed. Cancel stores nothing.

@@ -29,11 +29,12 @@ void frmAutoFill::connectKeys()
     connect(msfgClass, &ui::ClassGrid::leaveCell, entryBox_, [this] { entryBox_->close(); });
     connect(lstFavourites, &FavouritesList::placeChosen, this, [this] { placeChosenFavourite(); });
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, [this] { close(); });
-    // The main window's undo key undoes here too.
-    connect(new QShortcut(QKeySequence(QStringLiteral("Ctrl+U")), this), &QShortcut::activated, this, [this] {
-        if (cmdUndo->isEnabled())
-            cmdUndo_Click();
-    });
+    // The main window's undo keys undo here too (an open code box keeps Ctrl+Z for its own text).
+    for (const char* key : {"Ctrl+Z", "Ctrl+U"})
+        connect(new QShortcut(QKeySequence(QString::fromLatin1(key)), this), &QShortcut::activated, this, [this] {
+            if (cmdUndo->isEnabled())
+                cmdUndo_Click();
+        });
 }
 
 void frmAutoFill::msfgClass_KeyPress(int charCode)

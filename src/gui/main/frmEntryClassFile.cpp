@@ -112,6 +112,7 @@ bool frmEntry::saveas()
     savedAs(state_.classOpen, path, state_.clock());
     rememberFolderOf(state_.folders, path);
     classFile_->showFile(path);
+    confirmDone(QStringLiteral("Saved as ") + displayPath(fileNameOf(path)) + QLatin1Char('.'));
     return true;
 }
 
@@ -159,7 +160,7 @@ void frmEntry::applyUpdatedClass(ClassList updated)
         return;
     // One undo brings the whole class back as it was, dropped students and all.
     undoStack_.pushWholeClass(state_.students);
-    commands_->setUndoEnabled(true);
+    showUndoState();
     reorderKeepingPlace([this, &updated] {
         state_.students = std::move(updated);
         classChanged();

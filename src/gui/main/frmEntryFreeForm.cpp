@@ -53,6 +53,9 @@ void frmEntry::openFreeFormDialog(int index, const std::optional<std::string>& d
                 classChanged();
                 redrawStudentRow(index);
                 displayDetails(index);
+                confirmDone((outcome == FreeFormOutcome::FreeForm ? QStringLiteral("Free-form comment stored for ")
+                                                                  : QStringLiteral("Free-form comment removed for ")) +
+                            ui::fromCp1252(fullName(now)) + QLatin1Char('.'));
             });
     dialog->open();
     if (draft)
