@@ -202,6 +202,8 @@ INSTANTIATE_TEST_SUITE_P(
                        ASSERT_TRUE(dialog);
                        dialog->findChild<QPushButton*>(QStringLiteral("cmdApply"))->click();
                        QApplication::processEvents();
+                       comesUp(t.window.get());
+                       t.grid()->setFocus();
                        QTest::keyClick(t.grid(), Qt::Key_Z, Qt::ControlModifier);
                    },
                    [](const ScreenReaderBase&) {

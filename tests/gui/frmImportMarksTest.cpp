@@ -54,6 +54,7 @@ TEST_F(EntryTest, ImportedMarksArePreviewedThenAppliedAndUndoneAsOneStep)
     EXPECT_EQ(state.students, before);
     EXPECT_EQ(cell(1, 3), "89");
     // Redo puts the import back whole, by either key; Ctrl+Z takes it back again.
+    comesUp(window.get());
     grid()->setFocus();
     QTest::keyClick(grid(), Qt::Key_Y, Qt::ControlModifier);
     EXPECT_EQ(state.students, imported);

@@ -138,7 +138,7 @@ private:
     frmImportMarks* openImportWindow(const char* how);
     void applyImportedMarks(const ImportPlan& plan, const std::vector<InitialValueRange>* ranges, const char* how);
     // Says `words` once what the teacher did is done and the keyboard is back where it works.
-    void confirmDone(const QString& words);
+    void confirmDone(const QString& words, bool afterDialog = false);
     void doUndo();
     void doRedo();
     void takeUndoStep(bool redo);

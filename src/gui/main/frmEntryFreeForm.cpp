@@ -55,7 +55,8 @@ void frmEntry::openFreeFormDialog(int index, const std::optional<std::string>& d
                 displayDetails(index);
                 confirmDone((outcome == FreeFormOutcome::FreeForm ? QStringLiteral("Free-form comment stored for ")
                                                                   : QStringLiteral("Free-form comment removed for ")) +
-                            ui::fromCp1252(fullName(now)) + QLatin1Char('.'));
+                                ui::fromCp1252(fullName(now)) + QLatin1Char('.'),
+                            true);
             });
     dialog->open();
     if (draft)

@@ -106,7 +106,8 @@ void frmEntry::applyImportedMarks(const ImportPlan& plan, const std::vector<Init
         displayDetails(current);
     confirmDone(QString::fromStdString(describeMarks(marksChanging, "")) +
                 (marksChanging == 1 ? QStringLiteral(" stored. Ctrl+Z takes it back.")
-                                    : QStringLiteral(" stored. Ctrl+Z takes them back.")));
+                                    : QStringLiteral(" stored. Ctrl+Z takes them back.")),
+                true);
 }
 
 } // namespace tq

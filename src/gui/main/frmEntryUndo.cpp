@@ -79,12 +79,14 @@ void frmEntry::takeUndoStep(bool redo)
                 QLatin1Char('.'));
 }
 
-void frmEntry::confirmDone(const QString& words)
+void frmEntry::confirmDone(const QString& words, bool afterDialog)
 {
-    // Said once the events of the action are through: a dialog closed and the keyboard back in
-    // the window, the grid's move to the student said.
-    QTimer::singleShot(0, this, [this, words] {
-        if (QApplication::focusWidget())
+    // Said once the events of the action are through: in the grid after its move to the student
+    // is said. After a dialog the keyboard is still on its way back, and the grid would drop
+    // the words as it loses and regains the keyboard: they come up at once in this window.
+    QTimer::singleShot(0, this, [this, words, afterDialog] {
+        const QWidget* focused = QApplication::focusWidget();
+        if (!afterDialog && focused && focused->window() == this)
             ui::announce(words);
         else
             ui::notify(this, words);
