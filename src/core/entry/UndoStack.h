@@ -84,6 +84,9 @@ public:
     // Puts back what the latest undo took away, by the same rules; the step can be undone again.
     std::optional<UndoneChange> redoLatest(ClassList& students);
 
+    // After a change no step records (a free-form comment): redo would put a whole record back
+    // over it, so what could be redone is forgotten.
+    void forgetRedo() { redo_.clear(); }
     void clear()
     {
         undo_.clear();

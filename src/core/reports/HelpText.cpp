@@ -24,7 +24,8 @@ std::vector<std::string> helpKeyLines()
         "  Ctrl+N, Ctrl+O, Ctrl+S and Ctrl+P: a new list, open, save, print; Escape goes back",
         "Keys in Initial Values Setup:",
         "  a code typed in CM1 to CM3, then Enter, places it; 1 to 4, or N, S, G, E, rates a skill",
-        "  Delete clears; Enter on a favourite places it in the current range; Ctrl+Z undoes",
+        "  Delete clears; Enter on a favourite places it in the current range",
+        "  Ctrl+Z (or Ctrl+U) undoes a change; Ctrl+Y (or Ctrl+Shift+Z) redoes what was undone",
         "  Alt+E enters the ranges, Alt+S splits the current range, Alt+D deletes it; Escape goes back",
     };
 }

@@ -50,6 +50,8 @@ void frmEntry::openFreeFormDialog(int index, const std::optional<std::string>& d
                     showMessage(freeFormUnchangedMessage());
                     return;
                 }
+                undoStack_.forgetRedo();
+                showUndoState();
                 classChanged();
                 redrawStudentRow(index);
                 displayDetails(index);
