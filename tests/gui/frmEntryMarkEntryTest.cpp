@@ -1,4 +1,5 @@
 // Typing marks in the main window, with initial values, and taking them back with undo.
+#include "ControlOf.h"
 #include "EntryFixture.h"
 
 #include "core/classdata/ClassSort.h"
@@ -13,6 +14,8 @@
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QMessageBox>
 #include <QTimer>
 #include <QToolButton>
@@ -186,6 +189,17 @@ TEST_F(EntryTest, UndoShowsTheRestoredStudentAndSortsAndOtherClassesEmptyIt)
     EXPECT_EQ(cell(1, 3), "60");
     EXPECT_EQ(grid()->currentRow(), 1);
     menu("mnuUndo")->trigger();
+    // A free-form comment stored since ends what can be redone: redo would put the student's
+    // whole record back over it.
+    ASSERT_TRUE(menu("mnuRedo")->isEnabled());
+    grid()->setCurrent(2, 3);
+    frmFreeFormCommentEntry* dialog = openDialog();
+    ASSERT_TRUE(dialog);
+    controlOf<QPlainTextEdit>(dialog, "txtComment")->setPlainText("Reads widely.");
+    controlOf<QPushButton>(dialog, "cmdOkay")->click();
+    settle();
+    EXPECT_FALSE(menu("mnuRedo")->isEnabled());
+    grid()->setCurrent(1, 3);
 
     typeMark("60");
     menu("mnuSortNames")->trigger();
