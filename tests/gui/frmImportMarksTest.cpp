@@ -53,7 +53,7 @@ TEST_F(EntryTest, ImportedMarksArePreviewedThenAppliedAndUndoneAsOneStep)
     menu("mnuUndo")->trigger();
     EXPECT_EQ(state.students, before);
     EXPECT_EQ(cell(1, 3), "89");
-    // Redo puts the import back whole, by either key; Ctrl+Z takes it back again.
+    // Redo puts the import back whole; Ctrl+Z takes it back again.
     comesUp(window.get());
     grid()->setFocus();
     QTest::keyClick(grid(), Qt::Key_Y, Qt::ControlModifier);
@@ -61,9 +61,6 @@ TEST_F(EntryTest, ImportedMarksArePreviewedThenAppliedAndUndoneAsOneStep)
     EXPECT_EQ(cell(1, 3), "74");
     QTest::keyClick(grid(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(state.students, before);
-    QTest::keyClick(grid(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(state.students, imported);
-    QTest::keyClick(grid(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_TRUE(menu("mnuRedo")->isEnabled());
 
     // The grid copied for a spreadsheet carries HTML beside the text, with the IDs as text.
