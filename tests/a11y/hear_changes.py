@@ -185,6 +185,14 @@ def main_window(program, heard, names):
     heard.expect("the over-long comment warning", "TQ8A: Trillium Comment Length Exceeded")
 
 
+def undo_and_redo(heard, names):
+    """Undo and Redo by their keys say what they took back or put back: the code placed last."""
+    keys(heard, "ctrl+z")
+    heard.expect("an undo", "Undone: a comment code for " + names[1])
+    keys(heard, "ctrl+y")
+    heard.expect("a redo", "Redone: a comment code for " + names[1])
+
+
 def comment_selection(program, heard, names):
     program.command("menu mnuSelection", heard)
     focus_window_of(program.process.pid, heard, "Comment Selection")
@@ -286,6 +294,7 @@ def main():
         heard = Listener(program)
         names = student_names(program.process.pid)
         main_window(program, heard, names)
+        undo_and_redo(heard, names)
         comment_selection(program, heard, names)
         initial_values(program, heard)
         preview_cells(program, heard)

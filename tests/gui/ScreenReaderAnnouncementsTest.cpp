@@ -4,8 +4,13 @@
 #include "AccessibilityEvents.h"
 #include "EntryFixture.h"
 
+#include "gui/markbook/frmImportMarks.h"
+
+#include <QClipboard>
 #include <QFocusEvent>
 #include <QFrame>
+#include <QPlainTextEdit>
+#include <QPushButton>
 
 #include <functional>
 #include <optional>
@@ -54,6 +59,9 @@ public:
     using EntryTest::typeMark;
     using MainWindowTest::favouritesList;
     using MainWindowTest::grid;
+    using MainWindowTest::dialogs;
+    using MainWindowTest::root;
+    using MainWindowTest::menu;
 
     AccessibilityEvents accessibility;
 };
@@ -126,7 +134,9 @@ ChangeCase arrivingInTheGrid(const char* name, Qt::FocusReason reason)
 TEST_P(ScreenReaderOfChanges, HearsTheNewValueAndTheStudent)
 {
     GetParam().act(*this);
-    QApplication::processEvents(); // what is announced is said once the key is done
+    // What is announced is said once the key is done; a confirmation once the action is through.
+    for (int pass = 0; pass < 3; ++pass)
+        QApplication::processEvents();
     const QString said = accessibility.said();
     for (const QString& words : GetParam().heard(*this))
         EXPECT_TRUE(said.contains(words)) << "not said: " << words.toStdString() << "\nsaid: " << said.toStdString();
@@ -214,6 +224,48 @@ INSTANTIATE_TEST_SUITE_P(
                    [](const ScreenReaderBase&) {
                        return QStringList{"0701 first of the list", "0702 second of the list"};
                    }}),
+        // Confirmations of what leaves no cell to read, each after its action.
+        ChangeCase{"UndoneAndRedone",
+                   [](ScreenReaderBase& t) {
+                       t.typeMark("75");
+                       QTest::keyClick(t.grid(), Qt::Key_Z, Qt::ControlModifier);
+                       QApplication::processEvents();
+                       QTest::keyClick(t.grid(), Qt::Key_Y, Qt::ControlModifier);
+                   },
+                   [](const ScreenReaderBase& t) {
+                       return QStringList{"Undone: a mark for " + t.name(1) + ".", "Redone: a mark for " + t.name(1) + "."};
+                   }},
+        ChangeCase{"PastedMarksStoredAndUndone",
+                   [](ScreenReaderBase& t) {
+                       QGuiApplication::clipboard()->setText(QStringLiteral("70\n71\n"));
+                       t.menu("mnuPasteMarks")->trigger();
+                       auto* dialog = t.window->findChild<frmImportMarks*>();
+                       ASSERT_TRUE(dialog);
+                       dialog->findChild<QPushButton*>(QStringLiteral("cmdApply"))->click();
+                       QApplication::processEvents();
+                       comesUp(t.window.get());
+                       t.grid()->setFocus();
+                       QTest::keyClick(t.grid(), Qt::Key_Z, Qt::ControlModifier);
+                   },
+                   [](const ScreenReaderBase&) {
+                       return QStringList{"2 marks stored. Ctrl+Z takes them back.", "Undone: 2 pasted marks."};
+                   }},
+        ChangeCase{"Saved",
+                   [](ScreenReaderBase& t) {
+                       t.dialogs.answerSaveFile(QString::fromStdString(t.root.file("home/MyClass.tqc")));
+                       QTest::keyClick(t.grid(), Qt::Key_S, Qt::ControlModifier);
+                   },
+                   [](const ScreenReaderBase&) { return QStringList{"Saved as MyClass.tqc."}; }},
+        ChangeCase{"FreeFormStored",
+                   [](ScreenReaderBase& t) {
+                       t.grid()->setCurrent(3, 3);
+                       QTest::keyClick(t.grid(), Qt::Key_F2);
+                       auto* dialog = t.window->findChild<QDialog*>(QStringLiteral("frmFreeFormCommentEntry"));
+                       ASSERT_TRUE(dialog);
+                       dialog->findChild<QPlainTextEdit*>(QStringLiteral("txtComment"))->setPlainText("Reads widely.");
+                       dialog->findChild<QPushButton*>(QStringLiteral("cmdOkay"))->click();
+                   },
+                   [](const ScreenReaderBase& t) { return QStringList{"Free-form comment stored for " + t.name(3) + "."}; }}),
     [](const ::testing::TestParamInfo<ChangeCase>& info) { return std::string(info.param.name); });
 
 TEST_F(EntryTest, TheOverLongCommentWarningIsAnnouncedAsItComesUp)

@@ -45,7 +45,7 @@ TEST_F(AutoFillTest, ShowsTheRangesOfTheOpenFavouritesWithEveryControl)
           Caption{"cmdSplit", "&Split Range", "Splits current range into 2 ranges each half the original (Alt+S)"},
           Caption{"cmdDelete", "&Delete Range", "Deletes the current range and combines it with the one below (Alt+D)"},
           Caption{"cmdUndo", "&Undo Comment/Learning Skill Changes",
-                  "Undoes the last code or rating given to a range (Alt+U or Ctrl+U)"},
+                  "Undoes the last code or rating given to a range (Alt+U, Ctrl+Z or Ctrl+U)"},
           Caption{"cmdBack", "&Back to Mark / Comment Entry",
                   "Saves the favourites and goes back to the class (Alt+B or Escape)"}}) {
         QPushButton* button = control<QPushButton>(c.name);

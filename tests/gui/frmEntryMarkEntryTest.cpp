@@ -1,4 +1,5 @@
 // Typing marks in the main window, with initial values, and taking them back with undo.
+#include "ControlOf.h"
 #include "EntryFixture.h"
 
 #include "core/classdata/ClassSort.h"
@@ -14,6 +15,8 @@
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QMessageBox>
 #include <QTimer>
 #include <QToolButton>
@@ -173,6 +176,31 @@ TEST_F(EntryTest, UndoShowsTheRestoredStudentAndSortsAndOtherClassesEmptyIt)
     EXPECT_EQ(grid()->cellBackground(1, 0), window->palette().color(QPalette::Highlight));
     EXPECT_EQ(grid()->cellBackground(10, 0), window->palette().color(QPalette::Button));
     EXPECT_TRUE(mainControl<QLabel>("lblDetail2")->text().startsWith("Ahmed             89"));
+    // Redo puts the mark back and shows its student again. While the mark box is open the redo
+    // keys are the box's own: the class keeps its steps.
+    grid()->setCurrent(10, 3);
+    key(Qt::Key_5, "5");
+    ASSERT_TRUE(markBox()->isVisible());
+    QTest::keyClick(markBox(), Qt::Key_Y, Qt::ControlModifier);
+    QTest::keyClick(markBox(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    key(Qt::Key_Escape);
+    EXPECT_EQ(student(1).mark, "89");
+    QTest::keyClick(grid(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(student(1).mark, "60");
+    EXPECT_EQ(cell(1, 3), "60");
+    EXPECT_EQ(grid()->currentRow(), 1);
+    menu("mnuUndo")->trigger();
+    // A free-form comment stored since ends what can be redone: redo would put the student's
+    // whole record back over it.
+    ASSERT_TRUE(menu("mnuRedo")->isEnabled());
+    grid()->setCurrent(2, 3);
+    frmFreeFormCommentEntry* dialog = openDialog();
+    ASSERT_TRUE(dialog);
+    controlOf<QPlainTextEdit>(dialog, "txtComment")->setPlainText("Reads widely.");
+    controlOf<QPushButton>(dialog, "cmdOkay")->click();
+    settle();
+    EXPECT_FALSE(menu("mnuRedo")->isEnabled());
+    grid()->setCurrent(1, 3);
 
     typeMark("60");
     menu("mnuSortNames")->trigger();

@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QMimeData>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -55,9 +56,26 @@ TEST_F(EntryTest, ImportedMarksArePreviewedThenAppliedAndUndoneAsOneStep)
     EXPECT_EQ(student(1).mark, "74");
     EXPECT_EQ(cell(1, 3), "74");
     EXPECT_EQ(undoCount(), undoBefore + 1);
+    const ClassList imported = state.students;
     menu("mnuUndo")->trigger();
     EXPECT_EQ(state.students, before);
     EXPECT_EQ(cell(1, 3), "89");
+    // Redo puts the import back whole; Ctrl+Z takes it back again.
+    comesUp(window.get());
+    grid()->setFocus();
+    QTest::keyClick(grid(), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(state.students, imported);
+    EXPECT_EQ(cell(1, 3), "74");
+    QTest::keyClick(grid(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(state.students, before);
+    EXPECT_TRUE(menu("mnuRedo")->isEnabled());
+
+    // The grid copied for a spreadsheet carries HTML beside the text, with the IDs as text.
+    menu("mnuCopyGrid")->trigger();
+    const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
+    EXPECT_TRUE(copied->text().startsWith("Student ID\tLAST"));
+    EXPECT_TRUE(copied->html().contains(QString::fromUtf8("sdnum=\"1033;0;@\" style=\"mso-number-format:'\\@'\">") +
+                                        QString::fromLatin1(cell(1, 0).toLatin1())));
 
     // Lines pasted with the cursor on the mark of the last student but one.
     const auto paste = [this](const QString& lines) {

@@ -12,12 +12,14 @@ std::string rangeRatingAfterClick(const std::string& rating, int button)
     return rating.empty() ? std::string(defaultSkill) : rating;
 }
 
-std::optional<int> undoRangeEdit(std::vector<InitialValueRange>& ranges, RangeUndo& undo)
+std::optional<int> undoRangeEdit(std::vector<InitialValueRange>& ranges, RangeUndo& undo, RangeUndo& redo)
 {
     std::optional<RangeUndoEntry> latest = undo.takeLatest();
     if (!latest || latest->rangePosition < 1 || static_cast<size_t>(latest->rangePosition) > ranges.size())
         return std::nullopt;
-    ranges[static_cast<size_t>(latest->rangePosition - 1)] = std::move(latest->savedRange);
+    InitialValueRange& range = ranges[static_cast<size_t>(latest->rangePosition - 1)];
+    redo.push({range, latest->rangePosition});
+    range = std::move(latest->savedRange);
     return latest->rangePosition;
 }
 

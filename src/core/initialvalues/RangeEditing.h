@@ -22,8 +22,9 @@ using RangeUndo = SnapshotUndo<RangeUndoEntry>;
 // steps (an empty cell counts as "3" first), and an empty cell becomes "3" whichever button.
 std::string rangeRatingAfterClick(const std::string& rating, int button);
 
-// Puts the latest kept range back into `ranges` and returns its position; nothing when there is
-// nothing to undo. An entry whose position the table no longer has is dropped unused.
-std::optional<int> undoRangeEdit(std::vector<InitialValueRange>& ranges, RangeUndo& undo);
+// Puts the latest kept range of `undo` back into `ranges` and returns its position; nothing when
+// there is nothing to undo. The range it replaced is kept on `redo`. An entry whose position the
+// table no longer has is dropped unused. Redo is the same with the two lists swapped.
+std::optional<int> undoRangeEdit(std::vector<InitialValueRange>& ranges, RangeUndo& undo, RangeUndo& redo);
 
 } // namespace tq

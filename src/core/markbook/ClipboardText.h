@@ -19,4 +19,8 @@ SheetTable pastedSheet(std::string_view text);
 // leading spaces.
 std::string gridCopyText(const ClassList& students, bool showCourseCodes, const std::vector<int>& columns);
 
+// The same table as an HTML document (UTF-8), which a spreadsheet takes beside the plain text:
+// the student IDs and comment codes are marked as text, so that "0103" keeps its leading zero.
+std::string gridCopyHtml(const ClassList& students, bool showCourseCodes, const std::vector<int>& columns);
+
 } // namespace tq

@@ -72,7 +72,7 @@ void frmAutoFill::buildControls()
     cmdDelete = named(new QPushButton(QStringLiteral("&Delete Range"), this), "cmdDelete");
     cmdDelete->setToolTip(QStringLiteral("Deletes the current range and combines it with the one below (Alt+D)"));
     cmdUndo = named(new QPushButton(QStringLiteral("&Undo Comment/Learning Skill Changes"), this), "cmdUndo");
-    cmdUndo->setToolTip(QStringLiteral("Undoes the last code or rating given to a range (Alt+U or Ctrl+U)"));
+    cmdUndo->setToolTip(QStringLiteral("Undoes the last code or rating given to a range (Alt+U, Ctrl+Z or Ctrl+U)"));
     cmdBack = named(new QPushButton(QStringLiteral("&Back to Mark / Comment Entry"), this), "cmdBack");
     cmdBack->setToolTip(QStringLiteral("Saves the favourites and goes back to the class (Alt+B or Escape)"));
     cmdOpenFavourites = pictureButton(this, "cmdOpenFavourites", "Open Favourites", ":/icons/openFavourites.svg");

@@ -92,6 +92,8 @@ private:
     void placeTypedCode(int row, int col, const std::string& code);
     void pushUndo(int position);
     void cmdUndo_Click();
+    void redoRangeEdit(); // puts back what undo took, by the main window's redo keys
+    void takeRangeStep(RangeUndo& from, RangeUndo& to);
     void discardUndo();
 
     // The favourites file.
@@ -115,6 +117,7 @@ private:
     std::unique_ptr<CommentCodePicker> codePicker_;
     CellEntryBox* entryBox_{};
     RangeUndo undo_;
+    RangeUndo redo_;
 
     ui::ClassGrid* msfgClass{};
     QPushButton* cmdEnterRanges{};

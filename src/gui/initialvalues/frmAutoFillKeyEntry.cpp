@@ -29,11 +29,15 @@ void frmAutoFill::connectKeys()
     connect(msfgClass, &ui::ClassGrid::leaveCell, entryBox_, [this] { entryBox_->close(); });
     connect(lstFavourites, &FavouritesList::placeChosen, this, [this] { placeChosenFavourite(); });
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, [this] { close(); });
-    // The main window's undo key undoes here too.
-    connect(new QShortcut(QKeySequence(QStringLiteral("Ctrl+U")), this), &QShortcut::activated, this, [this] {
-        if (cmdUndo->isEnabled())
-            cmdUndo_Click();
-    });
+    // The main window's undo and redo keys work here too (an open code box keeps them).
+    for (const char* key : {"Ctrl+Z", "Ctrl+U"})
+        connect(new QShortcut(QKeySequence(QString::fromLatin1(key)), this), &QShortcut::activated, this, [this] {
+            if (cmdUndo->isEnabled())
+                cmdUndo_Click();
+        });
+    for (const char* key : {"Ctrl+Y", "Ctrl+Shift+Z"})
+        connect(new QShortcut(QKeySequence(QString::fromLatin1(key)), this), &QShortcut::activated, this,
+                [this] { redoRangeEdit(); });
 }
 
 void frmAutoFill::msfgClass_KeyPress(int charCode)

@@ -80,12 +80,23 @@ void frmAutoFill::lstFavourites_Click()
 void frmAutoFill::pushUndo(int position)
 {
     undo_.push(RangeUndoEntry{rangeAt(position), position});
+    redo_.clear(); // a new edit ends what could be redone
     cmdUndo->setEnabled(true);
 }
 
 void frmAutoFill::cmdUndo_Click()
 {
-    if (const std::optional<int> position = undoRangeEdit(state_.favourites.initialRanges, undo_)) {
+    takeRangeStep(undo_, redo_);
+}
+
+void frmAutoFill::redoRangeEdit()
+{
+    takeRangeStep(redo_, undo_);
+}
+
+void frmAutoFill::takeRangeStep(RangeUndo& from, RangeUndo& to)
+{
+    if (const std::optional<int> position = undoRangeEdit(state_.favourites.initialRanges, from, to)) {
         favouritesEdited(state_);
         redrawRangeRow(*position);
         displayDetails(*position);
@@ -96,6 +107,7 @@ void frmAutoFill::cmdUndo_Click()
 void frmAutoFill::discardUndo()
 {
     undo_.clear();
+    redo_.clear();
     cmdUndo->setEnabled(false);
 }
 

@@ -31,7 +31,7 @@ QAction* MainCommands::action(QWidget* menu, const char* name, const char* capti
     auto* item = new QAction(QString::fromUtf8(caption), menu);
     item->setObjectName(QString::fromLatin1(name));
     if (shortcut) {
-        item->setShortcut(QKeySequence(QString::fromLatin1(shortcut)));
+        item->setShortcuts(QKeySequence::listFromString(QString::fromLatin1(shortcut)));
         keys_[command] = item->shortcut();
     }
     menu->addAction(item);
@@ -68,7 +68,9 @@ void MainCommands::buildMenus(QMainWindow& window)
     action(file, "mnuExit", "E&xit", C::Exit);
 
     QMenu* edit = bar->addMenu(QStringLiteral("E&dit")); // "&eFile" has the E
-    mnuUndo = action(edit, "mnuUndo", "&Undo", C::Undo, "Ctrl+U");
+    // The key every editor uses, and the program's own of old.
+    mnuUndo = action(edit, "mnuUndo", "&Undo", C::Undo, "Ctrl+Z; Ctrl+U");
+    mnuRedo = action(edit, "mnuRedo", "&Redo", C::Redo, "Ctrl+Y; Ctrl+Shift+Z");
     // The keyboard's way to the free-form comment, which the mouse reaches on the details panel.
     action(edit, "mnuFreeForm", "&Free Form Comment...", C::FreeForm, "F2");
     // Marks from a spreadsheet's clipboard into the mark column, and the grid out to one.
@@ -145,6 +147,11 @@ void MainCommands::setUndoEnabled(bool enabled)
 {
     cmdUndo->setEnabled(enabled);
     mnuUndo->setEnabled(enabled);
+}
+
+void MainCommands::setRedoEnabled(bool enabled)
+{
+    mnuRedo->setEnabled(enabled);
 }
 
 void MainCommands::setOpenFavouritesEnabled(bool enabled)

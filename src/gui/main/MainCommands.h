@@ -18,7 +18,7 @@ namespace tq {
 
 enum class MainCommand {
     OpenFavourites, NewClass, OpenClass, Save, Update, Print, PrintPreview, Exit,
-    Undo, ShowCourseCodes, SortNames, SortMarks, SortCourse,
+    Undo, Redo, ShowCourseCodes, SortNames, SortMarks, SortCourse,
     InitialValues, Selection, Export, Help, SwitchView, FreeForm, Summary,
     ImportMarks, PasteMarks, CopyGrid,
 };
@@ -35,6 +35,7 @@ public:
     // The commands that need an open class, enabled or not.
     void setClassCommandsEnabled(bool enabled);
     void setUndoEnabled(bool enabled);
+    void setRedoEnabled(bool enabled);
     void setOpenFavouritesEnabled(bool enabled);
     // View > Show Course Codes, checked or not; Sort Course is offered only while it is.
     bool courseCodesShown() const;
@@ -50,6 +51,7 @@ signals:
 
 private:
     void buildMenus(QMainWindow& window);
+    // `shortcut`: one key, or several parted by "; " (the first is the one the menu shows).
     QAction* action(QWidget* menu, const char* name, const char* caption, MainCommand command,
                     const char* shortcut = nullptr);
     // A button's tooltip, with the key of its command when the menus give it one.
@@ -60,6 +62,7 @@ private:
     QAction* mnuPrint = nullptr;
     QAction* mnuPrintPreview = nullptr;
     QAction* mnuUndo = nullptr;
+    QAction* mnuRedo = nullptr;
     QAction* mnuImportMarks = nullptr;
     QAction* mnuPasteMarks = nullptr;
     QAction* mnuCopyGrid = nullptr;

@@ -229,6 +229,7 @@ void frmEntry::run(MainCommand command)
     case MainCommand::PrintPreview: printing_->preview(); break;
     case MainCommand::Exit: leave(); break;
     case MainCommand::Undo: doUndo(); break;
+    case MainCommand::Redo: doRedo(); break;
     case MainCommand::ShowCourseCodes: showCourseCodesCommand(); break;
     case MainCommand::SortNames: sortCommand(&sortByName); break;
     case MainCommand::SortMarks: sortCommand(&sortByMark); break;

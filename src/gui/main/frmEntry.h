@@ -149,9 +149,15 @@ private:
     void redrawStudentRow(int studentIndex) override;
     bool commentsView() const override;
     void clearUndo();
-    frmImportMarks* openImportWindow();
-    void applyImportedMarks(const ImportPlan& plan, const std::vector<InitialValueRange>* ranges);
+    // `how` the marks come: "imported" or "pasted", as undo and redo name the step.
+    frmImportMarks* openImportWindow(const char* how);
+    void applyImportedMarks(const ImportPlan& plan, const std::vector<InitialValueRange>* ranges, const char* how);
+    // Says `words` once what the teacher did is done and the keyboard is back where it works.
+    void confirmDone(const QString& words, bool afterDialog = false);
     void doUndo();
+    void doRedo();
+    void takeUndoStep(bool redo);
+    void showUndoState(); // Undo and Redo offered as the steps allow
 
     ProgramState& state_;
     ui::Dialogs& dialogs_;

@@ -114,6 +114,7 @@ bool frmEntry::saveas()
     savedAs(state_.classOpen, path, state_.clock());
     rememberFolderOf(state_.folders, path);
     classFile_->showFile(path, false, state_.classOpen.unprotected);
+    confirmDone(QStringLiteral("Saved as ") + displayPath(fileNameOf(path)) + QLatin1Char('.'));
     return true;
 }
 
@@ -161,7 +162,7 @@ void frmEntry::applyUpdatedClass(ClassList updated)
         return;
     // One undo brings the whole class back as it was, dropped students and all.
     undoStack_.pushWholeClass(state_.students);
-    commands_->setUndoEnabled(true);
+    showUndoState();
     reorderKeepingPlace([this, &updated] {
         state_.students = std::move(updated);
         classChanged();

@@ -50,9 +50,15 @@ void frmEntry::openFreeFormDialog(int index, const std::optional<std::string>& d
                     showMessage(freeFormUnchangedMessage());
                     return;
                 }
+                undoStack_.forgetRedo();
+                showUndoState();
                 classChanged();
                 redrawStudentRow(index);
                 displayDetails(index);
+                confirmDone((outcome == FreeFormOutcome::FreeForm ? QStringLiteral("Free-form comment stored for ")
+                                                                  : QStringLiteral("Free-form comment removed for ")) +
+                                ui::fromCp1252(fullName(now)) + QLatin1Char('.'),
+                            true);
             });
     dialog->open();
     if (draft)

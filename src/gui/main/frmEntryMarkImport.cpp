@@ -16,16 +16,19 @@
 #include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
+#include <QMimeData>
 
 namespace tq {
 
-frmImportMarks* frmEntry::openImportWindow()
+frmImportMarks* frmEntry::openImportWindow(const char* how)
 {
     const std::vector<InitialValueRange>* ranges = optAutoFill->isChecked() ? &state_.favourites.initialRanges : nullptr;
     auto* dialog = new frmImportMarks(state_.students, ranges, dialogs_, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     // The window is modal: the class and the ranges cannot change while it is open.
-    connect(dialog, &QDialog::accepted, this, [this, dialog, ranges] { applyImportedMarks(dialog->plan(), ranges); });
+    connect(dialog, &QDialog::accepted, this, [this, dialog, ranges, how] {
+        applyImportedMarks(dialog->plan(), ranges, how);
+    });
     dialog->open();
     return dialog;
 }
@@ -37,7 +40,7 @@ void frmEntry::importMarksCommand()
     const QString chosen = dialogs_.openFile(this, QStringLiteral("Import Marks"), QString::fromLatin1(markbookFileFilter),
                                              QFile::decodeName(fileDialogFolder(state_.folders).c_str()));
     if (!chosen.isEmpty())
-        openImportWindow()->readFile(chosen);
+        openImportWindow("imported")->readFile(chosen);
 }
 
 void frmEntry::pasteMarksCommand()
@@ -48,7 +51,7 @@ void frmEntry::pasteMarksCommand()
     SheetTable sheet = pastedSheet(QGuiApplication::clipboard()->text().toStdString());
     if (sheet.rows.empty())
         return;
-    openImportWindow()->showPasted(std::move(sheet), row - 1);
+    openImportWindow("pasted")->showPasted(std::move(sheet), row - 1);
 }
 
 void frmEntry::copyGridCommand()
@@ -59,19 +62,27 @@ void frmEntry::copyGridCommand()
     for (int c = 0; c < gridColumnCount; ++c)
         if (msfgClass->columnWidthTwips(c) > 0)
             shown.push_back(c);
-    QGuiApplication::clipboard()->setText(ui::fromCp1252(gridCopyText(state_.students, showCourseCodes(), shown)));
+    // Plain text for editors, HTML for spreadsheets, which read the IDs and codes in it as text.
+    auto* copied = new QMimeData;
+    copied->setText(ui::fromCp1252(gridCopyText(state_.students, showCourseCodes(), shown)));
+    copied->setHtml(QString::fromStdString(gridCopyHtml(state_.students, showCourseCodes(), shown)));
+    QGuiApplication::clipboard()->setMimeData(copied);
 }
 
-void frmEntry::applyImportedMarks(const ImportPlan& plan, const std::vector<InitialValueRange>* ranges)
+void frmEntry::applyImportedMarks(const ImportPlan& plan, const std::vector<InitialValueRange>* ranges,
+                                  const char* how)
 {
     std::vector<int> changing;
+    size_t marksChanging = 0; // a mark stored again only for its initial values is no new mark
     for (const StudentPreview& p : plan.students)
-        if (p.applies())
+        if (p.applies()) {
             changing.push_back(p.student);
+            marksChanging += p.newMark != p.oldMark;
+        }
     if (changing.empty())
         return;
-    undoStack_.pushStudents(state_.students, changing);
-    commands_->setUndoEnabled(true);
+    undoStack_.pushStudents(state_.students, changing, describeMarks(marksChanging, how));
+    showUndoState();
     ClassList before;
     for (const int i : changing)
         before.push_back(state_.students[static_cast<size_t>(i)]);
@@ -93,6 +104,10 @@ void frmEntry::applyImportedMarks(const ImportPlan& plan, const std::vector<Init
     const int current = msfgClass->currentRow() - 1;
     if (current >= 0 && current < state_.studentCount())
         displayDetails(current);
+    confirmDone(QString::fromStdString(describeMarks(marksChanging, "")) +
+                (marksChanging == 1 ? QStringLiteral(" stored. Ctrl+Z takes it back.")
+                                    : QStringLiteral(" stored. Ctrl+Z takes them back.")),
+                true);
 }
 
 } // namespace tq

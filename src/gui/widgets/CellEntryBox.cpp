@@ -44,6 +44,20 @@ CellEntryBox::CellEntryBox(ui::ClassGrid& grid) : QObject(&grid), grid_(grid)
             e->accept();
             return true;
         }
+        // So are the undo and redo keys: the window's Undo and Redo would change the class under
+        // the box. They act on what is typed.
+        if (e->type() == QEvent::ShortcutOverride || e->type() == QEvent::KeyPress) {
+            const QKeyCombination pressed = static_cast<QKeyEvent*>(e)->keyCombination();
+            const bool undo = pressed == QKeyCombination(Qt::ControlModifier, Qt::Key_Z);
+            const bool redo = pressed == QKeyCombination(Qt::ControlModifier, Qt::Key_Y) ||
+                              pressed == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z);
+            if (undo || redo) {
+                e->accept();
+                if (e->type() == QEvent::KeyPress)
+                    undo ? txtDataEntry->undo() : txtDataEntry->redo();
+                return true;
+            }
+        }
         if (e->type() != QEvent::KeyPress && e->type() != QEvent::KeyRelease)
             return false;
         const int qtKey = static_cast<QKeyEvent*>(e)->key();

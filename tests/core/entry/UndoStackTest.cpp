@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using namespace tq;
 
 namespace {
@@ -113,3 +115,83 @@ TEST(UndoStack, AHeadingClickIsOneStepThatGivesEveryFlagBack)
     undo.pushClassFlags(c, StudentFlag::Interview, false);
     EXPECT_TRUE(undo.empty());
 }
+
+// Every kind of step: undo gives the class back as it was before the change, redo as it was after
+// it, both with the step's words, and the step can be undone again after its redo.
+struct StepCase {
+    const char* name;
+    std::function<void(UndoStack&, ClassList&)> change; // records the step, then makes the change
+    const char* words;
+    int shown; // the student undo and redo show
+};
+
+class UndoStackSteps : public ::testing::TestWithParam<StepCase> {};
+
+TEST_P(UndoStackSteps, RedoPutsBackWhatUndoTookAway)
+{
+    ClassList c = classOf(3);
+    c[1].lastName = "Zhou";
+    c[1].firstName = "Samuel";
+    const ClassList before = c;
+    UndoStack undo;
+    GetParam().change(undo, c);
+    const ClassList after = c;
+    ASSERT_NE(after, before);
+
+    for (int round = 0; round < 2; ++round) {
+        std::optional<UndoneChange> done = undo.undoLatest(c);
+        ASSERT_TRUE(done);
+        EXPECT_EQ(done->description, GetParam().words);
+        EXPECT_EQ(done->shown, GetParam().shown);
+        EXPECT_TRUE(undo.empty());
+        EXPECT_EQ(undo.redoSize(), 1u);
+        done = undo.redoLatest(c);
+        ASSERT_TRUE(done);
+        EXPECT_EQ(done->description, GetParam().words);
+        EXPECT_FALSE(undo.canRedo());
+        EXPECT_EQ(undo.size(), 1u);
+        EXPECT_EQ(c[1], after[1]);
+        EXPECT_EQ(c[2], after[2]);
+    }
+    undo.undoLatest(c);
+    EXPECT_EQ(c[1], before[1]);
+    EXPECT_EQ(c[2], before[2]);
+    // A new change forgets what could be redone.
+    undo.push(c[2], 2);
+    EXPECT_FALSE(undo.canRedo());
+    EXPECT_FALSE(undo.redoLatest(c));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, UndoStackSteps,
+    ::testing::Values(
+        StepCase{"Mark",
+                 [](UndoStack& u, ClassList& c) {
+                     u.push(c[1], 1);
+                     c[1].mark = "75";
+                     c[1].comment1 = "0103"; // an initial value the mark brought
+                 },
+                 "a mark for Zhou Samuel", 1},
+        StepCase{"PastedMarks",
+                 [](UndoStack& u, ClassList& c) {
+                     u.pushStudents(c, {1, 2}, describeMarks(2, "pasted"));
+                     c[1].mark = "70";
+                     c[2].mark = "71";
+                 },
+                 "2 pasted marks", -1},
+        StepCase{"FlagHeading",
+                 [](UndoStack& u, ClassList& c) {
+                     c[0].eld = "Y";
+                     u.pushClassFlags(c, StudentFlag::Esl, true);
+                     setFlagForClass(c, StudentFlag::Esl, true);
+                 },
+                 "ESL set for the class", -1},
+        StepCase{"Update",
+                 [](UndoStack& u, ClassList& c) {
+                     u.pushWholeClass(c);
+                     c[1].mark = "88";
+                     c.erase(c.begin() + 2);
+                     c.push_back(newStudentRecord("ENG2D1-01", "300000000", "New", "One", "M", ""));
+                 },
+                 "an update", 0}),
+    [](const ::testing::TestParamInfo<StepCase>& info) { return std::string(info.param.name); });

@@ -32,24 +32,31 @@ TEST(RangeEditing, UndoPutsWholeRangesBackLatestFirstAndSkipsPositionsNoLongerTh
     ranges[0].rangeComment1.clear();
     ranges[0].rangeSkills[4] = "2";
 
-    EXPECT_EQ(undoRangeEdit(ranges, undo), 1);
+    const std::vector<InitialValueRange> edited = ranges;
+    RangeUndo redo;
+    EXPECT_EQ(undoRangeEdit(ranges, undo, redo), 1);
     EXPECT_EQ(ranges[0], original[0]);
-    EXPECT_EQ(undoRangeEdit(ranges, undo), std::nullopt);
-    EXPECT_EQ(undoRangeEdit(ranges, undo), 2);
+    EXPECT_EQ(undoRangeEdit(ranges, undo, redo), std::nullopt);
+    EXPECT_EQ(undoRangeEdit(ranges, undo, redo), 2);
     EXPECT_EQ(ranges, original);
     EXPECT_TRUE(undo.empty());
+    // Redo puts the edits back, oldest first, and they can be undone again.
+    EXPECT_EQ(undoRangeEdit(ranges, redo, undo), 2);
+    EXPECT_EQ(undoRangeEdit(ranges, redo, undo), 1);
+    EXPECT_EQ(ranges, edited);
+    EXPECT_EQ(undo.size(), 2u);
 }
 
 TEST(RangeEditing, PastFiveHundredEditsTheOldestIsForgottenAndTheNewOneKept)
 {
     std::vector<InitialValueRange> ranges{markRange(0, 100, {"", "", ""}, {"3", "3", "3", "3", "3", "3"})};
-    RangeUndo undo;
+    RangeUndo undo, redo;
     for (int i = 0; i < 501; ++i) {
         undo.push({ranges[0], 1});
         ranges[0].rangeComment1 = std::to_string(1000 + i);
     }
     EXPECT_EQ(undo.size(), 500u);
-    while (undoRangeEdit(ranges, undo)) {
+    while (undoRangeEdit(ranges, undo, redo)) {
     }
     EXPECT_EQ(ranges[0].rangeComment1, "1000"); // the first edit can no longer be taken back
 }
