@@ -6,9 +6,9 @@
 #include "gui/markbook/MarkbookReading.h"
 #include "gui/markbook/SheetRowsTable.h"
 #include "gui/widgets/Dialogs.h"
+#include "gui/widgets/DropDownList.h"
 #include "gui/widgets/NamedControls.h"
 
-#include <QAccessible>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
@@ -81,7 +81,15 @@ frmImportMarks::frmImportMarks(const ClassList& students, const std::vector<Init
 
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(choice_, &MarkbookColumnChoice::changed, this, &frmImportMarks::replan);
+    connect(choice_, &MarkbookColumnChoice::changed, this, [this] {
+        const bool couldApply = cmdApply->isEnabled();
+        replan();
+        // The teacher changed a choice: the new counts are said after it, and Apply going grey.
+        QString words = lblCounts->text();
+        if (couldApply && !cmdApply->isEnabled())
+            words += QStringLiteral(" Apply is unavailable.");
+        ui::sayAfterChoice(this, words);
+    });
     connect(choice_, &MarkbookColumnChoice::sheetChanged, this, [this] { showSheet(); });
     connect(reading_, &MarkbookReading::done, this, [this](std::shared_ptr<const MarkbookOpened> opened) {
         const SheetReadResult* read = &opened->read;
@@ -151,10 +159,6 @@ void frmImportMarks::showPlan()
     tblProblems->showPlan(plan_, students_);
     lblCounts->setText(countsText(plan_));
     lblCounts->setAccessibleName(lblCounts->text());
-    if (QAccessible::isActive()) {
-        QAccessibleEvent announce(lblCounts, QAccessible::Alert);
-        QAccessible::updateAccessibility(&announce);
-    }
     cmdApply->setEnabled(plan_.changeCount() > 0);
 }
 

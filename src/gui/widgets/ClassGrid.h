@@ -125,6 +125,10 @@ public:
     // texts of its fixed cells.
     void setRowNamer(std::function<QString(int row)> namer) { m_rowNamer = std::move(namer); }
     QString rowName(int row) const;
+    // What a screen reader is told of a cell while the grid holds nothing to read (no student
+    // and no heading there): "No class is open" rather than an empty cell of nobody.
+    void setEmptyWords(const QString& words) { m_emptyWords = words; }
+    const QString& emptyWords() const { return m_emptyWords; }
 
     // Tells a screen reader `words` about the current cell once the event that led to them is
     // done, after the move to a new cell has been said (ScreenReaderAnnouncement.h). Words
@@ -216,6 +220,7 @@ private:
     QCursor m_customCursor{Qt::CrossCursor};
     bool m_leftPressed = false;
     std::function<QString(int)> m_rowNamer;
+    QString m_emptyWords;
     QStringList m_toAnnounce;       // said at the end of the event: changes first,
     QStringList m_warningsToAnnounce; // then warnings
     bool m_announcePosted = false;
