@@ -2,9 +2,14 @@
 // moves to, however the move is made, every change with its value and the student, and the
 // over-long comment warning as it comes up.
 #include "AccessibilityEvents.h"
+#include "ControlOf.h"
 #include "EntryFixture.h"
 
+#include "gui/markbook/frmImportMarks.h"
+
+#include <QComboBox>
 #include <QFrame>
+#include <QPlainTextEdit>
 
 #include <functional>
 #include <optional>
@@ -53,6 +58,26 @@ public:
     using EntryTest::typeMark;
     using MainWindowTest::favouritesList;
     using MainWindowTest::grid;
+    using MainWindowTest::menu;
+    using MainWindowTest::dialogs;
+    using EntryTest::openDialog;
+
+    // The free-form dialog of the first student with `text`, the keyboard in it and the caret at
+    // `caret`.
+    QPlainTextEdit* freeFormText(const QString& text, int caret)
+    {
+        frmFreeFormCommentEntry* dialog = openDialog();
+        auto* box = dialog ? dialog->findChild<QPlainTextEdit*>(QStringLiteral("txtComment")) : nullptr;
+        if (!box)
+            return nullptr;
+        comesUp(dialog);
+        box->setFocus();
+        box->setPlainText(text);
+        QTextCursor at = box->textCursor();
+        at.setPosition(caret);
+        box->setTextCursor(at);
+        return box;
+    }
 
     AccessibilityEvents accessibility;
 };
@@ -167,6 +192,30 @@ INSTANTIATE_TEST_SUITE_P(
                    [](const ScreenReaderBase& t) {
                        return QStringList{"Learning skills view. MRK " + t.cell(2, 3) + ", " + t.name(2) + "."};
                    }},
+        // A drop-down list says the teacher's choice, then what it re-counted, and Apply going grey.
+        ChangeCase{"DropDownChoiceAndTheNewCounts",
+                   [](ScreenReaderBase& t) {
+                       t.dialogs.answerOpenFile(QString::fromStdString(dataFile("markbook/platform-grades.csv")));
+                       t.menu("mnuImportMarks")->trigger();
+                       auto* dialog = t.window->findChild<frmImportMarks*>();
+                       ASSERT_TRUE(QTest::qWaitFor([dialog] { return dialog->ready(); }, 10000));
+                       comesUp(dialog);
+                       auto* column = controlOf<QComboBox>(dialog, "cmbMarkColumn");
+                       column->setFocus();
+                       QTest::keyClick(column, Qt::Key_Home);
+                   },
+                   [](const ScreenReaderBase&) {
+                       return QStringList{"(none). 28 students: 0 marks change", "values refused. Apply is unavailable."};
+                   }},
+        // Ctrl+Left from one misspelt word onto the one before it: each is said with its finding.
+        ChangeCase{"CaretOnTwoMisspeltWords",
+                   [](ScreenReaderBase& t) {
+                       QPlainTextEdit* box = t.freeFormText("Layla wrtes thngs well.", 18);
+                       ASSERT_TRUE(box);
+                       QTest::keyClick(box, Qt::Key_Left, Qt::ControlModifier);
+                       QTest::keyClick(box, Qt::Key_Left, Qt::ControlModifier);
+                   },
+                   [](const ScreenReaderBase&) { return QStringList{"thngs, misspelt", "wrtes, misspelt"}; }},
         ChangeCase{"ArrivingInTheGrid",
                    [](ScreenReaderBase& t) {
                        t.favouritesList()->setFocus();
@@ -174,6 +223,33 @@ INSTANTIATE_TEST_SUITE_P(
                    },
                    [](const ScreenReaderBase& t) { return QStringList{"MRK " + t.cell(1, 3) + ", " + t.name(1) + "."}; }}),
     [](const ::testing::TestParamInfo<ChangeCase>& info) { return std::string(info.param.name); });
+
+// Typing on at the limit is dropped: that the comment is full is said as it becomes full, not on
+// every key after it, and again once it has gone below the limit and is full again.
+TEST_F(ScreenReaderBase, AFullFreeFormCommentIsSaidOnceEachTimeItBecomesFull)
+{
+    QPlainTextEdit* box = freeFormText(QString(459, QLatin1Char('x')), 459);
+    ASSERT_TRUE(box);
+    accessibility.clear();
+    for (const int key : {Qt::Key_Y, Qt::Key_Z, Qt::Key_Z, Qt::Key_Backspace, Qt::Key_Y, Qt::Key_Z})
+        QTest::keyClick(box, static_cast<Qt::Key>(key));
+    int said = 0;
+    for (const AccessibilityEvents::Event& shown : accessibility.of(QAccessible::ObjectShow))
+        said += shown.name == "The comment is full: 460 characters.";
+    EXPECT_EQ(said, 2);
+    EXPECT_EQ(box->toPlainText().size(), 460);
+}
+
+// An empty main window's grid says so, not an empty cell of nobody.
+TEST_F(EntryTest, TheGridWithoutAClassSaysNoClassIsOpen)
+{
+    startActive();
+    AccessibilityEvents accessibility;
+    favouritesList()->setFocus();
+    grid()->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    EXPECT_TRUE(accessibility.said().contains("No class is open")) << accessibility.said().toStdString();
+}
 
 TEST_F(EntryTest, TheOverLongCommentWarningIsAnnouncedAsItComesUp)
 {

@@ -117,7 +117,7 @@ TEST_F(FreeFormTest, ABlankCommentIsConfirmedFirstAndALongOneIsCutAt460)
     EXPECT_EQ(controlOf<QPlainTextEdit>(dialog, "txtComment")->toPlainText().size(), 460);
     EXPECT_EQ(controlOf<QLabel>(dialog, "lblLength")->text(), "Length: 460/460");
     EXPECT_TRUE(controlOf<QPlainTextEdit>(dialog, "txtComment")->accessibleDescription().endsWith(
-        "The comment is full: 460 characters"));
+        "The comment is full: 460 characters."));
     controlOf<QPlainTextEdit>(dialog, "txtComment")->clear();
     dialogs.answerQuestion(true);
     controlOf<QPushButton>(dialog, "cmdOkay")->click();
@@ -217,9 +217,9 @@ TEST_F(FreeFormTest, AsTheTeacherTypesTheChecksShowWhatToReadAgainAndStopNothing
 
     // Shift+F10 at the caret: the word's suggestions first; one takes the word's place.
     caretInto(text, "recieve");
-    EXPECT_EQ(text->accessibleDescription(), "misspelt");
+    EXPECT_EQ(text->accessibleDescription(), "recieve, misspelt.");
     caretInto(text, "Sophie");
-    EXPECT_EQ(text->accessibleDescription(), "another student's name");
+    EXPECT_EQ(text->accessibleDescription(), "Sophie, another student's name.");
     caretInto(text, "recieve");
     QTest::keyClick(text, Qt::Key_F10, Qt::ShiftModifier);
     QMenu* menu = wordMenu(dialog);
@@ -292,13 +292,19 @@ TEST_F(FreeFormTest, WithoutTheDictionaryTheDialogSaysSoAndStillNamesNamesAndPro
 
 TEST_F(FreeFormTest, EscapeOrTheCloseBoxAskBeforeAChangedTextIsThrownAway)
 {
-    start();
+    startActive();
     openClass(sampleClassCopy());
+    // F2 from the grid.
+    const auto openFromTheGrid = [this] {
+        grid()->setFocus();
+        menu("mnuFreeForm")->trigger();
+        return window->findChild<frmFreeFormCommentEntry*>();
+    };
     size_t asked = 0;
     for (const bool escape : {true, true, false, false}) { // No, then Yes, to each
         const bool yes = asked++ % 2 == 1;
         SCOPED_TRACE(std::string(escape ? "Escape, " : "close box, ") + (yes ? "Yes" : "No"));
-        const QPointer<frmFreeFormCommentEntry> dialog = yes ? window->findChild<frmFreeFormCommentEntry*>() : openDialog();
+        const QPointer<frmFreeFormCommentEntry> dialog = yes ? window->findChild<frmFreeFormCommentEntry*>() : openFromTheGrid();
         ASSERT_TRUE(dialog);
         controlOf<QPlainTextEdit>(dialog, "txtComment")->setPlainText("Layla reads widely.");
         dialogs.answerQuestion(yes);
@@ -310,5 +316,10 @@ TEST_F(FreeFormTest, EscapeOrTheCloseBoxAskBeforeAChangedTextIsThrownAway)
                   "Do you want to discard the comment you typed? Yes returns this student to the coded comments.");
         EXPECT_EQ(!dialog, yes);
         EXPECT_FALSE(student(1).hasFreeForm);
+        // Thrown away, the keyboard is back on the grid, in a window that has it.
+        if (yes) {
+            EXPECT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == window.get(); }, 2000));
+            EXPECT_EQ(QApplication::focusWidget(), grid());
+        }
     }
 }

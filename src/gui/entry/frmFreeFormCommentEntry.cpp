@@ -179,8 +179,13 @@ void frmFreeFormCommentEntry::txtComment_Change()
 {
     const QString text = txtComment->toPlainText();
     if (static_cast<size_t>(text.size()) > trilliumCommentLimit) {
+        // Only what is beyond the limit goes: the text is not replaced whole, which a screen
+        // reader would take as the whole comment typed again, on every key.
         const QSignalBlocker quiet(txtComment);
-        txtComment->setPlainText(text.left(static_cast<qsizetype>(trilliumCommentLimit)));
+        QTextCursor beyond(txtComment->document());
+        beyond.setPosition(static_cast<int>(trilliumCommentLimit));
+        beyond.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+        beyond.removeSelectedText();
         txtComment->moveCursor(QTextCursor::End);
     }
     const size_t length = static_cast<size_t>(txtComment->toPlainText().size());

@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <functional>
+
 namespace tq {
 
 namespace {
@@ -81,16 +83,18 @@ frmImportMarks::frmImportMarks(const ClassList& students, const std::vector<Init
 
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(choice_, &MarkbookColumnChoice::changed, this, [this] {
+    // The teacher changed a choice: the new counts are said after it, and Apply going grey.
+    const auto replanAloud = [this](const std::function<void()>& replanning) {
         const bool couldApply = cmdApply->isEnabled();
-        replan();
-        // The teacher changed a choice: the new counts are said after it, and Apply going grey.
+        replanning();
         QString words = lblCounts->text();
         if (couldApply && !cmdApply->isEnabled())
             words += QStringLiteral(" Apply is unavailable.");
         ui::sayAfterChoice(this, words);
-    });
-    connect(choice_, &MarkbookColumnChoice::sheetChanged, this, [this] { showSheet(); });
+    };
+    connect(choice_, &MarkbookColumnChoice::changed, this, [this, replanAloud] { replanAloud([this] { replan(); }); });
+    connect(choice_, &MarkbookColumnChoice::sheetChanged, this,
+            [this, replanAloud] { replanAloud([this] { showSheet(); }); });
     connect(reading_, &MarkbookReading::done, this, [this](std::shared_ptr<const MarkbookOpened> opened) {
         const SheetReadResult* read = &opened->read;
         if (!read->error.empty() || read->sheets.empty()) {
