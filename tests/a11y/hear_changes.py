@@ -3,8 +3,11 @@ display (xdotool), and the events the program raises on the accessibility bus ar
 a screen reader listens to them. Every action must raise an event that carries its new value or
 the student's (or range's) name: in the main window, the mark box and the code box named for the
 student, a stored mark with the next student, a rating, Delete, a flag, a placed code, the view
-switch and the over-long comment warning; in Comment Selection, the number of comments a search
-found; in Initial Values Setup, a placed code and a rating of a range.
+switch and the over-long comment warning; in the free-form comment, each misspelt word the caret
+lands on, the full comment once, and the keyboard back in the grid after the comment is thrown
+away; in Comment Selection, the number of comments a search found and a drop-down list read with
+its caption and choice, and its new choice; in Initial Values Setup, a placed code and a rating of
+a range; in the eFile window, the report that has the keyboard.
 
     hear_changes.py <program> <class file> <favourites file>
 
@@ -25,6 +28,8 @@ from read_class_grid import fail, find_grid, start_program, wait_until_ready
 
 WAIT_SECONDS = 15
 RANGES_NAME = "Initial value ranges"
+# A notification coming up: what a screen reader says of itself, not read with a control.
+SAID = "object:state-changed:showing"
 
 
 class Listener:
@@ -58,12 +63,13 @@ class Listener:
             self.program.answer_dialogs()
             time.sleep(0.02)
 
-    def expect(self, what, *needed):
-        """Waits until an event since the last expectation says every one of `needed`."""
+    def expect(self, what, *needed, kind=None):
+        """Waits until an event since the last expectation (of `kind`, when given) says every one
+        of `needed`."""
         deadline = time.monotonic() + WAIT_SECONDS
         while time.monotonic() < deadline:
-            for kind, words in self.heard:
-                if all(n in words for n in needed):
+            for heard_kind, words in self.heard:
+                if all(n in words for n in needed) and kind in (None, heard_kind):
                     self.heard = []
                     print("check-bus: %s: heard \"%s\"" % (what, words))
                     return words
@@ -198,9 +204,57 @@ def comment_selection(program, heard, names):
     focus_window_of(program.process.pid, heard, "Comment Selection")
     keys(heard, "r", "e", "a", "d", "Return")
     heard.expect("a search", "comments found")
-    keys(heard, "Escape")
+    # Back from the first keyword to the last filter: read with its caption and its choice, and
+    # a new choice is said by itself.
+    keys(heard, "Home", "shift+Tab")
+    heard.expect("a drop-down list", "Department, All")
+    keys(heard, "Down")
+    heard.expect("a new choice", "Dance.", kind=SAID)
+    keys(heard, "Up", "Escape")
     focus_window_of(program.process.pid, heard, "Mark / Phrase Entry")
     heard.expect("arriving back in the grid", "MRK")
+
+
+def free_form(program, heard, names):
+    """F2 from the grid: misspelt words said as the caret lands on them; the full comment said
+    once; Escape and Yes throw the text away and the keys go to the grid again, no window to
+    be chosen first."""
+    program.command("click 1 3 left", heard)
+    keys(heard, "F2")
+    focus_window_of(program.process.pid, heard, "Free Form")
+    keys(heard, "ctrl+End", "space", "w", "r", "t", "e", "s", "space", "t", "h", "n", "g", "s", "space")
+    keys(heard, "ctrl+Left")
+    heard.expect("the caret on a misspelt word", "thngs, misspelt", kind=SAID)
+    keys(heard, "ctrl+Left")
+    heard.expect("the caret on the misspelt word before it", "wrtes, misspelt", kind=SAID)
+    keys(heard, "Escape")  # the question is answered Yes
+    heard.pump(1)
+    keys(heard, "Down")
+    heard.expect("keys in the grid after the comment was thrown away", "MRK", names[1])
+    # A comment one character short of the limit, then the last character: said once, and
+    # again only after the comment went below the limit.
+    program.command("freeform 2 " + "x" * 459, heard)
+    focus_window_of(program.process.pid, heard, "Free Form")
+    keys(heard, "ctrl+End", "y")
+    heard.expect("the full comment", "The comment is full: 460 characters.", kind=SAID)
+    keys(heard, "z")
+    heard.pump(1)
+    if any(kind == SAID and "The comment is full" in words for kind, words in heard.heard):
+        fail("the full comment was said again while it stayed full")
+    keys(heard, "BackSpace", "y")
+    heard.expect("the full comment again", "The comment is full: 460 characters.", kind=SAID)
+    keys(heard, "Escape")
+    heard.pump(1)
+    focus_window_of(program.process.pid, heard, "Mark / Phrase Entry")
+
+
+def efile(program, heard):
+    """The eFile window of a class with problems comes up with the keyboard on its report."""
+    program.command("menu mnuExport", heard)
+    focus_window_of(program.process.pid, heard, "eFile")
+    heard.expect("the eFile window's first stop", "Verification report")
+    keys(heard, "Escape")
+    focus_window_of(program.process.pid, heard, "Mark / Phrase Entry")
 
 
 def initial_values(program, heard):
@@ -295,6 +349,8 @@ def main():
         names = student_names(program.process.pid)
         main_window(program, heard, names)
         undo_and_redo(heard, names)
+        free_form(program, heard, names)
+        efile(program, heard)
         comment_selection(program, heard, names)
         initial_values(program, heard)
         preview_cells(program, heard)

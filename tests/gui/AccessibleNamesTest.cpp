@@ -14,6 +14,7 @@
 
 #include <QAbstractItemView>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -176,8 +177,10 @@ TEST_P(EveryWindow, NamesEveryControlTheKeyboardReaches)
     if (std::string(GetParam().name) == "Main") {
         EXPECT_GT(keyed, 0);
     }
-    // A list is named by its caption; other controls keep their own names (a drop-down list is
-    // named by its choice) and have the caption as their label.
+    // A list is named by its caption; a drop-down list by its caption and its choice, with no
+    // label besides (a screen reader would say the label instead); other controls keep their
+    // own names and have the caption as their label. Notes labelling the window itself are its
+    // description.
     for (QLabel* caption : shown->findChildren<QLabel*>()) {
         if (!caption->buddy() || caption->window() != shown)
             continue;
@@ -185,6 +188,20 @@ TEST_P(EveryWindow, NamesEveryControlTheKeyboardReaches)
         const std::string which = caption->buddy()->objectName().toStdString();
         if (qobject_cast<QAbstractItemView*>(caption->buddy())) {
             EXPECT_EQ(captioned->text(QAccessible::Name), captionWords(caption)) << which;
+            continue;
+        }
+        if (auto* list = qobject_cast<QComboBox*>(caption->buddy())) {
+            const QString choice = list->currentIndex() < 0 ? list->placeholderText() : list->currentText();
+            const QString name = captioned->text(QAccessible::Name);
+            EXPECT_TRUE(name.endsWith(", " + choice) && name.size() > choice.size() + 2) << which << ": " << name.toStdString();
+            EXPECT_TRUE(captioned->relations(QAccessible::Label).isEmpty()) << which;
+            continue;
+        }
+        if (caption->buddy() == shown) {
+            if (caption->isVisible() && caption->focusPolicy() == Qt::NoFocus) {
+                EXPECT_TRUE(shown->accessibleDescription().contains(caption->text().simplified()))
+                    << caption->objectName().toStdString();
+            }
             continue;
         }
         const auto labels = captioned->relations(QAccessible::Label);

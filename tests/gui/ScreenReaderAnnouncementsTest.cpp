@@ -2,11 +2,13 @@
 // moves to, however the move is made, every change with its value and the student, and the
 // over-long comment warning as it comes up.
 #include "AccessibilityEvents.h"
+#include "ControlOf.h"
 #include "EntryFixture.h"
 
 #include "gui/markbook/frmImportMarks.h"
 
 #include <QClipboard>
+#include <QComboBox>
 #include <QFocusEvent>
 #include <QFrame>
 #include <QPlainTextEdit>
@@ -62,6 +64,24 @@ public:
     using MainWindowTest::dialogs;
     using MainWindowTest::root;
     using MainWindowTest::menu;
+    using EntryTest::openDialog;
+
+    // The free-form dialog of the first student with `text`, the keyboard in it and the caret at
+    // `caret`.
+    QPlainTextEdit* freeFormText(const QString& text, int caret)
+    {
+        frmFreeFormCommentEntry* dialog = openDialog();
+        auto* box = dialog ? dialog->findChild<QPlainTextEdit*>(QStringLiteral("txtComment")) : nullptr;
+        if (!box)
+            return nullptr;
+        comesUp(dialog);
+        box->setFocus();
+        box->setPlainText(text);
+        QTextCursor at = box->textCursor();
+        at.setPosition(caret);
+        box->setTextCursor(at);
+        return box;
+    }
 
     AccessibilityEvents accessibility;
 };
@@ -195,6 +215,30 @@ INSTANTIATE_TEST_SUITE_P(
                    [](const ScreenReaderBase& t) {
                        return QStringList{"Learning skills view. MRK " + t.cell(2, 3) + ", " + t.name(2) + "."};
                    }},
+        // A drop-down list says the teacher's choice, then what it re-counted, and Apply going grey.
+        ChangeCase{"DropDownChoiceAndTheNewCounts",
+                   [](ScreenReaderBase& t) {
+                       t.dialogs.answerOpenFile(QString::fromStdString(dataFile("markbook/platform-grades.csv")));
+                       t.menu("mnuImportMarks")->trigger();
+                       auto* dialog = t.window->findChild<frmImportMarks*>();
+                       ASSERT_TRUE(QTest::qWaitFor([dialog] { return dialog->ready(); }, 10000));
+                       comesUp(dialog);
+                       auto* column = controlOf<QComboBox>(dialog, "cmbMarkColumn");
+                       column->setFocus();
+                       QTest::keyClick(column, Qt::Key_Home);
+                   },
+                   [](const ScreenReaderBase&) {
+                       return QStringList{"(none). 28 students: 0 marks change", "values refused. Apply is unavailable."};
+                   }},
+        // Ctrl+Left from one misspelt word onto the one before it: each is said with its finding.
+        ChangeCase{"CaretOnTwoMisspeltWords",
+                   [](ScreenReaderBase& t) {
+                       QPlainTextEdit* box = t.freeFormText("Layla wrtes thngs well.", 18);
+                       ASSERT_TRUE(box);
+                       QTest::keyClick(box, Qt::Key_Left, Qt::ControlModifier);
+                       QTest::keyClick(box, Qt::Key_Left, Qt::ControlModifier);
+                   },
+                   [](const ScreenReaderBase&) { return QStringList{"thngs, misspelt", "wrtes, misspelt"}; }},
         arrivingInTheGrid("ArrivingInTheGrid", Qt::TabFocusReason),
         arrivingInTheGrid("ArrivingByShiftTab", Qt::BacktabFocusReason),
         // Back from a working window, the program gives the grid the keyboard and says the cell.
@@ -223,7 +267,7 @@ INSTANTIATE_TEST_SUITE_P(
                    },
                    [](const ScreenReaderBase&) {
                        return QStringList{"0701 first of the list", "0702 second of the list"};
-                   }}),
+                   }},
         // Confirmations of what leaves no cell to read, each after its action.
         ChangeCase{"UndoneAndRedone",
                    [](ScreenReaderBase& t) {
@@ -267,6 +311,33 @@ INSTANTIATE_TEST_SUITE_P(
                    },
                    [](const ScreenReaderBase& t) { return QStringList{"Free-form comment stored for " + t.name(3) + "."}; }}),
     [](const ::testing::TestParamInfo<ChangeCase>& info) { return std::string(info.param.name); });
+
+// Typing on at the limit is dropped: that the comment is full is said as it becomes full, not on
+// every key after it, and again once it has gone below the limit and is full again.
+TEST_F(ScreenReaderBase, AFullFreeFormCommentIsSaidOnceEachTimeItBecomesFull)
+{
+    QPlainTextEdit* box = freeFormText(QString(459, QLatin1Char('x')), 459);
+    ASSERT_TRUE(box);
+    accessibility.clear();
+    for (const int key : {Qt::Key_Y, Qt::Key_Z, Qt::Key_Z, Qt::Key_Backspace, Qt::Key_Y, Qt::Key_Z})
+        QTest::keyClick(box, static_cast<Qt::Key>(key));
+    int said = 0;
+    for (const AccessibilityEvents::Event& shown : accessibility.of(QAccessible::ObjectShow))
+        said += shown.name == "The comment is full: 460 characters.";
+    EXPECT_EQ(said, 2);
+    EXPECT_EQ(box->toPlainText().size(), 460);
+}
+
+// An empty main window's grid says so, not an empty cell of nobody.
+TEST_F(EntryTest, TheGridWithoutAClassSaysNoClassIsOpen)
+{
+    startActive();
+    AccessibilityEvents accessibility;
+    favouritesList()->setFocus();
+    grid()->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    EXPECT_TRUE(accessibility.said().contains("No class is open")) << accessibility.said().toStdString();
+}
 
 TEST_F(EntryTest, TheOverLongCommentWarningIsAnnouncedAsItComesUp)
 {

@@ -40,6 +40,9 @@ TEST_F(ExportWindow, ReportsTheIncompleteStudentsAndOffersNoExport)
     EXPECT_TRUE(exporter()->isVisible());
     EXPECT_EQ(exporter()->windowTitle(), "eFile Confirmation and Verification");
     EXPECT_TRUE(controlOf<QPlainTextEdit>(exporter(), "picOut")->isVisible());
+    // The keyboard starts on the report; the empty grid under it is no stop of Tab.
+    EXPECT_EQ(exporter()->focusWidget(), controlOf<QPlainTextEdit>(exporter(), "picOut"));
+    EXPECT_EQ(controlOf<QWidget>(exporter(), "msfgClass")->focusPolicy(), Qt::NoFocus);
     const QStringList lines = report().split('\n');
     ASSERT_EQ(lines.size(), 11); // four students, one line each
     EXPECT_EQ(lines[0], "There are problems with your class.");

@@ -117,7 +117,7 @@ TEST_F(FreeFormTest, ABlankCommentIsConfirmedFirstAndALongOneIsCutAt460)
     EXPECT_EQ(controlOf<QPlainTextEdit>(dialog, "txtComment")->toPlainText().size(), 460);
     EXPECT_EQ(controlOf<QLabel>(dialog, "lblLength")->text(), "Length: 460/460");
     EXPECT_TRUE(controlOf<QPlainTextEdit>(dialog, "txtComment")->accessibleDescription().endsWith(
-        "The comment is full: 460 characters"));
+        "The comment is full: 460 characters."));
     controlOf<QPlainTextEdit>(dialog, "txtComment")->clear();
     dialogs.answerQuestion(true);
     controlOf<QPushButton>(dialog, "cmdOkay")->click();
@@ -217,9 +217,9 @@ TEST_F(FreeFormTest, AsTheTeacherTypesTheChecksShowWhatToReadAgainAndStopNothing
 
     // Shift+F10 at the caret: the word's suggestions first; one takes the word's place.
     caretInto(text, "recieve");
-    EXPECT_EQ(text->accessibleDescription(), "misspelt");
+    EXPECT_EQ(text->accessibleDescription(), "recieve, misspelt.");
     caretInto(text, "Sophie");
-    EXPECT_EQ(text->accessibleDescription(), "another student's name");
+    EXPECT_EQ(text->accessibleDescription(), "Sophie, another student's name.");
     caretInto(text, "recieve");
     QTest::keyClick(text, Qt::Key_F10, Qt::ShiftModifier);
     QMenu* menu = wordMenu(dialog);

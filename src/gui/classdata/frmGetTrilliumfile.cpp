@@ -5,6 +5,7 @@
 #include "core/program/ProgramState.h"
 #include "gui/widgets/Codepage.h"
 #include "gui/widgets/Dialogs.h"
+#include "gui/widgets/DropDownList.h"
 #include "gui/widgets/FocusRing.h"
 #include "gui/widgets/Fonts.h"
 #include "gui/widgets/NamedControls.h"
@@ -52,12 +53,12 @@ frmGetTrilliumfile::frmGetTrilliumfile(ProgramState& state, ui::Dialogs& dialogs
     QFont bold = font;
     bold.setBold(true);
     lblSelect->setFont(bold);
-    cboClasses = new QComboBox(this);
+    cboClasses = new ui::DropDownList(this);
     cboClasses->setObjectName(QStringLiteral("cboClasses"));
     cboClasses->setMinimumWidth(QFontMetrics(font).horizontalAdvance(QStringLiteral("MMMMMMMMMMMMMM")));
     cboClasses->setMaxVisibleItems(20);
     cboClasses->setPlaceholderText(QStringLiteral("(choose a class)"));
-    // A screen reader names a drop-down list by its choice; this is for while there is none.
+    // A screen reader reads the list as "Class, " and the class chosen.
     cboClasses->setAccessibleName(QStringLiteral("Class"));
     ui::showFocusRing(cboClasses);
     lstMultiSelect = new QListWidget(this);

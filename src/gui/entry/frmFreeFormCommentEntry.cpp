@@ -5,15 +5,16 @@
 #include "core/phrases/Composition.h"
 #include "core/program/ProgramState.h"
 #include "core/spelling/ClassCommentCheck.h"
+#include "gui/entry/CaretFindingSpeech.h"
 #include "gui/entry/CommentEdit.h"
 #include "gui/entry/CommentWordMenu.h"
 #include "gui/entry/MyCommentsPanel.h"
 #include "gui/entry/SpellingHighlighter.h"
-#include "gui/widgets/Announcement.h"
 #include "gui/widgets/Codepage.h"
 #include "gui/widgets/Dialogs.h"
 #include "gui/widgets/FocusRing.h"
 #include "gui/widgets/NamedControls.h"
+#include "gui/widgets/ScreenReaderAnnouncement.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -113,10 +114,11 @@ frmFreeFormCommentEntry::frmFreeFormCommentEntry(ui::Dialogs& dialogs, const QSt
                   "Invalid characters like carriage returns, hard returns and shifted characters like ^ will be "
                   "removed.");
     ui::captionControl(Label1, txtComment);
+    describeByNotes();
     buildLayout();
 
     connect(txtComment, &QPlainTextEdit::textChanged, this, [this] { txtComment_Change(); });
-    connect(txtComment, &QPlainTextEdit::cursorPositionChanged, this, [this] { describeCaret(); });
+    connect(txtComment, &QPlainTextEdit::cursorPositionChanged, this, [this] { describeCaret(false); });
     connect(cmdOkay, &QPushButton::clicked, this, [this] { cmdOkay_Click(); });
     connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
     connect(txtComment, &CommentEdit::wordMenuRequested, this,
@@ -128,6 +130,24 @@ frmFreeFormCommentEntry::frmFreeFormCommentEntry(ui::Dialogs& dialogs, const QSt
     txtComment_Change(); // the length shows from the start, and an over-long text is cut at once
     txtComment->moveCursor(QTextCursor::End);
     txtComment->setFocus();
+}
+
+// The notes are the dialog's description, which a screen reader reads once as the dialog comes
+// up. As labels of the dialog (the findings line and the spelling notice too) they are no loose
+// text for it to read out again whenever something in the dialog changes.
+void frmFreeFormCommentEntry::describeByNotes()
+{
+    QStringList notes;
+    if (!lblSpellingOff->isHidden())
+        notes << lblSpellingOff->text();
+    for (QLabel* label : {lblSpellingOff, Label6, Label2, Label3, Label4, Label5}) {
+        if (label != lblSpellingOff)
+            notes << label->text().simplified();
+        label->setBuddy(this);
+    }
+    // The findings line is a stop of its own, read as the keyboard reaches it.
+    lblCommentCheck->setBuddy(this);
+    setAccessibleDescription(notes.join(QLatin1Char(' ')));
 }
 
 void frmFreeFormCommentEntry::buildLayout()
@@ -165,19 +185,27 @@ void frmFreeFormCommentEntry::txtComment_Change()
 {
     const QString text = txtComment->toPlainText();
     if (static_cast<size_t>(text.size()) > trilliumCommentLimit) {
+        // Only what is beyond the limit goes: the text is not replaced whole, which a screen
+        // reader would take as the whole comment typed again, on every key.
         const QSignalBlocker quiet(txtComment);
-        txtComment->setPlainText(text.left(static_cast<qsizetype>(trilliumCommentLimit)));
+        QTextCursor beyond(txtComment->document());
+        beyond.setPosition(static_cast<int>(trilliumCommentLimit));
+        beyond.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+        beyond.removeSelectedText();
         txtComment->moveCursor(QTextCursor::End);
     }
     const size_t length = static_cast<size_t>(txtComment->toPlainText().size());
     lblLength->setText(QString::fromStdString(freeFormLengthText(length)));
-    // Typing on would be dropped without a word: the limit is heard once, as it is reached.
+    // Typing on would be dropped without a word: the limit is heard once as it is reached, and
+    // again only once the comment has gone below it.
     const bool full = length >= trilliumCommentLimit;
-    if (full && !full_ && isVisible())
+    if (full && !full_ && isVisible()) {
         QApplication::beep();
+        ui::notify(txtComment, fullCommentWords());
+    }
     full_ = full;
     showFindings();
-    describeCaret();
+    describeCaret(true);
     reportDraft();
 }
 
@@ -204,17 +232,30 @@ void frmFreeFormCommentEntry::showFindings()
     lblCommentCheck->setFocusPolicy(line.isEmpty() ? Qt::NoFocus : Qt::StrongFocus);
 }
 
-// What a screen reader says of the caret's place, as it comes there: the finding of the word it
-// is on, and at the end of a full comment that nothing more can be typed.
-void frmFreeFormCommentEntry::describeCaret()
+QString frmFreeFormCommentEntry::fullCommentWords()
 {
+    return QStringLiteral("The comment is full: %1 characters.").arg(trilliumCommentLimit);
+}
+
+// What a screen reader says of the caret's place: the word it is on with its finding, said as
+// the caret lands there, and at the end of a full comment that nothing more can be typed (read
+// with the box). `typed`: after a change of the text, with the findings checked again.
+void frmFreeFormCommentEntry::describeCaret(bool typed)
+{
+    const QString text = txtComment->toPlainText();
+    if (!typed && text != checkedText_)
+        return; // the caret moved with a change whose findings are still to come
+    checkedText_ = text;
     const QTextCursor caret = txtComment->textCursor();
+    const auto place = static_cast<size_t>(caret.position());
     QStringList words;
-    if (const CommentFinding* found = findingAt(findings_, static_cast<size_t>(caret.position())))
-        words << QString::fromLatin1(findingDescription(found->kind));
+    if (const QString found = CaretFindingSpeech::words(text, findings_, place); !found.isEmpty())
+        words << found + QLatin1Char('.');
     if (full_ && caret.atEnd())
-        words << QStringLiteral("The comment is full: %1 characters").arg(trilliumCommentLimit);
-    ui::describeChange(txtComment, words.join(QStringLiteral(". ")));
+        words << fullCommentWords();
+    txtComment->setAccessibleDescription(words.join(QLatin1Char(' ')));
+    if (const QString landed = caretSpeech_.moved(text, findings_, place, typed); !landed.isEmpty() && isVisible())
+        ui::notify(txtComment, landed);
 }
 
 void frmFreeFormCommentEntry::showWordMenu(const QTextCursor& at, const QPoint& globalPos)

@@ -8,13 +8,15 @@
 // As the teacher types, words the spelling check does not take are underlined (their menu offers
 // the dictionary's suggestions and "Add to my words"), and a line under the text names other
 // students' first names and pronouns that do not fit the student. None of it stops the comment.
-// A screen reader hears the word under the caret described ("misspelt"), and the line of
-// findings is reached by Tab; reaching the length limit beeps once and is said.
+// A screen reader hears the word under the caret with its finding ("wrtes, misspelt") as the
+// caret lands on it, and the line of findings is reached by Tab; reaching the length limit beeps
+// and is said, once each time. The notes are the dialog's description, read as it opens.
 //
 // Beside the text, the teacher's own comments (MyCommentsPanel) are inserted at the caret as if
 // typed, and the text written here can be kept among them.
 #include "core/classdata/StudentRecord.h"
 #include "core/spelling/CommentFinding.h"
+#include "gui/entry/CaretFindingSpeech.h"
 
 #include <QDialog>
 #include <QPointer>
@@ -74,8 +76,10 @@ private:
     MyCommentsPanel* myComments_ = nullptr; // the teacher's own comments, beside the text
 
     void buildLayout();
+    void describeByNotes();
     void showFindings();
-    void describeCaret();
+    void describeCaret(bool typed);
+    static QString fullCommentWords();
     void showWordMenu(const QTextCursor& at, const QPoint& globalPos);
     void addToMyWords(const std::string& word);
     void reportDraft();
@@ -91,6 +95,8 @@ private:
     QString freeFormText_;
     std::vector<CommentFinding> findings_; // in the comment as it is now
     bool full_ = false;                    // the comment has all the characters it may have
+    QString checkedText_;                  // the text findings_ belong to
+    CaretFindingSpeech caretSpeech_;
 };
 
 } // namespace tq

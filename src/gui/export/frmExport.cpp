@@ -152,6 +152,10 @@ void frmExport::showReport(const std::vector<std::string>& lines)
     for (const std::string& line : lines)
         picOut->appendPlainText(ui::fromCp1252(line));
     picOut->moveCursor(QTextCursor::Start);
+    // The report lies over the empty grid: the keyboard starts on the report, and Tab does not
+    // stop at the grid under it.
+    msfgClass->setFocusPolicy(Qt::NoFocus);
+    picOut->setFocus(Qt::OtherFocusReason);
 }
 
 void frmExport::showCommentWarnings()

@@ -20,6 +20,7 @@
 #include "gui/widgets/FavouritesFileDialogs.h"
 #include "gui/widgets/FavouritesList.h"
 #include "gui/widgets/FileQuestions.h"
+#include "gui/widgets/KeyboardReturn.h"
 #include "gui/widgets/Fonts.h"
 #include "gui/widgets/NamedControls.h"
 #include "gui/widgets/StampCursor.h"
@@ -59,12 +60,14 @@ frmEntry::frmEntry(ProgramState& state, ui::Dialogs& dialogs, QWidget* parent)
     : QMainWindow(parent), state_(state), dialogs_(dialogs)
 {
     loadIconResources();
+    ui::returnKeyboardAfterWindows();
     setObjectName(QStringLiteral("frmEntry"));
     setWindowTitle(QStringLiteral("Tallyquill v") + QString::fromLatin1(versionLabel) +
                    QStringLiteral(" ~ Mark / Phrase Entry"));
     // The controls are made in the order the keyboard goes through them.
     msfgClass = named(new ui::ClassGrid(gridColumnCount, this), "msfgClass");
     msfgClass->setAccessibleName(QStringLiteral("Class: marks, comments and learning skills"));
+    msfgClass->setEmptyWords(QStringLiteral("No class is open"));
     msfgClass->setRowNamer([this](int row) {
         return row >= 1 && row <= state_.studentCount()
                    ? ui::fromCp1252(fullName(state_.students[static_cast<size_t>(row - 1)]))

@@ -1,5 +1,6 @@
 #include "gui/markbook/MarkbookColumnChoice.h"
 
+#include "gui/widgets/DropDownList.h"
 #include "gui/widgets/NamedControls.h"
 
 #include <QComboBox>
@@ -31,13 +32,13 @@ QLabel* captioned(QFormLayout* form, const char* caption, QWidget* control)
 
 MarkbookColumnChoice::MarkbookColumnChoice(QWidget* parent) : QWidget(parent)
 {
-    cmbSheet = ui::named(new QComboBox(this), "cmbSheet");
+    cmbSheet = ui::named(new ui::DropDownList(this), "cmbSheet");
     spnHeadingRow = ui::named(new QSpinBox(this), "spnHeadingRow");
     spnHeadingRow->setSpecialValueText(QStringLiteral("None"));
-    cmbMatchBy = ui::named(new QComboBox(this), "cmbMatchBy");
-    cmbKeyColumn = ui::named(new QComboBox(this), "cmbKeyColumn");
-    cmbFirstNameColumn = ui::named(new QComboBox(this), "cmbFirstNameColumn");
-    cmbMarkColumn = ui::named(new QComboBox(this), "cmbMarkColumn");
+    cmbMatchBy = ui::named(new ui::DropDownList(this), "cmbMatchBy");
+    cmbKeyColumn = ui::named(new ui::DropDownList(this), "cmbKeyColumn");
+    cmbFirstNameColumn = ui::named(new ui::DropDownList(this), "cmbFirstNameColumn");
+    cmbMarkColumn = ui::named(new ui::DropDownList(this), "cmbMarkColumn");
     cmbMatchBy->addItem(QStringLiteral("Student number"), static_cast<int>(KeyKind::Number));
     cmbMatchBy->addItem(QStringLiteral("Last name and first name"), static_cast<int>(KeyKind::LastFirst));
     cmbMatchBy->addItem(QStringLiteral("Whole name (\"Last, First\" or \"First Last\")"), static_cast<int>(KeyKind::FullName));

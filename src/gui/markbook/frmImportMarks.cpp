@@ -7,13 +7,15 @@
 #include "gui/markbook/MarkbookReading.h"
 #include "gui/markbook/SheetRowsTable.h"
 #include "gui/widgets/Dialogs.h"
+#include "gui/widgets/DropDownList.h"
 #include "gui/widgets/NamedControls.h"
 
-#include <QAccessible>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <functional>
 
 namespace tq {
 
@@ -82,13 +84,26 @@ frmImportMarks::frmImportMarks(const ClassList& students, const std::vector<Init
 
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(choice_, &MarkbookColumnChoice::changed, this, &frmImportMarks::replan);
-    connect(choice_, &MarkbookColumnChoice::sheetChanged, this, [this] { showSheet(); });
-    connect(choice_, &MarkbookColumnChoice::headingRowChanged, this, [this] {
+    // The teacher changed a choice: the new counts are said after it, and Apply going grey.
+    const auto replanAloud = [this](const std::function<void()>& replanning) {
+        const bool couldApply = cmdApply->isEnabled();
+        replanning();
+        QString words = lblCounts->text();
+        if (couldApply && !cmdApply->isEnabled())
+            words += QStringLiteral(" Apply is unavailable.");
+        ui::sayAfterChoice(this, words);
+    };
+    connect(choice_, &MarkbookColumnChoice::changed, this, [this, replanAloud] { replanAloud([this] { replan(); }); });
+    connect(choice_, &MarkbookColumnChoice::sheetChanged, this,
+            [this, replanAloud] { replanAloud([this] { showSheet(); }); });
+    connect(choice_, &MarkbookColumnChoice::headingRowChanged, this, [this, replanAloud] {
         // The columns are proposed again below the row the teacher gave.
-        const SheetTable& sheet = sheets_[static_cast<size_t>(choice_->sheetIndex())];
-        choice_->showChoice(sheet, proposeChoiceBelow(sheet, choice_->headingRow(), students_), choice_->offersMarksDown());
-        replan();
+        replanAloud([this] {
+            const SheetTable& sheet = sheets_[static_cast<size_t>(choice_->sheetIndex())];
+            choice_->showChoice(sheet, proposeChoiceBelow(sheet, choice_->headingRow(), students_),
+                                choice_->offersMarksDown());
+            replan();
+        });
     });
     connect(reading_, &MarkbookReading::done, this, [this](std::shared_ptr<const MarkbookOpened> opened) {
         const SheetReadResult* read = &opened->read;
@@ -161,10 +176,6 @@ void frmImportMarks::showPlan()
     tblProblems->showPlan(plan_, students_);
     lblCounts->setText(countsText(plan_));
     lblCounts->setAccessibleName(lblCounts->text());
-    if (QAccessible::isActive()) {
-        QAccessibleEvent announce(lblCounts, QAccessible::Alert);
-        QAccessible::updateAccessibility(&announce);
-    }
     cmdApply->setEnabled(plan_.changeCount() > 0);
 }
 

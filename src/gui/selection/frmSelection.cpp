@@ -4,6 +4,7 @@
 #include "gui/selection/PhraseMatchList.h"
 #include "gui/widgets/Codepage.h"
 #include "gui/widgets/Dialogs.h"
+#include "gui/widgets/DropDownList.h"
 #include "gui/widgets/ElidedLabel.h"
 #include "gui/widgets/FavouritesFileDialogs.h"
 #include "gui/widgets/FavouritesList.h"
@@ -82,10 +83,10 @@ frmSelection::~frmSelection() = default;
 void frmSelection::buildSearchControls()
 {
     fraSearchCriteria = control<QGroupBox>("fraSearchCriteria", QStringLiteral("Search Criteria: Select All That Apply"), this);
-    cmbMarkCat = control<QComboBox>("cmbMarkCat", fraSearchCriteria);
-    cmbCommentCat = control<QComboBox>("cmbCommentCat", fraSearchCriteria);
-    cmbLS = control<QComboBox>("cmbLS", fraSearchCriteria);
-    cmbDept = control<QComboBox>("cmbDept", fraSearchCriteria);
+    cmbMarkCat = control<ui::DropDownList>("cmbMarkCat", fraSearchCriteria);
+    cmbCommentCat = control<ui::DropDownList>("cmbCommentCat", fraSearchCriteria);
+    cmbLS = control<ui::DropDownList>("cmbLS", fraSearchCriteria);
+    cmbDept = control<ui::DropDownList>("cmbDept", fraSearchCriteria);
     fillList(cmbMarkCat, gradeStreamItems());
     fillList(cmbCommentCat, commentCategoryItems());
     fillList(cmbLS, learningSkillItems());

@@ -131,6 +131,10 @@ public:
     // merged fixed cells (a student's comment wrapped over several lines): the row's name was
     // said already and is not said again.
     bool rowNameSaidBefore(int row) const;
+    // What a screen reader is told of a cell while the grid holds nothing to read (no student
+    // and no heading there): "No class is open" rather than an empty cell of nobody.
+    void setEmptyWords(const QString& words) { m_emptyWords = words; }
+    const QString& emptyWords() const { return m_emptyWords; }
 
     // Tells a screen reader `words` about the current cell once the event that led to them is
     // done, after the move to a new cell has been said (ScreenReaderAnnouncement.h). Words
@@ -226,6 +230,7 @@ private:
     std::function<QString(int)> m_rowNamer;
     int m_saidRow = -1;       // the row of the cell a screen reader was last told of,
     int m_saidBeforeRow = -1; // and of the one before it
+    QString m_emptyWords;
     QStringList m_toAnnounce;       // said at the end of the event: changes first,
     QStringList m_warningsToAnnounce; // then warnings
     bool m_announcePosted = false;

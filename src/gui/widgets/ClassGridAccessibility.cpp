@@ -66,6 +66,9 @@ QString columnHeading(const ClassGrid& grid, int col)
 QString cellWords(const ClassGrid& grid, int row, int col)
 {
     const QString text = grid.text(row, col).trimmed();
+    if (text.isEmpty() && !grid.emptyWords().isEmpty() && grid.rowName(row).isEmpty() &&
+        columnHeading(grid, col).isEmpty())
+        return grid.emptyWords();
     return columnHeading(grid, col) + QLatin1Char(' ') + (text.isEmpty() ? QStringLiteral("empty") : text) +
            QStringLiteral(", ") + grid.rowName(row) + QLatin1Char('.');
 }

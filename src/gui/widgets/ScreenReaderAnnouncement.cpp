@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QDialog>
 #include <QLabel>
 
 namespace tq::ui {
@@ -55,6 +56,11 @@ void notify(QWidget* inWindow, const QString& words)
     }();
     (void)installed;
     QWidget* window = inWindow->window();
+    // A screen reader says the dialog a notification comes up in, with all its loose texts or its
+    // description, before the notification itself, every time: a dialog's notifications come up
+    // in the window under it, which a screen reader does not read out along with them.
+    while (qobject_cast<QDialog*>(window) && window->parentWidget() && window->parentWidget()->window()->isVisible())
+        window = window->parentWidget()->window();
     auto* label = window->findChild<NotificationLabel*>(QString(), Qt::FindDirectChildrenOnly);
     if (!label)
         label = new NotificationLabel(window);

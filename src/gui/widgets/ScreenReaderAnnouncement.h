@@ -13,7 +13,8 @@ namespace tq::ui {
 // `warning`: said after whatever else is announced for the same key or click.
 void announce(const QString& words, bool warning = false);
 
-// A notification with `words` comes up in the window of `inWindow`, at once.
+// A notification with `words` comes up in the window of `inWindow` (for a dialog, in the window it
+// belongs to), at once.
 void notify(QWidget* inWindow, const QString& words);
 
 } // namespace tq::ui
