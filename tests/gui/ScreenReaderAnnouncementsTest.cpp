@@ -309,7 +309,18 @@ INSTANTIATE_TEST_SUITE_P(
                        dialog->findChild<QPlainTextEdit*>(QStringLiteral("txtComment"))->setPlainText("Reads widely.");
                        dialog->findChild<QPushButton*>(QStringLiteral("cmdOkay"))->click();
                    },
-                   [](const ScreenReaderBase& t) { return QStringList{"Free-form comment stored for " + t.name(3) + "."}; }}),
+                   [](const ScreenReaderBase& t) { return QStringList{"Free-form comment stored for " + t.name(3) + "."}; }},
+        // Cancel on a student of coded comments removes nothing, and nothing is said removed.
+        ChangeCase{"FreeFormCancelledOverCodes",
+                   [](ScreenReaderBase& t) {
+                       t.grid()->setCurrent(3, 3);
+                       QTest::keyClick(t.grid(), Qt::Key_F2);
+                       auto* dialog = t.window->findChild<QDialog*>(QStringLiteral("frmFreeFormCommentEntry"));
+                       ASSERT_TRUE(dialog);
+                       dialog->findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
+                   },
+                   [](const ScreenReaderBase&) { return QStringList(); },
+                   [](const ScreenReaderBase& t) { return QStringList{"Free-form comment removed for " + t.name(3)}; }}),
     [](const ::testing::TestParamInfo<ChangeCase>& info) { return std::string(info.param.name); });
 
 // Typing on at the limit is dropped: that the comment is full is said as it becomes full, not on

@@ -36,7 +36,8 @@ void frmEntry::openFreeFormDialog(int index, const std::optional<std::string>& d
     auto* dialog = new frmFreeFormCommentEntry(dialogs_, ui::fromCp1252(offered), state_, index, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::finished, this,
-            [this, dialog, index, offered, number = student.studentNumber, course = student.courseCode] {
+            [this, dialog, index, offered, number = student.studentNumber, course = student.courseCode,
+             hadFreeForm = student.hasFreeForm] {
                 // The dialog is modal, so the class cannot change meanwhile; should it have, the
                 // text is not given to whoever stands at that place now.
                 if (index >= state_.studentCount())
@@ -50,6 +51,10 @@ void frmEntry::openFreeFormDialog(int index, const std::optional<std::string>& d
                     showMessage(freeFormUnchangedMessage());
                     return;
                 }
+                // Back to the coded comments of a student who had none written: nothing changed,
+                // and nothing is said to have been removed.
+                if (outcome == FreeFormOutcome::Coded && !hadFreeForm)
+                    return;
                 undoStack_.forgetRedo();
                 showUndoState();
                 classChanged();
