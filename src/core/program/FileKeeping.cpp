@@ -56,10 +56,10 @@ void adoptClaim(OpenedFile& open, FileClaim claim, const std::string& path)
 
 void savedAs(OpenedFile& open, const std::string& path, std::time_t now)
 {
-    // A file opened anyway takes the lock once the copy that held it has let it go.
-    if (!open.path.empty() && isSameFile(open.path, path) && !open.readOnly && open.lock.held())
-        return;
     const bool sameFile = !open.path.empty() && isSameFile(open.path, path);
+    // A file opened anyway takes the lock once the copy that held it has let it go.
+    if (sameFile && !open.readOnly && open.lock.held())
+        return;
     FileLock::Attempt attempt = FileLock::take(path, now);
     open.lock = std::move(attempt.lock);
     open.readOnly = false;
@@ -160,12 +160,14 @@ std::string whatItHolds(const std::string& path, std::string* courses = nullptr)
         if (const ClassList* students = std::get_if<ClassList>(&read)) {
             const auto marked = std::count_if(students->begin(), students->end(),
                                               [](const StudentRecord& s) { return !s.mark.empty(); });
-            std::vector<std::string> codes;
-            for (const StudentRecord& s : *students)
-                if (std::find(codes.begin(), codes.end(), s.courseCode) == codes.end())
-                    codes.push_back(s.courseCode);
-            for (size_t i = 0; courses && i < codes.size(); ++i)
-                *courses += (i == 0 ? "" : i + 1 == codes.size() ? " and " : ", ") + cp1252ToUtf8(codes[i]);
+            if (courses) {
+                std::vector<std::string> codes;
+                for (const StudentRecord& s : *students)
+                    if (std::find(codes.begin(), codes.end(), s.courseCode) == codes.end())
+                        codes.push_back(s.courseCode);
+                for (size_t i = 0; i < codes.size(); ++i)
+                    *courses += (i == 0 ? "" : i + 1 == codes.size() ? " and " : ", ") + cp1252ToUtf8(codes[i]);
+            }
             return "It holds " + counted(students->size(), "student", "students") + ", " + std::to_string(marked) +
                    " of them with a mark, ";
         }
